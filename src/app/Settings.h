@@ -7,34 +7,108 @@
 
 class Profile;
 
-// Section "Options".
-inline int UseCube = 0;
-inline int AutoFinish = 2;
-inline int DiceAsIcons = 1;
-// Held as the animation's per-step delay, 50 - the stored speed.
-inline int Speed = 50 - 38;
-inline int AutoChangeTurn = 0;
-inline int LevelOfPlay = 2;
-inline int FirstMoveBy = 2;
-inline int ShowProgress = 1;
-inline int AutoForcedMoves = 0;
-inline int HitShake = 1;
-inline int HighLight = 2;
-inline int IntelMoves = 0;
-inline int DiceMode = 0;
-inline int ClockWise = 0;
-inline std::string RollsList = ".\\rolls.txt";
-inline int CurScheme = 0;
+// Sections and keys of the settings file.
+constexpr const char* SECTION_OPTIONS = "Options";
+constexpr const char* SECTION_SOUNDS = "Sounds";
+constexpr const char* SECTION_GAME = "Game";
 
-// Section "Sounds": the five events in list order.
+constexpr const char* KEY_USE_CUBE = "UseCube";
+constexpr const char* KEY_AUTO_FINISH = "AutoFinish";
+constexpr const char* KEY_DICE_AS_ICONS = "DiceAsIcons";
+constexpr const char* KEY_SPEED = "Speed";
+constexpr const char* KEY_AUTO_CHANGE_TURN = "AutoChangeTurn";
+constexpr const char* KEY_LEVEL_OF_PLAY = "LevelOfPlay";
+constexpr const char* KEY_FIRST_MOVE_BY = "FirstMoveBy";
+constexpr const char* KEY_SHOW_PROGRESS = "ShowProgress";
+constexpr const char* KEY_AUTO_FORCED_MOVES = "AutoForcedMoves";
+constexpr const char* KEY_HIT_SHAKE = "HitShake";
+constexpr const char* KEY_HIGH_LIGHT = "HighLight";
+constexpr const char* KEY_INTEL_MOVES = "IntelMoves";
+constexpr const char* KEY_DICE_MODE = "DiceMode";
+constexpr const char* KEY_CLOCK_WISE = "ClockWise";
+constexpr const char* KEY_ROLLS_LIST = "RollsList";
+constexpr const char* KEY_CUR_SCHEME = "CurScheme";
+constexpr const char* KEY_HUMAN = "Human";
+constexpr const char* KEY_COMPUTER = "Computer";
+
+// Section "Sounds": the five events in list order. Each event has a file key
+// and an on/off key, the file key followed by "Active".
 constexpr int SOUND_EVENTS = 5;
 enum SoundEvent { SOUND_DICE = 0, SOUND_MOVE = 1, SOUND_HIT = 2, SOUND_WIN = 3, SOUND_LOSE = 4 };
-inline std::array<std::string, SOUND_EVENTS> SoundFile{"dice.wav", "piece.wav", "hit.wav", "youwin.wav",
-                                                       "youlose.wav"};
+constexpr std::array<const char*, SOUND_EVENTS> SOUND_KEYS{"DiceSound", "MoveSound", "HitSound", "WinSound",
+                                                           "LoseSound"};
+constexpr const char* SOUND_ACTIVE_SUFFIX = "Active";
+constexpr std::array<const char*, SOUND_EVENTS> SOUND_BASE_NAMES{"dice", "piece", "hit", "youwin", "youlose"};
+constexpr const char* SOUND_FILE_EXTENSION = ".wav";
+
+// Built-in defaults. The speed is stored as 0..50; the animation waits
+// MAX_SPEED - speed milliseconds per step.
+constexpr int MAX_SPEED = 50;
+constexpr int DEFAULT_SPEED = 38;
+constexpr int DEFAULT_USE_CUBE = 0;
+constexpr int DEFAULT_AUTO_FINISH = 2;
+constexpr int DEFAULT_DICE_AS_ICONS = 1;
+constexpr int DEFAULT_AUTO_CHANGE_TURN = 0;
+constexpr int DEFAULT_LEVEL_OF_PLAY = 2;
+constexpr int DEFAULT_FIRST_MOVE_BY = 2;
+constexpr int DEFAULT_SHOW_PROGRESS = 1;
+constexpr int DEFAULT_AUTO_FORCED_MOVES = 0;
+constexpr int DEFAULT_HIT_SHAKE = 1;
+constexpr int DEFAULT_HIGH_LIGHT = 2;
+constexpr int DEFAULT_INTEL_MOVES = 0;
+constexpr int DEFAULT_DICE_MODE = 0;
+constexpr int DEFAULT_CLOCK_WISE = 0;
+constexpr const char* DEFAULT_ROLLS_LIST = ".\\rolls.txt";
+constexpr int DEFAULT_CUR_SCHEME = 0;
+constexpr int COLOUR_SCHEMES = 4;
+
+// The sound file an event plays until the user chooses another.
+inline std::string DefaultSoundFile(int event) { return std::string(SOUND_BASE_NAMES[event]) + SOUND_FILE_EXTENSION; }
+// The on/off key of an event.
+inline std::string SoundActiveKey(int event) { return std::string(SOUND_KEYS[event]) + SOUND_ACTIVE_SUFFIX; }
+
+// Section "Options".
+inline int UseCube = DEFAULT_USE_CUBE;
+inline int AutoFinish = DEFAULT_AUTO_FINISH;
+inline int DiceAsIcons = DEFAULT_DICE_AS_ICONS;
+// Held as the animation's per-step delay, 50 - the stored speed.
+inline int Speed = MAX_SPEED - DEFAULT_SPEED;
+inline int AutoChangeTurn = DEFAULT_AUTO_CHANGE_TURN;
+inline int LevelOfPlay = DEFAULT_LEVEL_OF_PLAY;
+inline int FirstMoveBy = DEFAULT_FIRST_MOVE_BY;
+inline int ShowProgress = DEFAULT_SHOW_PROGRESS;
+inline int AutoForcedMoves = DEFAULT_AUTO_FORCED_MOVES;
+inline int HitShake = DEFAULT_HIT_SHAKE;
+inline int HighLight = DEFAULT_HIGH_LIGHT;
+inline int IntelMoves = DEFAULT_INTEL_MOVES;
+inline int DiceMode = DEFAULT_DICE_MODE;
+inline int ClockWise = DEFAULT_CLOCK_WISE;
+inline std::string RollsList = DEFAULT_ROLLS_LIST;
+inline int CurScheme = DEFAULT_CUR_SCHEME;
+
+// Section "Sounds", indexed by SoundEvent.
+inline std::array<std::string, SOUND_EVENTS> SoundFile{DefaultSoundFile(0), DefaultSoundFile(1), DefaultSoundFile(2),
+                                                       DefaultSoundFile(3), DefaultSoundFile(4)};
 inline std::array<int, SOUND_EVENTS> SoundActive{0, 0, 0, 0, 0};
 
 // Section "Game": accumulated points, indexed by player (slot 0 unused).
 inline std::array<int, 3> Score{0, 0, 0};
 
 // The stored speed (1..50 as the settings page shows it) from the live delay.
-inline int SpeedSetting() { return 50 - Speed; }
+inline int SpeedSetting() { return MAX_SPEED - Speed; }
+
+// Puts every live setting back to its built-in default.
+void ResetSettingsToDefaults();
+
+// Reads every key in start-up order, each with the live value as its default;
+// a value outside its key's range takes the key's built-in default.
+void LoadSettings(const Profile& profile);
+
+// Writers: each writes its group of keys from the live settings, in order.
+// Failures to write are not reported.
+void WriteGamePage(Profile& profile);
+void WriteVisualPage(Profile& profile, bool clockWiseChanged);
+void WriteDicePage(Profile& profile);
+void WriteSoundsPage(Profile& profile);
+void WriteScores(Profile& profile);
+void WriteCurScheme(Profile& profile);

@@ -7,13 +7,31 @@ std::unique_ptr<Position> PlainLocation(Board& board, int index, int owner)
     return std::make_unique<Position>(&board, index, owner);
 }
 
+// The count a location is filled up to from a table entry, held to 0..15.
+int WantedCount(const Spot& entry)
+{
+    return entry.count < 0 ? 0 : entry.count > PIECES_PER_SIDE ? PIECES_PER_SIDE : entry.count;
+}
+
+// The owner a location starts with when filled from a table entry: bars and
+// trays have theirs, and a point left empty belongs to nobody.
+int StartOwner(int location, const Spot& entry)
+{
+    const int fixed = FixedOwner(location);
+    if (fixed != NOBODY) return fixed;
+    return WantedCount(entry) == 0 ? NOBODY : entry.owner;
+}
+
 } // namespace
 
 Board::Board(LocationFactory factory) : factory_(factory ? std::move(factory) : LocationFactory(PlainLocation)) {}
 
 Board::~Board() { Destroy(); }
 
-void Board::SetFactory(LocationFactory factory) { factory_ = factory ? std::move(factory) : LocationFactory(PlainLocation); }
+void Board::SetFactory(LocationFactory factory)
+{
+    factory_ = factory ? std::move(factory) : LocationFactory(PlainLocation);
+}
 
 BoardData Board::Data() const
 {
@@ -23,12 +41,15 @@ BoardData Board::Data() const
     return data;
 }
 
+// Bars and trays keep their fixed owners whatever the data says (a table
+// written by ResetBoardTable leaves them unowned).
 void Board::SetData(const BoardData& data)
 {
     for (int i = 0; i < LOCATIONS; ++i) {
         if (!at[i]) continue;
         at[i]->count = data[i].count;
-        at[i]->owner = data[i].owner;
+        const int fixed = FixedOwner(i);
+        at[i]->owner = fixed != NOBODY ? fixed : data[i].owner;
     }
 }
 
@@ -44,18 +65,16 @@ void Board::BuildBoard(bool reset)
 {
     Destroy();
     if (reset) ResetBoardTable();
-    auto build = [this](int i, int owner) {
-        at[i] = factory_(*this, i, owner);
+    // The bars and trays take their geometry from the points, so the points
+    // come first; each location is laid out before its pieces are added.
+    auto build = [this](int i) {
+        at[i] = factory_(*this, i, StartOwner(i, BoardTable[i]));
         at[i]->Layout();
-        const int wanted = BoardTable[i].count < 0 ? 0 : BoardTable[i].count > PIECES_PER_SIDE ? PIECES_PER_SIDE
-                                                                                               : BoardTable[i].count;
+        const int wanted = WantedCount(BoardTable[i]);
         while (at[i]->count < wanted) at[i]->AddPiece();
     };
-    for (int i = 1; i <= 24; ++i) build(i, BoardTable[i].owner);
-    build(HUMAN_BAR, HUMAN);
-    build(COMPUTER_BAR, COMPUTER);
-    build(COMPUTER_TRAY, COMPUTER);
-    build(HUMAN_TRAY, HUMAN);
+    for (int i = 1; i <= 24; ++i) build(i);
+    for (int i : {HUMAN_BAR, COMPUTER_BAR, COMPUTER_TRAY, HUMAN_TRAY}) build(i);
 }
 
 void Board::CaptureBoard() const
@@ -69,9 +88,8 @@ void Board::Refill(const BoardData& data)
     for (int i = 0; i < LOCATIONS; ++i) {
         Position& p = *at[i];
         while (p.count > 0) p.RemovePiece();
-        int fixed = FixedOwner(i);
-        p.owner = fixed != NOBODY ? fixed : data[i].owner;
-        const int wanted = data[i].count < 0 ? 0 : data[i].count > PIECES_PER_SIDE ? PIECES_PER_SIDE : data[i].count;
+        p.owner = StartOwner(i, data[i]);
+        const int wanted = WantedCount(data[i]);
         while (p.count < wanted) p.AddPiece();
     }
 }
@@ -100,6 +118,9 @@ void MirrorBoard(Board& board)
     }
 }
 
-int PiecesInRange(int first, int last, const Board& board, int p) { return PiecesInRange(first, last, board.Data(), p); }
+int PiecesInRange(int first, int last, const Board& board, int p)
+{
+    return PiecesInRange(first, last, board.Data(), p);
+}
 int PipCount(const Board& board, int p) { return PipCount(board.Data(), p); }
 int QuarterCount(const Board& board, int p) { return QuarterCount(board.Data(), p); }

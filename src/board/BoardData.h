@@ -34,11 +34,16 @@ constexpr int Opponent(int p) { return p == COMPUTER ? HUMAN : p == HUMAN ? COMP
 constexpr int FixedOwner(int location)
 {
     switch (location) {
-    case HUMAN_BAR: return HUMAN;
-    case COMPUTER_BAR: return COMPUTER;
-    case COMPUTER_TRAY: return COMPUTER;
-    case HUMAN_TRAY: return HUMAN;
-    default: return NOBODY;
+    case HUMAN_BAR:
+        return HUMAN;
+    case COMPUTER_BAR:
+        return COMPUTER;
+    case COMPUTER_TRAY:
+        return COMPUTER;
+    case HUMAN_TRAY:
+        return HUMAN;
+    default:
+        return NOBODY;
     }
 }
 
@@ -83,23 +88,26 @@ constexpr int QuarterCount(const BoardData& board, int p)
     for (int i = 0; i <= 25; ++i) {
         if (board[i].owner != p || board[i].count == 0) continue;
         int weight;
-        if (p == COMPUTER) weight = i == 0 ? 0 : i == 25 ? 5 : (i - 1) / 6 + 1;
-        else weight = i == 25 ? 0 : i == 0 ? 5 : (24 - i) / 6 + 1;
+        if (p == COMPUTER)
+            weight = i == 0 ? 0 : i == 25 ? 5 : (i - 1) / 6 + 1;
+        else
+            weight = i == 25 ? 0 : i == 0 ? 5 : (24 - i) / 6 + 1;
         sum += board[i].count * weight;
     }
     return sum;
 }
 
 // Moves one piece from `from` to `target` on plain data, hitting a lone
-// opposing piece there first (it goes to its owner's bar). `player` is the
-// side that moves.
+// opposing piece on a point there first (it goes to its owner's bar).
+// `player` is the side that moves; an empty source moves nothing.
 constexpr void MoveTo(BoardData& board, int from, int target, int player)
 {
     Spot& source = board[from];
+    if (source.count <= 0) return;
     source.count = static_cast<std::int8_t>(source.count - 1);
     if (source.count == 0 && from != HUMAN_BAR && from != COMPUTER_BAR) source.owner = NOBODY;
     Spot& dest = board[target];
-    if (dest.count == 1 && dest.owner == Opponent(player) && target != HUMAN_BAR && target != COMPUTER_BAR)
+    if (dest.count == 1 && dest.owner == Opponent(player) && target >= 1 && target <= 24)
         MoveTo(board, target, player == HUMAN ? COMPUTER_BAR : HUMAN_BAR, Opponent(player));
     dest.count = static_cast<std::int8_t>(dest.count + 1);
     if (dest.owner == NOBODY) dest.owner = player;

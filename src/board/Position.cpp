@@ -11,13 +11,15 @@ bool Position::HitTest(int px, int py) const { return rect.Contains(px, py); }
 
 void Position::MoveTo(int target) { PlainMoveTo(target); }
 
+// Takes one piece off, hits a lone opposing piece on a target point (it goes
+// to its bar first), then sets the piece down; an empty location moves nothing.
 void Position::PlainMoveTo(int target)
 {
     if (count <= 0) return;
     count = static_cast<std::int8_t>(count - 1);
     if (count == 0 && index != HUMAN_BAR && index != COMPUTER_BAR) owner = NOBODY;
     Position& dest = (*board)[target];
-    if (dest.count == 1 && dest.owner == Opponent(CurrentPlayer) && target != HUMAN_BAR && target != COMPUTER_BAR)
+    if (dest.count == 1 && dest.owner == Opponent(CurrentPlayer) && target >= 1 && target <= 24)
         dest.PlainMoveTo(CurrentPlayer == HUMAN ? COMPUTER_BAR : HUMAN_BAR);
     dest.count = static_cast<std::int8_t>(dest.count + 1);
     if (dest.owner == NOBODY) dest.owner = CurrentPlayer;

@@ -23,6 +23,7 @@ struct PositionRecord {
     std::int32_t owner = 0;
     Board* board = nullptr;
     Rect rect{};
+    friend bool operator==(const PositionRecord&, const PositionRecord&) = default;
 };
 
 class Position {
@@ -41,6 +42,10 @@ public:
     virtual void AddPiece();
     // Computes the geometry and draws the empty location (nothing here).
     virtual void Layout() {}
+    // Draws a point's letter in black (0) or yellow (1); points only.
+    virtual void DrawLetter(int /*colourIndex*/) {}
+    // The colour index the letter was last drawn with.
+    virtual int MarkColour() const { return 0; }
 
     // The plain data move, never through the virtual table.
     void PlainMoveTo(int target);

@@ -18,12 +18,15 @@ int DiceLeft(const DiceRecord* dice) { return dice ? dice->moves : 0; }
 
 } // namespace
 
+// Whether all of the player's pieces stand in its home board or are borne off.
 bool AllHome(const BoardData& b, int player)
 {
     if (player == COMPUTER) return PiecesInRange(1, 6, b, COMPUTER) + b[COMPUTER_TRAY].count == PIECES_PER_SIDE;
     return PiecesInRange(19, 24, b, player) + b[HUMAN_TRAY].count == PIECES_PER_SIDE;
 }
 
+// Whether one piece of `player` may go `step` points (signed) from `from`:
+// onto a point not held by two or more opposing pieces, or off the board.
 bool LegalStep(const BoardData& b, int player, int from, int step)
 {
     if (from < 0 || from > 25) return false;
@@ -32,14 +35,15 @@ bool LegalStep(const BoardData& b, int player, int from, int step)
         if (b[from].owner != player || b[from].count < 1) return false;
         return !(b[t].owner == Opponent(player) && b[t].count >= 2);
     }
-    // Bearing off: a higher die bears off only from the highest occupied point.
+    // Bearing off, only in the player's own direction: a higher die bears
+    // off only from the highest occupied point of the home board.
     if (b[from].owner != player || !AllHome(b, player)) return false;
-    if (player == HUMAN) {
-        if (t == 25) return true;
-        return PiecesInRange(19, from - 1, b, player) == 0;
+    if (player == COMPUTER) {
+        if (t > 0) return false;
+        return t == 0 || PiecesInRange(from + 1, 6, b, player) == 0;
     }
-    if (t == 0) return true;
-    return PiecesInRange(from + 1, 6, b, player) == 0;
+    if (t < 25) return false;
+    return t == 25 || PiecesInRange(19, from - 1, b, player) == 0;
 }
 
 RulesEngine::RulesEngine(Board* b, DiceRecord* d) : tickCount(SteadyTicks) { InitRules(b, d); }
@@ -51,11 +55,14 @@ void RulesEngine::InitRules(Board* b, DiceRecord* d)
     UpdateRace();
 }
 
+// Counts the pieces behind the human's rearmost piece (from location 0 up);
+// no contact is left when they and the computer's borne-off pieces make 15.
 bool RulesEngine::UpdateRace()
 {
     const BoardData b = board->Data();
     int passed = 0;
-    for (int i = 0; i < LOCATIONS; ++i) {
+    // The trays are not part of the walk: tray 26 is added once, below.
+    for (int i = HUMAN_BAR; i <= COMPUTER_BAR; ++i) {
         if (b[i].owner == HUMAN && b[i].count > 0) break;
         passed += b[i].count;
     }
@@ -65,6 +72,8 @@ bool RulesEngine::UpdateRace()
 
 bool RulesEngine::IsLegalStep(int from, int step) const { return LegalStep(board->Data(), CurrentPlayer, from, step); }
 
+// The bar rule (only the bar may be played while it holds pieces) and the
+// direction of CurrentPlayer, then IsLegalStep.
 bool RulesEngine::IsLegalMove(int from, int die) const
 {
     if (CurrentPlayer == COMPUTER) {
@@ -77,6 +86,7 @@ bool RulesEngine::IsLegalMove(int from, int die) const
 
 bool RulesEngine::AllHome() const { return ::AllHome(board->Data(), CurrentPlayer); }
 
+// Scans the locations from 25 down for the first that can play die slot i.
 int RulesEngine::HighestPlayable(int i) const
 {
     if (!dice || i < 0 || i > 3 || dice->die[i] == 255) return -1;
@@ -86,6 +96,7 @@ int RulesEngine::HighestPlayable(int i) const
     return -1;
 }
 
+// Whether no remaining die can be played from any location.
 bool RulesEngine::CannotMove() const
 {
     const int n = DiceLeft(dice);
@@ -96,6 +107,8 @@ bool RulesEngine::CannotMove() const
     return true;
 }
 
+// The exact die bears off first; otherwise the last die in the record that
+// overshoots the tray.
 int RulesEngine::BearOffDie(int from) const
 {
     const int n = DiceLeft(dice);
@@ -107,6 +120,9 @@ int RulesEngine::BearOffDie(int from) const
     return found;
 }
 
+// Fills in the destination when the dice leave one choice: a single die or
+// doubles, a legal bear-off in the race, or (with IntelMoves) the only die
+// playable from `from`; 255 leaves the choice to the user.
 int RulesEngine::AutoTarget(int from) const
 {
     if (!dice || dice->moves <= 0) return 255;
@@ -123,6 +139,8 @@ int RulesEngine::AutoTarget(int from) const
     return 255;
 }
 
+// Whether a die the human cannot play now becomes playable after some legal
+// play of the other die; looked ahead on the live data and restored.
 bool RulesEngine::BothDiceUsable() const
 {
     if (CurrentPlayer != HUMAN || !dice || dice->moves != 2) return false;
@@ -144,6 +162,8 @@ bool RulesEngine::BothDiceUsable() const
     return usable;
 }
 
+// Pieces still on the bar or in the computer's home board with contact, or a
+// clear quarter lead for the computer with nothing borne off yet.
 bool RulesEngine::GammonRisk() const
 {
     const BoardData b = board->Data();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <utility>
 
 #include "board/Board.h"
 #include "board/BoardData.h"
@@ -53,6 +54,15 @@ public:
     std::int32_t Lead(int p) const;
     // Removes the die values that the greedy play from the highest source cannot use.
     void DropUnusableDice();
+    // The search's score of the position `after` a play of the computer
+    // against the position `before` it, at LevelOfPlay and with `race`.
+    std::int32_t ScorePlay(const BoardData& before, const BoardData& after);
+    // The human's best play for the dice left, found by the computer's search on
+    // the mirrored board at `level` (the program's suggestion always uses 2):
+    // `count` moves as (from, to) in the human's locations, a `to` above 24
+    // meaning the tray. The live board is mirrored and mirrored back; the dice
+    // record keeps only the values played. Returns the milliseconds spent.
+    std::int32_t SuggestMove(bool useBook, std::array<std::pair<int, int>, 4>& moves, int& count, int level = 2);
 
     bool race = false;
     Board* board = nullptr;
@@ -67,11 +77,21 @@ public:
 
     // Milliseconds since some fixed start; the program gives the platform's clock.
     std::function<std::uint32_t()> tickCount;
+    // A play that reaches a position already scored in the same search can
+    // only tie, and a tie keeps the earlier play, so it is skipped. Off, every
+    // play is scored (the choice is the same; tests compare the two).
+    bool skipRepeatedPositions = true;
 
 private:
     struct Search;
+    static Search& Scratch();
     void SearchPlays(Search& s, int depth);
-    void Evaluate(Search& s);
+    void Evaluate(Search& s, const BoardData& b);
+    std::int32_t Score(Search& s, const BoardData& b);
+    void Prepare(Search& s, const BoardData& start) const;
+    void DropUnusableDice(const BoardData& start);
+    bool BookPlayLegal(const BoardData& start, const std::array<std::uint8_t, 2>& sources) const;
+    std::uint32_t Ticks() const { return tickCount ? tickCount() : 0; }
 };
 
 // The table of opening plays: the source points for the first and second die

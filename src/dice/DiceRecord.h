@@ -59,6 +59,8 @@ public:
     bool replay = false;
 
 private:
+    // Replaces the drawn die[0] and die[1] by the manual or file values.
+    void TakeFromSource();
     // One die from the rolls file, or 0 when the file fails.
     int ReadFileDie();
 

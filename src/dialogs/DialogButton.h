@@ -1,0 +1,8 @@
+#pragma once
+// A push button of a dialog as the view shows it.
+
+struct DialogButton {
+    int id;
+    const char* text;
+    bool isDefault;
+};

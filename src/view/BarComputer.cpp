@@ -1,0 +1,13 @@
+#include "view/BarComputer.h"
+
+#include "board/Board.h"
+#include "view/Metrics.h"
+
+void BarComputer::Layout()
+{
+    const int s = Unit;
+    const int base = (*board)[24].y;
+    x = (*board)[HUMAN_BAR].x;
+    y = base - s;
+    rect = {x, base - 9 * s, x + 2 * s, base};
+}

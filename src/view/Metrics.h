@@ -1,0 +1,45 @@
+#pragma once
+// Display metrics, recomputed from the window size at every size message.
+
+#include <cstdint>
+
+// The board's unit length: (W + H) / 57.
+inline int Unit = 27;
+// Diameter of a piece: 1.15 x Unit.
+inline int PieceSize = 31;
+// Horizontal offset of a piece's shadow: PieceSize / 5.
+inline int ShadowOffset = 6;
+// Side of the square a piece with its shadow covers.
+inline std::int16_t PieceCell = 37;
+// The main window's outer size (W x H) and its client area.
+inline int WindowWidth = 939;
+inline int WindowHeight = 626;
+inline int ClientWidth = 939;
+inline int ClientHeight = 560;
+
+// Sets the metrics for a window of outer size w x h.
+inline void SetMetrics(int w, int h)
+{
+    WindowWidth = w;
+    WindowHeight = h;
+    Unit = (w + h) / 57;
+    PieceSize = Unit * 115 / 100; // exact, where 1.15 in floating point truncates low
+    ShadowOffset = PieceSize / 5;
+    PieceCell = static_cast<std::int16_t>(PieceSize + ShadowOffset);
+}
+
+// The window's outer size for a screen area of wf x hf a maximised window gets.
+inline void WindowSizeFor(int wf, int hf, int& w, int& h)
+{
+    if (wf <= 800) {
+        w = wf - 20;
+        h = hf;
+    } else if (wf <= 1024) {
+        w = 800;
+        h = hf;
+    } else {
+        h = 63 * hf / 100;
+        if (h < 600) h = 600;
+        w = h * 3 / 2;
+    }
+}

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "FileTestFolder.h"
+#include "files/SchemeFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SchemeFiles : public FileTestFolder {
+protected:
+    void SetUp() override
+    {
+        FileTestFolder::SetUp();
+        path = (dir / "tablorw32.clr").string();
+    }
+
+    std::vector<std::uint8_t> Bytes() const { return FileTestFolder::Bytes(path); }
+    void WriteBytes(const std::vector<std::uint8_t>& bytes) const { FileTestFolder::WriteBytes(path, bytes); }
+
+    std::string path;
+};
+
+TEST_F(SchemeFiles, MissingFileGivesDefaults)
+{
+    EXPECT_EQ(ReadSchemes(path), DefaultSchemes);
+    int cur = 2;
+    EXPECT_EQ(ReadCurrentScheme(path, cur), DefaultSchemes[0]);
+    EXPECT_EQ(cur, 0);
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(SchemeFiles, WriteAndReadBack)
+{
+    SchemeArray schemes = DefaultSchemes;
+    schemes[1][COLOUR_HUMAN] = RGB(1, 2, 3);
+    schemes[3][COLOUR_BAR] = RGB(250, 0, 128);
+    ASSERT_TRUE(WriteSchemes(path, schemes));
+    const std::vector<std::uint8_t> b = Bytes();
+    ASSERT_EQ(b.size(), 96u);
+    // Scheme B, colour 4: red, green, blue, 0.
+    EXPECT_EQ(b[24 + 16], 1);
+    EXPECT_EQ(b[24 + 17], 2);
+    EXPECT_EQ(b[24 + 18], 3);
+    EXPECT_EQ(b[24 + 19], 0);
+    // Scheme A's background first.
+    EXPECT_EQ(b[0], 200);
+    EXPECT_EQ(b[1], 192);
+    EXPECT_EQ(b[2], 200);
+    EXPECT_EQ(ReadSchemes(path), schemes);
+
+    int cur = 3;
+    EXPECT_EQ(ReadCurrentScheme(path, cur), schemes[3]);
+    EXPECT_EQ(cur, 3);
+    cur = 4;
+    EXPECT_EQ(ReadCurrentScheme(path, cur), DefaultSchemes[0]);
+    EXPECT_EQ(cur, 0);
+    cur = -1;
+    EXPECT_EQ(ReadCurrentScheme(path, cur), DefaultSchemes[0]);
+    EXPECT_EQ(cur, 0);
+
+    EXPECT_FALSE(WriteSchemes((dir / "missing" / "x.clr").string(), schemes));
+}
+
+TEST_F(SchemeFiles, ShortAndEditedFiles)
+{
+    // Scheme A whole, scheme B cut short: B, C and D are the defaults.
+    std::vector<std::uint8_t> bytes(24 + 23, 0);
+    for (int c = 0; c < 6; ++c) {
+        bytes[4 * c] = static_cast<std::uint8_t>(10 + c);
+        bytes[4 * c + 3] = 0xFF; // bits 24..31 are dropped
+    }
+    WriteBytes(bytes);
+    const SchemeArray schemes = ReadSchemes(path);
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(schemes[0][c], RGB(10 + c, 0, 0)) << c;
+    EXPECT_EQ(schemes[1], DefaultSchemes[1]);
+    EXPECT_EQ(schemes[3], DefaultSchemes[3]);
+
+    int cur = 0;
+    EXPECT_EQ(ReadCurrentScheme(path, cur)[COLOUR_BAR], RGB(15, 0, 0));
+    cur = 1;
+    EXPECT_EQ(ReadCurrentScheme(path, cur), DefaultSchemes[1]);
+    EXPECT_EQ(cur, 1);
+    cur = 3;
+    EXPECT_EQ(ReadCurrentScheme(path, cur), DefaultSchemes[3]);
+    EXPECT_EQ(cur, 3);
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "input/Menu.h"
+
+namespace {
+
+int Press(int vk, bool ctrl = false, int ch = 0, bool shift = false)
+{
+    return AcceleratorCommand(Message::Key(vk, ch, ctrl, shift));
+}
+
+TEST(Menu, AcceleratorsByKey)
+{
+    EXPECT_EQ(Press('N', true), 57600);
+    EXPECT_EQ(Press(VK_F2), 57600);
+    EXPECT_EQ(Press('O', true), 57601);
+    EXPECT_EQ(Press('S', true), 57604);
+    EXPECT_EQ(Press(VK_F9), 229);
+    EXPECT_EQ(Press(VK_OEM_2, false, '?', true), 209);
+    EXPECT_EQ(Press(VK_OEM_2, false, '/'), 209);
+    EXPECT_EQ(Press(VK_ESCAPE), 216);
+    EXPECT_EQ(Press('D', true), 227);
+    EXPECT_EQ(Press(VK_SPACE, false, ' '), 218);
+    EXPECT_EQ(Press(VK_SPACE, true), 32774);
+    EXPECT_EQ(Press('M', true), 32773);
+    EXPECT_EQ(Press('W', true), 32771);
+    EXPECT_EQ(Press('F', true), 32772);
+    EXPECT_EQ(Press('C', true), 32770);
+    EXPECT_EQ(Press('R', true), 32769);
+    EXPECT_EQ(Press(VK_F1), 57670);
+
+    // Letters without Ctrl are moves, not commands; other modifiers do not match.
+    EXPECT_EQ(Press('N', false, 'n'), 0);
+    EXPECT_EQ(Press('D', false, 'd'), 0);
+    EXPECT_EQ(Press(VK_F1, true), 0);
+    EXPECT_EQ(Press(VK_ESCAPE, true), 0);
+    EXPECT_EQ(Press(VK_SPACE, false, ' ', true), 0);
+    EXPECT_EQ(Press('N', true, 0, true), 0);
+    EXPECT_EQ(Press(VK_RETURN, false, '\r'), 0);
+    Message click = Message::Mouse(MessageKind::LButtonUp, 1, 1);
+    click.key = VK_F1;
+    EXPECT_EQ(AcceleratorCommand(click), 0);
+}
+
+TEST(Menu, MenuBarAsStored)
+{
+    const auto bar = MenuBar();
+    ASSERT_EQ(bar.size(), 4u);
+    EXPECT_STREQ(bar[0].title, "&File");
+    EXPECT_STREQ(bar[3].title, "&Help");
+    const MenuPopup* action = FindMenu("&Action");
+    ASSERT_NE(action, nullptr);
+    ASSERT_EQ(action->items.size(), 8u);
+    const MenuItem& resign = action->items[4];
+    EXPECT_EQ(resign.id, 32774);
+    EXPECT_EQ(resign.StoredText(), "&Resign...\tCtrl+Space");
+    EXPECT_EQ(resign.Prompt(), "Give up this game");
+    EXPECT_TRUE(resign.separatorAfter);
+    EXPECT_EQ(FindMenu("&File")->items[4].StoredText(), "&Reset scores");
+    EXPECT_EQ(FindMenu("&File")->items[5].Prompt(), "");
+    EXPECT_EQ(FindMenu("&View")->items[0].Prompt(), "Choose or edit a color scheme");
+    EXPECT_EQ(FindMenu("&Tools"), nullptr);
+
+    // Separators after New game, Save, Settings, Reset scores, Resign,
+    // Suggest move and Documentation.
+    std::string separated;
+    for (const MenuPopup& popup : bar)
+        for (const MenuItem& item : popup.items)
+            if (item.separatorAfter) separated += std::to_string(item.id) + " ";
+    EXPECT_EQ(separated, "57600 57604 229 226 32774 32773 32787 ");
+
+    // Every shortcut shown on a menu item is in the accelerator table.
+    for (const MenuPopup& popup : bar) {
+        for (const MenuItem& item : popup.items) {
+            if (*item.shortcut == '\0') continue;
+            bool found = false;
+            for (const Accelerator& a : AcceleratorTable()) found = found || a.command == item.id;
+            EXPECT_TRUE(found) << item.text;
+        }
+    }
+}
+
+} // namespace

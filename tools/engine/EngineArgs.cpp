@@ -1,0 +1,255 @@
+#include "engine/EngineArgs.h"
+
+#include <charconv>
+#include <cstdio>
+#include <set>
+
+namespace {
+
+constexpr std::int32_t POSITION_MAGIC = 32;
+
+// A whole argument as an integer in [low, high].
+bool ParseInt(const std::string& text, long long low, long long high, long long& value)
+{
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return !text.empty() && ec == std::errc() && ptr == end && value >= low && value <= high;
+}
+
+// Walks the options after the command: each is known, given once, and has
+// the values it needs.
+class OptionReader {
+public:
+    OptionReader(const std::vector<std::string>& args, std::string& error) : args_(args), error_(error) {}
+
+    bool Next(std::string& option)
+    {
+        if (pos_ >= args_.size()) return false;
+        option = args_[pos_++];
+        if (!seen_.insert(option).second) return Error("option " + option + " given twice");
+        return true;
+    }
+
+    bool Value(const std::string& option, std::string& value)
+    {
+        if (pos_ >= args_.size()) return Error("option " + option + " needs a value");
+        value = args_[pos_++];
+        return true;
+    }
+
+    bool Int(const std::string& option, long long low, long long high, long long& value)
+    {
+        std::string text;
+        if (!Value(option, text)) return false;
+        if (!ParseInt(text, low, high, value))
+            return Error("option " + option + " wants a whole number from " + std::to_string(low) + " to " +
+                         std::to_string(high) + ", not '" + text + "'");
+        return true;
+    }
+
+    bool Has(const std::string& option) const { return seen_.count(option) != 0; }
+    bool Error(const std::string& message)
+    {
+        failed_ = true;
+        error_ = message;
+        return false;
+    }
+    bool Failed() const { return failed_; }
+
+private:
+    const std::vector<std::string>& args_;
+    std::string& error_;
+    std::size_t pos_ = 1;
+    std::set<std::string> seen_;
+    bool failed_ = false;
+};
+
+} // namespace
+
+bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error)
+{
+    OptionReader r(args, error);
+    std::string option, text;
+    long long v = 0;
+    while (r.Next(option)) {
+        if (option == "--pos") {
+            if (!r.Value(option, text) || !ReadPositionFile(text, out.board, error)) return false;
+        } else if (option == "--board") {
+            if (!r.Value(option, text) || !ParseBoardSpec(text, out.board, error)) return false;
+        } else if (option == "--dice") {
+            if (!r.Int(option, 1, 6, v)) return false;
+            out.first = static_cast<int>(v);
+            if (!r.Int(option, 1, 6, v)) return false;
+            out.second = static_cast<int>(v);
+        } else if (option == "--level") {
+            if (!r.Int(option, 0, 2, v)) return false;
+            out.level = static_cast<int>(v);
+        } else if (option == "--book") {
+            out.book = true;
+        } else if (option == "--side") {
+            if (!r.Value(option, text)) return false;
+            if (text != "computer" && text != "human") return r.Error("--side is computer or human, not '" + text + "'");
+            out.human = text == "human";
+        } else {
+            return r.Error("unknown option '" + option + "' for move");
+        }
+    }
+    if (r.Failed()) return false;
+    if (r.Has("--pos") == r.Has("--board")) return r.Error("move needs one of --pos FILE and --board SPEC");
+    if (!r.Has("--dice")) return r.Error("move needs --dice A B");
+    return true;
+}
+
+bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::string& error)
+{
+    OptionReader r(args, error);
+    std::string option;
+    long long v = 0;
+    while (r.Next(option)) {
+        if (option == "--seed") {
+            if (!r.Int(option, 0, 4294967295LL, v)) return false;
+            out.seed = static_cast<std::uint32_t>(v);
+        } else if (option == "--count") {
+            if (!r.Int(option, 0, 100000000, v)) return false;
+            out.count = static_cast<long>(v);
+        } else {
+            return r.Error("unknown option '" + option + "' for rolls");
+        }
+    }
+    if (r.Failed()) return false;
+    if (!r.Has("--seed") || !r.Has("--count")) return r.Error("rolls needs --seed S and --count N");
+    return true;
+}
+
+bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error)
+{
+    OptionReader r(args, error);
+    std::string option, text;
+    long long v = 0;
+    while (r.Next(option)) {
+        if (option == "--games") {
+            if (!r.Int(option, 0, 10000000, v)) return false;
+            out.games = static_cast<long>(v);
+        } else if (option == "--seed") {
+            if (!r.Int(option, 0, 4294967295LL, v)) return false;
+            out.seed = static_cast<std::uint32_t>(v);
+        } else if (option == "--levels") {
+            if (!r.Value(option, text)) return false;
+            long long c = 0, h = 0;
+            const auto comma = text.find(',');
+            if (comma == std::string::npos || !ParseInt(text.substr(0, comma), 0, 2, c) ||
+                !ParseInt(text.substr(comma + 1), 0, 2, h))
+                return r.Error("--levels wants C,H with each level 0, 1 or 2, not '" + text + "'");
+            out.computerLevel = static_cast<int>(c);
+            out.humanLevel = static_cast<int>(h);
+        } else if (option == "--moves") {
+            out.moves = true;
+        } else {
+            return r.Error("unknown option '" + option + "' for selfplay");
+        }
+    }
+    if (r.Failed()) return false;
+    if (!r.Has("--games") || !r.Has("--seed")) return r.Error("selfplay needs --games N and --seed S");
+    return true;
+}
+
+bool ParseBoardSpec(const std::string& spec, BoardData& out, std::string& error)
+{
+    BoardData board{};
+    std::size_t start = 0;
+    for (int i = 0; i < LOCATIONS; ++i) {
+        const std::size_t end = spec.find(',', start);
+        const bool last = i == LOCATIONS - 1;
+        if (last != (end == std::string::npos)) {
+            error = "--board wants 28 comma-separated count:owner entries";
+            return false;
+        }
+        const std::string entry = spec.substr(start, last ? std::string::npos : end - start);
+        const std::size_t colon = entry.find(':');
+        long long count = 0, owner = 0;
+        if (colon == std::string::npos || !ParseInt(entry.substr(0, colon), -1000, 1000, count) ||
+            !ParseInt(entry.substr(colon + 1), -1000, 1000, owner)) {
+            error = "board entry " + std::to_string(i) + " is not count:owner: '" + entry + "'";
+            return false;
+        }
+        if (count < 0 || count > PIECES_PER_SIDE) {
+            error = "board entry " + std::to_string(i) + " has a count outside 0 to 15";
+            return false;
+        }
+        board[i] = Spot{static_cast<std::int8_t>(count), static_cast<std::int32_t>(owner)};
+        start = end + 1;
+    }
+    if (!CheckBoard(board, error)) return false;
+    out = board;
+    return true;
+}
+
+bool ReadPositionFile(const std::string& path, BoardData& out, std::string& error)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) {
+        error = "cannot open position file '" + path + "'";
+        return false;
+    }
+    std::uint8_t head[4] = {};
+    BoardImage image{};
+    const std::size_t got = std::fread(head, 1, sizeof head, f);
+    const std::size_t gotImage = got == sizeof head ? std::fread(image.data(), 1, image.size(), f) : 0;
+    std::fclose(f);
+    const std::uint32_t magic = static_cast<std::uint32_t>(head[0]) | static_cast<std::uint32_t>(head[1]) << 8 |
+                                static_cast<std::uint32_t>(head[2]) << 16 | static_cast<std::uint32_t>(head[3]) << 24;
+    if (got != sizeof head || magic != static_cast<std::uint32_t>(POSITION_MAGIC)) {
+        error = "'" + path + "' is not a position file (wrong magic value)";
+        return false;
+    }
+    if (gotImage != image.size()) {
+        error = "position file '" + path + "' ends inside the board image";
+        return false;
+    }
+    BoardData board = FromImage(image);
+    if (!CheckBoard(board, error)) return false;
+    out = board;
+    return true;
+}
+
+bool CheckBoard(BoardData& board, std::string& error)
+{
+    for (int i = 0; i < LOCATIONS; ++i) {
+        Spot& s = board[i];
+        const std::string where = "location " + std::to_string(i);
+        if (s.count < 0 || s.count > PIECES_PER_SIDE) {
+            error = where + " has a count outside 0 to 15";
+            return false;
+        }
+        if (s.owner < NOBODY || s.owner > HUMAN) {
+            error = where + " has an owner outside 0 to 2";
+            return false;
+        }
+        const int fixed = FixedOwner(i);
+        if (fixed != NOBODY) {
+            if (s.owner == NOBODY) s.owner = fixed;
+            if (s.owner != fixed) {
+                error = where + " is a bar or tray owned by the other side";
+                return false;
+            }
+        } else if (s.count == 0) {
+            s.owner = NOBODY;
+        } else if (s.owner == NOBODY) {
+            error = where + " holds pieces that nobody owns";
+            return false;
+        }
+    }
+    for (int p : {COMPUTER, HUMAN}) {
+        const int pieces = PiecesInRange(0, LOCATIONS - 1, board, p);
+        if (pieces != PIECES_PER_SIDE) {
+            error = std::string(p == COMPUTER ? "the computer" : "the human") + " has " + std::to_string(pieces) +
+                    " pieces, not 15";
+            return false;
+        }
+    }
+    if (!IsValid(board)) {
+        error = "the board breaks the model";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The engine tool's command lines and the boards they name, checked before
+// anything is played: a bad argument or board gives a message, never a crash.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "board/BoardData.h"
+
+struct MoveArgs {
+    BoardData board{};
+    int first = 0, second = 0; // the roll, in this order
+    int level = 2;
+    bool book = false;
+    bool human = false; // the human's side, by the suggestion's mirrored search
+};
+
+struct RollsArgs {
+    std::uint32_t seed = 0;
+    long count = 0;
+};
+
+struct SelfPlayArgs {
+    long games = 0;
+    std::uint32_t seed = 0;
+    int computerLevel = 2, humanLevel = 2;
+    bool moves = false;
+};
+
+// Each takes the whole argument list, the command first; false with `error` set
+// when an argument is missing, unknown, repeated or out of range.
+bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error);
+bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::string& error);
+bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error);
+
+// A board from 28 comma-separated count:owner entries for locations 0 to 27.
+bool ParseBoardSpec(const std::string& spec, BoardData& out, std::string& error);
+// The board image of a position file (the magic value 32, then 224 bytes).
+bool ReadPositionFile(const std::string& path, BoardData& out, std::string& error);
+// Gives unowned bars and trays (and empty points) their owners and checks the
+// model: counts up to 15, owners 0..2, 15 pieces a side.
+bool CheckBoard(BoardData& board, std::string& error);

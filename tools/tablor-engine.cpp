@@ -151,10 +151,7 @@ int RunSelfPlay(const SelfPlayArgs& args)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        std::fputs(USAGE, stderr);
-        return EXIT_BAD;
-    }
+    if (args.empty()) return Fail("no command: move, rolls or selfplay (--help shows the usage)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(USAGE, stdout);
         return 0;

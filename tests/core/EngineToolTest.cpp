@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/Settings.h"
+#include "board/Board.h"
+#include "board/RulesEngine.h"
+#include "board/SelfPlay.h"
+#include "dice/DiceRecord.h"
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the built engine tool with `args` (already quoted for the shell).
+ToolRun Engine(const std::string& args)
+{
+    const std::string dir = ::testing::TempDir();
+    const std::string out = dir + "engine_out.txt", err = dir + "engine_err.txt";
+    const std::string command = std::string("'") + TABLOR_ENGINE + "' " + args + " >'" + out + "' 2>'" + err + "'";
+    const int raw = std::system(command.c_str());
+    ToolRun r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = ReadFile(out);
+    r.err = ReadFile(err);
+    return r;
+}
+
+// The --board form of a position.
+std::string Spec(const BoardData& b)
+{
+    std::string s;
+    for (int i = 0; i < LOCATIONS; ++i) s += (i ? "," : "") + std::to_string(b[i].count) + ":" + std::to_string(b[i].owner);
+    return s;
+}
+
+// A position file: the magic value, the board image and the rest of the 286 bytes.
+std::string WritePositionFile(const std::string& name, const BoardData& b, std::uint32_t magic = 32)
+{
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream f(path, std::ios::binary);
+    for (int k = 0; k < 4; ++k) f.put(static_cast<char>(magic >> (8 * k) & 0xFF));
+    const BoardImage image = ToImage(b);
+    f.write(reinterpret_cast<const char*>(image.data()), image.size());
+    for (int k = 0; k < 286 - 228; ++k) f.put('\0');
+    return path;
+}
+
+// Puts back the program-wide position table, side and level that the
+// in-process comparisons change.
+struct GlobalsGuard {
+    BoardData table = BoardTable;
+    int player = CurrentPlayer, level = LevelOfPlay;
+    ~GlobalsGuard()
+    {
+        BoardTable = table;
+        CurrentPlayer = player;
+        LevelOfPlay = level;
+    }
+};
+
+void ExpectBadArguments(const std::string& args)
+{
+    const ToolRun r = Engine(args);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_TRUE(r.out.empty()) << args;
+    EXPECT_NE(r.err.find("tablor-engine: "), std::string::npos) << args;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+}
+
+} // namespace
+
+TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
+{
+    const GlobalsGuard guard;
+    const BoardData start = StandardSetup(); // bars and trays unowned, as the table holds them
+    const std::string spec = Spec(start);
+
+    ToolRun r = Engine("move --board " + spec + " --dice 6 5 --book");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "{\"moves\":[[24,6],[18,5]],\"dice\":[6,5,255,255],\"score\":null}\n");
+
+    // Searched: the same play, score and die order as ChooseMove in process.
+    Board board;
+    board.BuildBoard(true);
+    Random random;
+    DiceRecord dice(&random, nullptr);
+    RulesEngine rules(&board, &dice);
+    LevelOfPlay = 1;
+    CurrentPlayer = COMPUTER;
+    dice.SetRoll(5, 6);
+    rules.ChooseMove(true);
+    std::ostringstream expected;
+    expected << "{\"moves\":[[" << int(rules.bestFrom[0]) << "," << int(rules.bestDice[0]) << "],["
+             << int(rules.bestFrom[1]) << "," << int(rules.bestDice[1]) << "]],\"dice\":[" << int(dice.die[0]) << ","
+             << int(dice.die[1]) << ",255,255],\"score\":" << rules.bestScore << "}\n";
+    r = Engine("move --board " + spec + " --dice 5 6 --book --level 1");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, expected.str());
+
+    // A doublet is four dice; a position file gives the same answer as its board.
+    const std::string file = WritePositionFile("start.pos", start);
+    const ToolRun fromBoard = Engine("move --board " + spec + " --dice 6 6");
+    const ToolRun fromFile = Engine("move --pos '" + file + "' --dice 6 6");
+    EXPECT_EQ(fromFile.status, 0);
+    EXPECT_EQ(fromFile.out, fromBoard.out);
+    EXPECT_NE(fromFile.out.find("\"dice\":[6,6,6,6]"), std::string::npos);
+
+    // The human's side by the suggestion, in the human's locations.
+    r = Engine("move --board " + spec + " --dice 3 1 --book --side human");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "{\"moves\":[[17,20],[19,20]]}\n");
+
+    // Nothing to play: on the bar against a closed board.
+    BoardData closed{};
+    closed[COMPUTER_BAR] = {1, COMPUTER};
+    closed[6] = {14, COMPUTER};
+    for (int i = 19; i <= 24; ++i) closed[i] = {static_cast<std::int8_t>(i < 22 ? 2 : 3), HUMAN};
+    r = Engine("move --board " + Spec(closed) + " --dice 4 2");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "{\"moves\":[],\"dice\":[255,255,255,255],\"score\":null}\n");
+}
+
+TEST(EngineTool, RollsAndSelfPlayFollowTheGenerator)
+{
+    const GlobalsGuard guard;
+    Random random(1);
+    DiceRecord dice(&random, nullptr);
+    std::string expected;
+    for (int n = 0; n < 6; ++n) {
+        dice.RollDice(nullptr);
+        expected += std::to_string(dice.die[0]) + " " + std::to_string(dice.die[1]) + "\n";
+    }
+    ToolRun r = Engine("rolls --seed 1 --count 6");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, expected);
+    EXPECT_NE(r.out.substr(0, 4), "6 6\n"); // the opening roll is never a doublet
+
+    Random games(9);
+    int wins[3] = {0, 0, 0};
+    long turns = 0;
+    for (int g = 0; g < 3; ++g) {
+        const SelfPlayResult result = PlaySelfGame(games);
+        wins[result.winner] += 1;
+        turns += result.turns;
+    }
+    r = Engine("selfplay --games 3 --seed 9");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("{\"games\":3,\"computer_wins\":" + std::to_string(wins[COMPUTER]) +
+                         ",\"human_wins\":" + std::to_string(wins[HUMAN]) + ","),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"turns\":" + std::to_string(turns) + ","), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"games_per_second\":"), std::string::npos);
+
+    // With --moves every turn is a readable line before the summary.
+    r = Engine("selfplay --games 1 --seed 9 --levels 1,0 --moves");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("game 1\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\ncomputer "), std::string::npos);
+    EXPECT_NE(r.out.find("\nhuman "), std::string::npos);
+    EXPECT_NE(r.out.find(" wins ("), std::string::npos);
+}
+
+TEST(EngineTool, BadInputExitsWithStatusTwo)
+{
+    const BoardData start = StandardSetup();
+    const std::string spec = Spec(start);
+    ExpectBadArguments("");
+    ExpectBadArguments("fly");
+    ExpectBadArguments("move --board " + spec);
+    ExpectBadArguments("move --dice 3 1");
+    ExpectBadArguments("move --board " + spec + " --dice 7 1");
+    ExpectBadArguments("move --board " + spec + " --dice 3");
+    ExpectBadArguments("move --board " + spec + " --dice 3 1 --level 3");
+    ExpectBadArguments("move --board " + spec + " --dice 3 1 --side both");
+    ExpectBadArguments("move --board " + spec + " --dice 3 1 --dice 2 1");
+    ExpectBadArguments("move --board " + spec + " --pos x.pos --dice 3 1");
+    ExpectBadArguments("move --board 1,2,3 --dice 3 1");
+    ExpectBadArguments("rolls --seed 1");
+    ExpectBadArguments("rolls --seed -1 --count 3");
+    ExpectBadArguments("selfplay --games 2 --seed 1 --levels 2");
+    ExpectBadArguments("selfplay --games x --seed 1");
+
+    // Files: missing, wrong magic, cut short inside the board.
+    ExpectBadArguments("move --pos '" + ::testing::TempDir() + "no-such.pos' --dice 3 1");
+    ExpectBadArguments("move --pos '" + WritePositionFile("magic.pos", start, 33) + "' --dice 3 1");
+    const std::string shortFile = ::testing::TempDir() + "short.pos";
+    {
+        std::ofstream f(shortFile, std::ios::binary);
+        f.write("\x20\0\0\0\x02\0\0\0", 8);
+    }
+    ExpectBadArguments("move --pos '" + shortFile + "' --dice 3 1");
+
+    // Boards that break the model, by --board and by file.
+    BoardData b = start;
+    b[6].count = 16;
+    ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
+    ExpectBadArguments("move --pos '" + WritePositionFile("count16.pos", b) + "' --dice 3 1");
+    b = start;
+    b[6].owner = 3;
+    ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
+    ExpectBadArguments("move --pos '" + WritePositionFile("owner3.pos", b) + "' --dice 3 1");
+    b = start;
+    b[6].count = 4;
+    b[COMPUTER_BAR] = {1, HUMAN};
+    ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
+    b = start;
+    b[6].count = 4;
+    ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
+    ExpectBadArguments("move --pos '" + WritePositionFile("fourteen.pos", b) + "' --dice 3 1");
+
+    // A bar with owner 0 takes its fixed owner: that board is fine.
+    b = start;
+    b[6].count = 4;
+    b[COMPUTER_BAR] = {1, NOBODY};
+    const ToolRun r = Engine("move --board " + Spec(b) + " --dice 3 1");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("{\"moves\":[[25,", 0), 0u) << r.out;
+}

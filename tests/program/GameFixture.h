@@ -1,0 +1,176 @@
+#pragma once
+// Whole games on the test platform: a real main window in a folder of its
+// own, messages injected as the window system delivers them, the queue pumped
+// until it runs empty.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "TestPlatform.h"
+#include "app/Settings.h"
+#include "board/Board.h"
+#include "dialogs/StatDlg.h"
+#include "files/ColourScheme.h"
+#include "game/BackgWnd.h"
+#include "game/Commands.h"
+#include "game/GameGlobals.h"
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = std::filesystem::temp_directory_path() /
+              ("tablor-game-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+               std::to_string(::getpid()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        ResetSettingsToDefaults();
+        ResetGameGlobals();
+        BoardTable = BoardData{};
+        CurrentPlayer = NOBODY;
+        SchemeColour = DefaultSchemes[0];
+        InMemoryWinGraph = WinGraph{};
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        std::filesystem::remove_all(dir);
+    }
+
+    std::string PathOf(const std::string& name) const { return (dir / name).string(); }
+
+    void WriteFile(const std::string& name, const std::string& text) const
+    {
+        std::ofstream(PathOf(name), std::ios::binary) << text;
+    }
+
+    // Rolls from a file: pairs of digits, read cyclically; `ini` adds lines
+    // to section "Options".
+    void StartWithRolls(const std::string& digits, const std::string& ini = "")
+    {
+        WriteFile("rolls.txt", digits);
+        Start("DiceMode=2\nRollsList=" + PathOf("rolls.txt") + "\n" + ini);
+    }
+
+    // Creates the main window with these lines in section "Options" and runs
+    // the queue empty.
+    void Start(const std::string& options = "", const std::string& extraSections = "")
+    {
+        WriteFile("tablorw.ini", "[Options]\n" + options + "\n" + extraSections);
+        window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()));
+        platform.post = [this](const Message& m) { window->Post(m); };
+        platform.onPaint = [this] { window->OnPaint(); };
+        Pump();
+    }
+
+    // Handles every queued message and paints, as the real loop does.
+    void Pump()
+    {
+        for (int guard = 0; guard < 1000 && !window->queue.Empty(); ++guard) {
+            window->PumpMessages();
+            platform.PaintPending();
+        }
+        platform.PaintPending();
+    }
+
+    Injector In() const { return platform.Input(); }
+
+    // A key press of a letter 'A'..'X' or '0', handled at once.
+    void Type(const std::string& letters)
+    {
+        for (char c : letters) {
+            In().TypeLetter(c);
+            Pump();
+        }
+    }
+    void Key(int vk, int ch = 0, bool ctrl = false)
+    {
+        In().Key(vk, ch, ctrl);
+        Pump();
+    }
+    void Menu(int id)
+    {
+        In().Menu(id);
+        Pump();
+    }
+    // A left click in the middle of a location.
+    void ClickOn(int location)
+    {
+        const Rect r = window->board[location].rect;
+        In().Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        Pump();
+    }
+    void RightClickAt(int x, int y)
+    {
+        In().RightClick(x, y);
+        Pump();
+    }
+
+    BoardData Data() const { return window->board.Data(); }
+    DiceRecord& Dice() const { return *window->dice; }
+    RulesEngine& Rules() const { return *window->rules; }
+    std::string LastLine() const
+    {
+        const int n = platform.list.LineCount();
+        return n > 0 ? platform.list.LineText(n - 1) : std::string();
+    }
+    std::string Pane(int i) const { return platform.status.PaneText(i); }
+
+    // Puts a position on the board as opening a file does: the next roll of
+    // the rolls file is the human's.
+    void Load(const BoardData& board)
+    {
+        PositionFileData data = window->CurrentPositionData();
+        data.board = ToImage(board);
+        window->LoadPosition(data);
+        Pump();
+    }
+
+    // Whether the human is to pick a piece now.
+    bool HumanToMove() const
+    {
+        return CurrentPlayer == HUMAN && window->dice->moves > 0 && !window->WaitingConfirm;
+    }
+
+    // Plays the human's turn with the computer's own choice for the human,
+    // typed as letters (or clicked), ending with Space when nothing can move.
+    void PlayHumanTurn(bool byClicks = false)
+    {
+        if (CurrentPlayer != HUMAN) return;
+        if (Rules().CannotMove()) {
+            Key(VK_SPACE, ' ');
+            return;
+        }
+        std::vector<MovePair> plan = window->SuggestedMoves(window->OpeningTurn && window->MovesMade == 0);
+        for (const MovePair& m : plan) {
+            if (CurrentPlayer != HUMAN || window->WaitingConfirm) return;
+            const int before = window->MovesMade;
+            if (byClicks) ClickOn(m.from);
+            else Type(std::string(1, LocationLetter(m.from)));
+            if (window->MovesMade == before && CurrentPlayer == HUMAN && window->CurrentMove().from != 255) {
+                if (byClicks) ClickOn(m.to > 24 ? HUMAN_TRAY : m.to);
+                else Type(std::string(1, LocationLetter(m.to)));
+            }
+        }
+        if (CurrentPlayer == HUMAN && !window->WaitingConfirm && window->dice->moves > 0 && Rules().CannotMove())
+            Key(VK_SPACE, ' ');
+    }
+
+    // Confirms the end of the human's turn with a click beside the board.
+    void Confirm()
+    {
+        In().Click(1, 1);
+        Pump();
+    }
+
+    std::filesystem::path dir;
+    TestPlatform platform;
+    std::unique_ptr<BackgWnd> window;
+};

@@ -1,0 +1,124 @@
+// Whole games and turns through the main window, as a player plays them.
+#include "GameFixture.h"
+
+#include "app/Profile.h"
+#include "app/StringTable.h"
+
+namespace {
+
+// Plays until the statistics dialog has been shown `games` times, the human's
+// turns entered alternately by letters and by clicks.
+int PlayGames(GameTest& t, BackgWnd& window, TestPlatform& platform, int games,
+              const std::function<void()>& humanTurn)
+{
+    int shown = 0;
+    for (int step = 0; step < 2000 && platform.dialogs.size() < static_cast<std::size_t>(games); ++step) {
+        if (window.WaitingConfirm) {
+            platform.Input().Click(1, 1);
+            window.PumpMessages();
+        } else {
+            humanTurn();
+        }
+        shown = static_cast<int>(platform.dialogs.size());
+    }
+    (void)t;
+    return shown;
+}
+
+} // namespace
+
+TEST_F(GameTest, StartsInTheStandardPositionWithTheHumanToMove)
+{
+    StartWithRolls("1362", "FirstMoveBy=0");
+    EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(platform.caption, "Tablor");
+    EXPECT_EQ(platform.list.LineText(0), "Tablor");
+    EXPECT_EQ(Pane(0), "Click on position to leave from...");
+    // The opening roll 1-3: the computer's die first; the human's is higher,
+    // so the human plays both.
+    EXPECT_EQ(Dice().die[0], 1);
+    EXPECT_EQ(Dice().die[1], 3);
+    EXPECT_EQ(platform.list.LineText(platform.list.LineCount() - 2), "Dice: 1+3");
+    EXPECT_EQ(LastLine(), "1st  from  ");
+    // The opening dice are seen one on each side.
+    EXPECT_TRUE(platform.dice[0].visible);
+    EXPECT_EQ(platform.dice[0].face, 1);
+    EXPECT_FALSE(platform.dice[4].visible);
+    EXPECT_TRUE(platform.dice[5].visible);
+    EXPECT_EQ(platform.dice[5].face, 3);
+    EXPECT_EQ(PipsRolled[HUMAN], 4);
+}
+
+TEST_F(GameTest, HumanMovesByLettersAndClicksThenTheComputerPlays)
+{
+    StartWithRolls("31" "62" "55", "AutoChangeTurn=1");
+    // 3-1: 8 to 5 by letters (H to E), 6 to 5 by clicks. Points of the human
+    // are counted from its side: the human moves up from 1.
+    Type("A");
+    EXPECT_EQ(window->CurrentMove().from, 1);
+    EXPECT_EQ(Pane(0), "Click on position to move to...");
+    Type("D");
+    EXPECT_EQ(Data()[4].count, 1);
+    EXPECT_EQ(Data()[4].owner, HUMAN);
+    EXPECT_EQ(platform.list.LineText(platform.list.LineCount() - 2), "1st  from  A  to  D");
+    EXPECT_EQ(LastLine(), "2nd from  ");
+    ClickOn(12);
+    ClickOn(13);
+    // 12 + 1 = 13 is the computer's point with five pieces: refused, the pick restarts.
+    EXPECT_EQ(LastLine(), "2nd from  ");
+    EXPECT_EQ(window->MovesMade, 1);
+    ClickOn(19);
+    ClickOn(20);
+    EXPECT_EQ(Data()[20].count, 1);
+    // The turn passed to the computer, which rolled 6-2 and played it.
+    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(Dice().die[0], 5);
+    EXPECT_EQ(Dice().moves, 4);
+    int computer = 0;
+    for (int i = 0; i < LOCATIONS; ++i)
+        if (Data()[i].owner == COMPUTER) computer += Data()[i].count;
+    EXPECT_EQ(computer, 15);
+    EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 8);
+    EXPECT_TRUE(IsValid(Data()));
+}
+
+TEST_F(GameTest, WholeGamesByLettersAndClicksEndInTheStatisticsAndAgain)
+{
+    Start("AutoChangeTurn=1");
+    int turn = 0;
+    platform.AlwaysOnStatDlg([](StatDlg& d) {
+        d.rollChoice = 0;
+        return static_cast<int>(IDOK);
+    });
+    const int shown = PlayGames(*this, *window, platform, 2, [&] {
+        PlayHumanTurn(++turn % 2 == 0);
+        Pump();
+        ASSERT_TRUE(IsValid(Data()));
+    });
+    EXPECT_EQ(shown, 2);
+    // Scores were written after each game.
+    Profile profile(PathOf("tablorw.ini"));
+    EXPECT_EQ(profile.GetInt("Game", "Human", -1) + profile.GetInt("Game", "Computer", -1),
+              ScoreSinceStart[HUMAN] + ScoreSinceStart[COMPUTER]);
+    EXPECT_GE(ScoreSinceStart[HUMAN] + ScoreSinceStart[COMPUTER], 2);
+    EXPECT_TRUE(std::filesystem::exists(PathOf("tablorw32.gph")));
+    // Again started a third game in the standard position.
+    EXPECT_EQ(window->Winner, NOBODY);
+}
+
+TEST_F(GameTest, FinishGameQuickPlaysToTheEndAndWritesTheScores)
+{
+    Start("AutoFinish=0");
+    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+    Menu(ID_FINISH_GAME);
+    EXPECT_TRUE(platform.quit);
+    EXPECT_FALSE(AutoPlay);
+    EXPECT_EQ(ScoreSinceStart[HUMAN] + ScoreSinceStart[COMPUTER], Score[HUMAN] + Score[COMPUTER]);
+    Profile profile(PathOf("tablorw.ini"));
+    EXPECT_EQ(profile.GetInt("Game", "Human", -1), Score[HUMAN]);
+    EXPECT_EQ(profile.GetInt("Game", "Computer", -1), Score[COMPUTER]);
+    // Quick: no pause while the game is played; only the re-prompt after
+    // the loop, when the game is over, waits its 200 ms.
+    EXPECT_LE(platform.sleptTotal, 200);
+}

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 #include "app/Settings.h"
@@ -15,20 +14,17 @@
 
 // Source points for the first and second die, row by the first die, column by
 // the second. 5-6 has no entry while 6-5 has one; doubles have none.
+// clang-format off
 const std::array<std::array<std::uint8_t, 2>, 36> OpeningTable{{
-    // first die 1
-    {0, 0}, {24, 13}, {6, 8}, {24, 13}, {24, 13}, {8, 13},
-    // first die 2
-    {13, 24}, {0, 0}, {13, 24}, {6, 8}, {24, 13}, {13, 24},
-    // first die 3
-    {8, 6}, {24, 13}, {0, 0}, {24, 13}, {6, 8}, {13, 24},
-    // first die 4
-    {13, 24}, {8, 6}, {13, 24}, {0, 0}, {24, 13}, {24, 20},
-    // first die 5
-    {13, 24}, {13, 24}, {8, 6}, {13, 24}, {0, 0}, {0, 0},
-    // first die 6
-    {13, 8}, {24, 13}, {24, 13}, {24, 18}, {24, 18}, {0, 0},
+    //  1        2         3         4         5         6      (second die)
+    {0, 0},   {24, 13}, {6, 8},   {24, 13}, {24, 13}, {8, 13},  // first die 1
+    {13, 24}, {0, 0},   {13, 24}, {6, 8},   {24, 13}, {13, 24}, // first die 2
+    {8, 6},   {24, 13}, {0, 0},   {24, 13}, {6, 8},   {13, 24}, // first die 3
+    {13, 24}, {8, 6},   {13, 24}, {0, 0},   {24, 13}, {24, 20}, // first die 4
+    {13, 24}, {13, 24}, {8, 6},   {13, 24}, {0, 0},   {0, 0},   // first die 5
+    {13, 8},  {24, 13}, {24, 13}, {24, 18}, {24, 18}, {0, 0},   // first die 6
 }};
+// clang-format on
 
 namespace {
 
@@ -73,9 +69,8 @@ constexpr int Count(Mask m)
 }
 constexpr int Highest(Mask m) { return 31 - std::countl_zero(m); }
 
-constexpr Mask HOME = Span(1, 6);          // the computer's home board
-constexpr Mask OPP_HOME = Span(19, 24);    // the human's
-constexpr Mask POINTS = Span(1, 24);
+constexpr Mask HOME = Span(1, 6);       // the computer's home board
+constexpr Mask OPP_HOME = Span(19, 24); // the human's
 
 // One position read for every term: per-location counts of player 1, the
 // points each side holds as masks, and the sums the terms ask for. A scored
@@ -83,17 +78,17 @@ constexpr Mask POINTS = Span(1, 24);
 // it is made from the earlier scan by taking those out and putting them back.
 struct Scan {
     std::array<int, 25> own{}; // player 1's count on 0..24, 0 where it does not own
-    Mask ownAny = 0;     // points player 1 owns
-    Mask ownMade = 0;    // points holding two or more of its pieces
-    Mask ownStacked = 0; // locations 0..25 holding two or more of its pieces, its bar included
-    Mask ownBlot = 0;    // points holding exactly one
-    Mask oppOwned = 0;   // points player 2 owns
-    Mask oppPresent = 0; // locations 0..24 with pieces of player 2, its bar included
+    Mask ownAny = 0;           // points player 1 owns
+    Mask ownMade = 0;          // points holding two or more of its pieces
+    Mask ownStacked = 0;       // locations 0..25 holding two or more of its pieces, its bar included
+    Mask ownBlot = 0;          // points holding exactly one
+    Mask oppOwned = 0;         // points player 2 owns
+    Mask oppPresent = 0;       // locations 0..24 with pieces of player 2, its bar included
     Mask oppMade = 0;
     Mask oppBlot = 0;
-    Mask oppPair = 0;    // points above 6 holding exactly two of player 2's pieces
-    Mask occupied = 0;   // points holding any piece
-    int ownHome = 0;     // player 1's pieces on 1..6
+    Mask oppPair = 0;  // points above 6 holding exactly two of player 2's pieces
+    Mask occupied = 0; // points holding any piece
+    int ownHome = 0;   // player 1's pieces on 1..6
     int own14to25 = 0, own18to25 = 0, own19to24 = 0;
     int quarterOwn = 0, quarterOpp = 0;
     int pipsOwn = 0, pipsOpp = 0;
@@ -185,9 +180,9 @@ struct Before {
     std::array<int, LOCATIONS + 1> ownSum{}; // own pieces on the locations below i
     Mask ownMade = 0;
     Mask oppOwned = 0;
-    Mask empty = 0;                          // points holding no piece
-    std::array<int, 24> stacks{};            // points with more than three pieces
-    std::array<int, 24> stackHeight{};       // and their counts
+    Mask empty = 0;                    // points holding no piece
+    std::array<int, 24> stacks{};      // points with more than three pieces
+    std::array<int, 24> stackHeight{}; // and their counts
     int stackCount = 0;
 
     Before() = default;
@@ -382,7 +377,7 @@ Key Tagged(Key key, std::uint8_t tag)
 }
 
 // The positions met in one search: an open-addressed set of keys, small
-// enough to stay in the first-level cache. Each slot carries the stamp of the
+// enough to stay in the nearest caches. Each slot carries the stamp of the
 // search that filled it in its key's last three bytes, so Clear() forgets
 // everything by moving on to a new stamp. When the set is half full it stops
 // taking new positions, which costs time but never changes a choice.
@@ -461,10 +456,10 @@ int HighestSource(const BoardData& b, int value)
 // already met.
 struct RulesEngine::Search {
     std::array<BoardData, 5> boards{};
-    std::array<Key, 5> keys{};      // the boards packed, without a tag
-    std::array<Mask, 5> changed{};  // locations the play has changed so far
+    std::array<Key, 5> keys{};     // the boards packed, without a tag
+    std::array<Mask, 5> changed{}; // locations the play has changed so far
     Before before;
-    Scan first;                     // the scan of the board before the play
+    Scan first; // the scan of the board before the play
     int moves = 0;
     int order = 0; // 0 the dice in the order rolled, 1 swapped
     int level = 2;

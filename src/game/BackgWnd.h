@@ -124,6 +124,9 @@ public:
     void OnOpen();
     void OnSave();
     void OnSettings();
+    // Rebuilds the board for the other direction of play, keeping the
+    // position, the roll and the position the turn started from.
+    void ReverseDirection(bool clockWise);
     // The human's remaining dice played by the computer's search, as moves.
     std::vector<MovePair> SuggestedMoves(bool useBook);
     // The game as a position file holds it, and a loaded file put in place.

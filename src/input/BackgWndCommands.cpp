@@ -5,8 +5,10 @@
 #include "app/Settings.h"
 #include "app/StringTable.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/BackgClr.h"
 #include "dialogs/FinishDlg.h"
 #include "dialogs/GvUpDlg.h"
+#include "dialogs/SettingSheet.h"
 #include "files/PositionFile.h"
 #include "game/BackgWnd.h"
 #include "game/Commands.h"
@@ -225,6 +227,40 @@ void BackgWnd::OnOpen()
     platform.SetCaption((ApplicationTitle() + " - " + name).substr(0, 63));
 }
 
-void BackgWnd::OnSettings() {}
+// Runs the settings sheet on the page it was last closed on; after OK the
+// cube button and the dice show what the pages changed.
+void BackgWnd::OnSettings()
+{
+    SettingSheet sheet(SheetContext{platform, profile, dice.get(), [this](bool cw) { ReverseDirection(cw); }},
+                       lastSettingsPage);
+    const int result = platform.RunSettingSheet(sheet);
+    lastSettingsPage = sheet.ActivePage();
+    if (result != IDOK) return;
+    platform.Cube().Enable(DoubleEnabled());
+    ShowDice();
+}
 
-void BackgWnd::OnColours() {}
+void BackgWnd::ReverseDirection(bool clockWise)
+{
+    // BoardTable holds the position the turn started from; the capture below
+    // only serves the rebuild.
+    const BoardData turnStart = BoardTable;
+    board.CaptureBoard();
+    ClockWise = clockWise ? 1 : 0;
+    board.BuildBoard(false);
+    rules.reset();
+    rules = std::make_unique<RulesEngine>(&board, dice.get());
+    rules->tickCount = [this] { return platform.TickCount(); };
+    profile.WriteInt(SECTION_OPTIONS, KEY_CLOCK_WISE, ClockWise);
+    platform.Invalidate();
+    BoardTable = turnStart;
+}
+
+// Runs the colours dialog over the live board; OK makes the shown scheme
+// current in the settings file as well.
+void BackgWnd::OnColours()
+{
+    BackgClr dialog(platform, paths.schemePath, [this] { RefreshColours(); });
+    dialog.Open();
+    if (platform.RunColourDlg(dialog) == IDOK) WriteCurScheme(profile);
+}

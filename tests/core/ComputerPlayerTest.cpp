@@ -315,7 +315,8 @@ TEST_F(ComputerPlayer, DoublingBalanceAndTakes)
 TEST_F(ComputerPlayer, TakeRulesForRaceAndStraggler)
 {
     // A race: take while the doubler's pips in sevens exceed the computer's.
-    const BoardData own63 = Pos({{6, COMPUTER, 4}, {5, COMPUTER, 3}, {4, COMPUTER, 3}, {3, COMPUTER, 2}, {2, COMPUTER, 3}});
+    const BoardData own63 =
+        Pos({{6, COMPUTER, 4}, {5, COMPUTER, 3}, {4, COMPUTER, 3}, {3, COMPUTER, 2}, {2, COMPUTER, 3}});
     const std::pair<int, int> pips70[] = {{19, 5}, {20, 5}, {21, 2}, {22, 1}, {23, 2}};
     const std::pair<int, int> pips69[] = {{19, 5}, {20, 5}, {21, 2}, {22, 1}, {23, 1}, {24, 1}};
     BoardData take = own63, refuse = own63;

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/Settings.h"
 #include "board/Board.h"
@@ -32,14 +34,17 @@ std::string ReadFile(const std::string& path)
 // Runs the built engine tool with `args` (already quoted for the shell).
 ToolRun Engine(const std::string& args)
 {
-    const std::string dir = ::testing::TempDir();
-    const std::string out = dir + "engine_out.txt", err = dir + "engine_err.txt";
+    // Tests may run side by side: the output files are named after the process.
+    const std::string stem = ::testing::TempDir() + "engine_" + std::to_string(getpid());
+    const std::string out = stem + "_out.txt", err = stem + "_err.txt";
     const std::string command = std::string("'") + TABLOR_ENGINE + "' " + args + " >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(command.c_str());
     ToolRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.out = ReadFile(out);
     r.err = ReadFile(err);
+    std::remove(out.c_str());
+    std::remove(err.c_str());
     return r;
 }
 
@@ -47,21 +52,38 @@ ToolRun Engine(const std::string& args)
 std::string Spec(const BoardData& b)
 {
     std::string s;
-    for (int i = 0; i < LOCATIONS; ++i) s += (i ? "," : "") + std::to_string(b[i].count) + ":" + std::to_string(b[i].owner);
+    for (int i = 0; i < LOCATIONS; ++i)
+        s += (i ? "," : "") + std::to_string(b[i].count) + ":" + std::to_string(b[i].owner);
     return s;
 }
 
-// A position file: the magic value, the board image and the rest of the 286 bytes.
-std::string WritePositionFile(const std::string& name, const BoardData& b, std::uint32_t magic = 32)
-{
-    const std::string path = ::testing::TempDir() + name;
-    std::ofstream f(path, std::ios::binary);
-    for (int k = 0; k < 4; ++k) f.put(static_cast<char>(magic >> (8 * k) & 0xFF));
-    const BoardImage image = ToImage(b);
-    f.write(reinterpret_cast<const char*>(image.data()), image.size());
-    for (int k = 0; k < 286 - 228; ++k) f.put('\0');
-    return path;
-}
+// Position files written for one test, removed at its end.
+class TempFiles {
+public:
+    ~TempFiles()
+    {
+        for (const std::string& path : paths_) std::remove(path.c_str());
+    }
+    std::string Path(const std::string& name)
+    {
+        paths_.push_back(::testing::TempDir() + std::to_string(getpid()) + "_" + name);
+        return paths_.back();
+    }
+    // The magic value, the board image and the rest of the 286 bytes.
+    std::string Position(const std::string& name, const BoardData& b, std::uint32_t magic = 32)
+    {
+        const std::string path = Path(name);
+        std::ofstream f(path, std::ios::binary);
+        for (int k = 0; k < 4; ++k) f.put(static_cast<char>(magic >> (8 * k) & 0xFF));
+        const BoardImage image = ToImage(b);
+        f.write(reinterpret_cast<const char*>(image.data()), image.size());
+        for (int k = 0; k < 286 - 228; ++k) f.put('\0');
+        return path;
+    }
+
+private:
+    std::vector<std::string> paths_;
+};
 
 // Puts back the program-wide position table, side and level that the
 // in-process comparisons change.
@@ -90,6 +112,7 @@ void ExpectBadArguments(const std::string& args)
 TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
 {
     const GlobalsGuard guard;
+    TempFiles files;
     const BoardData start = StandardSetup(); // bars and trays unowned, as the table holds them
     const std::string spec = Spec(start);
 
@@ -116,7 +139,7 @@ TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
     EXPECT_EQ(r.out, expected.str());
 
     // A doublet is four dice; a position file gives the same answer as its board.
-    const std::string file = WritePositionFile("start.pos", start);
+    const std::string file = files.Position("start.pos", start);
     const ToolRun fromBoard = Engine("move --board " + spec + " --dice 6 6");
     const ToolRun fromFile = Engine("move --pos '" + file + "' --dice 6 6");
     EXPECT_EQ(fromFile.status, 0);
@@ -181,6 +204,7 @@ TEST(EngineTool, RollsAndSelfPlayFollowTheGenerator)
 
 TEST(EngineTool, BadInputExitsWithStatusTwo)
 {
+    TempFiles files;
     const BoardData start = StandardSetup();
     const std::string spec = Spec(start);
     ExpectBadArguments("");
@@ -201,8 +225,8 @@ TEST(EngineTool, BadInputExitsWithStatusTwo)
 
     // Files: missing, wrong magic, cut short inside the board.
     ExpectBadArguments("move --pos '" + ::testing::TempDir() + "no-such.pos' --dice 3 1");
-    ExpectBadArguments("move --pos '" + WritePositionFile("magic.pos", start, 33) + "' --dice 3 1");
-    const std::string shortFile = ::testing::TempDir() + "short.pos";
+    ExpectBadArguments("move --pos '" + files.Position("magic.pos", start, 33) + "' --dice 3 1");
+    const std::string shortFile = files.Path("short.pos");
     {
         std::ofstream f(shortFile, std::ios::binary);
         f.write("\x20\0\0\0\x02\0\0\0", 8);
@@ -213,11 +237,11 @@ TEST(EngineTool, BadInputExitsWithStatusTwo)
     BoardData b = start;
     b[6].count = 16;
     ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
-    ExpectBadArguments("move --pos '" + WritePositionFile("count16.pos", b) + "' --dice 3 1");
+    ExpectBadArguments("move --pos '" + files.Position("count16.pos", b) + "' --dice 3 1");
     b = start;
     b[6].owner = 3;
     ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
-    ExpectBadArguments("move --pos '" + WritePositionFile("owner3.pos", b) + "' --dice 3 1");
+    ExpectBadArguments("move --pos '" + files.Position("owner3.pos", b) + "' --dice 3 1");
     b = start;
     b[6].count = 4;
     b[COMPUTER_BAR] = {1, HUMAN};
@@ -225,7 +249,7 @@ TEST(EngineTool, BadInputExitsWithStatusTwo)
     b = start;
     b[6].count = 4;
     ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
-    ExpectBadArguments("move --pos '" + WritePositionFile("fourteen.pos", b) + "' --dice 3 1");
+    ExpectBadArguments("move --pos '" + files.Position("fourteen.pos", b) + "' --dice 3 1");
 
     // A bar with owner 0 takes its fixed owner: that board is fine.
     b = start;

@@ -126,10 +126,18 @@ struct Search {
             score = RaceTerm() + 2 * (QC(2) - QC(1));
         } else {
             switch (level) {
-            case 0: score = EscapeTerm(); break;
-            case 1: score = HitTerm() + PointTerm() + EscapeTerm(); break;
-            case 2: score = 40000 * PrimeTerm() + StackTerm() + HitTerm() + PointTerm() + EscapeTerm(); break;
-            default: score = 0; break;
+            case 0:
+                score = EscapeTerm();
+                break;
+            case 1:
+                score = HitTerm() + PointTerm() + EscapeTerm();
+                break;
+            case 2:
+                score = 40000 * PrimeTerm() + StackTerm() + HitTerm() + PointTerm() + EscapeTerm();
+                break;
+            default:
+                score = 0;
+                break;
             }
             score -= DangerTerm();
         }

@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <fstream>
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "TestPlatform.h"
 #include "app/Settings.h"
@@ -100,11 +104,47 @@ protected:
         In().Menu(id);
         Pump();
     }
-    // A left click in the middle of a location.
-    void ClickOn(int location)
+    // A point of the window that falls on this location and on no other:
+    // the one nearest the middle of its rectangle (a bar answers only over
+    // part of its rectangle, and the other bar overlaps it).
+    Point PointOn(int location) const
     {
         const Rect r = window->board[location].rect;
-        In().Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+        Point best{cx, cy};
+        long long bestDistance = -1;
+        for (int y = r.top; y < r.bottom; y += 2) {
+            for (int x = r.left; x < r.right; x += 2) {
+                bool only = window->board[location].HitTest(x, y);
+                for (int i = 0; i < LOCATIONS && only; ++i)
+                    if (i != location && window->board[i].HitTest(x, y)) only = false;
+                const long long d = 1LL * (x - cx) * (x - cx) + 1LL * (y - cy) * (y - cy);
+                if (only && (bestDistance < 0 || d < bestDistance)) {
+                    best = {x, y};
+                    bestDistance = d;
+                }
+            }
+        }
+        EXPECT_GE(bestDistance, 0) << "no point falls on location " << location << " alone";
+        return best;
+    }
+
+    // A left click on a location.
+    void ClickOn(int location)
+    {
+        const Point p = PointOn(location);
+        In().Click(p.x, p.y);
+        Pump();
+    }
+    // The mouse pointer comes to rest over a location, or at a point.
+    void HoverOn(int location)
+    {
+        const Point p = PointOn(location);
+        HoverAt(p.x, p.y);
+    }
+    void HoverAt(int x, int y)
+    {
+        In().Move(x, y);
         Pump();
     }
     void RightClickAt(int x, int y)
@@ -127,10 +167,60 @@ protected:
     // the rolls file is the human's.
     void Load(const BoardData& board)
     {
+        LoadWith(board, [](PositionFileData&) {});
+    }
+    // The same with other fields of the file changed too (the cube, say).
+    void LoadWith(const BoardData& board, const std::function<void(PositionFileData&)>& change)
+    {
+        EXPECT_FALSE(window->WaitingConfirm) << "a position is opened in a turn, not while it waits for confirmation";
         PositionFileData data = window->CurrentPositionData();
         data.board = ToImage(board);
+        change(data);
         window->LoadPosition(data);
         Pump();
+    }
+
+    // One stack of a position: `count` pieces of `owner` on `location`.
+    struct Stack {
+        int location;
+        int owner;
+        int count;
+    };
+    // A position of these stacks; the pieces of each side not placed wait
+    // in its tray.
+    static BoardData MakePosition(std::initializer_list<Stack> stacks)
+    {
+        BoardData b{};
+        int placed[3] = {0, 0, 0};
+        for (const Stack& s : stacks) {
+            b[s.location].count = static_cast<std::int8_t>(b[s.location].count + s.count);
+            b[s.location].owner = s.owner;
+            placed[s.owner] += s.count;
+        }
+        b[COMPUTER_TRAY].count = static_cast<std::int8_t>(b[COMPUTER_TRAY].count + PIECES_PER_SIDE - placed[COMPUTER]);
+        b[HUMAN_TRAY].count = static_cast<std::int8_t>(b[HUMAN_TRAY].count + PIECES_PER_SIDE - placed[HUMAN]);
+        b = WithFixedOwners(b);
+        EXPECT_TRUE(IsValid(b));
+        return b;
+    }
+
+    // The move list's line `back` lines above the last (0 the last).
+    std::string LineFromEnd(int back) const
+    {
+        const int n = platform.list.LineCount();
+        return n - 1 - back >= 0 ? platform.list.LineText(n - 1 - back) : std::string();
+    }
+    // Whether pane `pane` of the status bar was ever given `text`.
+    bool PaneEverShowed(int pane, const std::string& text) const
+    {
+        for (const auto& call : platform.status.textLog)
+            if (call.pane == pane && call.text == text) return true;
+        return false;
+    }
+    // The pauses the program made since the sleeps log had `from` entries.
+    std::vector<int> SleepsSince(std::size_t from) const
+    {
+        return std::vector<int>(platform.sleeps.begin() + static_cast<std::ptrdiff_t>(from), platform.sleeps.end());
     }
 
     // Whether the human is to pick a piece now.

@@ -88,7 +88,8 @@ bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::str
             out.book = true;
         } else if (option == "--side") {
             if (!r.Value(option, text)) return false;
-            if (text != "computer" && text != "human") return r.Error("--side is computer or human, not '" + text + "'");
+            if (text != "computer" && text != "human")
+                return r.Error("--side is computer or human, not '" + text + "'");
             out.human = text == "human";
         } else {
             return r.Error("unknown option '" + option + "' for move");

@@ -1,0 +1,477 @@
+#include "shell/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include <algorithm>
+
+#include "app/BackgApp.h"
+#include "game/BackgWnd.h"
+#include "game/Commands.h"
+#include "shell/qt/BoardCanvas.h"
+#include "shell/qt/FileFilter.h"
+#include "shell/qt/InputFilter.h"
+#include "shell/qt/MainFrame.h"
+#include "shell/qt/PanelControls.h"
+#include "shell/qt/QtMoveList.h"
+#include "shell/qt/QtStatusBar.h"
+#include "shell/qt/dialogs/DialogViews.h"
+#include "shell/qt/dialogs/HelpWindow.h"
+#include "shell/qt/dialogs/Resources.h"
+
+#ifdef TABLOR_HAS_RESOURCES
+// Resources compiled into a static library are registered by hand.
+static void InitResources() { Q_INIT_RESOURCE(tablor); }
+#else
+static void InitResources() {}
+#endif
+
+namespace {
+
+constexpr int CORNER = 10;
+
+// Qt's own dialogs are used where the platform has no native ones to offer
+// (tests without a display).
+bool WidgetDialogsOnly()
+{
+    const QString name = QGuiApplication::platformName();
+    return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
+}
+
+QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+} // namespace
+
+QtPlatform::QtPlatform()
+{
+    InitResources();
+    clock.start();
+    frame = std::make_unique<MainFrame>(*this);
+    canvas = new BoardCanvas(surface, frame.get());
+    canvas->post = [this](const Message& m) { PostInput(m); };
+    frame->setCentralWidget(canvas);
+    surface.SetFont(canvas->font());
+    surface.onDrawn = [this](const QRect& r) { canvas->update(r); };
+
+    status = new QtStatusBar(canvas);
+    list = new QtMoveList(canvas);
+    list->eraseBehind = [this](const Rect& r, Colour c) { surface.FillRect(r, c); };
+    for (std::size_t i = 0; i < dice.size(); ++i) dice[i] = new QtDicePicture(canvas, ICON_SIZE);
+    cube = new QtCubeButton(canvas, [this] { PostInput(Message::Cmd(ID_DOUBLE, CommandSource::Control)); });
+    for (QtTrayLabel*& tray : trays) tray = new QtTrayLabel(canvas);
+    filter = std::make_unique<InputFilter>(*frame);
+
+    // The window exists before it is shown, so that where the window system
+    // tells its frame at once, the first fit already counts it.
+    frame->winId();
+}
+
+QtPlatform::~QtPlatform()
+{
+    for (auto& [id, timer] : timers) timer->stop();
+    filter.reset();
+}
+
+bool QtPlatform::Start(BackgApp& app)
+{
+    ++busy;
+    const bool created = app.InitInstance(*this);
+    --busy;
+    canvas->setFocus(Qt::OtherFocusReason);
+    AfterMessages();
+    return created;
+}
+
+// ---------------------------------------------------------------- messages
+
+void QtPlatform::PostInput(const Message& m)
+{
+    if (ended || MainWnd == nullptr) return;
+    MainWnd->Post(m);
+    SchedulePump();
+}
+
+bool QtPlatform::CommandEnabled(int id) const
+{
+    return !ended && MainWnd != nullptr && !MainWnd->quitRequested && MainWnd->IsCommandEnabled(id);
+}
+
+void QtPlatform::RequestClose()
+{
+    closeRequested = true;
+    SchedulePump();
+}
+
+void QtPlatform::SchedulePump()
+{
+    if (pumpScheduled || ended) return;
+    pumpScheduled = true;
+    QTimer::singleShot(0, this, [this] { RunPump(); });
+}
+
+void QtPlatform::RunPump()
+{
+    pumpScheduled = false;
+    BackgWnd* window = MainWnd;
+    if (ended || window == nullptr) return;
+    if (busy > 0) {
+        // The handler running now goes on with the queue itself.
+        pumpDeferred = true;
+        return;
+    }
+    ++busy;
+    if (closeRequested) {
+        window->quitRequested = true;
+        quitting = true;
+    } else {
+        window->PumpMessages();
+    }
+    --busy;
+    AfterMessages();
+}
+
+void QtPlatform::AfterMessages()
+{
+    if (busy > 0 || ended) return;
+    if (quitting || (MainWnd != nullptr && MainWnd->quitRequested)) {
+        End();
+        return;
+    }
+    if (frameChanged) Refit();
+    if (paintPending) PaintBoard();
+    if (pumpDeferred || closeRequested || (MainWnd != nullptr && !MainWnd->queue.Empty())) {
+        pumpDeferred = false;
+        SchedulePump();
+    }
+}
+
+void QtPlatform::End()
+{
+    ended = true;
+    for (auto& [id, timer] : timers) timer->stop();
+    frame->hide();
+    emit Finished();
+}
+
+void QtPlatform::Quit() { quitting = true; }
+
+void QtPlatform::StartTimer(int id, int milliseconds)
+{
+    QTimer*& timer = timers[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] { PostInput(Message::Tick(id)); });
+    }
+    timer->start(milliseconds);
+}
+
+// ---------------------------------------------------------------- window
+
+// The screen area of a maximised window's client: the screen's available
+// area less one caption, taken as the style's title bar height.
+void QtPlatform::ScreenArea(int& width, int& height) const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    width = area.width();
+    height = area.height() - CaptionHeight();
+}
+
+int QtPlatform::CaptionHeight() { return QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight); }
+
+QMargins QtPlatform::FrameMargins() const
+{
+    const QWindow* handle = frame->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+void QtPlatform::SetWindowSize(int width, int height, bool moveToCorner)
+{
+    requested = QSize(width, height);
+    FitWindow();
+    if (moveToCorner) frame->move(CORNER, CORNER);
+}
+
+// The outer size is the client area, the menu bar and the frame the window
+// system reports for the window. Before a window manager has framed the
+// window that frame is not known (none is counted); once it is, CheckFrame
+// fits the window again.
+void QtPlatform::FitWindow()
+{
+    if (requested.isEmpty()) return;
+    const QMargins margins = FrameMargins();
+    appliedMargins = margins;
+    const int width = std::max(requested.width() - margins.left() - margins.right(), 1);
+    QMenuBar* bar = frame->menuBar();
+    const int forWidth = bar->heightForWidth(width);
+    const int menuHeight = forWidth > 0 ? forWidth : bar->sizeHint().height();
+    const int height = std::max(requested.height() - margins.top() - margins.bottom() - menuHeight, 1);
+    client = QSize(width, height);
+    surface.Resize(width, height, background);
+    canvas->setFixedSize(client);
+    frame->setFixedSize(width, height + menuHeight);
+    const int barHeight = QtStatusBar::BarHeight(canvas->font());
+    status->setGeometry(0, height - barHeight, width, barHeight);
+}
+
+void QtPlatform::CheckFrame()
+{
+    if (requested.isEmpty() || frame->isMinimized() || !frame->isVisible()) return;
+    if (FrameMargins() == appliedMargins) return;
+    frameChanged = true;
+    if (busy == 0) QTimer::singleShot(0, this, [this] { AfterMessages(); });
+}
+
+// A size message for the program: it sets the window's size again from the
+// screen, now with the frame known, and the board is repainted.
+void QtPlatform::Refit()
+{
+    frameChanged = false;
+    if (MainWnd != nullptr) MainWnd->OnSize();
+    else FitWindow();
+    Invalidate();
+}
+
+Rect QtPlatform::ClientRect() const { return {0, 0, client.width(), client.height()}; }
+
+bool QtPlatform::IsMinimized() const { return frame->isMinimized(); }
+
+void QtPlatform::SetCaption(const std::string& caption) { frame->setWindowTitle(QString::fromStdString(caption)); }
+
+void QtPlatform::Invalidate()
+{
+    paintPending = true;
+    SchedulePump();
+}
+
+void QtPlatform::UpdateNow()
+{
+    if (paintPending) PaintBoard();
+    Present();
+}
+
+void QtPlatform::PaintBoard()
+{
+    paintPending = false;
+    surface.Fill(background);
+    ++busy;
+    if (MainWnd != nullptr) MainWnd->OnPaint();
+    --busy;
+}
+
+void QtPlatform::Present()
+{
+    if (!surface.HasDirty()) return;
+    const QRegion region = surface.TakeDirty();
+    if (canvas->isVisible()) canvas->repaint(region);
+}
+
+void QtPlatform::SetBackground(Colour c) { background = c; }
+
+void QtPlatform::ShowWindow()
+{
+    if (frame->isMinimized()) frame->showNormal();
+    else if (!frame->isVisible()) frame->show();
+    canvas->setFocus(Qt::OtherFocusReason);
+}
+
+// The menu bar's "&Action" menu, popped up where the pointer is; what is
+// chosen arrives as a menu command.
+void QtPlatform::ShowActionMenu(int x, int y)
+{
+    if (QMenu* menu = frame->Menu(QStringLiteral("&Action"))) menu->exec(canvas->mapToGlobal(QPoint(x, y)));
+}
+
+StatusBar& QtPlatform::Status() { return *status; }
+MoveList& QtPlatform::List() { return *list; }
+DicePicture& QtPlatform::Die(int index) { return *dice[static_cast<std::size_t>(std::clamp(index, 0, 7))]; }
+CubeButton& QtPlatform::Cube() { return *cube; }
+TrayLabel& QtPlatform::Tray(int which) { return *trays[which == 0 ? 0 : 1]; }
+
+// ---------------------------------------------------------------- time
+
+// Milliseconds since the program started: the thinking clocks never overflow.
+std::uint32_t QtPlatform::TickCount() const { return static_cast<std::uint32_t>(clock.elapsed()); }
+
+// Shows what was drawn, then waits. Meanwhile the window repaints, but no
+// input is taken and no message is handled.
+void QtPlatform::Sleep(int milliseconds)
+{
+    Present();
+    if (milliseconds <= 0) return;
+    ++busy;
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    --busy;
+}
+
+std::time_t QtPlatform::Now() const { return std::time(nullptr); }
+
+// ---------------------------------------------------------------- input state
+
+// The keyboard's last word on Esc: the input waiting now is delivered first
+// (every other key and click for the main window is dropped, as the program
+// drops input that arrives while it plays), so a press or release made
+// before the question counts.
+bool QtPlatform::EscHeld() const
+{
+    filter->DropPendingInput();
+    return filter->EscDown();
+}
+
+void QtPlatform::SetFocusToMain() { canvas->setFocus(Qt::OtherFocusReason); }
+
+bool QtPlatform::MainIsActive() const { return frame->isActiveWindow(); }
+
+// The dialog views name themselves in the property "tablorDialog".
+ActiveWindow QtPlatform::Active() const
+{
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr) window = QApplication::activeWindow();
+    if (window == nullptr || window == frame.get()) return ActiveWindow::Main;
+    const QString name = window->property("tablorDialog").toString();
+    if (name == QLatin1String("SettingSheet")) return ActiveWindow::SettingSheet;
+    if (name == QLatin1String("Colours")) return ActiveWindow::Colours;
+    if (name == QLatin1String("Resign")) return ActiveWindow::Resign;
+    if (name == QLatin1String("AutoFinish")) return ActiveWindow::AutoFinish;
+    return ActiveWindow::Other;
+}
+
+void QtPlatform::DropPendingInput() { filter->DropPendingInput(); }
+
+void QtPlatform::SetCursor(CursorKind kind)
+{
+    switch (kind) {
+    case CursorKind::Arrow: frame->setCursor(Qt::ArrowCursor); break;
+    case CursorKind::Wait: frame->setCursor(Qt::WaitCursor); break;
+    case CursorKind::Confirm: frame->setCursor(ConfirmCursor()); break;
+    }
+}
+
+// ---------------------------------------------------------------- dialogs
+
+// Esc answers Cancel where there is one, else No; the first button is the default.
+int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
+{
+    QMessageBox::Icon qIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case Icon::None: qIcon = QMessageBox::NoIcon; break;
+    case Icon::Question: qIcon = QMessageBox::Question; break;
+    case Icon::Exclamation: qIcon = QMessageBox::Warning; break;
+    case Icon::Information: qIcon = QMessageBox::Information; break;
+    }
+    QMessageBox::StandardButtons qButtons = QMessageBox::Ok;
+    QMessageBox::StandardButton first = QMessageBox::Ok, escape = QMessageBox::Ok;
+    switch (buttons) {
+    case Buttons::Ok: break;
+    case Buttons::OkCancel:
+        qButtons = QMessageBox::Ok | QMessageBox::Cancel;
+        escape = QMessageBox::Cancel;
+        break;
+    case Buttons::YesNo:
+        qButtons = QMessageBox::Yes | QMessageBox::No;
+        first = QMessageBox::Yes;
+        escape = QMessageBox::No;
+        break;
+    case Buttons::YesNoCancel:
+        qButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        first = QMessageBox::Yes;
+        escape = QMessageBox::Cancel;
+        break;
+    }
+    QMessageBox box(qIcon, frame->windowTitle(), QString::fromStdString(text), qButtons, frame.get());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(first);
+    box.setEscapeButton(escape);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: break;
+    }
+    switch (escape) {
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: return IDOK;
+    }
+}
+
+// A name with wildcards ("*.pos") only filters the list; a plain name is
+// proposed in the name box.
+std::optional<std::string> QtPlatform::FileDialog(const FileDialogOptions& options, bool save)
+{
+    QFileDialog dialog(frame.get(), save ? QStringLiteral("Save As") : QStringLiteral("Open"), QDir::currentPath(),
+                       QtFileFilter(options.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
+    if (WidgetDialogsOnly()) dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QString name = QString::fromStdString(options.initialName);
+    if (!name.isEmpty() && !name.contains(u'*') && !name.contains(u'?')) dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogOptions& options)
+{
+    return FileDialog(options, false);
+}
+
+std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogOptions& options)
+{
+    return FileDialog(options, true);
+}
+
+std::optional<Colour> QtPlatform::ChooseColour(Colour initial)
+{
+    QColorDialog::ColorDialogOptions options;
+    if (WidgetDialogsOnly()) options |= QColorDialog::DontUseNativeDialog;
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), frame.get(), QStringLiteral("Color"), options);
+    if (!chosen.isValid()) return std::nullopt;
+    return RGB(chosen.red(), chosen.green(), chosen.blue());
+}
+
+int QtPlatform::RunStatDlg(StatDlg& dialog) { return ExecStatDlg(dialog, frame.get()); }
+int QtPlatform::RunResignDlg(GvUpDlg& dialog) { return ExecResignDlg(dialog, frame.get()); }
+int QtPlatform::RunFinishDlg(FinishDlg& dialog) { return ExecFinishDlg(dialog, frame.get()); }
+int QtPlatform::RunAboutDlg(AboutDlg& dialog) { return ExecAboutDlg(dialog, frame.get()); }
+int QtPlatform::RunDiceDlg(DiceDlg& dialog) { return ExecDiceDlg(dialog, frame.get()); }
+
+// The colours dialog and the settings sheet have no view yet: they close as
+// if cancelled.
+int QtPlatform::RunColourDlg(BackgClr& /*dialog*/) { return IDCANCEL; }
+int QtPlatform::RunSettingSheet(SettingSheet& /*sheet*/) { return IDCANCEL; }
+
+// ---------------------------------------------------------------- sound, help, documents
+
+void QtPlatform::PlaySound(const std::string& path, bool async) { sound.Play(path, async); }
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+void QtPlatform::ShowHelp(int context) { ::ShowHelp(context, frame.get()); }
+
+OpenResult QtPlatform::OpenDocument(const std::string& path)
+{
+    const QString file = FromPath(path);
+    if (!QFileInfo::exists(file)) return OpenResult::NotFound;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())) ? OpenResult::Opened
+                                                                                                : OpenResult::Failed;
+}

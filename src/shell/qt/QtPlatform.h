@@ -1,0 +1,187 @@
+#pragma once
+// The program's services on Qt: the real main window with its menu bar, the
+// board canvas and its back buffer, the side-panel controls, Qt's event loop
+// turned into the program's messages, the dialogs, time and input state.
+//
+// Messages: every key, click, menu choice and timer tick is posted into the
+// main window's queue, and a pump is scheduled (one at a time) that lets the
+// window handle what is queued. While the program is inside a handler, no
+// other pump runs: its sleeps and dialogs process events, but the handler's
+// own loop carries on with what was queued meanwhile.
+//
+// Painting: the program draws into a back buffer; what it draws outside
+// painting is shown at the latest before it sleeps. A full repaint (the
+// program's OnPaint over a buffer erased in the background colour) runs when
+// the program asks for it (UpdateNow) or when it is between messages, never
+// while a handler sleeps; the window's own repaints only copy the buffer.
+
+#include <QElapsedTimer>
+#include <QMargins>
+#include <QObject>
+#include <QSize>
+
+#include <array>
+#include <map>
+#include <memory>
+
+#include "platform/Platform.h"
+#include "shell/qt/QtSurface.h"
+#include "shell/qt/SoundPlayer.h"
+
+class BackgApp;
+class BackgWnd;
+class BoardCanvas;
+class InputFilter;
+class MainFrame;
+class QtCubeButton;
+class QtDicePicture;
+class QtMoveList;
+class QtStatusBar;
+class QtTrayLabel;
+class QTimer;
+
+// The platform's icon size: the dice pictures are this many pixels square.
+constexpr int ICON_SIZE = 32;
+
+class QtPlatform final : public QObject, public Platform {
+    Q_OBJECT
+
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    // Lets the application create its main window on this platform, then
+    // starts handling messages; false when the window could not be created.
+    bool Start(BackgApp& app);
+
+    // --- What the window's parts report ---
+    // Queues a message for the program and schedules its handling.
+    void PostInput(const Message& m);
+    // Whether a command may be chosen from the menu now.
+    bool CommandEnabled(int id) const;
+    // The close box: the program exits when it is between messages.
+    void RequestClose();
+    // Fits the window again when the window system's frame has changed.
+    void CheckFrame();
+
+    // --- State, for the window's parts and for tests ---
+    // Whether the program is inside a message handler (or being created).
+    bool Busy() const { return busy > 0; }
+    bool Ended() const { return ended; }
+    // The height a window's caption is taken to have (see ScreenArea).
+    static int CaptionHeight();
+    MainFrame& Frame() { return *frame; }
+    BoardCanvas& Canvas() { return *canvas; }
+    QtSurface& BackBuffer() { return surface; }
+    QtStatusBar& StatusWidget() { return *status; }
+    QtMoveList& ListWidget() { return *list; }
+    QtCubeButton& CubeWidget() { return *cube; }
+    QtDicePicture& DieWidget(int index) { return *dice[static_cast<std::size_t>(index & 7)]; }
+    QtTrayLabel& TrayWidget(int which) { return *trays[static_cast<std::size_t>(which & 1)]; }
+    SoundPlayer& Sound() { return sound; }
+
+    // --- Platform ---
+    void ScreenArea(int& width, int& height) const override;
+    void SetWindowSize(int width, int height, bool moveToCorner) override;
+    Rect ClientRect() const override;
+    bool IsMinimized() const override;
+    void SetCaption(const std::string& caption) override;
+    void Invalidate() override;
+    void UpdateNow() override;
+    void SetBackground(Colour c) override;
+    void ShowWindow() override;
+    void ShowActionMenu(int x, int y) override;
+    void Quit() override;
+    void StartTimer(int id, int milliseconds) override;
+
+    Surface& Screen() override { return surface; }
+    StatusBar& Status() override;
+    MoveList& List() override;
+    DicePicture& Die(int index) override;
+    CubeButton& Cube() override;
+    TrayLabel& Tray(int which) override;
+    int IconSize() const override { return ICON_SIZE; }
+
+    std::uint32_t TickCount() const override;
+    void Sleep(int milliseconds) override;
+    std::time_t Now() const override;
+
+    bool EscHeld() const override;
+    void SetFocusToMain() override;
+    bool MainIsActive() const override;
+    ActiveWindow Active() const override;
+    void DropPendingInput() override;
+
+    void SetCursor(CursorKind kind) override;
+
+    int MessageBox(const std::string& text, Buttons buttons, Icon icon) override;
+    std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;
+    std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) override;
+    std::optional<Colour> ChooseColour(Colour initial) override;
+    int RunStatDlg(StatDlg& dialog) override;
+    int RunResignDlg(GvUpDlg& dialog) override;
+    int RunFinishDlg(FinishDlg& dialog) override;
+    int RunAboutDlg(AboutDlg& dialog) override;
+    int RunDiceDlg(DiceDlg& dialog) override;
+    int RunColourDlg(BackgClr& dialog) override;
+    int RunSettingSheet(SettingSheet& sheet) override;
+
+    void PlaySound(const std::string& path, bool async) override;
+    void Beep() override;
+
+    void ShowHelp(int context) override;
+    OpenResult OpenDocument(const std::string& path) override;
+
+signals:
+    // The program has ended: the application may leave its event loop.
+    void Finished();
+
+private:
+    // Schedules one pump, unless one is scheduled already.
+    void SchedulePump();
+    void RunPump();
+    // Between messages: the end of the program, a new fit of the window, a
+    // pending full repaint, and a pump for what is still queued.
+    void AfterMessages();
+    // Erases the buffer and lets the program paint the board.
+    void PaintBoard();
+    // Shows what was drawn into the buffer, now.
+    void Present();
+    // Sizes the client area so that the window's outer size is the size asked for.
+    void FitWindow();
+    void Refit();
+    void End();
+    QMargins FrameMargins() const;
+    std::optional<std::string> FileDialog(const FileDialogOptions& options, bool save);
+
+    QtSurface surface;
+    std::unique_ptr<MainFrame> frame;
+    BoardCanvas* canvas = nullptr;
+    QtStatusBar* status = nullptr;
+    QtMoveList* list = nullptr;
+    std::array<QtDicePicture*, 8> dice{};
+    QtCubeButton* cube = nullptr;
+    std::array<QtTrayLabel*, 2> trays{};
+    std::unique_ptr<InputFilter> filter;
+    std::map<int, QTimer*> timers;
+    SoundPlayer sound;
+    QElapsedTimer clock;
+
+    Colour background = 0;
+    // The outer size the program asked for, the client size it gives and the
+    // frame it was fitted with.
+    QSize requested;
+    QSize client{1, 1};
+    QMargins appliedMargins;
+
+    int busy = 0;
+    bool pumpScheduled = false;
+    bool pumpDeferred = false;
+    bool paintPending = false;
+    bool frameChanged = false;
+    bool closeRequested = false;
+    bool quitting = false;
+    bool ended = false;
+};

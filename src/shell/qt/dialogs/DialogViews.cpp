@@ -1,0 +1,216 @@
+#include "shell/qt/dialogs/DialogViews.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "app/StringTable.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/DiceDlg.h"
+#include "dialogs/FinishDlg.h"
+#include "dialogs/GvUpDlg.h"
+#include "game/Commands.h"
+#include "platform/Platform.h"
+#include "shell/qt/dialogs/HelpWindow.h"
+#include "shell/qt/dialogs/Resources.h"
+#include "shell/qt/dialogs/TablorDialog.h"
+
+namespace {
+
+constexpr const char* DICE_CAPTION = "Manual dice";
+constexpr const char* DICE_GROUP_TEXT = "Enter roll:";
+constexpr DialogButton DICE_OK{IDOK, "OK", true};
+constexpr DialogButton DICE_CANCEL{IDCANCEL, "Cancel", false};
+// The die pictures have the size of the platform's icons.
+constexpr int DIE_PICTURE_SIZE = 32;
+
+// A column of buttons beside the dialog's content, pushed to the top.
+QVBoxLayout* ButtonColumn(QHBoxLayout* row)
+{
+    auto* column = new QVBoxLayout;
+    row->addLayout(column);
+    return column;
+}
+
+void FixSize(TablorDialog& dialog) { dialog.layout()->setSizeConstraint(QLayout::SetFixedSize); }
+
+// Carries out what the model answered to an edit of box `box`.
+void ApplyBoxAction(const DiceBoxAction& action, int box, const std::array<QLineEdit*, 2>& edits,
+                    const std::array<QLabel*, 2>& pictures)
+{
+    if (action.beep) QApplication::beep();
+    if (action.restoreText) edits[box]->setText(ToQString(action.text));
+    if (action.picture != 0)
+        pictures[box]->setPixmap(DieFace(DiceDlg::DIE_FACE_BASE - action.picture, DIE_PICTURE_SIZE));
+    QLineEdit* focus = action.focusOther ? edits[1 - box] : edits[box];
+    if (action.focusOther || action.restoreText) focus->setFocus(Qt::OtherFocusReason);
+    (void)0;
+}
+
+// OK of the manual dice: accepted, or refused with a beep, the prompt of the
+// failed check and the focus in the box that does not hold an integer.
+void OnDiceOk(TablorDialog& dialog, DiceDlg& model, const std::array<QLineEdit*, 2>& edits)
+{
+    const DiceOkResult result = model.OnOk();
+    if (result.accepted) {
+        dialog.done(IDOK);
+        return;
+    }
+    if (result.beep) QApplication::beep();
+    if (!result.prompt.empty())
+        QMessageBox::warning(&dialog, ToQString(ApplicationTitle()), ToQString(result.prompt));
+    for (int box = 0; box < 2; ++box) {
+        if (!DiceDlg::ParseInteger(model.Text(box))) {
+            edits[box]->setFocus(Qt::OtherFocusReason);
+            edits[box]->selectAll();
+            break;
+        }
+    }
+}
+
+} // namespace
+
+int ExecResignDlg(GvUpDlg& model, QWidget* parent)
+{
+    TablorDialog dialog(parent, GvUpDlg::CAPTION, "Resign", HELP_RESIGN);
+    auto* row = new QHBoxLayout(&dialog);
+    auto* group = new QGroupBox(QString::fromUtf8(GvUpDlg::GROUP_TEXT));
+    auto* radios = new QVBoxLayout(group);
+    auto* choice = new QButtonGroup(&dialog);
+    for (std::size_t i = 0; i < GvUpDlg::RADIO_IDS.size(); ++i) {
+        const int id = GvUpDlg::RADIO_IDS[i];
+        auto* radio = new QRadioButton(QString::fromUtf8(GvUpDlg::RADIO_TEXTS[i]), group);
+        SetControlId(radio, id);
+        radio->setEnabled(model.IsEnabled(id));
+        radio->setChecked(model.Selected() == id);
+        choice->addButton(radio, id);
+        radios->addWidget(radio);
+    }
+    QObject::connect(choice, &QButtonGroup::idToggled, [&model](int id, bool checked) {
+        if (checked) model.Select(id);
+    });
+    row->addWidget(group);
+
+    QVBoxLayout* buttons = ButtonColumn(row);
+    QPushButton* ok = dialog.AddButton(GvUpDlg::OK, &dialog);
+    QPushButton* cancel = dialog.AddButton(GvUpDlg::CANCEL, &dialog);
+    QPushButton* help = dialog.AddButton(GvUpDlg::HELP, &dialog);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    buttons->addStretch();
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] { dialog.done(model.OnOk()); });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &TablorDialog::reject);
+    QObject::connect(help, &QPushButton::clicked, &dialog, [&dialog] { ShowHelp(HELP_RESIGN, &dialog); });
+    ok->setFocus();
+    FixSize(dialog);
+    return dialog.Run();
+}
+
+int ExecFinishDlg(FinishDlg& /*model*/, QWidget* parent)
+{
+    TablorDialog dialog(parent, FinishDlg::CAPTION, "AutoFinish", HELP_AUTO_FINISH);
+    auto* row = new QHBoxLayout(&dialog);
+    QPushButton* first = nullptr;
+    for (const DialogButton& button : FinishDlg::BUTTONS) {
+        QPushButton* widget = dialog.AddButton(button, &dialog);
+        if (!first) first = widget;
+        row->addWidget(widget);
+        const int id = button.id;
+        QObject::connect(widget, &QPushButton::clicked, &dialog, [&dialog, id] { dialog.done(id); });
+    }
+    first->setFocus();
+    FixSize(dialog);
+    return dialog.Run();
+}
+
+int ExecAboutDlg(AboutDlg& model, QWidget* parent)
+{
+    TablorDialog dialog(parent, AboutDlg::CAPTION);
+    auto* row = new QHBoxLayout(&dialog);
+    auto* icon = new QLabel(&dialog);
+    icon->setPixmap(ProgramIcon().pixmap(DIE_PICTURE_SIZE));
+    icon->setAlignment(Qt::AlignTop);
+    row->addWidget(icon);
+
+    auto* texts = new QVBoxLayout;
+    row->addLayout(texts, 1);
+    for (const int id : {AboutDlg::ID_TITLE, AboutDlg::ID_VERSION, AboutDlg::ID_DATE}) {
+        auto* label = new QLabel(ToQString(model.Text(id)), &dialog);
+        SetControlId(label, id);
+        if (AboutDlg::IsBold(id)) {
+            QFont font = label->font();
+            font.setWeight(static_cast<QFont::Weight>(AboutDlg::TITLE_WEIGHT));
+            label->setFont(font);
+        }
+        texts->addWidget(label);
+    }
+    for (const int id : {AboutDlg::ID_CONTACT_0, AboutDlg::ID_CONTACT_1}) {
+        auto* edit = new QLineEdit(ToQString(model.Text(id)), &dialog);
+        SetControlId(edit, id);
+        edit->setReadOnly(true);
+        edit->setCursorPosition(0);
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(edit->text()) + 16);
+        texts->addWidget(edit);
+    }
+
+    QVBoxLayout* buttons = ButtonColumn(row);
+    QPushButton* ok = dialog.AddButton(AboutDlg::OK, &dialog);
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(AboutDlg::OK.id); });
+    ok->setFocus();
+    FixSize(dialog);
+    return dialog.Run();
+}
+
+int ExecDiceDlg(DiceDlg& model, QWidget* parent)
+{
+    TablorDialog dialog(parent, DICE_CAPTION);
+    auto* row = new QHBoxLayout(&dialog);
+    auto* group = new QGroupBox(QString::fromUtf8(DICE_GROUP_TEXT));
+    auto* boxes = new QHBoxLayout(group);
+    std::array<QLineEdit*, 2> edits{};
+    std::array<QLabel*, 2> pictures{};
+    for (int box = 0; box < 2; ++box) {
+        edits[box] = new QLineEdit(ToQString(model.Text(box)), group);
+        SetControlId(edits[box], DiceDlg::EditId[box]);
+        edits[box]->setFixedWidth(edits[box]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 20);
+        pictures[box] = new QLabel(group);
+        SetControlId(pictures[box], DiceDlg::PictureId[box]);
+        pictures[box]->setPixmap(DieFace(model.Value(box), DIE_PICTURE_SIZE));
+        boxes->addWidget(edits[box]);
+        boxes->addWidget(pictures[box]);
+    }
+    // Only the user's edits reach the model: text put back by the view itself
+    // does not emit textEdited.
+    for (int box = 0; box < 2; ++box) {
+        QObject::connect(edits[box], &QLineEdit::textEdited, &dialog, [&, box](const QString& text) {
+            ApplyBoxAction(model.OnTextChanged(box, text.toStdString()), box, edits, pictures);
+        });
+    }
+    row->addWidget(group);
+
+    QVBoxLayout* buttons = ButtonColumn(row);
+    QPushButton* ok = dialog.AddButton(DICE_OK, &dialog);
+    QPushButton* cancel = dialog.AddButton(DICE_CANCEL, &dialog);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] { OnDiceOk(dialog, model, edits); });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &TablorDialog::reject);
+
+    FixSize(dialog);
+    edits[0]->setFocus();
+    edits[0]->selectAll();
+    return dialog.Run();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The Qt views of the program's own dialogs. Each builds its dialog from the
+// model, runs it modally, centred on `parent`, reports the user's actions to
+// the model and returns how the dialog was closed: IDOK (1), IDCANCEL (2) or
+// the id of the button that closed it. What the user chose stays in the model.
+
+class QWidget;
+class StatDlg;
+class GvUpDlg;
+class FinishDlg;
+class AboutDlg;
+class DiceDlg;
+
+// "Statistics": 1 "&Again" (with model.rollChoice set), 2 "&Quit" (also Esc
+// and the close box).
+int ExecStatDlg(StatDlg& dialog, QWidget* parent);
+// "Resign": the selected radio button's id on OK, 2 on Cancel.
+int ExecResignDlg(GvUpDlg& dialog, QWidget* parent);
+// "Auto finish": 3 "&Fast", 4 "&Slow", 2 Cancel.
+int ExecFinishDlg(FinishDlg& dialog, QWidget* parent);
+// "About": 2 ("&OK" has the Cancel id).
+int ExecAboutDlg(AboutDlg& dialog, QWidget* parent);
+// "Manual dice": 1 when OK accepted both boxes, 2 on Cancel.
+int ExecDiceDlg(DiceDlg& dialog, QWidget* parent);

@@ -1,0 +1,73 @@
+#include "shell/qt/dialogs/HelpWindow.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QShortcut>
+#include <QTextBrowser>
+
+#include "app/StringTable.h"
+#include "game/Commands.h"
+#include "shell/qt/dialogs/Resources.h"
+#include "shell/qt/dialogs/TablorDialog.h"
+
+namespace {
+
+QPointer<QTextBrowser> helpWindow;
+
+QTextBrowser* CreateHelpWindow(QWidget* owner)
+{
+    auto* browser = new QTextBrowser(owner);
+    browser->setWindowFlags(Qt::Window);
+    browser->setObjectName("tablorHelp");
+    browser->setWindowTitle(ToQString(ApplicationTitle()) + " Help");
+    browser->setWindowIcon(ProgramIcon());
+    browser->setOpenExternalLinks(true);
+    browser->resize(680, 560);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), browser);
+    QObject::connect(close, &QShortcut::activated, browser, &QWidget::close);
+    return browser;
+}
+
+} // namespace
+
+const char* HelpPage(int context)
+{
+    switch (context) {
+    case HELP_SETTINGS:
+        return "qrc:/help/settings.html";
+    case HELP_COLOURS:
+        return "qrc:/help/colours.html";
+    case HELP_RESIGN:
+        return "qrc:/help/resign.html";
+    case HELP_AUTO_FINISH:
+        return "qrc:/help/autofinish.html";
+    default:
+        return "qrc:/help/index.html";
+    }
+}
+
+QTextBrowser* HelpBrowser() { return helpWindow; }
+
+// While a modal dialog runs, every other window is blocked; the help window
+// then belongs to that dialog, so that it can be read and scrolled while the
+// dialog waits (it closes with the dialog).
+void ShowHelp(int context, QWidget* parent)
+{
+    QWidget* owner = QApplication::activeModalWidget();
+    const bool created = !helpWindow;
+    if (created) {
+        helpWindow = CreateHelpWindow(owner);
+    } else if (helpWindow->parentWidget() != owner) {
+        const QRect geometry = helpWindow->geometry();
+        helpWindow->setParent(owner, Qt::Window);
+        helpWindow->setGeometry(geometry);
+    }
+    helpWindow->setSource(QUrl(QString::fromLatin1(HelpPage(context))));
+    if (created && parent) {
+        const QRect area = parent->window()->frameGeometry();
+        helpWindow->move(area.center() - helpWindow->rect().center());
+    }
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The program's pictures: die faces, the play triangle, the program icon and
+// the confirmation cursor. All are drawn in code, so they stay crisp at any
+// size and need no image plug-in.
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+// A die face of `value` (1..6) as a square picture `size` pixels wide: a
+// rounded white square with a thin dark border and black pips. A value that
+// is no die gives the face without pips.
+QPixmap DieFace(int value, int size);
+
+// The picture of the play button: a black triangle pointing right.
+QIcon PlayIcon();
+
+// The program's icon: one point of the board with two pieces on it.
+QIcon ProgramIcon();
+
+// The cursor of the end-of-turn confirmation: an arrow with a check mark.
+QCursor ConfirmCursor();

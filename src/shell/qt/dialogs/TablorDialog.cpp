@@ -1,0 +1,58 @@
+#include "shell/qt/dialogs/TablorDialog.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "dialogs/DialogButton.h"
+#include "platform/Platform.h"
+#include "shell/qt/dialogs/HelpWindow.h"
+
+TablorDialog::TablorDialog(QWidget* parent, const char* caption, const char* name, int context)
+    : QDialog(parent), helpContext(context)
+{
+    setWindowTitle(QString::fromUtf8(caption));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    if (*name) setProperty(DIALOG_NAME_PROPERTY, QString::fromUtf8(name));
+}
+
+int TablorDialog::Run() { return exec(); }
+
+void TablorDialog::accept() { done(IDOK); }
+
+void TablorDialog::reject() { done(IDCANCEL); }
+
+QPushButton* TablorDialog::AddButton(const DialogButton& button, QWidget* parent)
+{
+    auto* widget = new QPushButton(QString::fromUtf8(button.text), parent);
+    SetControlId(widget, button.id);
+    if (button.isDefault) {
+        widget->setDefault(true);
+        widget->setFocus();
+    }
+    return widget;
+}
+
+// F1 asks for help on this dialog, as the Help command does for the active
+// window; every other key keeps the dialog's own handling.
+void TablorDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowHelp(helpContext, this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void SetControlId(QWidget* control, int id) { control->setProperty(CONTROL_ID_PROPERTY, id); }
+
+QWidget* FindControl(const QWidget* dialog, int id)
+{
+    const QList<QWidget*> children = dialog->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        const QVariant value = child->property(CONTROL_ID_PROPERTY);
+        if (value.isValid() && value.toInt() == id) return child;
+    }
+    return nullptr;
+}
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }

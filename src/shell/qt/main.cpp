@@ -1,0 +1,22 @@
+// Tablor: one human against the computer at backgammon.
+
+#include <QApplication>
+
+#include "app/BackgApp.h"
+#include "shell/qt/QtPlatform.h"
+#include "shell/qt/dialogs/Resources.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tablor"));
+    // The platform outlives the program: the board's pieces take themselves
+    // off its surface when the program ends.
+    QtPlatform platform;
+    QApplication::setWindowIcon(ProgramIcon());
+    BackgApp program;
+    QObject::connect(&platform, &QtPlatform::Finished, &application, &QApplication::quit, Qt::QueuedConnection);
+    if (!platform.Start(program)) return 0;
+    if (platform.Ended()) return 0;
+    return QApplication::exec();
+}

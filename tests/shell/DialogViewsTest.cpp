@@ -1,0 +1,498 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+
+#include "app/StringTable.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/DiceDlg.h"
+#include "dialogs/FinishDlg.h"
+#include "dialogs/GvUpDlg.h"
+#include "dialogs/StatDlg.h"
+#include "files/ColourScheme.h"
+#include "platform/Platform.h"
+#include "shell/qt/dialogs/DialogViews.h"
+#include "shell/qt/dialogs/HelpWindow.h"
+#include "shell/qt/dialogs/Resources.h"
+#include "shell/qt/dialogs/TablorDialog.h"
+
+namespace {
+
+// One application object for the whole test program, on the offscreen
+// platform unless another one was asked for.
+void EnsureApplication()
+{
+    if (QApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "tablor_shell_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// Runs `open`, which shows a modal dialog, and `act` on that dialog from
+// inside its event loop; returns what `open` returned. A dialog that is
+// still open after a few seconds is closed with -1, so a failure cannot hang.
+int Drive(const std::function<int()>& open, const std::function<void(QDialog&)>& act,
+          const QWidget* outer = nullptr)
+{
+    bool acted = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (acted || !dialog || dialog == outer || !dialog->isVisible()) return;
+        acted = true;
+        poll.stop();
+        act(*dialog);
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [outer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == outer) return;
+        ADD_FAILURE() << "a dialog was left open: " << dialog->windowTitle().toStdString();
+        dialog->done(-1);
+    });
+    poll.start();
+    guard.start(5000);
+    const int result = open();
+    EXPECT_TRUE(acted) << "no modal dialog appeared";
+    return result;
+}
+
+template <typename T = QWidget> T* Control(const QWidget& dialog, int id)
+{
+    T* control = qobject_cast<T*>(FindControl(&dialog, id));
+    EXPECT_NE(control, nullptr) << "control " << id;
+    return control;
+}
+
+void Click(const QWidget& dialog, int id)
+{
+    if (auto* button = Control<QAbstractButton>(dialog, id)) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QLabel* LabelWithText(const QWidget& dialog, const char* text)
+{
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->text() == QString::fromUtf8(text)) return label;
+    return nullptr;
+}
+
+QImage Face(int value) { return DieFace(value, 32).toImage(); }
+
+QImage Picture(const QWidget& dialog, int id)
+{
+    auto* label = Control<QLabel>(dialog, id);
+    return label ? label->pixmap().toImage() : QImage();
+}
+
+class DialogViews : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureApplication(); }
+};
+
+TEST_F(DialogViews, DieFacesShowTheClassicPipLayouts)
+{
+    // Pip cells at a quarter, a half and three quarters of the face.
+    auto pip = [](int value, int column, int row) {
+        const QImage face = Face(value);
+        return face.pixelColor(8 + 8 * column, 8 + 8 * row).value() < 64;
+    };
+    const bool layouts[7][9] = {{},
+                                {0, 0, 0, 0, 1, 0, 0, 0, 0},
+                                {1, 0, 0, 0, 0, 0, 0, 0, 1},
+                                {1, 0, 0, 0, 1, 0, 0, 0, 1},
+                                {1, 0, 1, 0, 0, 0, 1, 0, 1},
+                                {1, 0, 1, 0, 1, 0, 1, 0, 1},
+                                {1, 0, 1, 1, 0, 1, 1, 0, 1}};
+    for (int value = 1; value <= 6; ++value)
+        for (int cell = 0; cell < 9; ++cell)
+            EXPECT_EQ(pip(value, cell % 3, cell / 3), layouts[value][cell]) << value << " cell " << cell;
+
+    for (const int size : {32, 48, 64}) {
+        const QImage face = DieFace(4, size).toImage();
+        EXPECT_EQ(face.size(), QSize(size, size));
+        EXPECT_EQ(face.pixelColor(0, 0).alpha(), 0) << "rounded corner";
+        EXPECT_LT(face.pixelColor(size / 2, 0).value(), 128) << "dark border";
+        EXPECT_EQ(face.pixelColor(size / 2, size / 8), QColor(Qt::white)) << "white face";
+    }
+    EXPECT_NE(Face(0), Face(1));
+    EXPECT_EQ(Face(0), Face(7)) << "no die: a face without pips";
+}
+
+TEST_F(DialogViews, IconsAndCursor)
+{
+    const QImage play = PlayIcon().pixmap(32).toImage();
+    EXPECT_EQ(play.pixelColor(14, 16), QColor(Qt::black)) << "triangle";
+    EXPECT_EQ(play.pixelColor(28, 6).alpha(), 0) << "right of the triangle's slope";
+    EXPECT_EQ(play.pixelColor(4, 16).alpha(), 0) << "left of the triangle";
+
+    const QIcon program = ProgramIcon();
+    EXPECT_TRUE(program.availableSizes().contains(QSize(16, 16)));
+    EXPECT_TRUE(program.availableSizes().contains(QSize(256, 256)));
+    EXPECT_GT(program.pixmap(32).toImage().pixelColor(16, 16).alpha(), 0);
+
+    const QCursor cursor = ConfirmCursor();
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(1, 1));
+    const QImage image = cursor.pixmap().toImage();
+    EXPECT_EQ(image.pixelColor(3, 8), QColor(Qt::black)) << "arrow";
+    EXPECT_GT(image.pixelColor(23, 23).green(), image.pixelColor(23, 23).red()) << "check mark disc";
+    EXPECT_TRUE(QFile::exists(":/tablor.svg"));
+}
+
+TEST_F(DialogViews, ResignOffersTheStakesThePositionAllows)
+{
+    GvUpDlg forced(true, true);
+    int result = Drive([&] { return ExecResignDlg(forced, nullptr); },
+                       [](QDialog& dialog) {
+                           EXPECT_EQ(dialog.windowTitle(), "Resign");
+                           EXPECT_EQ(dialog.property(DIALOG_NAME_PROPERTY).toString(), "Resign");
+                           EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Choose");
+                           auto* single = Control<QRadioButton>(dialog, GvUpDlg::ID_SINGLE);
+                           auto* gammon = Control<QRadioButton>(dialog, GvUpDlg::ID_GAMMON);
+                           auto* backgammon = Control<QRadioButton>(dialog, GvUpDlg::ID_BACKGAMMON);
+                           EXPECT_EQ(single->text(), "Single stakes");
+                           EXPECT_EQ(gammon->text(), "Gammon");
+                           EXPECT_EQ(backgammon->text(), "Backgammon");
+                           EXPECT_FALSE(single->isEnabled());
+                           EXPECT_FALSE(gammon->isEnabled());
+                           EXPECT_TRUE(backgammon->isChecked());
+                           EXPECT_EQ(Control<QPushButton>(dialog, 1)->text(), "OK");
+                           EXPECT_TRUE(Control<QPushButton>(dialog, 1)->isDefault());
+                           EXPECT_EQ(Control<QPushButton>(dialog, 2)->text(), "Cancel");
+                           EXPECT_EQ(Control<QPushButton>(dialog, 57670)->text(), "&Help");
+                           Click(dialog, 1);
+                       });
+    EXPECT_EQ(result, GvUpDlg::ID_BACKGAMMON);
+
+    GvUpDlg unforced(false, false);
+    result = Drive([&] { return ExecResignDlg(unforced, nullptr); },
+                   [](QDialog& dialog) {
+                       EXPECT_TRUE(Control<QRadioButton>(dialog, GvUpDlg::ID_SINGLE)->isChecked());
+                       Click(dialog, GvUpDlg::ID_GAMMON);
+                       Click(dialog, 1);
+                   });
+    EXPECT_EQ(result, GvUpDlg::ID_GAMMON);
+    EXPECT_EQ(unforced.Selected(), GvUpDlg::ID_GAMMON);
+
+    result = Drive([&] { return ExecResignDlg(unforced, nullptr); }, [](QDialog& dialog) { Click(dialog, 2); });
+    EXPECT_EQ(result, IDCANCEL);
+    result = Drive([&] { return ExecResignDlg(unforced, nullptr); },
+                   [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(DialogViews, HelpOpensAtTheDialogsTopic)
+{
+    GvUpDlg resign(false, false);
+    Drive([&] { return ExecResignDlg(resign, nullptr); },
+          [](QDialog& dialog) {
+              Click(dialog, GvUpDlg::HELP.id);
+              ASSERT_NE(HelpBrowser(), nullptr);
+              EXPECT_TRUE(HelpBrowser()->isVisible());
+              EXPECT_EQ(HelpBrowser()->source().toString(), "qrc:/help/resign.html");
+              EXPECT_TRUE(HelpBrowser()->toPlainText().contains("Backgammon"));
+              // The help belongs to the modal dialog, so that it is not blocked by it.
+              EXPECT_EQ(HelpBrowser()->parentWidget(), &dialog);
+              Click(dialog, 2);
+          });
+
+    FinishDlg finish;
+    Drive([&] { return ExecFinishDlg(finish, nullptr); },
+          [](QDialog& dialog) {
+              QTest::keyClick(&dialog, Qt::Key_F1);
+              ASSERT_NE(HelpBrowser(), nullptr);
+              EXPECT_EQ(HelpBrowser()->source().toString(), "qrc:/help/autofinish.html");
+              Click(dialog, 2);
+          });
+
+    ShowHelp(155, nullptr);
+    QTextBrowser* help = HelpBrowser();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->source().toString(), "qrc:/help/settings.html");
+    ShowHelp(105, nullptr);
+    EXPECT_EQ(HelpBrowser(), help) << "one window, reused";
+    EXPECT_EQ(help->source().toString(), "qrc:/help/colours.html");
+    ShowHelp(0, nullptr);
+    EXPECT_EQ(help->source().toString(), "qrc:/help/index.html");
+    ShowHelp(4711, nullptr);
+    EXPECT_EQ(help->source().toString(), "qrc:/help/index.html");
+    EXPECT_TRUE(help->toPlainText().contains("highest occupied point"));
+    delete help;
+}
+
+TEST_F(DialogViews, HelpPagesLinkToPagesAndAnchorsThatExist)
+{
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(?:#([^\"]*))?\""));
+    for (const char* page : {"index", "settings", "colours", "resign", "autofinish"}) {
+        QFile file(QStringLiteral(":/help/%1.html").arg(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+        const QString html = QString::fromUtf8(file.readAll());
+        int links = 0;
+        for (auto match = link.globalMatch(html); match.hasNext(); ++links) {
+            const QRegularExpressionMatch m = match.next();
+            const QString target = m.captured(1).isEmpty() ? QStringLiteral("%1.html").arg(page) : m.captured(1);
+            QFile linked(":/help/" + target);
+            ASSERT_TRUE(linked.open(QIODevice::ReadOnly)) << page << " links to " << target.toStdString();
+            if (!m.captured(2).isEmpty()) {
+                EXPECT_TRUE(QString::fromUtf8(linked.readAll()).contains("name=\"" + m.captured(2) + "\""))
+                    << page << " links to " << target.toStdString() << "#" << m.captured(2).toStdString();
+            }
+        }
+        EXPECT_GE(links, 4) << page << " links to the other pages";
+    }
+    QFile index(":/help/index.html");
+    ASSERT_TRUE(index.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(index.readAll());
+    for (const char* shortcut : {"Ctrl+N, F2", "Ctrl+O", "Ctrl+S", "F9", "?", "Esc", "Ctrl+D", "Space", "Ctrl+Space",
+                                 "Ctrl+M", "Ctrl+W", "Ctrl+F", "Ctrl+C", "Ctrl+R", "F1"})
+        EXPECT_TRUE(text.contains(QStringLiteral("class=\"key\">%1<").arg(shortcut))) << shortcut;
+}
+
+TEST_F(DialogViews, AutoFinishAnswersWithTheButtonsId)
+{
+    FinishDlg model;
+    for (const DialogButton& button : FinishDlg::BUTTONS) {
+        const int result = Drive([&] { return ExecFinishDlg(model, nullptr); },
+                                 [&](QDialog& dialog) {
+                                     EXPECT_EQ(dialog.windowTitle(), "Auto finish");
+                                     EXPECT_EQ(dialog.property(DIALOG_NAME_PROPERTY).toString(), "AutoFinish");
+                                     EXPECT_TRUE(Control<QPushButton>(dialog, FinishDlg::ID_FAST)->isDefault());
+                                     EXPECT_EQ(Control<QPushButton>(dialog, button.id)->text(), button.text);
+                                     Click(dialog, button.id);
+                                 });
+        EXPECT_EQ(result, button.id);
+    }
+    const int escaped = Drive([&] { return ExecFinishDlg(model, nullptr); },
+                              [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(escaped, FinishDlg::ID_CANCEL);
+}
+
+TEST_F(DialogViews, AboutShowsTheTitleInBoldAndTheContactLines)
+{
+    AboutDlg model;
+    const int result = Drive([&] { return ExecAboutDlg(model, nullptr); },
+                             [&](QDialog& dialog) {
+                                 EXPECT_EQ(dialog.windowTitle(), "About");
+                                 auto* title = Control<QLabel>(dialog, AboutDlg::ID_TITLE);
+                                 EXPECT_EQ(title->text().toStdString(), ApplicationTitle());
+                                 EXPECT_EQ(title->font().weight(), 700);
+                                 auto* version = Control<QLabel>(dialog, AboutDlg::ID_VERSION);
+                                 EXPECT_EQ(version->text().toStdString(), AboutVersion());
+                                 EXPECT_NE(version->font().weight(), 700);
+                                 EXPECT_EQ(Control<QLabel>(dialog, AboutDlg::ID_DATE)->text().toStdString(),
+                                           AboutDlg::BuildDate());
+                                 for (const int id : {AboutDlg::ID_CONTACT_0, AboutDlg::ID_CONTACT_1}) {
+                                     auto* edit = Control<QLineEdit>(dialog, id);
+                                     EXPECT_EQ(edit->text().toStdString(), model.Text(id));
+                                     EXPECT_TRUE(edit->isReadOnly());
+                                 }
+                                 EXPECT_EQ(Control<QPushButton>(dialog, 2)->text(), "&OK");
+                                 Click(dialog, 2);
+                             });
+    EXPECT_EQ(result, 2);
+}
+
+TEST_F(DialogViews, ManualDiceFollowTheKeystrokeRules)
+{
+    DiceDlg model(3, 4);
+    const int result = Drive(
+        [&] { return ExecDiceDlg(model, nullptr); },
+        [&](QDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Manual dice");
+            EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Enter roll:");
+            auto* first = Control<QLineEdit>(dialog, 1121);
+            auto* second = Control<QLineEdit>(dialog, 1122);
+            ASSERT_TRUE(first && second);
+            EXPECT_EQ(first->text(), "3");
+            EXPECT_EQ(second->text(), "4");
+            EXPECT_EQ(Picture(dialog, 1126), Face(3));
+            EXPECT_EQ(Picture(dialog, 1127), Face(4));
+            EXPECT_TRUE(Control<QPushButton>(dialog, IDOK)->isDefault());
+            dialog.activateWindow();
+            EXPECT_EQ(QApplication::focusWidget(), first);
+            EXPECT_EQ(first->selectedText(), "3");
+
+            // One digit fills the box, shows the face and passes the focus on.
+            QTest::keyClicks(QApplication::focusWidget(), "5");
+            EXPECT_EQ(first->text(), "5");
+            EXPECT_EQ(Picture(dialog, 1126), Face(5));
+            EXPECT_EQ(QApplication::focusWidget(), second);
+            EXPECT_EQ(second->selectedText(), "4");
+
+            // A letter, or a number that is no die, puts the value back.
+            QTest::keyClicks(QApplication::focusWidget(), "x");
+            EXPECT_EQ(second->text(), "4");
+            EXPECT_EQ(QApplication::focusWidget(), second);
+            EXPECT_EQ(second->selectedText(), "4");
+            QTest::keyClick(second, Qt::Key_End);
+            QTest::keyClicks(second, "7");
+            EXPECT_EQ(second->text(), "4") << "47 is no die";
+            EXPECT_EQ(Picture(dialog, 1127), Face(4));
+            QTest::keyClicks(QApplication::focusWidget(), "2");
+            EXPECT_EQ(second->text(), "2");
+            EXPECT_EQ(Picture(dialog, 1127), Face(2));
+            EXPECT_EQ(QApplication::focusWidget(), first);
+
+            // An emptied box stays empty; OK is then refused with a prompt and
+            // the dialog stays open.
+            QTest::keyClick(first, Qt::Key_Backspace);
+            EXPECT_EQ(first->text(), "");
+            Drive([&] { QTest::mouseClick(Control<QPushButton>(dialog, IDOK), Qt::LeftButton); return 0; },
+                  [](QDialog& box) {
+                      EXPECT_NE(qobject_cast<QMessageBox*>(&box), nullptr);
+                      EXPECT_TRUE(static_cast<QMessageBox&>(box).text().contains("integer"));
+                      box.accept();
+                  },
+                  &dialog);
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(dialog.focusWidget(), first);
+            QTest::keyClicks(first, "6");
+            Click(dialog, IDOK);
+        });
+    EXPECT_EQ(result, IDOK);
+    const DiceOkResult ok = model.OnOk();
+    EXPECT_TRUE(ok.accepted);
+    EXPECT_EQ(ok.first, 6);
+    EXPECT_EQ(ok.second, 2);
+
+    DiceDlg cancelled(1, 6);
+    const int answer = Drive([&] { return ExecDiceDlg(cancelled, nullptr); },
+                             [](QDialog& dialog) { Click(dialog, IDCANCEL); });
+    EXPECT_EQ(answer, IDCANCEL);
+    EXPECT_EQ(cancelled.Value(0), 1);
+    EXPECT_EQ(cancelled.Value(1), 6);
+}
+
+class StatisticsDialog : public DialogViews {
+protected:
+    void SetUp() override
+    {
+        figures.PipsRolled = {0, 81, 97};
+        figures.DoublesRolled = {0, 2, 3};
+        figures.HitsMade = {0, 1, 4};
+        figures.ScoreSinceStart = {0, 5, 7};
+        figures.Score = {0, -1, 123};
+        figures.ThinkingTime = {0, 7000, 75400};
+        path = QDir::temp().filePath(QStringLiteral("tablor_statdlg_%1.gph").arg(QCoreApplication::applicationPid()));
+    }
+    void TearDown() override { QFile::remove(path); }
+
+    // A graph file whose first ten games stand at 80 %; the human's win
+    // counted on opening adds an eleventh point.
+    void WriteGraph() const
+    {
+        WinGraph graph;
+        graph.games = 10;
+        graph.wins = 8;
+        for (int i = 0; i < 10; ++i) graph.percent[i] = 80;
+        const auto bytes = EncodeWinGraph(graph);
+        std::ofstream(path.toStdString(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    GameFigures figures;
+    QString path;
+};
+
+TEST_F(StatisticsDialog, ShowsTheFiguresAndTheRollChoice)
+{
+    StatDlg model(figures, HUMAN);
+    const int result = Drive([&] { return ExecStatDlg(model, nullptr); },
+                             [&](QDialog& dialog) {
+                                 EXPECT_EQ(dialog.windowTitle(), "Statistics");
+                                 for (const char* heading : StatDlg::COLUMN_HEADINGS)
+                                     EXPECT_NE(LabelWithText(dialog, heading), nullptr) << heading;
+                                 for (const char* row : StatDlg::ROW_LABELS)
+                                     EXPECT_NE(LabelWithText(dialog, row), nullptr) << row;
+                                 EXPECT_NE(LabelWithText(dialog, "games played"), nullptr);
+                                 EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_GRAPH_END)->text(), "50");
+                                 for (const auto& row : StatDlg::CELL_IDS)
+                                     for (const int id : row)
+                                         EXPECT_EQ(Control<QLabel>(dialog, id)->text().toStdString(),
+                                                   model.CellText(id));
+                                 EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TIME_HUMAN)->text(),
+                                           "1 min 15 sec");
+                                 EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TOTAL_COMPUTER)->text(), "-1");
+                                 EXPECT_EQ(Control<QPushButton>(dialog, 1)->text(), "&Again");
+                                 EXPECT_TRUE(Control<QPushButton>(dialog, 1)->isDefault());
+                                 EXPECT_EQ(Control<QPushButton>(dialog, 2)->text(), "&Quit");
+                                 EXPECT_TRUE(Control<QRadioButton>(dialog, 1231)->isChecked());
+                                 EXPECT_EQ(Control<QRadioButton>(dialog, 4)->text(), "&Same rolls");
+                                 Click(dialog, 4);
+                                 Click(dialog, 1);
+                             });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(model.rollChoice, 1);
+
+    model.rollChoice = 0;
+    EXPECT_EQ(Drive([&] { return ExecStatDlg(model, nullptr); },
+                    [](QDialog& dialog) {
+                        Click(dialog, 5);
+                        QTest::keyClick(&dialog, Qt::Key_Return);
+                    }),
+              1);
+    EXPECT_EQ(model.rollChoice, 2);
+
+    model.rollChoice = 0;
+    EXPECT_EQ(Drive([&] { return ExecStatDlg(model, nullptr); }, [](QDialog& dialog) { Click(dialog, 2); }), 2);
+    EXPECT_EQ(Drive([&] { return ExecStatDlg(model, nullptr); },
+                    [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }),
+              2);
+    EXPECT_EQ(model.rollChoice, 0);
+}
+
+TEST_F(StatisticsDialog, DrawsTheGraphOnTheBoardsBackground)
+{
+    WriteGraph();
+    StatDlg model(figures, HUMAN);
+    WinGraph record{};
+    model.OnOpen(path.toStdString(), record);
+    ASSERT_EQ(model.GraphRecord().percent[10], 81);
+
+    const Colour background = SchemeColour[COLOUR_BACKGROUND];
+    const QColor expectedBackground(RedOf(background), GreenOf(background), BlueOf(background));
+    Drive([&] { return ExecStatDlg(model, nullptr); },
+          [&](QDialog& dialog) {
+              const QRect a = Control(dialog, StatDlg::ID_AXIS)->geometry();
+              const QRect b = Control(dialog, StatDlg::ID_BASE_LINE)->geometry();
+              // The base line crosses the axis and runs on to the right.
+              EXPECT_LT(b.left(), a.left());
+              EXPECT_GT(b.right(), a.right() + 100);
+              EXPECT_LT(a.top(), b.top());
+              EXPECT_GT(a.bottom(), b.bottom());
+
+              const GraphLines lines = model.Graph({a.left(), a.top(), a.left() + a.width(), a.top() + a.height()},
+                                                   {b.left(), b.top(), b.left() + b.width(), b.top() + b.height()});
+              ASSERT_EQ(lines.history.size(), 11u);
+              const QImage image = dialog.grab().toImage();
+              const GraphPoint p2 = lines.history[2], p3 = lines.history[3];
+              ASSERT_EQ(p2.y, p3.y);
+              EXPECT_EQ(image.pixelColor((p2.x + p3.x) / 2, p2.y), QColor(Qt::white)) << "the history";
+              const int fiftyX = (lines.history.back().x + lines.fiftyTo.x) / 2;
+              EXPECT_EQ(image.pixelColor(fiftyX, lines.fiftyFrom.y), QColor(Qt::black)) << "the 50 % line";
+              EXPECT_EQ(image.pixelColor(fiftyX, (lines.fiftyFrom.y + p2.y) / 2), expectedBackground);
+              EXPECT_EQ(dialog.palette().color(QPalette::Window), expectedBackground);
+              Click(dialog, 2);
+          });
+}
+
+} // namespace

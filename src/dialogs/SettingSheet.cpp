@@ -13,21 +13,30 @@ std::string SettingSheet::Caption() { return LoadString(IDS_SETTINGS_CAPTION); }
 const char* SettingSheet::PageTitle(int page)
 {
     switch (page) {
-    case PAGE_VISUAL: return VisOpts::TITLE;
-    case PAGE_GAME: return PlayOpts::TITLE;
-    case PAGE_DICE: return DiceOpts::TITLE;
-    case PAGE_SOUNDS: return SndOpts::TITLE;
-    default: return "";
+    case PAGE_VISUAL:
+        return VisOpts::TITLE;
+    case PAGE_GAME:
+        return PlayOpts::TITLE;
+    case PAGE_DICE:
+        return DiceOpts::TITLE;
+    case PAGE_SOUNDS:
+        return SndOpts::TITLE;
+    default:
+        return "";
     }
 }
 
 OptsPage& SettingSheet::Page(int page)
 {
     switch (page) {
-    case PAGE_GAME: return game;
-    case PAGE_DICE: return dice;
-    case PAGE_SOUNDS: return sounds;
-    default: return visual;
+    case PAGE_GAME:
+        return game;
+    case PAGE_DICE:
+        return dice;
+    case PAGE_SOUNDS:
+        return sounds;
+    default:
+        return visual;
     }
 }
 

@@ -10,8 +10,8 @@
 #include <array>
 #include <string>
 
-#include "dialogs/DiceOpts.h"
 #include "dialogs/DialogButton.h"
+#include "dialogs/DiceOpts.h"
 #include "dialogs/OptsPage.h"
 #include "dialogs/PlayOpts.h"
 #include "dialogs/SndOpts.h"
@@ -23,7 +23,7 @@ public:
     enum PageIndex { PAGE_VISUAL = 0, PAGE_GAME = 1, PAGE_DICE = 2, PAGE_SOUNDS = 3, PAGES = 4 };
     static constexpr DialogButton OK{1, "OK", true};
     static constexpr DialogButton CANCEL{2, "Cancel", false};
-    static constexpr DialogButton HELP{57670, "&Help", false};
+    static constexpr DialogButton HELP{57670, "Help", false};
 
     // Opens on `startPage` (a page out of range opens "Visual"), which loads it.
     SettingSheet(const SheetContext& context, int startPage);

@@ -16,8 +16,8 @@ public:
     static constexpr int ID_EVENT = 1180;
     static constexpr const char* EVENT_LABEL = "&Event";
     // The events in list order, which is the order of SoundEvent.
-    static constexpr std::array<const char*, SOUND_EVENTS> EVENT_NAMES{
-        "Dice roll", "Piece moves", "Piece is hit", "User wins a game", "User loses a game"};
+    static constexpr std::array<const char*, SOUND_EVENTS> EVENT_NAMES{"Dice roll", "Piece moves", "Piece is hit",
+                                                                       "User wins a game", "User loses a game"};
     static constexpr int ID_ACTIVE = 1176;
     static constexpr const char* ACTIVE_TEXT = "&Active";
     static constexpr int ID_PATH = 1178;

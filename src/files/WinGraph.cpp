@@ -20,10 +20,12 @@ std::int32_t GetInt32(const std::uint8_t* at)
 }
 
 // A record that would divide by zero or give a ratio outside 0..100 % (or
-// whose count cannot grow by one more game) cannot be continued.
+// whose count cannot grow by one more game), or that holds a percentage no
+// game could have stored, cannot be continued.
 bool IsDamaged(const WinGraph& g)
 {
-    return g.games <= 0 || g.games == std::numeric_limits<std::int32_t>::max() || g.wins < 0 || g.wins > g.games;
+    return g.games <= 0 || g.games == std::numeric_limits<std::int32_t>::max() || g.wins < 0 || g.wins > g.games ||
+           std::any_of(g.percent.begin(), g.percent.end(), [](std::int32_t p) { return p < 0 || p > 100; });
 }
 
 // Steps 2 to 6 of counting a game: the slot, the counts, the decay and the

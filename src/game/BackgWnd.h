@@ -85,6 +85,8 @@ public:
     void OnSize();
     void OnPaint();
     void CreatePanelControls();
+    // Places the status panes, dice pictures and move list by the board's layout.
+    void PlacePanelControls();
     void ApplyBackgroundColour();
     void ShowDice();
     void HideDice();

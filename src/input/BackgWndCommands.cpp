@@ -252,6 +252,9 @@ void BackgWnd::ReverseDirection(bool clockWise)
     rules = std::make_unique<RulesEngine>(&board, dice.get());
     rules->tickCount = [this] { return platform.TickCount(); };
     profile.WriteInt(SECTION_OPTIONS, KEY_CLOCK_WISE, ClockWise);
+    // The side panel follows the board to its new places.
+    PlacePanelControls();
+    PlaceCube();
     platform.Invalidate();
     BoardTable = turnStart;
 }

@@ -67,6 +67,17 @@ void BackgWnd::OnPaint()
 // numbers in brackets with ClockWise, where the board is laid out mirrored).
 void BackgWnd::CreatePanelControls()
 {
+    PlacePanelControls();
+    platform.List().Show();
+    platform.Cube().SetText("");
+    controlsCreated = true;
+
+    ApplyBackgroundColour();
+    platform.ShowWindow();
+}
+
+void BackgWnd::PlacePanelControls()
+{
     const bool cw = ClockWise != 0;
     auto X = [this](int n) { return board[n].x; };
     auto Y = [this](int n) { return board[n].y; };
@@ -86,14 +97,7 @@ void BackgWnd::CreatePanelControls()
     const int left = (cw ? X(12) : X(1)) + Unit * 5 / 2;
     const Rect list{left, cw ? Y(12) : Y(1), ClientWidth - Unit / 4, cw ? Y(13) : Y(24)};
     platform.List().SetGeometry(list);
-    platform.List().Show();
-
-    platform.Cube().SetGeometry(list);
-    platform.Cube().SetText("");
-    controlsCreated = true;
-
-    ApplyBackgroundColour();
-    platform.ShowWindow();
+    if (!controlsCreated) platform.Cube().SetGeometry(list);
 }
 
 void BackgWnd::ApplyBackgroundColour()

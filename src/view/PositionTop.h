@@ -25,7 +25,8 @@ public:
     virtual int PieceY(int k) const;
 
     // Writes the point's letter in black (0) or yellow (1) and remembers it.
-    void DrawLetter(int colourIndex);
+    void DrawLetter(int colourIndex) override;
+    int MarkColour() const override { return markColour; }
     // Draws the images of all pieces from the bottom of the stack up.
     void DrawPieces();
     // Moves the top piece onto Board[target] step by step, hitting a lone

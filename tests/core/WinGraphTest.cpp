@@ -129,6 +129,20 @@ TEST_F(WinGraphFile, DamagedRecordsStartAgain)
         EXPECT_EQ(memory.percent[1], 66);
         EXPECT_EQ(ReadBack(), memory);
     }
+    // A percentage no game could have stored marks the record as damaged too.
+    for (const std::int32_t percent : {101, -1, INT32_MIN}) {
+        WinGraph g;
+        g.games = 10;
+        g.wins = 5;
+        g.percent[0] = 50;
+        g.percent[1] = percent;
+        WriteGraph(g);
+        WinGraph memory;
+        UpdateWinGraph(path, memory, false);
+        EXPECT_EQ(memory.games, 3) << percent;
+        EXPECT_EQ(memory.percent[1], 33);
+        EXPECT_EQ(ReadBack(), memory);
+    }
     // Huge counts do not overflow the percentage.
     WinGraph big;
     big.games = 2000000001;

@@ -236,7 +236,7 @@ TEST_F(ColourDlgTest, CancelRestoresTheColoursInForceBeforeTheDialog)
 
 TEST_F(ColourDlgTest, ColoursChangedMidTurnKeepThePosition)
 {
-    StartWithRolls("31" "62" "55" "44");
+    StartWithRolls("31 62 55 44");
     ASSERT_TRUE(HumanToMove());
     Type("A");
     Type("D");

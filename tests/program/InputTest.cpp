@@ -186,10 +186,8 @@ TEST_F(GameTest, UndoBeforeTheFirstMoveAndTheRightButton)
 TEST_F(GameTest, EndOfTurnConfirmation)
 {
     StartWithRolls("31" "42" "53");
-    auto playTheOne = [this] {
-        Type("S");
-        Type("T");
-    };
+    // With one die left the pick of S moves at once.
+    auto playTheOne = [this] { Type("S"); };
     Type("Q");
     Type("T");
     playTheOne();
@@ -252,8 +250,9 @@ TEST_F(GameTest, RaceChangesTurnUnlessTheLastMoveWasSuggested)
     ASSERT_TRUE(Rules().race);
     Type("O");
     Type("R");
+    // The last die moves P at once.
     Type("P");
-    Type("Q");
+    EXPECT_EQ(Data()[17], (Spot{1, HUMAN}));
     // The computer has played 2-1 and the human has 4-3.
     EXPECT_FALSE(window->WaitingConfirm);
     EXPECT_EQ(std::count(platform.cursorLog.begin(), platform.cursorLog.end(), CursorKind::Confirm), 0);
@@ -441,6 +440,18 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     EXPECT_FALSE(window->trayHighlight);
     EXPECT_EQ(platform.trays[0].textColour, BLACK);
     EXPECT_EQ(platform.trays[1].textColour, BLACK);
+
+    // A move by the mouse: afterwards the marks are drawn anew under the
+    // pointer for the die left, and those of the old dice are gone.
+    HoverOn(12);
+    ClickOn(12);
+    HoverOn(15);
+    EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{12, 15, 17, 20}));
+    ClickOn(15);
+    ASSERT_EQ(Data()[15], (Spot{1, HUMAN}));
+    EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{15, 20}));
+    HoverAt(1, 1);
+    EXPECT_TRUE(MarkedPoints(*window).empty());
 
     // Bearing off: the human's tray is marked as the destination.
     Load(MakePosition({{22, HUMAN, 1}, {19, HUMAN, 2}, {25, COMPUTER, 1}, {6, COMPUTER, 14}}));

@@ -31,6 +31,9 @@
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 
+// The help pages and pictures, wherever the shell's resources were linked.
+static void InitResources() { Q_INIT_RESOURCE(tablor); }
+
 namespace {
 
 // One application object for the whole test program, on the offscreen
@@ -43,13 +46,13 @@ void EnsureApplication()
     static char name[] = "tablor_shell_tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
+    InitResources();
 }
 
 // Runs `open`, which shows a modal dialog, and `act` on that dialog from
 // inside its event loop; returns what `open` returned. A dialog that is
 // still open after a few seconds is closed with -1, so a failure cannot hang.
-int Drive(const std::function<int()>& open, const std::function<void(QDialog&)>& act,
-          const QWidget* outer = nullptr)
+int Drive(const std::function<int()>& open, const std::function<void(QDialog&)>& act, const QWidget* outer = nullptr)
 {
     bool acted = false;
     QTimer poll;
@@ -59,6 +62,7 @@ int Drive(const std::function<int()>& open, const std::function<void(QDialog&)>&
         if (acted || !dialog || dialog == outer || !dialog->isVisible()) return;
         acted = true;
         poll.stop();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog)) << dialog->windowTitle().toStdString();
         act(*dialog);
     });
     QTimer guard;
@@ -289,85 +293,87 @@ TEST_F(DialogViews, AutoFinishAnswersWithTheButtonsId)
 TEST_F(DialogViews, AboutShowsTheTitleInBoldAndTheContactLines)
 {
     AboutDlg model;
-    const int result = Drive([&] { return ExecAboutDlg(model, nullptr); },
-                             [&](QDialog& dialog) {
-                                 EXPECT_EQ(dialog.windowTitle(), "About");
-                                 auto* title = Control<QLabel>(dialog, AboutDlg::ID_TITLE);
-                                 EXPECT_EQ(title->text().toStdString(), ApplicationTitle());
-                                 EXPECT_EQ(title->font().weight(), 700);
-                                 auto* version = Control<QLabel>(dialog, AboutDlg::ID_VERSION);
-                                 EXPECT_EQ(version->text().toStdString(), AboutVersion());
-                                 EXPECT_NE(version->font().weight(), 700);
-                                 EXPECT_EQ(Control<QLabel>(dialog, AboutDlg::ID_DATE)->text().toStdString(),
-                                           AboutDlg::BuildDate());
-                                 for (const int id : {AboutDlg::ID_CONTACT_0, AboutDlg::ID_CONTACT_1}) {
-                                     auto* edit = Control<QLineEdit>(dialog, id);
-                                     EXPECT_EQ(edit->text().toStdString(), model.Text(id));
-                                     EXPECT_TRUE(edit->isReadOnly());
-                                 }
-                                 EXPECT_EQ(Control<QPushButton>(dialog, 2)->text(), "&OK");
-                                 Click(dialog, 2);
-                             });
+    const int result =
+        Drive([&] { return ExecAboutDlg(model, nullptr); },
+              [&](QDialog& dialog) {
+                  EXPECT_EQ(dialog.windowTitle(), "About");
+                  auto* title = Control<QLabel>(dialog, AboutDlg::ID_TITLE);
+                  EXPECT_EQ(title->text().toStdString(), ApplicationTitle());
+                  EXPECT_EQ(title->font().weight(), 700);
+                  auto* version = Control<QLabel>(dialog, AboutDlg::ID_VERSION);
+                  EXPECT_EQ(version->text().toStdString(), AboutVersion());
+                  EXPECT_NE(version->font().weight(), 700);
+                  EXPECT_EQ(Control<QLabel>(dialog, AboutDlg::ID_DATE)->text().toStdString(), AboutDlg::BuildDate());
+                  for (const int id : {AboutDlg::ID_CONTACT_0, AboutDlg::ID_CONTACT_1}) {
+                      auto* edit = Control<QLineEdit>(dialog, id);
+                      EXPECT_EQ(edit->text().toStdString(), model.Text(id));
+                      EXPECT_TRUE(edit->isReadOnly());
+                  }
+                  EXPECT_EQ(Control<QPushButton>(dialog, 2)->text(), "&OK");
+                  Click(dialog, 2);
+              });
     EXPECT_EQ(result, 2);
 }
 
 TEST_F(DialogViews, ManualDiceFollowTheKeystrokeRules)
 {
     DiceDlg model(3, 4);
-    const int result = Drive(
-        [&] { return ExecDiceDlg(model, nullptr); },
-        [&](QDialog& dialog) {
-            EXPECT_EQ(dialog.windowTitle(), "Manual dice");
-            EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Enter roll:");
-            auto* first = Control<QLineEdit>(dialog, 1121);
-            auto* second = Control<QLineEdit>(dialog, 1122);
-            ASSERT_TRUE(first && second);
-            EXPECT_EQ(first->text(), "3");
-            EXPECT_EQ(second->text(), "4");
-            EXPECT_EQ(Picture(dialog, 1126), Face(3));
-            EXPECT_EQ(Picture(dialog, 1127), Face(4));
-            EXPECT_TRUE(Control<QPushButton>(dialog, IDOK)->isDefault());
-            dialog.activateWindow();
-            EXPECT_EQ(QApplication::focusWidget(), first);
-            EXPECT_EQ(first->selectedText(), "3");
+    const int result = Drive([&] { return ExecDiceDlg(model, nullptr); },
+                             [&](QDialog& dialog) {
+                                 EXPECT_EQ(dialog.windowTitle(), "Manual dice");
+                                 EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Enter roll:");
+                                 auto* first = Control<QLineEdit>(dialog, 1121);
+                                 auto* second = Control<QLineEdit>(dialog, 1122);
+                                 ASSERT_TRUE(first && second);
+                                 EXPECT_EQ(first->text(), "3");
+                                 EXPECT_EQ(second->text(), "4");
+                                 EXPECT_EQ(Picture(dialog, 1126), Face(3));
+                                 EXPECT_EQ(Picture(dialog, 1127), Face(4));
+                                 EXPECT_TRUE(Control<QPushButton>(dialog, IDOK)->isDefault());
+                                 ASSERT_EQ(QApplication::focusWidget(), first);
+                                 EXPECT_EQ(first->selectedText(), "3");
 
-            // One digit fills the box, shows the face and passes the focus on.
-            QTest::keyClicks(QApplication::focusWidget(), "5");
-            EXPECT_EQ(first->text(), "5");
-            EXPECT_EQ(Picture(dialog, 1126), Face(5));
-            EXPECT_EQ(QApplication::focusWidget(), second);
-            EXPECT_EQ(second->selectedText(), "4");
+                                 // One digit fills the box, shows the face and passes the focus on.
+                                 QTest::keyClicks(first, "5");
+                                 EXPECT_EQ(first->text(), "5");
+                                 EXPECT_EQ(Picture(dialog, 1126), Face(5));
+                                 EXPECT_EQ(second->selectedText(), "4");
 
-            // A letter, or a number that is no die, puts the value back.
-            QTest::keyClicks(QApplication::focusWidget(), "x");
-            EXPECT_EQ(second->text(), "4");
-            EXPECT_EQ(QApplication::focusWidget(), second);
-            EXPECT_EQ(second->selectedText(), "4");
-            QTest::keyClick(second, Qt::Key_End);
-            QTest::keyClicks(second, "7");
-            EXPECT_EQ(second->text(), "4") << "47 is no die";
-            EXPECT_EQ(Picture(dialog, 1127), Face(4));
-            QTest::keyClicks(QApplication::focusWidget(), "2");
-            EXPECT_EQ(second->text(), "2");
-            EXPECT_EQ(Picture(dialog, 1127), Face(2));
-            EXPECT_EQ(QApplication::focusWidget(), first);
+                                 // A letter, or a number that is no die, puts the value back.
+                                 ASSERT_EQ(QApplication::focusWidget(), second);
+                                 QTest::keyClicks(second, "x");
+                                 EXPECT_EQ(second->text(), "4");
+                                 EXPECT_EQ(QApplication::focusWidget(), second);
+                                 EXPECT_EQ(second->selectedText(), "4");
+                                 QTest::keyClick(second, Qt::Key_End);
+                                 QTest::keyClicks(second, "7");
+                                 EXPECT_EQ(second->text(), "4") << "47 is no die";
+                                 EXPECT_EQ(Picture(dialog, 1127), Face(4));
+                                 QTest::keyClicks(second, "2");
+                                 EXPECT_EQ(second->text(), "2");
+                                 EXPECT_EQ(Picture(dialog, 1127), Face(2));
+                                 EXPECT_EQ(QApplication::focusWidget(), first);
 
-            // An emptied box stays empty; OK is then refused with a prompt and
-            // the dialog stays open.
-            QTest::keyClick(first, Qt::Key_Backspace);
-            EXPECT_EQ(first->text(), "");
-            Drive([&] { QTest::mouseClick(Control<QPushButton>(dialog, IDOK), Qt::LeftButton); return 0; },
-                  [](QDialog& box) {
-                      EXPECT_NE(qobject_cast<QMessageBox*>(&box), nullptr);
-                      EXPECT_TRUE(static_cast<QMessageBox&>(box).text().contains("integer"));
-                      box.accept();
-                  },
-                  &dialog);
-            EXPECT_TRUE(dialog.isVisible());
-            EXPECT_EQ(dialog.focusWidget(), first);
-            QTest::keyClicks(first, "6");
-            Click(dialog, IDOK);
-        });
+                                 // An emptied box stays empty; OK is then refused with a prompt and
+                                 // the dialog stays open.
+                                 QTest::keyClick(first, Qt::Key_Backspace);
+                                 EXPECT_EQ(first->text(), "");
+                                 Drive(
+                                     [&] {
+                                         QTest::mouseClick(Control<QPushButton>(dialog, IDOK), Qt::LeftButton);
+                                         return 0;
+                                     },
+                                     [](QDialog& box) {
+                                         EXPECT_NE(qobject_cast<QMessageBox*>(&box), nullptr);
+                                         EXPECT_TRUE(static_cast<QMessageBox&>(box).text().contains("integer"));
+                                         box.accept();
+                                     },
+                                     &dialog);
+                                 EXPECT_TRUE(dialog.isVisible());
+                                 EXPECT_EQ(dialog.focusWidget(), first);
+                                 QTest::keyClicks(first, "6");
+                                 Click(dialog, IDOK);
+                             });
     EXPECT_EQ(result, IDOK);
     const DiceOkResult ok = model.OnOk();
     EXPECT_TRUE(ok.accepted);
@@ -375,8 +381,8 @@ TEST_F(DialogViews, ManualDiceFollowTheKeystrokeRules)
     EXPECT_EQ(ok.second, 2);
 
     DiceDlg cancelled(1, 6);
-    const int answer = Drive([&] { return ExecDiceDlg(cancelled, nullptr); },
-                             [](QDialog& dialog) { Click(dialog, IDCANCEL); });
+    const int answer =
+        Drive([&] { return ExecDiceDlg(cancelled, nullptr); }, [](QDialog& dialog) { Click(dialog, IDCANCEL); });
     EXPECT_EQ(answer, IDCANCEL);
     EXPECT_EQ(cancelled.Value(0), 1);
     EXPECT_EQ(cancelled.Value(1), 6);
@@ -416,30 +422,28 @@ protected:
 TEST_F(StatisticsDialog, ShowsTheFiguresAndTheRollChoice)
 {
     StatDlg model(figures, HUMAN);
-    const int result = Drive([&] { return ExecStatDlg(model, nullptr); },
-                             [&](QDialog& dialog) {
-                                 EXPECT_EQ(dialog.windowTitle(), "Statistics");
-                                 for (const char* heading : StatDlg::COLUMN_HEADINGS)
-                                     EXPECT_NE(LabelWithText(dialog, heading), nullptr) << heading;
-                                 for (const char* row : StatDlg::ROW_LABELS)
-                                     EXPECT_NE(LabelWithText(dialog, row), nullptr) << row;
-                                 EXPECT_NE(LabelWithText(dialog, "games played"), nullptr);
-                                 EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_GRAPH_END)->text(), "50");
-                                 for (const auto& row : StatDlg::CELL_IDS)
-                                     for (const int id : row)
-                                         EXPECT_EQ(Control<QLabel>(dialog, id)->text().toStdString(),
-                                                   model.CellText(id));
-                                 EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TIME_HUMAN)->text(),
-                                           "1 min 15 sec");
-                                 EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TOTAL_COMPUTER)->text(), "-1");
-                                 EXPECT_EQ(Control<QPushButton>(dialog, 1)->text(), "&Again");
-                                 EXPECT_TRUE(Control<QPushButton>(dialog, 1)->isDefault());
-                                 EXPECT_EQ(Control<QPushButton>(dialog, 2)->text(), "&Quit");
-                                 EXPECT_TRUE(Control<QRadioButton>(dialog, 1231)->isChecked());
-                                 EXPECT_EQ(Control<QRadioButton>(dialog, 4)->text(), "&Same rolls");
-                                 Click(dialog, 4);
-                                 Click(dialog, 1);
-                             });
+    const int result =
+        Drive([&] { return ExecStatDlg(model, nullptr); },
+              [&](QDialog& dialog) {
+                  EXPECT_EQ(dialog.windowTitle(), "Statistics");
+                  for (const char* heading : StatDlg::COLUMN_HEADINGS)
+                      EXPECT_NE(LabelWithText(dialog, heading), nullptr) << heading;
+                  for (const char* row : StatDlg::ROW_LABELS) EXPECT_NE(LabelWithText(dialog, row), nullptr) << row;
+                  EXPECT_NE(LabelWithText(dialog, "games played"), nullptr);
+                  EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_GRAPH_END)->text(), "50");
+                  for (const auto& row : StatDlg::CELL_IDS)
+                      for (const int id : row)
+                          EXPECT_EQ(Control<QLabel>(dialog, id)->text().toStdString(), model.CellText(id));
+                  EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TIME_HUMAN)->text(), "1 min 15 sec");
+                  EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TOTAL_COMPUTER)->text(), "-1");
+                  EXPECT_EQ(Control<QPushButton>(dialog, 1)->text(), "&Again");
+                  EXPECT_TRUE(Control<QPushButton>(dialog, 1)->isDefault());
+                  EXPECT_EQ(Control<QPushButton>(dialog, 2)->text(), "&Quit");
+                  EXPECT_TRUE(Control<QRadioButton>(dialog, 1231)->isChecked());
+                  EXPECT_EQ(Control<QRadioButton>(dialog, 4)->text(), "&Same rolls");
+                  Click(dialog, 4);
+                  Click(dialog, 1);
+              });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(model.rollChoice, 1);
 

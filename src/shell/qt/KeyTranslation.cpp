@@ -14,7 +14,7 @@ constexpr int VK_PRIOR = 0x21;
 constexpr int VK_NEXT = 0x22;
 
 // The virtual key of a Qt key, 0 for one the program has no code for.
-int VirtualKey(int key, bool keypad)
+int VirtualKeyOf(int key, bool keypad)
 {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return VK_A + (key - Qt::Key_A);
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return (keypad ? VK_NUMPAD0 : VK_0) + (key - Qt::Key_0);
@@ -55,7 +55,7 @@ std::optional<Message> TranslateKey(const QKeyEvent& event)
         return std::nullopt;
     const bool ctrl = (mods & Qt::ControlModifier) != 0;
     const bool shift = (mods & Qt::ShiftModifier) != 0;
-    const int vk = VirtualKey(key, (mods & Qt::KeypadModifier) != 0);
+    const int vk = VirtualKeyOf(key, (mods & Qt::KeypadModifier) != 0);
 
     int ch = 0;
     const QString text = event.text();

@@ -43,6 +43,7 @@ static void InitResources() {}
 namespace {
 
 constexpr int CORNER = 10;
+constexpr qreal BOARD_FONT_POINTS = 8.0;
 
 // Qt's own dialogs are used where the platform has no native ones to offer
 // (tests without a display).
@@ -64,7 +65,12 @@ QtPlatform::QtPlatform()
     canvas = new BoardCanvas(surface, frame.get());
     canvas->post = [this](const Message& m) { PostInput(m); };
     frame->setCentralWidget(canvas);
-    surface.SetFont(canvas->font());
+    // The board, its letters and the panel's texts use the desktop's font at
+    // the size of a classic dialog font, which the panel's widths are made for.
+    QFont font = canvas->font();
+    if (font.pointSizeF() > BOARD_FONT_POINTS) font.setPointSizeF(BOARD_FONT_POINTS);
+    canvas->setFont(font);
+    surface.SetFont(font);
     surface.onDrawn = [this](const QRect& r) { canvas->update(r); };
 
     status = new QtStatusBar(canvas);

@@ -24,6 +24,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/Message.h"
 #include "platform/Platform.h"
 #include "shell/qt/QtSurface.h"
 #include "shell/qt/SoundPlayer.h"

@@ -44,6 +44,12 @@ void QtStatusBar::SetPaneText(int pane, const std::string& text)
     update(LocalPane(pane));
 }
 
+QString QtStatusBar::ShownText(int pane) const
+{
+    if (pane == 0 && prompting) return prompt;
+    return QString::fromStdString(PaneText(pane));
+}
+
 std::string QtStatusBar::PaneText(int pane) const { return pane >= 0 && pane <= 2 ? texts[pane] : std::string(); }
 
 QRect QtStatusBar::LocalPane(int pane) const
@@ -93,7 +99,7 @@ void QtStatusBar::paintEvent(QPaintEvent* /*event*/)
         painter.setPen(pal.color(QPalette::Light));
         painter.drawLine(box.bottomLeft(), box.bottomRight());
         painter.drawLine(box.topRight(), box.bottomRight());
-        const QString text = pane == 0 && prompting ? prompt : QString::fromStdString(texts[pane]);
+        const QString text = ShownText(pane);
         if (text.isEmpty()) continue;
         const QRect inside = box.adjusted(4, 1, -3, -1);
         painter.setPen(pal.color(QPalette::WindowText));

@@ -19,6 +19,8 @@ public:
     void ShowPrompt(const QString& prompt);
     void ClearPrompt();
     bool ProgressShown() const { return progressShown; }
+    // What the pane shows: in pane 0 the menu prompt while there is one.
+    QString ShownText(int pane) const;
 
     // StatusBar
     void SetPaneWidths(int pane0, int pane1) override;

@@ -30,8 +30,8 @@ constexpr const char* DICE_CAPTION = "Manual dice";
 constexpr const char* DICE_GROUP_TEXT = "Enter roll:";
 constexpr DialogButton DICE_OK{IDOK, "OK", true};
 constexpr DialogButton DICE_CANCEL{IDCANCEL, "Cancel", false};
-// The die pictures have the size of the platform's icons.
-constexpr int DIE_PICTURE_SIZE = 32;
+// Pictures have the size of the platform's icons.
+constexpr int ICON_SIZE = 32;
 
 // A column of buttons beside the dialog's content, pushed to the top.
 QVBoxLayout* ButtonColumn(QHBoxLayout* row)
@@ -49,11 +49,10 @@ void ApplyBoxAction(const DiceBoxAction& action, int box, const std::array<QLine
 {
     if (action.beep) QApplication::beep();
     if (action.restoreText) edits[box]->setText(ToQString(action.text));
-    if (action.picture != 0)
-        pictures[box]->setPixmap(DieFace(DiceDlg::DIE_FACE_BASE - action.picture, DIE_PICTURE_SIZE));
+    if (action.picture != 0) pictures[box]->setPixmap(DieFace(DiceDlg::DIE_FACE_BASE - action.picture, ICON_SIZE));
     QLineEdit* focus = action.focusOther ? edits[1 - box] : edits[box];
     if (action.focusOther || action.restoreText) focus->setFocus(Qt::OtherFocusReason);
-    (void)0;
+    if (action.selectAll) focus->selectAll();
 }
 
 // OK of the manual dice: accepted, or refused with a beep, the prompt of the
@@ -66,8 +65,7 @@ void OnDiceOk(TablorDialog& dialog, DiceDlg& model, const std::array<QLineEdit*,
         return;
     }
     if (result.beep) QApplication::beep();
-    if (!result.prompt.empty())
-        QMessageBox::warning(&dialog, ToQString(ApplicationTitle()), ToQString(result.prompt));
+    if (!result.prompt.empty()) QMessageBox::warning(&dialog, ToQString(ApplicationTitle()), ToQString(result.prompt));
     for (int box = 0; box < 2; ++box) {
         if (!DiceDlg::ParseInteger(model.Text(box))) {
             edits[box]->setFocus(Qt::OtherFocusReason);
@@ -111,7 +109,6 @@ int ExecResignDlg(GvUpDlg& model, QWidget* parent)
     QObject::connect(ok, &QPushButton::clicked, &dialog, [&] { dialog.done(model.OnOk()); });
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &TablorDialog::reject);
     QObject::connect(help, &QPushButton::clicked, &dialog, [&dialog] { ShowHelp(HELP_RESIGN, &dialog); });
-    ok->setFocus();
     FixSize(dialog);
     return dialog.Run();
 }
@@ -120,15 +117,12 @@ int ExecFinishDlg(FinishDlg& /*model*/, QWidget* parent)
 {
     TablorDialog dialog(parent, FinishDlg::CAPTION, "AutoFinish", HELP_AUTO_FINISH);
     auto* row = new QHBoxLayout(&dialog);
-    QPushButton* first = nullptr;
     for (const DialogButton& button : FinishDlg::BUTTONS) {
         QPushButton* widget = dialog.AddButton(button, &dialog);
-        if (!first) first = widget;
         row->addWidget(widget);
         const int id = button.id;
         QObject::connect(widget, &QPushButton::clicked, &dialog, [&dialog, id] { dialog.done(id); });
     }
-    first->setFocus();
     FixSize(dialog);
     return dialog.Run();
 }
@@ -138,7 +132,7 @@ int ExecAboutDlg(AboutDlg& model, QWidget* parent)
     TablorDialog dialog(parent, AboutDlg::CAPTION);
     auto* row = new QHBoxLayout(&dialog);
     auto* icon = new QLabel(&dialog);
-    icon->setPixmap(ProgramIcon().pixmap(DIE_PICTURE_SIZE));
+    icon->setPixmap(ProgramIcon().pixmap(ICON_SIZE));
     icon->setAlignment(Qt::AlignTop);
     row->addWidget(icon);
 
@@ -168,7 +162,6 @@ int ExecAboutDlg(AboutDlg& model, QWidget* parent)
     buttons->addWidget(ok);
     buttons->addStretch();
     QObject::connect(ok, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(AboutDlg::OK.id); });
-    ok->setFocus();
     FixSize(dialog);
     return dialog.Run();
 }
@@ -187,7 +180,7 @@ int ExecDiceDlg(DiceDlg& model, QWidget* parent)
         edits[box]->setFixedWidth(edits[box]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 20);
         pictures[box] = new QLabel(group);
         SetControlId(pictures[box], DiceDlg::PictureId[box]);
-        pictures[box]->setPixmap(DieFace(model.Value(box), DIE_PICTURE_SIZE));
+        pictures[box]->setPixmap(DieFace(model.Value(box), ICON_SIZE));
         boxes->addWidget(edits[box]);
         boxes->addWidget(pictures[box]);
     }

@@ -99,7 +99,8 @@ QPixmap DieFace(int value, int size)
     const qreal radius = s * 0.095;
     for (int cell = 0; cell < 9; ++cell)
         if (PIP_CELLS[value] & 1 << cell)
-            painter.drawEllipse(QPointF(s * (0.25 + 0.25 * (cell % 3)), s * (0.25 + 0.25 * (cell / 3))), radius, radius);
+            painter.drawEllipse(QPointF(s * (0.25 + 0.25 * (cell % 3)), s * (0.25 + 0.25 * (cell / 3))), radius,
+                                radius);
     return pixmap;
 }
 
@@ -115,7 +116,7 @@ QCursor ConfirmCursor()
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const QPolygonF arrow{QPointF(1, 1),   QPointF(1, 19),  QPointF(5.5, 14.5), QPointF(9, 22),
+    const QPolygonF arrow{QPointF(1, 1),   QPointF(1, 19),     QPointF(5.5, 14.5), QPointF(9, 22),
                           QPointF(12, 21), QPointF(8.5, 13.5), QPointF(14, 13.5)};
     painter.setPen(QPen(Qt::white, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::black);

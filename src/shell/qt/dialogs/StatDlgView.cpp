@@ -18,12 +18,8 @@ namespace {
 
 // The table: row labels at the left, six value columns, in dialog units.
 constexpr Rect ROW_LABEL_DU{8, 0, 48, 0};
-constexpr std::array<Rect, 6> COLUMN_DU{{{50, 0, 82, 0},
-                                         {85, 0, 117, 0},
-                                         {120, 0, 160, 0},
-                                         {165, 0, 197, 0},
-                                         {200, 0, 232, 0},
-                                         {235, 0, 310, 0}}};
+constexpr std::array<Rect, 6> COLUMN_DU{
+    {{50, 0, 82, 0}, {85, 0, 117, 0}, {120, 0, 160, 0}, {165, 0, 197, 0}, {200, 0, 232, 0}, {235, 0, 310, 0}}};
 constexpr int HEADING_TOP_DU = 16, ROW_TOP_DU[2] = {36, 56}, TEXT_HEIGHT_DU = 10;
 
 // The labels of the graph, under the base line.
@@ -136,7 +132,6 @@ void StatDlgView::AddChoices()
     QPushButton* quit = AddButton(StatDlg::QUIT, this);
     quit->setGeometry(units.Map(QUIT_DU));
     connect(quit, &QPushButton::clicked, this, [this] { done(StatDlg::QUIT.id); });
-    again->setFocus();
 }
 
 // The 50 % line in black, then the history in white; its first point is a
@@ -149,7 +144,7 @@ void StatDlgView::paintEvent(QPaintEvent* event)
     painter.setPen(QPen(Qt::black, 0));
     painter.drawLine(lines.fiftyFrom.x, lines.fiftyFrom.y, lines.fiftyTo.x, lines.fiftyTo.y);
     if (lines.history.empty()) return;
-    painter.setPen(QPen(Qt::gray, 0));
+    painter.setPen(QPen(Qt::white, 0));
     painter.drawPoint(lines.history[0].x, lines.history[0].y);
     for (std::size_t i = 1; i < lines.history.size(); ++i)
         painter.drawLine(lines.history[i - 1].x, lines.history[i - 1].y, lines.history[i].x, lines.history[i].y);

@@ -22,7 +22,10 @@ public:
     int X(int du) const { return (du * charWidth + 2) / 4; }
     int Y(int du) const { return (du * charHeight + 4) / 8; }
     // A rectangle whose four edges are given in dialog units.
-    QRect Map(const Rect& du) const { return QRect(QPoint(X(du.left), Y(du.top)), QPoint(X(du.right) - 1, Y(du.bottom) - 1)); }
+    QRect Map(const Rect& du) const
+    {
+        return QRect(QPoint(X(du.left), Y(du.top)), QPoint(X(du.right) - 1, Y(du.bottom) - 1));
+    }
 
 private:
     int charWidth;

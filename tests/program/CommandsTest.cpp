@@ -1,0 +1,519 @@
+// The menu and accelerator commands through the main window: Pass, Resign,
+// Suggest move, Switch sides, Show progress, New game, Reset scores, Help,
+// Documentation, Open and Save, and the statistics dialog's sound.
+#include "GameFixture.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "app/Profile.h"
+#include "dialogs/FinishDlg.h"
+#include "dialogs/GvUpDlg.h"
+
+namespace {
+
+constexpr const char* BOTH_DICE =
+    "If there is any way to use both dice, then you must do so.\n\nPlease undo your move and try again.";
+constexpr const char* CANNOT_MOVE = "You cannot move. Press spacebar or click dice";
+constexpr const char* POSITION_FILTER = "Position files (*.pos)|*.pos|All files (*.*)|*.*||";
+
+FileDialogOptions SaveOptions() { return {POSITION_FILTER, "*.pos", "pos", true}; }
+FileDialogOptions OpenOptions() { return {POSITION_FILTER, "*.pos", "", false}; }
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::int32_t Int32At(const std::vector<std::uint8_t>& bytes, std::size_t at)
+{
+    std::uint32_t u = 0;
+    for (std::size_t k = 0; k < 4; ++k) u |= static_cast<std::uint32_t>(bytes.at(at + k)) << (8 * k);
+    return static_cast<std::int32_t>(u);
+}
+
+int Statistics(StatDlg&) { return IDCANCEL; }
+
+} // namespace
+
+// Dice 6 and 5: the 5 is blocked everywhere but can be played after the 6
+// from A. Pass is offered only while no die can be played, and then refused
+// as long as both dice could have been used.
+TEST_F(GameTest, PassIsRefusedWhileBothDiceCouldBeUsed)
+{
+    StartWithRolls("21" "65");
+    Load(MakePosition({{1, HUMAN, 1}, {3, HUMAN, 1}, {6, COMPUTER, 2}, {8, COMPUTER, 2}, {14, COMPUTER, 2},
+                       {24, COMPUTER, 9}}));
+    EXPECT_FALSE(window->IsCommandEnabled(ID_PASS));
+    const std::vector<std::string> lines = platform.list.lines;
+    Key(VK_SPACE, ' ');
+    EXPECT_EQ(platform.list.lines, lines);
+    EXPECT_TRUE(platform.dialogs.empty());
+
+    // The 6 from C leaves the 5 without a move.
+    Type("C");
+    Type("I");
+    ASSERT_EQ(window->MovesMade, 1);
+    EXPECT_EQ(Pane(0), CANNOT_MOVE);
+    EXPECT_TRUE(window->IsCommandEnabled(ID_PASS));
+    platform.ExpectMessageBox(BOTH_DICE, Buttons::Ok, Icon::Exclamation, IDOK);
+    Key(VK_SPACE, ' ');
+    // A click beside the board is a Pass too.
+    platform.ExpectMessageBox(BOTH_DICE, Buttons::Ok, Icon::Exclamation, IDOK);
+    In().Click(1, 1);
+    Pump();
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(Dice().moves, 1);
+    EXPECT_EQ(LastLine(), "2nd from  ");
+    EXPECT_EQ(PipCount(Data(), COMPUTER), 2 * 6 + 2 * 8 + 2 * 14 + 9 * 24);
+
+    // Taken back, the 6 from A lets the 5 follow.
+    Key(VK_ESCAPE);
+    Type("A");
+    Type("G");
+    Type("G");
+    EXPECT_EQ(Data()[12], (Spot{1, HUMAN}));
+    EXPECT_TRUE(window->WaitingConfirm);
+}
+
+// With no die playable the status says so, and a click beside the board
+// passes: "No move" replaces the prompt and the computer plays.
+TEST_F(GameTest, AClickBesideTheBoardPassesWhenNothingCanMove)
+{
+    StartWithRolls("21" "56" "31" "42");
+    Load(MakePosition({{1, HUMAN, 1}, {6, COMPUTER, 2}, {7, COMPUTER, 2}, {24, COMPUTER, 11}}));
+    EXPECT_EQ(Pane(0), CANNOT_MOVE);
+    EXPECT_TRUE(window->IsCommandEnabled(ID_PASS));
+    In().Click(1, 1);
+    Pump();
+    const auto& lines = platform.list.lines;
+    const auto noMove = std::find(lines.begin(), lines.end(), "No move");
+    ASSERT_NE(noMove, lines.end());
+    EXPECT_EQ(*(noMove - 1), "Dice: 5+6");
+    EXPECT_EQ(*(noMove + 1), " ");
+    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(Dice().die[0], 4);
+    EXPECT_EQ(Dice().die[1], 2);
+    EXPECT_EQ(PipsRolled[COMPUTER], 4);
+}
+
+// A side on its bar with all six entry points held twice or more sees no
+// roll: nothing shown, listed or counted. The human must pass; the
+// computer waits 100 ms and its turn ends.
+TEST_F(GameTest, ClosedOutPlayersOnBothSides)
+{
+    StartWithRolls("21" "35" "42" "53" "61");
+    Load(MakePosition({{0, HUMAN, 1}, {19, HUMAN, 2}, {20, HUMAN, 2}, {21, HUMAN, 2}, {22, HUMAN, 2},
+                       {23, HUMAN, 2}, {24, HUMAN, 2}, {25, COMPUTER, 1}, {1, COMPUTER, 2}, {2, COMPUTER, 2},
+                       {3, COMPUTER, 2}, {4, COMPUTER, 2}, {5, COMPUTER, 2}, {6, COMPUTER, 2}}));
+    EXPECT_EQ(Pane(0), CANNOT_MOVE);
+    const int humanPips = PipsRolled[HUMAN];
+    const std::size_t sleeps = platform.sleeps.size();
+    const std::size_t statusCalls = platform.status.textLog.size();
+
+    Key(VK_SPACE, ' ');
+    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(LineFromEnd(3), "No move");
+    EXPECT_EQ(LineFromEnd(2), " ");
+    EXPECT_EQ(LineFromEnd(1), " ");
+    EXPECT_EQ(LastLine(), "1st  from  ");
+    EXPECT_EQ(Pane(0), CANNOT_MOVE);
+    EXPECT_EQ(PipsRolled[HUMAN], humanPips);
+    EXPECT_EQ(PipsRolled[COMPUTER], 0);
+    EXPECT_EQ(DoublesRolled[COMPUTER], 0);
+    for (const TestDicePicture& d : platform.dice) EXPECT_FALSE(d.visible);
+    const std::vector<int> paused = SleepsSince(sleeps);
+    EXPECT_NE(std::find(paused.begin(), paused.end(), 100), paused.end());
+    EXPECT_EQ(std::find(paused.begin(), paused.end(), 1500), paused.end());
+    for (std::size_t i = statusCalls; i < platform.status.textLog.size(); ++i)
+        EXPECT_NE(platform.status.textLog[i].text, "Thinking...");
+    EXPECT_TRUE(window->IsCommandEnabled(ID_PASS));
+
+    // The click beside the board passes again, and so on.
+    In().Click(1, 1);
+    Pump();
+    EXPECT_EQ(LineFromEnd(3), "No move");
+    EXPECT_EQ(LastLine(), "1st  from  ");
+    EXPECT_EQ(PipsRolled[HUMAN], humanPips);
+    EXPECT_EQ(PipsRolled[COMPUTER], 0);
+}
+
+// Resign offers the stakes the position allows and scores the computer
+// the cube value times 1, 2 or 3; Cancel changes nothing.
+TEST_F(GameTest, ResignAtEachStake)
+{
+    StartWithRolls("21");
+    auto again = [](StatDlg& d) {
+        d.rollChoice = 0;
+        return static_cast<int>(IDOK);
+    };
+
+    // Pieces back while contact remains: only Backgammon; at cube 2 it scores 6.
+    LoadWith(StandardSetup(), [](PositionFileData& d) {
+        d.cubeValue = 2;
+        d.cubeOwner = HUMAN;
+    });
+    platform.OnResignDlg([](GvUpDlg& d) {
+        EXPECT_FALSE(d.IsEnabled(GvUpDlg::ID_SINGLE));
+        EXPECT_FALSE(d.IsEnabled(GvUpDlg::ID_GAMMON));
+        EXPECT_TRUE(d.IsEnabled(GvUpDlg::ID_BACKGAMMON));
+        EXPECT_EQ(d.Selected(), GvUpDlg::ID_BACKGAMMON);
+        return d.OnOk();
+    });
+    platform.OnStatDlg(again);
+    Key(VK_SPACE, ' ', true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(ScoreSinceStart[COMPUTER], 6);
+    EXPECT_EQ(Score[COMPUTER], 6);
+    EXPECT_EQ(window->CubeValue, 1);
+
+    // Nothing borne off far behind, no piece back: Gammon at least.
+    Load(MakePosition({{7, HUMAN, 5}, {9, HUMAN, 5}, {11, HUMAN, 5}, {6, COMPUTER, 5}, {5, COMPUTER, 5},
+                       {4, COMPUTER, 5}}));
+    platform.OnResignDlg([](GvUpDlg& d) {
+        EXPECT_FALSE(d.IsEnabled(GvUpDlg::ID_SINGLE));
+        EXPECT_TRUE(d.IsEnabled(GvUpDlg::ID_GAMMON));
+        EXPECT_TRUE(d.IsEnabled(GvUpDlg::ID_BACKGAMMON));
+        EXPECT_EQ(d.Selected(), GvUpDlg::ID_GAMMON);
+        return d.OnOk();
+    });
+    platform.OnStatDlg(again);
+    Key(VK_SPACE, ' ', true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(ScoreSinceStart[COMPUTER], 8);
+
+    // Pieces borne off: every stake, Single stakes chosen first. Cancel
+    // first leaves the game as it was.
+    const BoardData safe = MakePosition({{19, HUMAN, 5}, {6, COMPUTER, 5}, {5, COMPUTER, 5}, {4, COMPUTER, 5}});
+    LoadWith(safe, [](PositionFileData& d) {
+        d.cubeValue = 4;
+        d.cubeOwner = COMPUTER;
+    });
+    platform.OnResignDlg([](GvUpDlg& d) {
+        EXPECT_TRUE(d.IsEnabled(GvUpDlg::ID_SINGLE));
+        EXPECT_TRUE(d.IsEnabled(GvUpDlg::ID_GAMMON));
+        EXPECT_TRUE(d.IsEnabled(GvUpDlg::ID_BACKGAMMON));
+        EXPECT_EQ(d.Selected(), GvUpDlg::ID_SINGLE);
+        return static_cast<int>(IDCANCEL);
+    });
+    Key(VK_SPACE, ' ', true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(window->CubeValue, 4);
+    EXPECT_EQ(window->Winner, NOBODY);
+    EXPECT_EQ(Data(), safe);
+    EXPECT_EQ(ScoreSinceStart[COMPUTER], 8);
+
+    platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+    platform.OnStatDlg(Statistics);
+    Key(VK_SPACE, ' ', true);
+    EXPECT_EQ(ScoreSinceStart[COMPUTER], 12);
+    EXPECT_EQ(Score[COMPUTER], 12);
+    EXPECT_EQ(ScoreSinceStart[HUMAN], 0);
+    EXPECT_TRUE(platform.quit);
+    Profile profile(PathOf("tablorw.ini"));
+    EXPECT_EQ(profile.GetInt("Game", "Computer", -1), 12);
+    EXPECT_EQ(profile.GetInt("Game", "Human", -1), 0);
+}
+
+// Suggest move after one move of the player's own plays only the die left,
+// and holds the turn for confirmation even with AutoChangeTurn on.
+TEST_F(GameTest, SuggestMoveAfterOneMovePlaysOnlyTheRemainingDie)
+{
+    StartWithRolls("31", "AutoChangeTurn=1");
+    Type("Q");
+    Type("T");
+    ASSERT_EQ(window->MovesMade, 1);
+    const int humanPips = PipCount(Data(), HUMAN);
+    Key('M', 0, true);
+    EXPECT_EQ(window->MovesMade, 2);
+    EXPECT_EQ(Dice().moves, 0);
+    EXPECT_EQ(window->TurnMoves[0].from, 17);
+    EXPECT_EQ(window->TurnMoves[0].to, 20);
+    const MovePair second = window->TurnMoves[1];
+    EXPECT_EQ(second.to - second.from, 1);
+    EXPECT_EQ(PipCount(Data(), HUMAN), humanPips - 1);
+    EXPECT_EQ(LineFromEnd(1), "1st  from  Q  to  T");
+    EXPECT_EQ(LastLine(), std::string("2nd from  ") + LocationLetter(second.from) + "  to  " +
+                              LocationLetter(second.to));
+    EXPECT_TRUE(window->WaitingConfirm);
+    EXPECT_EQ(Pane(0), "<Esc> or right mouse to undo");
+    EXPECT_EQ(PipCount(Data(), COMPUTER), 167);
+}
+
+// Switch sides mirrors the board (bars, trays and owners exchanged) and
+// makes it the start of the turn; Save right after stores it.
+TEST_F(GameTest, SwitchSidesMirrorsTheBoardAndSaveStoresIt)
+{
+    StartWithRolls("21" "35");
+    Load(MakePosition({{0, HUMAN, 1}, {25, COMPUTER, 1}, {3, HUMAN, 2}, {5, COMPUTER, 2}, {12, HUMAN, 4},
+                       {13, COMPUTER, 5}, {20, COMPUTER, 3}, {24, HUMAN, 5}}));
+    const BoardData switched = MakePosition({{25, COMPUTER, 1}, {0, HUMAN, 1}, {22, COMPUTER, 2}, {20, HUMAN, 2},
+                                             {13, COMPUTER, 4}, {12, HUMAN, 5}, {5, HUMAN, 3}, {1, COMPUTER, 5}});
+    ASSERT_EQ(switched[HUMAN_TRAY].count, 4);
+    ASSERT_EQ(switched[COMPUTER_TRAY].count, 3);
+    Key('W', 0, true);
+    EXPECT_EQ(Data(), switched);
+    EXPECT_EQ(BoardTable, switched);
+    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(Dice().die[0], 3);
+    EXPECT_EQ(Dice().die[1], 5);
+    EXPECT_EQ(LastLine(), "1st  from  ");
+
+    platform.ExpectSaveFile(SaveOptions(), PathOf("switched.pos"));
+    Key('S', 0, true);
+    platform.CheckAllScriptsUsed();
+    const std::vector<std::uint8_t> bytes = ReadBytes(PathOf("switched.pos"));
+    ASSERT_EQ(bytes.size(), 286u);
+    EXPECT_EQ(Int32At(bytes, 0), 32);
+    BoardImage image{};
+    std::copy(bytes.begin() + 4, bytes.begin() + 228, image.begin());
+    EXPECT_EQ(FromImage(image), switched);
+    // Point A holds five of the computer's pieces, its bar one.
+    EXPECT_EQ(bytes[4 + 8 * 1], 5);
+    EXPECT_EQ(Int32At(bytes, 4 + 8 * 1 + 4), COMPUTER);
+    EXPECT_EQ(bytes[4 + 8 * 25], 1);
+    EXPECT_EQ(Int32At(bytes, 4 + 8 * 25 + 4), COMPUTER);
+    EXPECT_EQ(bytes[4 + 8 * 27], 4);
+}
+
+// The pip comparison in pane 2, by "?", "/" and the menu.
+TEST_F(GameTest, ShowProgressTexts)
+{
+    StartWithRolls("31" "35");
+    Key(VK_OEM_2, '?');
+    EXPECT_EQ(Pane(2), "Even");
+    Type("Q");
+    Type("T");
+    Key(VK_OEM_2, '/');
+    EXPECT_EQ(Pane(2), "= You lead by 3 =");
+    Load(MakePosition({{1, HUMAN, 2}, {6, COMPUTER, 2}}));
+    EXPECT_EQ(Pane(2), "");
+    Menu(ID_SHOW_PROGRESS);
+    EXPECT_EQ(Pane(2), "= Computer leads by 36 =");
+}
+
+// New game asks first; No keeps the game, Yes starts a new one with a new
+// opening roll.
+TEST_F(GameTest, NewGameAsksFirst)
+{
+    StartWithRolls("31" "42");
+    Type("Q");
+    Type("T");
+    const BoardData played = Data();
+    const std::vector<std::string> lines = platform.list.lines;
+    platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDNO);
+    Key('N', 0, true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Data(), played);
+    EXPECT_EQ(platform.list.lines, lines);
+    EXPECT_EQ(window->MovesMade, 1);
+
+    platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDYES);
+    Key(VK_F2);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(Dice().die[0], 4);
+    EXPECT_EQ(Dice().die[1], 2);
+    EXPECT_EQ(LineFromEnd(1), "Dice: 4+2");
+}
+
+// Reset scores asks first; Yes writes both running totals as 0, the scores
+// since start-up stay.
+TEST_F(GameTest, ResetScoresClearsTheRunningTotalsOnly)
+{
+    Start("", "[Game]\nHuman=5\nComputer=7\n");
+    ASSERT_EQ(Score[HUMAN], 5);
+    ASSERT_EQ(Score[COMPUTER], 7);
+    ScoreSinceStart[HUMAN] = 2;
+    ScoreSinceStart[COMPUTER] = 3;
+
+    platform.ExpectMessageBox("Reset all scores to 0 ?", Buttons::YesNo, Icon::Question, IDNO);
+    Menu(ID_RESET_SCORES);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Score[HUMAN], 5);
+    EXPECT_EQ(Score[COMPUTER], 7);
+    EXPECT_EQ(Profile(PathOf("tablorw.ini")).GetInt("Game", "Human", -1), 5);
+
+    platform.ExpectMessageBox("Reset all scores to 0 ?", Buttons::YesNo, Icon::Question, IDYES);
+    Menu(ID_RESET_SCORES);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Score[HUMAN], 0);
+    EXPECT_EQ(Score[COMPUTER], 0);
+    Profile profile(PathOf("tablorw.ini"));
+    EXPECT_EQ(profile.GetInt("Game", "Human", -1), 0);
+    EXPECT_EQ(profile.GetInt("Game", "Computer", -1), 0);
+    EXPECT_EQ(ScoreSinceStart[HUMAN], 2);
+    EXPECT_EQ(ScoreSinceStart[COMPUTER], 3);
+}
+
+// A missing documentation file is reported by its path; a present one is
+// opened without a word.
+TEST_F(GameTest, DocumentationMissingOrPresent)
+{
+    Start();
+    platform.ExpectMessageBox(PathOf("Documentation.htm") + " not found", Buttons::Ok, Icon::Exclamation, IDOK);
+    Menu(ID_DOCUMENTATION);
+    platform.CheckAllScriptsUsed();
+    WriteFile("Documentation.htm", "<html></html>");
+    Menu(ID_DOCUMENTATION);
+    ASSERT_EQ(platform.documents.size(), 2u);
+    EXPECT_EQ(platform.documents[1], PathOf("Documentation.htm"));
+    EXPECT_EQ(platform.dialogs.size(), 1u);
+}
+
+// Help opens the topic of the window that is active when it is asked for.
+TEST_F(GameTest, HelpContextsFollowTheActiveWindow)
+{
+    Start("AutoFinish=2");
+    Key(VK_F1);
+    EXPECT_EQ(platform.helpContexts, std::vector<int>{0});
+
+    // The "&Help" buttons of the Resign and Auto finish dialogs.
+    platform.OnResignDlg([this](GvUpDlg&) {
+        window->Dispatch(Message::Cmd(ID_HELP, CommandSource::Control));
+        return static_cast<int>(IDCANCEL);
+    });
+    Key(VK_SPACE, ' ', true);
+    platform.OnFinishDlg([this](FinishDlg&) {
+        window->Dispatch(Message::Cmd(ID_HELP, CommandSource::Control));
+        return static_cast<int>(IDCANCEL);
+    });
+    Key('F', 0, true);
+    EXPECT_EQ(platform.helpContexts, (std::vector<int>{0, 115, 120}));
+    EXPECT_FALSE(AutoPlay);
+
+    platform.active = ActiveWindow::SettingSheet;
+    Key(VK_F1);
+    platform.active = ActiveWindow::Colours;
+    Menu(ID_HELP);
+    platform.active = ActiveWindow::Other;
+    Key(VK_F1);
+    EXPECT_EQ(platform.helpContexts, (std::vector<int>{0, 115, 120, 155, 105, 0}));
+}
+
+// The statistics dialog plays the win or lose sound only when that event is
+// on, with the file the settings name.
+TEST_F(GameTest, StatisticsSoundOnlyWhenTheEventIsOn)
+{
+    WriteFile("rolls.txt", "21" "21");
+    Start("DiceMode=2\nRollsList=" + PathOf("rolls.txt"),
+          "[Sounds]\nWinSound=cheer.wav\nWinSoundActive=1\nLoseSound=sigh.wav\nLoseSoundActive=0\n");
+    platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+    platform.OnStatDlg([](StatDlg& d) {
+        d.rollChoice = 0;
+        return static_cast<int>(IDOK);
+    });
+    Key(VK_SPACE, ' ', true);
+    platform.CheckAllScriptsUsed();
+    for (const auto& s : platform.sounds) {
+        EXPECT_NE(s.path, "sigh.wav");
+        EXPECT_NE(s.path, "cheer.wav");
+    }
+
+    // The human bears off the last piece: a gammon won.
+    Load(MakePosition({{24, HUMAN, 1}, {6, COMPUTER, 15}}));
+    platform.OnStatDlg(Statistics);
+    Type("X");
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(ScoreSinceStart[HUMAN], 2);
+    int wins = 0;
+    for (const auto& s : platform.sounds) {
+        EXPECT_NE(s.path, "sigh.wav");
+        if (s.path == "cheer.wav") {
+            ++wins;
+            EXPECT_TRUE(s.async);
+        }
+    }
+    EXPECT_EQ(wins, 1);
+}
+
+// Save at the start of a turn and Open later: the same board, cube and
+// statistics, a new roll counted on top, the file's name in the caption.
+TEST_F(GameTest, SaveAndOpenAPosition)
+{
+    StartWithRolls("21" "31" "42" "53" "64", "UseCube=1");
+    const BoardData saved = MakePosition({{1, HUMAN, 2}, {12, HUMAN, 5}, {17, HUMAN, 3}, {19, HUMAN, 4},
+                                          {6, COMPUTER, 5}, {8, COMPUTER, 3}, {13, COMPUTER, 5}, {24, COMPUTER, 1}});
+    LoadWith(saved, [](PositionFileData& d) {
+        d.cubeValue = 2;
+        d.cubeOwner = HUMAN;
+        d.hitsMadeHuman = 2;
+        d.hitsMadeComputer = 1;
+        d.doublesRolledHuman = 1;
+        d.doublesRolledComputer = 3;
+        d.pipsRolledHuman = 40;
+        d.pipsRolledComputer = 50;
+        d.thinkingTimeHuman = 5000;
+        d.thinkingTimeComputer = 7000;
+    });
+    ASSERT_EQ(PipsRolled[HUMAN], 44);
+    platform.Advance(1234);
+    platform.ExpectSaveFile(SaveOptions(), PathOf("game.pos"));
+    Key('S', 0, true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(platform.caption, "Tablor");
+    const std::vector<std::uint8_t> bytes = ReadBytes(PathOf("game.pos"));
+    ASSERT_EQ(bytes.size(), 286u);
+    EXPECT_EQ(Int32At(bytes, 245), 5000 + 1234);
+    EXPECT_EQ(Int32At(bytes, 257), 2);
+
+    // Save is unavailable once a piece has moved.
+    Type("A");
+    Type("D");
+    ASSERT_EQ(window->MovesMade, 1);
+    EXPECT_FALSE(window->IsCommandEnabled(ID_FILE_SAVE));
+    Key('S', 0, true);
+    EXPECT_EQ(platform.dialogs.size(), 1u);
+    Type("Q");
+    ASSERT_TRUE(window->WaitingConfirm);
+    Confirm();
+    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_NE(Data(), saved);
+
+    platform.ExpectOpenFile(OpenOptions(), PathOf("game.pos"));
+    Key('O', 0, true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Data(), saved);
+    EXPECT_EQ(BoardTable, saved);
+    EXPECT_EQ(window->CubeValue, 2);
+    EXPECT_EQ(window->CubeOwner, HUMAN);
+    EXPECT_EQ(platform.cube.text, "2");
+    EXPECT_EQ(HitsMade[HUMAN], 2);
+    EXPECT_EQ(HitsMade[COMPUTER], 1);
+    EXPECT_EQ(DoublesRolled[COMPUTER], 3);
+    EXPECT_EQ(PipsRolled[COMPUTER], 50);
+    // The fresh roll 6-4 is the human's and counted on top of the file's.
+    EXPECT_EQ(Dice().die[0], 6);
+    EXPECT_EQ(Dice().die[1], 4);
+    EXPECT_EQ(PipsRolled[HUMAN], 44 + 10);
+    EXPECT_EQ(DoublesRolled[HUMAN], 1);
+    EXPECT_EQ(ThinkingTime[HUMAN] + static_cast<int>(platform.ticks), 5000 + 1234);
+    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(LineFromEnd(1), "Dice: 6+4");
+    EXPECT_EQ(LastLine(), "1st  from  ");
+    EXPECT_EQ(platform.caption, "Tablor - game.pos");
+    EXPECT_EQ(CurrentPlayer, HUMAN);
+}
+
+// A file that does not begin with 32 is refused and the game goes on untouched.
+TEST_F(GameTest, AnInvalidPositionFileLeavesTheGameUntouched)
+{
+    StartWithRolls("31");
+    WriteFile("notes.pos", "These are not the pieces you are looking for.");
+    Type("Q");
+    const BoardData before = Data();
+    const std::vector<std::string> lines = platform.list.lines;
+    platform.ExpectOpenFile(OpenOptions(), PathOf("notes.pos"));
+    platform.ExpectMessageBox("Invalid position file !", Buttons::Ok, Icon::Exclamation, IDOK);
+    Key('O', 0, true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Data(), before);
+    EXPECT_EQ(platform.list.lines, lines);
+    EXPECT_EQ(platform.caption, "Tablor");
+    EXPECT_EQ(window->CurrentMove().from, 17);
+    EXPECT_EQ(Dice().moves, 2);
+    EXPECT_EQ(PipsRolled[HUMAN], 4);
+}

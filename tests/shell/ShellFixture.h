@@ -1,0 +1,136 @@
+#pragma once
+// The real main window in a temporary current directory, with a settings
+// file and a rolls file that make the game known in advance.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+#include "app/BackgApp.h"
+#include "app/Settings.h"
+#include "board/BoardData.h"
+#include "dialogs/StatDlg.h"
+#include "files/ColourScheme.h"
+#include "game/BackgWnd.h"
+#include "game/GameGlobals.h"
+#include "shell/qt/BoardCanvas.h"
+#include "shell/qt/MainFrame.h"
+#include "shell/qt/QtPlatform.h"
+#include "shell/qt/QtSurface.h"
+#include "view/Metrics.h"
+#include "view/PositionTop.h"
+
+// One application object for the whole test program, on the offscreen
+// platform unless another one was asked for.
+inline void EnsureShellApplication()
+{
+    if (QApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "tablor_shell_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+class ShellWindow : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureShellApplication(); }
+
+    // How long a condition may take to come true: a computer turn pauses and
+    // animates for a few seconds.
+    static constexpr int TIMEOUT_MS = 30000;
+
+    void TearDown() override
+    {
+        app.reset();
+        platform.reset();
+        if (!previous.isEmpty()) QDir::setCurrent(previous);
+    }
+
+    // Starts the window with the human to move first and the rolls of
+    // `digits` (the first pair is the opening roll: the computer's die, then
+    // the human's), plus `options` in section "Options". Pieces move without
+    // waiting between steps.
+    void Start(const std::string& digits, const std::string& options = "")
+    {
+        ASSERT_TRUE(folder.isValid());
+        previous = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(folder.path()));
+        Write("rolls.txt", digits);
+        Write("tablorw.ini", "[Options]\nFirstMoveBy=2\nDiceMode=2\nRollsList=rolls.txt\nSpeed=50\n" + options + "\n");
+        ResetSettingsToDefaults();
+        ResetGameGlobals();
+        BoardTable = BoardData{};
+        CurrentPlayer = NOBODY;
+        SchemeColour = DefaultSchemes[0];
+        InMemoryWinGraph = WinGraph{};
+
+        platform = std::make_unique<QtPlatform>();
+        app = std::make_unique<BackgApp>();
+        ASSERT_TRUE(platform->Start(*app));
+        wnd = app->MainWindow();
+        ASSERT_NE(wnd, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&platform->Frame()));
+        ASSERT_TRUE(WaitIdle());
+    }
+
+    static void Write(const std::string& name, const std::string& text)
+    {
+        QFile file(QString::fromStdString(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+    }
+
+    // Waits until the program has handled every message and painted.
+    bool WaitIdle()
+    {
+        return QTest::qWaitFor([this] { return platform->Ended() || (!platform->Busy() && wnd->queue.Empty()); },
+                               TIMEOUT_MS);
+    }
+
+    // Waits until it is the human's turn again, with dice to play.
+    bool WaitForHumanTurn()
+    {
+        return QTest::qWaitFor(
+            [this] {
+                return !platform->Busy() && wnd->queue.Empty() && CurrentPlayer == HUMAN && wnd->MovesMade == 0 &&
+                       !wnd->WaitingConfirm && wnd->dice && wnd->dice->moves > 0;
+            },
+            TIMEOUT_MS);
+    }
+
+    BoardCanvas& Canvas() { return platform->Canvas(); }
+
+    // The window as the user sees it: the buffer with the controls over it.
+    QImage Grab() { return Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // A point inside location i where a click picks it.
+    QPoint PointOf(int i) const
+    {
+        const Rect& r = wnd->board[i].rect;
+        return {r.left + Unit, i >= 13 ? r.bottom - PieceSize / 2 : r.top + PieceSize / 2};
+    }
+
+    // The centre of the k-th piece of point i, where it stands when drawn.
+    QPoint PieceCentre(int i, int k) const
+    {
+        const auto& point = dynamic_cast<const PositionTop&>(wnd->board[i]);
+        return {point.x + PieceSize * 2 / 5 + PieceSize / 2, point.PieceY(k) + PieceSize / 2};
+    }
+
+    static bool Same(QRgb pixel, Colour c) { return QColor(pixel) == ToQColor(c); }
+
+    QTemporaryDir folder;
+    QString previous;
+    std::unique_ptr<QtPlatform> platform;
+    std::unique_ptr<BackgApp> app;
+    BackgWnd* wnd = nullptr;
+};

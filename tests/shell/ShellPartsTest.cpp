@@ -1,0 +1,267 @@
+// The parts of the shell on their own: keys as the program's messages, the
+// canvas's messages, file filters, the back buffer, the input filter and the
+// active window.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include <vector>
+
+#include "ShellFixture.h"
+#include "shell/qt/BoardCanvas.h"
+#include "shell/qt/FileFilter.h"
+#include "shell/qt/InputFilter.h"
+#include "shell/qt/KeyTranslation.h"
+#include "shell/qt/QtPlatform.h"
+#include "shell/qt/QtSurface.h"
+
+namespace {
+
+Message Key(int key, Qt::KeyboardModifiers mods, const QString& text, bool repeat = false)
+{
+    const QKeyEvent event(QEvent::KeyPress, key, mods, text, repeat);
+    const std::optional<Message> m = TranslateKey(event);
+    EXPECT_TRUE(m.has_value()) << "key " << key;
+    return m.value_or(Message{});
+}
+
+} // namespace
+
+TEST(KeyTranslation, VirtualKeysCharactersAndModifiers)
+{
+    EnsureShellApplication();
+    Message m = Key(Qt::Key_Q, Qt::NoModifier, "q");
+    EXPECT_EQ(m.kind, MessageKind::KeyDown);
+    EXPECT_EQ(m.key, 'Q');
+    EXPECT_EQ(m.ch, 'q');
+    EXPECT_FALSE(m.shift);
+    m = Key(Qt::Key_Q, Qt::ShiftModifier, "Q");
+    EXPECT_EQ(m.key, 'Q');
+    EXPECT_EQ(m.ch, 'Q');
+    EXPECT_TRUE(m.shift);
+    m = Key(Qt::Key_N, Qt::ControlModifier, QString(QChar(0x0E)));
+    EXPECT_EQ(m.key, 'N');
+    EXPECT_EQ(m.ch, 0);
+    EXPECT_TRUE(m.ctrl);
+    EXPECT_EQ(Key(Qt::Key_0, Qt::NoModifier, "0").key, VK_0);
+    EXPECT_EQ(Key(Qt::Key_0, Qt::KeypadModifier, "0").key, VK_NUMPAD0);
+    EXPECT_EQ(Key(Qt::Key_7, Qt::NoModifier, "7").key, '7');
+    m = Key(Qt::Key_Question, Qt::ShiftModifier, "?");
+    EXPECT_EQ(m.key, VK_OEM_2);
+    EXPECT_EQ(m.ch, '?');
+    EXPECT_EQ(Key(Qt::Key_Slash, Qt::NoModifier, "/").ch, '/');
+    EXPECT_EQ(Key(Qt::Key_Escape, Qt::NoModifier, "\x1b").key, VK_ESCAPE);
+    EXPECT_EQ(Key(Qt::Key_Space, Qt::NoModifier, " ").key, VK_SPACE);
+    m = Key(Qt::Key_Space, Qt::ControlModifier, " ");
+    EXPECT_EQ(m.key, VK_SPACE);
+    EXPECT_TRUE(m.ctrl);
+    EXPECT_EQ(Key(Qt::Key_F1, Qt::NoModifier, "").key, VK_F1);
+    EXPECT_EQ(Key(Qt::Key_F2, Qt::NoModifier, "").key, VK_F2);
+    EXPECT_EQ(Key(Qt::Key_F9, Qt::NoModifier, "").key, VK_F9);
+    EXPECT_EQ(Key(Qt::Key_Left, Qt::NoModifier, "").key, VK_LEFT);
+    EXPECT_EQ(Key(Qt::Key_Down, Qt::KeypadModifier, "").key, VK_DOWN);
+    // A repeated key is pressed again.
+    EXPECT_EQ(Key(Qt::Key_A, Qt::NoModifier, "a", true).key, 'A');
+    // Alt goes to the menu bar.
+    const QKeyEvent alt(QEvent::KeyPress, Qt::Key_F, Qt::AltModifier, "f");
+    EXPECT_FALSE(TranslateKey(alt).has_value());
+}
+
+TEST(FileFilter, ProgramFiltersInQtForm)
+{
+    EnsureShellApplication();
+    EXPECT_EQ(QtFileFilter("Position files (*.pos)|*.pos|All files (*.*)|*.*||"),
+              QStringLiteral("Position files (*.pos);;All files (*)"));
+    EXPECT_EQ(QtFileFilter("Wave files (*.wav)|*.wav||"), QStringLiteral("Wave files (*.wav)"));
+    EXPECT_EQ(QtFileFilter("Pictures|*.png;*.bmp||"), QStringLiteral("Pictures (*.png *.bmp)"));
+    EXPECT_EQ(QtFileFilter(""), QString());
+}
+
+TEST(BackBuffer, DrawsKeepsCellsAndCollectsWhatChanged)
+{
+    EnsureShellApplication();
+    QtSurface surface;
+    surface.Resize(200, 100, RGB(10, 20, 30));
+    surface.TakeDirty();
+    std::vector<QRect> drawn;
+    surface.onDrawn = [&](const QRect& r) { drawn.push_back(r); };
+
+    surface.FillRect({10, 10, 20, 15}, RGB(255, 0, 0));
+    EXPECT_EQ(QColor(surface.Image().pixel(10, 10)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(surface.Image().pixel(19, 14)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(surface.Image().pixel(20, 14)), QColor(10, 20, 30));
+    EXPECT_EQ(QColor(surface.Image().pixel(19, 15)), QColor(10, 20, 30));
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0], QRect(10, 10, 10, 5));
+    // An inverted rectangle and one off the buffer draw nothing.
+    surface.FillRect({50, 50, 40, 60}, RGB(0, 255, 0));
+    surface.FillRect({300, 0, 400, 10}, RGB(0, 255, 0));
+    EXPECT_EQ(drawn.size(), 1u);
+
+    // A cell saved under a piece puts back every pixel the piece changed,
+    // its smoothed edge included, also where the cell leaves the buffer.
+    const QImage before = surface.Image().copy();
+    std::unique_ptr<Bitmap> cell = surface.CreateBitmap(37, 37);
+    for (const QPoint at : {QPoint(5, 5), QPoint(180, -10), QPoint(-8, 80)}) {
+        surface.SaveCell(*cell, at.x(), at.y());
+        surface.FillEllipse({at.x(), at.y(), at.x() + 31, at.y() + 31}, RGB(255, 128, 0));
+        EXPECT_NE(surface.Image(), before);
+        surface.RestoreCell(*cell, at.x(), at.y());
+        EXPECT_EQ(surface.Image(), before) << at.x() << "," << at.y();
+    }
+
+    surface.Line(0, 99, 199, 99, RGB(0, 0, 0));
+    EXPECT_EQ(QColor(surface.Image().pixel(0, 99)), QColor(0, 0, 0));
+    EXPECT_EQ(QColor(surface.Image().pixel(199, 99)), QColor(0, 0, 0));
+    const Point triangle[3] = {{100, 10}, {120, 50}, {140, 10}};
+    surface.Polygon(triangle, 3, RGB(0, 0, 255), RGB(255, 255, 255));
+    EXPECT_EQ(QColor(surface.Image().pixel(120, 20)), QColor(0, 0, 255));
+    EXPECT_EQ(QColor(surface.Image().pixel(120, 10)), QColor(255, 255, 255));
+
+    // An opaque text fills its whole cell; the width grows with the text.
+    surface.Text(20, 40, "W", RGB(0, 0, 0), RGB(255, 255, 0), true);
+    EXPECT_EQ(QColor(surface.Image().pixel(20, 40)), QColor(255, 255, 0));
+    EXPECT_EQ(QColor(surface.Image().pixel(20, 40 + surface.TextHeight() - 1)), QColor(255, 255, 0));
+    EXPECT_GT(surface.TextWidth("WW"), surface.TextWidth("W"));
+    EXPECT_GT(surface.TextWidth("W"), surface.TextWidth("i"));
+    EXPECT_GT(surface.TextHeight(), 5);
+
+    EXPECT_TRUE(surface.HasDirty());
+    const QRegion dirty = surface.TakeDirty();
+    EXPECT_TRUE(dirty.contains(QPoint(120, 20)));
+    EXPECT_TRUE(dirty.contains(QPoint(0, 99)));
+    EXPECT_FALSE(dirty.contains(QPoint(150, 80)));
+    EXPECT_FALSE(surface.HasDirty());
+
+    // Growing keeps the pixels and fills the new part.
+    const QRgb kept = surface.Image().pixel(120, 20);
+    surface.Resize(300, 120, RGB(1, 2, 3));
+    EXPECT_EQ(surface.Image().pixel(120, 20), kept);
+    EXPECT_EQ(QColor(surface.Image().pixel(250, 110)), QColor(1, 2, 3));
+}
+
+TEST(Canvas, ButtonsKeysAndMovesBecomeMessages)
+{
+    EnsureShellApplication();
+    QtSurface surface;
+    surface.Resize(100, 100, 0);
+    QWidget window;
+    BoardCanvas canvas(surface, &window);
+    canvas.resize(100, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::vector<Message> log;
+    canvas.post = [&](const Message& m) { log.push_back(m); };
+
+    // A double click is two clicks.
+    QTest::mouseDClick(&canvas, Qt::LeftButton, {}, QPoint(30, 40));
+    std::vector<MessageKind> kinds;
+    for (const Message& m : log) kinds.push_back(m.kind);
+    EXPECT_EQ(kinds, (std::vector<MessageKind>{MessageKind::LButtonDown, MessageKind::LButtonUp,
+                                               MessageKind::LButtonDown, MessageKind::LButtonUp}));
+    EXPECT_EQ(log.back().x, 30);
+    EXPECT_EQ(log.back().y, 40);
+
+    log.clear();
+    QTest::mouseClick(&canvas, Qt::RightButton, {}, QPoint(5, 6));
+    QTest::mouseClick(&canvas, Qt::MiddleButton, {}, QPoint(5, 6));
+    QTest::mouseMove(&canvas, QPoint(50, 60));
+    QTest::keyClick(&canvas, Qt::Key_B);
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_EQ(log[0].kind, MessageKind::RButtonDown);
+    EXPECT_EQ(log[1].kind, MessageKind::RButtonUp);
+    EXPECT_EQ(log[2].kind, MessageKind::MouseMove);
+    EXPECT_EQ(log[2].x, 50);
+    EXPECT_EQ(log[2].y, 60);
+    EXPECT_EQ(log.back().kind, MessageKind::KeyDown);
+    EXPECT_EQ(log.back().key, 'B');
+    EXPECT_EQ(canvas.contextMenuPolicy(), Qt::PreventContextMenu);
+}
+
+TEST(InputFilter, EscStateAndDroppedInput)
+{
+    EnsureShellApplication();
+    QWidget mainWindow;
+    QWidget other;
+    mainWindow.show();
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    InputFilter filter(mainWindow);
+
+    // Esc pressed anywhere is held until a release that is no repeat.
+    QTest::keyPress(&other, Qt::Key_Escape);
+    EXPECT_TRUE(filter.EscDown());
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&other, &repeatRelease);
+    EXPECT_TRUE(filter.EscDown());
+    QTest::keyRelease(&other, Qt::Key_Escape);
+    EXPECT_FALSE(filter.EscDown());
+
+    // Input waiting for the main window is dropped, that for others is not;
+    // an Esc press among it still counts.
+    struct Counter : QObject {
+        int presses = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            presses += e->type() == QEvent::MouseButtonPress;
+            return false;
+        }
+    } mainCount, otherCount;
+    mainWindow.installEventFilter(&mainCount);
+    other.installEventFilter(&otherCount);
+    auto press = [] {
+        return new QMouseEvent(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton, Qt::LeftButton,
+                               Qt::NoModifier);
+    };
+    QCoreApplication::postEvent(&mainWindow, press());
+    QCoreApplication::postEvent(&other, press());
+    QCoreApplication::postEvent(&mainWindow,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString()));
+    filter.DropPendingInput();
+    EXPECT_EQ(mainCount.presses, 0);
+    EXPECT_EQ(otherCount.presses, 1);
+    EXPECT_TRUE(filter.EscDown());
+    mainWindow.removeEventFilter(&mainCount);
+    other.removeEventFilter(&otherCount);
+}
+
+TEST(Platform, ActiveWindowNamedByTheDialog)
+{
+    EnsureShellApplication();
+    QtPlatform platform;
+    platform.Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&platform.Frame()));
+    EXPECT_EQ(platform.Active(), ActiveWindow::Main);
+
+    std::vector<ActiveWindow> seen;
+    for (const char* name : {"Resign", "AutoFinish", "SettingSheet", "Colours", ""}) {
+        QDialog dialog(&platform.Frame());
+        if (*name) dialog.setProperty("tablorDialog", name);
+        QTimer::singleShot(0, &dialog, [&] {
+            seen.push_back(platform.Active());
+            dialog.accept();
+        });
+        dialog.exec();
+    }
+    EXPECT_EQ(seen, (std::vector<ActiveWindow>{ActiveWindow::Resign, ActiveWindow::AutoFinish,
+                                               ActiveWindow::SettingSheet, ActiveWindow::Colours,
+                                               ActiveWindow::Other}));
+}
+
+TEST(Platform, ClockAndSleep)
+{
+    EnsureShellApplication();
+    QtPlatform platform;
+    const std::uint32_t start = platform.TickCount();
+    EXPECT_LT(start, 60000u);
+    platform.Sleep(30);
+    EXPECT_GE(platform.TickCount() - start, 30u);
+    EXPECT_FALSE(platform.Busy());
+    EXPECT_GT(platform.Now(), 1700000000);
+}

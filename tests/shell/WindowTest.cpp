@@ -1,0 +1,305 @@
+// The real main window: its size, a human turn played with keys and clicks,
+// the computer's answer, the menus' enabling, a message box and the exit.
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "ShellFixture.h"
+#include "game/Commands.h"
+#include "shell/qt/PanelControls.h"
+#include "shell/qt/QtMoveList.h"
+#include "shell/qt/QtStatusBar.h"
+#include "view/Metrics.h"
+
+namespace {
+
+// Answers the next message box with `button` once it is open, and records its text.
+void AnswerMessageBox(QMessageBox::StandardButton button, QString* text)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        *text = box->text();
+        timer->stop();
+        timer->deleteLater();
+        if (QAbstractButton* b = box->button(button)) b->click();
+    });
+    timer->start(20);
+}
+
+// Opens a menu of the menu bar as the user does, so that it greys its items.
+bool ItemEnabled(MainFrame& frame, const QString& menuTitle, int command)
+{
+    QMenu* menu = frame.Menu(menuTitle);
+    menu->popup(frame.mapToGlobal(QPoint(0, 0)));
+    const bool enabled = frame.Action(command)->isEnabled();
+    menu->hide();
+    return enabled;
+}
+
+} // namespace
+
+TEST_F(ShellWindow, SizeFollowsTheScreenAndTheWindowCannotBeResized)
+{
+    Start("31");
+    MainFrame& frame = platform->Frame();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    int w = 0, h = 0;
+    WindowSizeFor(area.width(), area.height() - QtPlatform::CaptionHeight(), w, h);
+    EXPECT_EQ(WindowWidth, w);
+    EXPECT_EQ(WindowHeight, h);
+    EXPECT_EQ(Unit, (w + h) / 57);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.frameGeometry().size() == QSize(w, h); }, 5000))
+        << "frame " << frame.frameGeometry().width() << "x" << frame.frameGeometry().height() << ", asked " << w
+        << "x" << h;
+    EXPECT_EQ(frame.frameGeometry().topLeft(), QPoint(10, 10));
+    EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
+    EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tablor"));
+
+    // The client area is the canvas below the menu bar; the status bar lies
+    // along its bottom.
+    const Rect client = platform->ClientRect();
+    EXPECT_EQ(QSize(client.right, client.bottom), Canvas().size());
+    EXPECT_EQ(ClientWidth, client.right);
+    EXPECT_EQ(ClientHeight, client.bottom);
+    EXPECT_EQ(Canvas().mapTo(&frame, QPoint(0, 0)).y(), frame.menuBar()->height());
+    EXPECT_EQ(platform->Status().PaneRect(2).bottom, client.bottom);
+    EXPECT_EQ(platform->Status().PaneRect(2).right, client.right);
+}
+
+TEST_F(ShellWindow, TheStartingBoardIsPaintedInTheSchemeColours)
+{
+    Start("31");
+    const QImage image = Grab();
+    const Colour human = SchemeColour[COLOUR_HUMAN];
+    const Colour computer = SchemeColour[COLOUR_COMPUTER];
+    for (int k = 1; k <= 2; ++k) EXPECT_TRUE(Same(image.pixel(PieceCentre(1, k)), human)) << "point A, piece " << k;
+    for (int k = 1; k <= 5; ++k) EXPECT_TRUE(Same(image.pixel(PieceCentre(6, k)), computer)) << "point F, piece " << k;
+    for (int k = 1; k <= 5; ++k) EXPECT_TRUE(Same(image.pixel(PieceCentre(19, k)), human)) << "point S, piece " << k;
+    EXPECT_FALSE(Same(image.pixel(PieceCentre(2, 1)), human));
+    EXPECT_FALSE(Same(image.pixel(PieceCentre(2, 1)), computer));
+    // The corner of the client area is the background.
+    EXPECT_TRUE(Same(image.pixel(2, 2), SchemeColour[COLOUR_BACKGROUND]));
+
+    // The human's dice, 3 and 1, beside the board; the trays count nothing yet.
+    EXPECT_TRUE(platform->DieWidget(4).isVisible());
+    EXPECT_EQ(platform->DieWidget(4).Face(), 3);
+    EXPECT_EQ(platform->DieWidget(5).Face(), 1);
+    EXPECT_FALSE(platform->DieWidget(6).isVisible());
+    EXPECT_FALSE(platform->DieWidget(0).isVisible());
+    EXPECT_EQ(platform->TrayWidget(0).text(), QStringLiteral("0"));
+    EXPECT_EQ(platform->TrayWidget(1).text(), QStringLiteral("0"));
+    EXPECT_EQ(platform->Status().PaneText(0), "Click on position to leave from...");
+    EXPECT_EQ(platform->List().LineText(0), "Tablor");
+}
+
+TEST_F(ShellWindow, KeysAndClicksPlayATurnAndTheComputerAnswers)
+{
+    Start("316355");
+    MainFrame& frame = platform->Frame();
+    const Colour human = SchemeColour[COLOUR_HUMAN];
+    const QPoint third17 = PieceCentre(17, 3);
+    const QPoint first20 = PieceCentre(20, 1);
+    EXPECT_TRUE(Same(Grab().pixel(third17), human));
+    EXPECT_FALSE(Same(Grab().pixel(first20), human));
+    EXPECT_FALSE(ItemEnabled(frame, QStringLiteral("&Action"), ID_UNDO));
+    EXPECT_TRUE(ItemEnabled(frame, QStringLiteral("&Action"), ID_SWITCH_SIDES));
+
+    // Q then T (with Shift: letters count either way) plays the 3 from 17 to 20.
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(platform->Status().PaneText(0), "Click on position to move to...");
+    QTest::keyClick(&Canvas(), Qt::Key_T, Qt::ShiftModifier);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(wnd->board[17].count, 2);
+    EXPECT_EQ(wnd->board[20].count, 1);
+    EXPECT_EQ(wnd->board[20].owner, HUMAN);
+    QImage image = Grab();
+    EXPECT_FALSE(Same(image.pixel(third17), human));
+    EXPECT_TRUE(Same(image.pixel(first20), human));
+    EXPECT_TRUE(ItemEnabled(frame, QStringLiteral("&Action"), ID_UNDO));
+    EXPECT_FALSE(ItemEnabled(frame, QStringLiteral("&Action"), ID_SWITCH_SIDES));
+    // The race is drawn in the status bar.
+    EXPECT_TRUE(platform->StatusWidget().ProgressShown());
+
+    // A click on S plays the last die, the 1, from 19 to 20 at once.
+    QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, PointOf(19));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(wnd->board[19].count, 4);
+    EXPECT_EQ(wnd->board[20].count, 2);
+    EXPECT_TRUE(Same(Grab().pixel(PieceCentre(20, 2)), human));
+    EXPECT_TRUE(wnd->WaitingConfirm);
+    EXPECT_FALSE(ItemEnabled(frame, QStringLiteral("&Action"), ID_FINISH_GAME));
+
+    // A click confirms the turn; the computer plays its 6 and 3.
+    QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, QPoint(2, 2));
+    ASSERT_TRUE(WaitForHumanTurn());
+    EXPECT_EQ(PipCount(wnd->board.Data(), COMPUTER), 167 - 9);
+    EXPECT_EQ(wnd->dice->die[0], 5);
+    EXPECT_EQ(wnd->dice->die[1], 5);
+    EXPECT_EQ(wnd->dice->moves, 4);
+    EXPECT_EQ(platform->DieWidget(7).Face(), 5);
+}
+
+TEST_F(ShellWindow, NewGameAnsweredNoKeepsTheGame)
+{
+    Start("31");
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    QTest::keyClick(&Canvas(), Qt::Key_T);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(wnd->board[20].count, 1);
+
+    QString text;
+    AnswerMessageBox(QMessageBox::No, &text);
+    platform->Frame().Action(ID_FILE_NEW)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }, TIMEOUT_MS));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(text, QStringLiteral("Start new game ?"));
+    EXPECT_EQ(wnd->board[20].count, 1);
+    EXPECT_EQ(wnd->MovesMade, 1);
+
+    // F2 asks the same; Esc is No.
+    text.clear();
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, &text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        text = box->text();
+        timer->stop();
+        timer->deleteLater();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    timer->start(20);
+    QTest::keyClick(&Canvas(), Qt::Key_F2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }, TIMEOUT_MS));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(text, QStringLiteral("Start new game ?"));
+    EXPECT_EQ(wnd->MovesMade, 1);
+}
+
+TEST_F(ShellWindow, MenuShowsShortcutsButLeavesKeysToTheProgram)
+{
+    Start("31");
+    MainFrame& frame = platform->Frame();
+    QStringList titles;
+    for (QAction* action : frame.menuBar()->actions()) titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Action", "&View", "&Help"}));
+    EXPECT_EQ(frame.Action(ID_FILE_NEW)->text(), QStringLiteral("&New game\tCtrl+N"));
+    EXPECT_EQ(frame.Action(ID_UNDO)->text(), QStringLiteral("&Undo\tEsc"));
+    EXPECT_EQ(frame.Action(ID_APP_EXIT)->text(), QStringLiteral("E&xit"));
+    int separators = 0;
+    for (QAction* action : frame.Menu(QStringLiteral("&File"))->actions()) {
+        EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+        separators += action->isSeparator();
+    }
+    EXPECT_EQ(separators, 4);
+
+    // A menu item posts its command; "?" is the same command by accelerator.
+    frame.Action(ID_SHOW_PROGRESS)->trigger();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(platform->Status().PaneText(2), "Even");
+    platform->Status().SetPaneText(2, "");
+    QTest::keyClick(&Canvas(), '?');
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(platform->Status().PaneText(2), "Even");
+
+    // Hovering an item shows its prompt in pane 0 while the menu is open.
+    QMenu* menu = frame.Menu(QStringLiteral("&Action"));
+    menu->popup(QPoint(0, 0));
+    menu->setActiveAction(frame.Action(ID_PASS));
+    EXPECT_EQ(platform->StatusWidget().ShownText(0), QStringLiteral("Unable to make a move"));
+    EXPECT_EQ(platform->Status().PaneText(0), "Click on position to leave from...");
+    menu->hide();
+    EXPECT_EQ(platform->StatusWidget().ShownText(0), QStringLiteral("Click on position to leave from..."));
+}
+
+TEST_F(ShellWindow, TheCubeButtonDoubles)
+{
+    Start("31", "UseCube=1");
+    QtCubeButton& cube = platform->CubeWidget();
+    EXPECT_EQ(cube.text(), QStringLiteral("64"));
+    ASSERT_TRUE(cube.isEnabled());
+    QTest::mouseClick(&cube, Qt::LeftButton);
+    ASSERT_TRUE(WaitIdle());
+    // The computer takes at the start: the cube is its, at 2, and the button
+    // is disabled for the human.
+    EXPECT_EQ(wnd->CubeValue, 2);
+    EXPECT_EQ(wnd->CubeOwner, COMPUTER);
+    EXPECT_EQ(cube.text(), QStringLiteral("2"));
+    EXPECT_FALSE(cube.isEnabled());
+}
+
+TEST_F(ShellWindow, TheUnderscoreBlinksThroughTheMoveList)
+{
+    Start("31");
+    platform->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&platform->Frame()));
+    QtMoveList& list = platform->ListWidget();
+    const int last = list.LineCount() - 1;
+    const Rect line = list.LineRect(last);
+    const int x = line.left + list.TextWidth(list.LineText(last).substr(0, 23)) + (Unit >> 2);
+    const QRect cell(x, line.top, platform->BackBuffer().TextWidth("_"), platform->BackBuffer().TextHeight());
+    auto blackPixels = [&] {
+        const QImage image = Grab();
+        int n = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int xx = cell.left(); xx <= cell.right(); ++xx) n += QColor(image.pixel(xx, y)) == Qt::black;
+        return n;
+    };
+    ASSERT_TRUE(list.geometry().contains(cell.topLeft()));
+    const bool shownBefore = wnd->BlinkShown;
+    platform->PostInput(Message::Tick(BLINK_TIMER));
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_NE(wnd->BlinkShown, shownBefore);
+    if (!wnd->BlinkShown) {
+        platform->PostInput(Message::Tick(BLINK_TIMER));
+        ASSERT_TRUE(WaitIdle());
+    }
+    ASSERT_TRUE(wnd->BlinkShown);
+    EXPECT_GT(blackPixels(), 0);
+    platform->PostInput(Message::Tick(BLINK_TIMER));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(blackPixels(), 0);
+}
+
+TEST_F(ShellWindow, MessagesWaitWhileTheProgramSleeps)
+{
+    Start("31");
+    platform->PostInput(Message::Cmd(ID_SHOW_PROGRESS, CommandSource::Menu));
+    platform->Sleep(50);
+    EXPECT_FALSE(wnd->queue.Empty());
+    EXPECT_EQ(platform->Status().PaneText(2), "");
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(platform->Status().PaneText(2), "Even");
+}
+
+TEST_F(ShellWindow, ExitAndTheCloseBoxEndTheProgram)
+{
+    Start("31");
+    QSignalSpy finished(platform.get(), &QtPlatform::Finished);
+    platform->Frame().close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform->Ended(); }, TIMEOUT_MS));
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_TRUE(wnd->quitRequested);
+    EXPECT_FALSE(platform->Frame().isVisible());
+}
+
+TEST_F(ShellWindow, ExitCommandEndsTheProgram)
+{
+    Start("31");
+    QSignalSpy finished(platform.get(), &QtPlatform::Finished);
+    platform->Frame().Action(ID_APP_EXIT)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform->Ended(); }, TIMEOUT_MS));
+    EXPECT_EQ(finished.count(), 1);
+}

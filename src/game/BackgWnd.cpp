@@ -244,6 +244,7 @@ void BackgWnd::TransferPiece(int from, int to)
 {
     if (to < 1 || to > 24) to = UndoInProgress ? HUMAN_BAR : TrayOf(CurrentPlayer);
     if (from < 0 || from >= LOCATIONS) return;
+    if (onTransfer) onTransfer(from, to);
     if (from == HUMAN_TRAY) {
         // Undo puts back a borne-off piece without animation.
         board[HUMAN_TRAY].RemovePiece();

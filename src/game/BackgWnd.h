@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -194,6 +195,9 @@ public:
     // Where the pointer was last seen over the board.
     int mouseX = -1;
     int mouseY = -1;
+    // Told of every piece moved by the turn cycle or Undo, before it moves
+    // (checks of the program's own moves hang on it).
+    std::function<void(int from, int to)> onTransfer;
     // The page the settings sheet was closed on.
     int lastSettingsPage = 0;
 };

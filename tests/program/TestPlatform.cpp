@@ -690,6 +690,7 @@ void TestPlatform::ExpectChooseColour(Colour initial, std::optional<Colour> answ
 int TestPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
 {
     dialogs.push_back({DialogKind::MessageBox, text});
+    if (boxScript.empty() && alwaysMessageBox) return alwaysMessageBox(text, buttons, icon);
     if (boxScript.empty()) {
         const int answer = buttons == Buttons::Ok ? IDOK : IDCANCEL;
         ADD_FAILURE() << "Unexpected message box " << Describe(text, buttons, icon);
@@ -707,6 +708,7 @@ std::optional<std::string> TestPlatform::FileDialog(DialogKind kind, std::deque<
                                                     const FileDialogOptions& options)
 {
     dialogs.push_back({kind, options.filter});
+    if (script.empty() && alwaysFileDialog) return alwaysFileDialog(kind, options);
     if (script.empty()) {
         ADD_FAILURE() << "Unexpected " << ToString(kind) << ": " << Describe(options);
         return std::nullopt;

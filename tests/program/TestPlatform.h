@@ -380,6 +380,11 @@ public:
     // with typed-in dice asks for every roll).
     void AlwaysOnStatDlg(std::function<int(StatDlg&)> handler) { statScript.always = std::move(handler); }
     void AlwaysOnDiceDlg(std::function<int(DiceDlg&)> handler) { diceScript.always = std::move(handler); }
+    void AlwaysOnResignDlg(std::function<int(GvUpDlg&)> handler) { resignScript.always = std::move(handler); }
+    void AlwaysOnFinishDlg(std::function<int(FinishDlg&)> handler) { finishScript.always = std::move(handler); }
+    // Answers for message boxes and file dialogs when nothing is scripted.
+    std::function<int(const std::string&, Buttons, Icon)> alwaysMessageBox;
+    std::function<std::optional<std::string>(DialogKind, const FileDialogOptions&)> alwaysFileDialog;
     // Fails the test for every expectation or handler not used yet, and drops them.
     void CheckAllScriptsUsed();
     bool checkScriptsAtEnd = true;

@@ -38,7 +38,8 @@ void CheckRoll(const DiceRecord& dice)
 {
     Require(IsDie(dice.die[0]) && IsDie(dice.die[1]), "both dice are 1..6");
     if (dice.die[0] == dice.die[1])
-        Require(dice.moves == 4 && dice.die[2] == dice.die[0] && dice.die[3] == dice.die[0], "a doublet gives four moves");
+        Require(dice.moves == 4 && dice.die[2] == dice.die[0] && dice.die[3] == dice.die[0],
+                "a doublet gives four moves");
     else
         Require(dice.moves == 2 && dice.die[2] == NO_DIE && dice.die[3] == NO_DIE, "two different dice give two moves");
 }
@@ -70,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(dice.historyPos == 2 * (roll + 1), "historyPos counts the recorded dice");
         if (digits.empty()) {
             Require(host.invalid == 1, "a file without dice is reported once");
-            Require(dice.mode == DICE_GENERATED && !dice.RollsFileOpen(), "a failed file falls back to generated rolls");
+            Require(dice.mode == DICE_GENERATED && !dice.RollsFileOpen(),
+                    "a failed file falls back to generated rolls");
             if (roll == 0) Require(dice.die[0] != dice.die[1], "a generated opening roll is no doublet");
         } else {
             Require(host.invalid == 0, "a file with dice is never reported");

@@ -1,11 +1,14 @@
 # Two commands on a fresh Debian 12 machine:
 #   make run    builds and starts the game
 #   make test   builds and runs every test (also in a sanitizer build)
+# And to install it:
+#   make deb          builds the Debian package (in $(BUILD))
+#   make install-deb  builds it and installs it with apt-get
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-asan bench format clean
+.PHONY: deps build run test test-asan bench deb install-deb format clean
 
 deps:
 	@bash scripts/deps.sh
@@ -14,8 +17,20 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The game runs in $(BUILD)/run, a folder of its own with the manual and the
+# default sounds, so that its settings, scores and graph stay out of the
+# clone. Without the Qt window the engine plays a game against itself.
 run: build
-	./$(BUILD)/tablor-engine selfplay --games 1 --seed 1 --moves
+	@game=$$(cat $(BUILD)/tablor-game-path.txt 2>/dev/null); \
+	if [ -n "$$game" ] && [ -x "$$game" ]; then \
+	  mkdir -p $(BUILD)/run; \
+	  for f in Documentation.htm res/sounds/*.wav; do \
+	    [ -e "$(BUILD)/run/$${f##*/}" ] || cp "$$f" $(BUILD)/run/; \
+	  done; \
+	  cd $(BUILD)/run && exec "$$game"; \
+	else \
+	  ./$(BUILD)/tablor-engine selfplay --games 1 --seed 1 --moves; \
+	fi
 
 test: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTABLOR_WERROR=ON
@@ -30,6 +45,16 @@ test-asan: deps
 
 bench: build
 	./$(BUILD)/bench/tablor_bench
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+install-deb: deb
+	@deb=$$(ls -t $(BUILD)/tablor_*.deb | head -n 1); \
+	case $$deb in /*) ;; *) deb=./$$deb ;; esac; \
+	sudo=""; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
+	echo "Installing $$deb"; \
+	$$sudo apt-get install -y "$$deb"
 
 format:
 	find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,0 +1,198 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the game as a player's
+# desktop sees it: every file in its place, the launcher (with a stand-in for
+# the game that reports the folder it was started in), the desktop entry, the
+# AppStream data and the Debian package.
+#
+# Usage: InstallTest.sh BUILD_DIR HAS_GAME
+#   HAS_GAME is 1 when the build has the Qt window (the `tablor` target).
+# The build must be complete: cpack builds whatever is out of date first.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+has_game=${2:-0}
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+sounds=(dice.wav piece.wav hit.wav youwin.wav youlose.wav)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); }
+fail() {
+    echo "FAILED: $*"
+    failed=$((failed + 1))
+}
+# expect DESCRIPTION COMMAND...: one check, counted.
+expect() {
+    local what=$1
+    shift
+    if "$@"; then pass; else fail "$what"; fi
+}
+same_file() { cmp -s "$1" "$2"; }
+holds() { printf '%s\n' "$2" | cmp -s - "$1"; }
+quiet() { "$@" >/dev/null; }
+is_elf() { [ "$(head -c 4 "$1" | tail -c 3)" = "ELF" ]; }
+
+if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+    cat "$work/install.log"
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+
+# --- The installed files --------------------------------------------------
+expect "the launcher is bin/tablor" test -x "$prefix/bin/tablor"
+expect "bin/tablor is the launcher script, not the game" \
+    test "$(head -n 1 "$prefix/bin/tablor")" = "#!/bin/sh"
+expect "the launcher has its paths filled in" bash -c "! grep -q '@TABLOR_' '$prefix/bin/tablor'"
+expect "the engine tool is bin/tablor-engine" test -x "$prefix/bin/tablor-engine"
+expect "the engine tool runs" quiet "$prefix/bin/tablor-engine" rolls --seed 7 --count 2
+if [ "$has_game" = 1 ]; then
+    expect "the game is libexec/tablor/tablor" test -x "$prefix/libexec/tablor/tablor"
+    expect "the installed game is the program" is_elf "$prefix/libexec/tablor/tablor"
+fi
+expect "the manual is installed" same_file "$source_dir/Documentation.htm" "$prefix/share/tablor/Documentation.htm"
+for sound in "${sounds[@]}"; do
+    expect "the default sound $sound is installed" same_file "$source_dir/res/sounds/$sound" "$prefix/share/tablor/$sound"
+done
+desktop=$prefix/share/applications/tablor.desktop
+metainfo=$prefix/share/metainfo/io.github.tablor.Tablor.metainfo.xml
+expect "the desktop entry is installed" test -f "$desktop"
+expect "the AppStream data is installed" test -f "$metainfo"
+expect "the icon is installed" same_file "$source_dir/res/tablor.svg" "$prefix/share/icons/hicolor/scalable/apps/tablor.svg"
+
+# --- The launcher, with a stand-in for the game ---------------------------
+# The stand-in prints the folder it runs in and its arguments, and exits with
+# FAKE_STATUS.
+fake_game() {
+    mkdir -p "$(dirname "$1")"
+    # shellcheck disable=SC2016 # $PWD, $* and FAKE_STATUS belong to the stand-in
+    printf '#!/bin/sh\necho "%s$PWD|$*"\nexit ${FAKE_STATUS:-0}\n' "$2" >"$1"
+    chmod +x "$1"
+}
+fake_game "$prefix/libexec/tablor/tablor" ""
+
+home=$work/home
+mkdir -p "$home"
+folder=$home/.local/share/tablor
+launch() { env -u XDG_DATA_HOME HOME="$home" "$@"; }
+
+out=$(cd "$work" && launch "$prefix/bin/tablor")
+expect "the game starts in ~/.local/share/tablor" test "$out" = "$folder|"
+expect "the launcher creates the player's folder" test -d "$folder"
+expect "the launcher copies the manual" same_file "$prefix/share/tablor/Documentation.htm" "$folder/Documentation.htm"
+for sound in "${sounds[@]}"; do
+    expect "the launcher copies $sound" same_file "$prefix/share/tablor/$sound" "$folder/$sound"
+done
+
+# The player's own files are never replaced; a missing default comes back.
+echo "my own dice" >"$folder/dice.wav"
+echo "my notes" >"$folder/Documentation.htm"
+printf '[Game]\nHuman=7\nComputer=3\n' >"$folder/tablorw.ini"
+cp "$folder/tablorw.ini" "$work/ini.before"
+rm "$folder/piece.wav"
+out=$(launch "$prefix/bin/tablor")
+expect "a second start uses the same folder" test "$out" = "$folder|"
+expect "the player's own sound is kept" holds "$folder/dice.wav" "my own dice"
+expect "the player's copy of the manual is kept" holds "$folder/Documentation.htm" "my notes"
+expect "the settings file is left alone" same_file "$work/ini.before" "$folder/tablorw.ini"
+expect "a removed default sound comes back" same_file "$prefix/share/tablor/piece.wav" "$folder/piece.wav"
+
+# XDG_DATA_HOME, when set to an absolute path, is the base; its missing
+# parents are made. A relative one is ignored, as the desktop's rules say.
+out=$(HOME="$home" XDG_DATA_HOME="$work/xdg/data" "$prefix/bin/tablor")
+expect "the game starts in \$XDG_DATA_HOME/tablor" test "$out" = "$work/xdg/data/tablor|"
+expect "the manual is copied to \$XDG_DATA_HOME/tablor" test -f "$work/xdg/data/tablor/Documentation.htm"
+out=$(cd "$work" && HOME="$home" XDG_DATA_HOME="relative/data" "$prefix/bin/tablor")
+expect "a relative XDG_DATA_HOME is ignored" test "$out" = "$folder|"
+expect "nothing is made under a relative XDG_DATA_HOME" test ! -e "$work/relative"
+
+# Started through a link from elsewhere, it still finds the game and its data.
+mkdir -p "$work/links"
+ln -s "$prefix/bin/tablor" "$work/links/tablor"
+rm "$folder/hit.wav"
+out=$(cd / && launch "$work/links/tablor")
+expect "a linked launcher finds the game" test "$out" = "$folder|"
+expect "a linked launcher finds the data" same_file "$prefix/share/tablor/hit.wav" "$folder/hit.wav"
+
+# Arguments go to the game, and the game's exit status comes back.
+set +e
+out=$(launch env FAKE_STATUS=3 "$prefix/bin/tablor" -style fusion)
+status=$?
+set -e
+expect "the arguments reach the game" test "$out" = "$folder|-style fusion"
+expect "the game's exit status comes back" test "$status" = 3
+
+# TABLOR_BIN names another game; a missing game or folder is an error.
+fake_game "$work/other/game" "other:"
+out=$(launch env TABLOR_BIN="$work/other/game" "$prefix/bin/tablor")
+expect "TABLOR_BIN is honoured" test "$out" = "other:$folder|"
+set +e
+launch env TABLOR_BIN="$work/missing/game" "$prefix/bin/tablor" >/dev/null 2>"$work/err"
+status=$?
+expect "a missing game fails with 127" test "$status" = 127
+expect "a missing game is reported" grep -q "not installed" "$work/err"
+touch "$work/a-file"
+HOME="$home" XDG_DATA_HOME="$work/a-file" "$prefix/bin/tablor" >/dev/null 2>"$work/err"
+status=$?
+set -e
+expect "a folder that cannot be made fails" test "$status" = 1
+expect "a folder that cannot be made is reported" grep -q "cannot create" "$work/err"
+
+# --- The desktop entry and the AppStream data ------------------------------
+if command -v desktop-file-validate >/dev/null; then
+    expect "the desktop entry is valid" desktop-file-validate "$desktop"
+else
+    fail "desktop-file-validate is missing (scripts/deps.sh installs desktop-file-utils)"
+fi
+expect "the desktop entry starts the launcher" grep -qx "Exec=tablor" "$desktop"
+expect "the desktop entry's icon is the installed one" grep -qx "Icon=tablor" "$desktop"
+expect "the AppStream data launches the desktop entry" \
+    grep -q '<launchable type="desktop-id">tablor.desktop</launchable>' "$metainfo"
+if command -v appstreamcli >/dev/null; then
+    expect "the AppStream data is valid" appstreamcli validate --pedantic --no-net "$metainfo"
+elif command -v appstream-util >/dev/null; then
+    expect "the AppStream data is valid" appstream-util validate-relax --nonet "$metainfo"
+else
+    echo "SKIPPED: no AppStream validator (appstreamcli or appstream-util) to check $metainfo"
+fi
+
+# --- The Debian package ----------------------------------------------------
+if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
+    if cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1; then
+        deb=$(ls "$work"/package/tablor_*.deb)
+        dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents"
+        for path in ./usr/bin/tablor ./usr/bin/tablor-engine ./usr/share/tablor/Documentation.htm \
+            ./usr/share/tablor/dice.wav ./usr/share/applications/tablor.desktop \
+            ./usr/share/metainfo/io.github.tablor.Tablor.metainfo.xml \
+            ./usr/share/icons/hicolor/scalable/apps/tablor.svg; do
+            expect "the package holds $path" grep -qx "$path" "$work/contents"
+        done
+        expect "the package is named tablor" test "$(dpkg-deb -f "$deb" Package)" = tablor
+        depends=$(dpkg-deb -f "$deb" Depends)
+        if [ "$has_game" = 1 ]; then
+            expect "the package holds the game" grep -qx ./usr/libexec/tablor/tablor "$work/contents"
+            expect "the package needs Qt 6 Widgets" grep -q libqt6widgets6 <<<"$depends"
+            expect "the package needs Qt's platform plugins" grep -q qt6-qpa-plugins <<<"$depends"
+            if readelf -d "$(cat "$build/tablor-game-path.txt")" 2>/dev/null | grep -q "libSDL2"; then
+                expect "the package needs SDL2" grep -q libsdl2 <<<"$depends"
+            fi
+        fi
+        # The packaged launcher finds the packaged data wherever the tree lies.
+        dpkg-deb -x "$deb" "$work/root"
+        out=$(HOME="$work/home2" TABLOR_BIN="$work/other/game" "$work/root/usr/bin/tablor")
+        expect "the packaged launcher starts the game" test "$out" = "other:$work/home2/.local/share/tablor|"
+        expect "the packaged launcher copies the packaged manual" \
+            same_file "$source_dir/Documentation.htm" "$work/home2/.local/share/tablor/Documentation.htm"
+    else
+        cat "$work/cpack.log"
+        fail "cpack builds the Debian package"
+    fi
+else
+    echo "SKIPPED: cpack, dpkg-deb or dpkg-shlibdeps missing; the Debian package is not checked"
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]

@@ -7,8 +7,11 @@
 #include <iterator>
 
 #include "app/Profile.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/BackgClr.h"
 #include "dialogs/FinishDlg.h"
 #include "dialogs/GvUpDlg.h"
+#include "dialogs/SettingSheet.h"
 
 namespace {
 
@@ -33,7 +36,8 @@ std::int32_t Int32At(const std::vector<std::uint8_t>& bytes, std::size_t at)
     return static_cast<std::int32_t>(u);
 }
 
-int Statistics(StatDlg&) { return IDCANCEL; }
+// The statistics dialog closed with "&Quit".
+int Quit(StatDlg&) { return IDCANCEL; }
 
 } // namespace
 
@@ -42,9 +46,9 @@ int Statistics(StatDlg&) { return IDCANCEL; }
 // as long as both dice could have been used.
 TEST_F(GameTest, PassIsRefusedWhileBothDiceCouldBeUsed)
 {
-    StartWithRolls("21" "65");
-    Load(MakePosition({{1, HUMAN, 1}, {3, HUMAN, 1}, {6, COMPUTER, 2}, {8, COMPUTER, 2}, {14, COMPUTER, 2},
-                       {24, COMPUTER, 9}}));
+    StartWithRolls("21 65");
+    Load(MakePosition(
+        {{1, HUMAN, 1}, {3, HUMAN, 1}, {6, COMPUTER, 2}, {8, COMPUTER, 2}, {14, COMPUTER, 2}, {24, COMPUTER, 9}}));
     EXPECT_FALSE(window->IsCommandEnabled(ID_PASS));
     const std::vector<std::string> lines = platform.list.lines;
     Key(VK_SPACE, ' ');
@@ -82,7 +86,7 @@ TEST_F(GameTest, PassIsRefusedWhileBothDiceCouldBeUsed)
 // passes: "No move" replaces the prompt and the computer plays.
 TEST_F(GameTest, AClickBesideTheBoardPassesWhenNothingCanMove)
 {
-    StartWithRolls("21" "56" "31" "42");
+    StartWithRolls("21 56 31 42");
     Load(MakePosition({{1, HUMAN, 1}, {6, COMPUTER, 2}, {7, COMPUTER, 2}, {24, COMPUTER, 11}}));
     EXPECT_EQ(Pane(0), CANNOT_MOVE);
     EXPECT_TRUE(window->IsCommandEnabled(ID_PASS));
@@ -104,10 +108,21 @@ TEST_F(GameTest, AClickBesideTheBoardPassesWhenNothingCanMove)
 // computer waits 100 ms and its turn ends.
 TEST_F(GameTest, ClosedOutPlayersOnBothSides)
 {
-    StartWithRolls("21" "35" "42" "53" "61");
-    Load(MakePosition({{0, HUMAN, 1}, {19, HUMAN, 2}, {20, HUMAN, 2}, {21, HUMAN, 2}, {22, HUMAN, 2},
-                       {23, HUMAN, 2}, {24, HUMAN, 2}, {25, COMPUTER, 1}, {1, COMPUTER, 2}, {2, COMPUTER, 2},
-                       {3, COMPUTER, 2}, {4, COMPUTER, 2}, {5, COMPUTER, 2}, {6, COMPUTER, 2}}));
+    StartWithRolls("21 35 42 53 61");
+    Load(MakePosition({{0, HUMAN, 1},
+                       {19, HUMAN, 2},
+                       {20, HUMAN, 2},
+                       {21, HUMAN, 2},
+                       {22, HUMAN, 2},
+                       {23, HUMAN, 2},
+                       {24, HUMAN, 2},
+                       {25, COMPUTER, 1},
+                       {1, COMPUTER, 2},
+                       {2, COMPUTER, 2},
+                       {3, COMPUTER, 2},
+                       {4, COMPUTER, 2},
+                       {5, COMPUTER, 2},
+                       {6, COMPUTER, 2}}));
     EXPECT_EQ(Pane(0), CANNOT_MOVE);
     const int humanPips = PipsRolled[HUMAN];
     const std::size_t sleeps = platform.sleeps.size();
@@ -170,8 +185,8 @@ TEST_F(GameTest, ResignAtEachStake)
     EXPECT_EQ(window->CubeValue, 1);
 
     // Nothing borne off far behind, no piece back: Gammon at least.
-    Load(MakePosition({{7, HUMAN, 5}, {9, HUMAN, 5}, {11, HUMAN, 5}, {6, COMPUTER, 5}, {5, COMPUTER, 5},
-                       {4, COMPUTER, 5}}));
+    Load(MakePosition(
+        {{7, HUMAN, 5}, {9, HUMAN, 5}, {11, HUMAN, 5}, {6, COMPUTER, 5}, {5, COMPUTER, 5}, {4, COMPUTER, 5}}));
     platform.OnResignDlg([](GvUpDlg& d) {
         EXPECT_FALSE(d.IsEnabled(GvUpDlg::ID_SINGLE));
         EXPECT_TRUE(d.IsEnabled(GvUpDlg::ID_GAMMON));
@@ -206,7 +221,7 @@ TEST_F(GameTest, ResignAtEachStake)
     EXPECT_EQ(ScoreSinceStart[COMPUTER], 8);
 
     platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
-    platform.OnStatDlg(Statistics);
+    platform.OnStatDlg(Quit);
     Key(VK_SPACE, ' ', true);
     EXPECT_EQ(ScoreSinceStart[COMPUTER], 12);
     EXPECT_EQ(Score[COMPUTER], 12);
@@ -235,8 +250,8 @@ TEST_F(GameTest, SuggestMoveAfterOneMovePlaysOnlyTheRemainingDie)
     EXPECT_EQ(second.to - second.from, 1);
     EXPECT_EQ(PipCount(Data(), HUMAN), humanPips - 1);
     EXPECT_EQ(LineFromEnd(1), "1st  from  Q  to  T");
-    EXPECT_EQ(LastLine(), std::string("2nd from  ") + LocationLetter(second.from) + "  to  " +
-                              LocationLetter(second.to));
+    EXPECT_EQ(LastLine(),
+              std::string("2nd from  ") + LocationLetter(second.from) + "  to  " + LocationLetter(second.to));
     EXPECT_TRUE(window->WaitingConfirm);
     EXPECT_EQ(Pane(0), "<Esc> or right mouse to undo");
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167);
@@ -246,11 +261,23 @@ TEST_F(GameTest, SuggestMoveAfterOneMovePlaysOnlyTheRemainingDie)
 // makes it the start of the turn; Save right after stores it.
 TEST_F(GameTest, SwitchSidesMirrorsTheBoardAndSaveStoresIt)
 {
-    StartWithRolls("21" "35");
-    Load(MakePosition({{0, HUMAN, 1}, {25, COMPUTER, 1}, {3, HUMAN, 2}, {5, COMPUTER, 2}, {12, HUMAN, 4},
-                       {13, COMPUTER, 5}, {20, COMPUTER, 3}, {24, HUMAN, 5}}));
-    const BoardData switched = MakePosition({{25, COMPUTER, 1}, {0, HUMAN, 1}, {22, COMPUTER, 2}, {20, HUMAN, 2},
-                                             {13, COMPUTER, 4}, {12, HUMAN, 5}, {5, HUMAN, 3}, {1, COMPUTER, 5}});
+    StartWithRolls("21 35");
+    Load(MakePosition({{0, HUMAN, 1},
+                       {25, COMPUTER, 1},
+                       {3, HUMAN, 2},
+                       {5, COMPUTER, 2},
+                       {12, HUMAN, 4},
+                       {13, COMPUTER, 5},
+                       {20, COMPUTER, 3},
+                       {24, HUMAN, 5}}));
+    const BoardData switched = MakePosition({{25, COMPUTER, 1},
+                                             {0, HUMAN, 1},
+                                             {22, COMPUTER, 2},
+                                             {20, HUMAN, 2},
+                                             {13, COMPUTER, 4},
+                                             {12, HUMAN, 5},
+                                             {5, HUMAN, 3},
+                                             {1, COMPUTER, 5}});
     ASSERT_EQ(switched[HUMAN_TRAY].count, 4);
     ASSERT_EQ(switched[COMPUTER_TRAY].count, 3);
     Key('W', 0, true);
@@ -281,7 +308,7 @@ TEST_F(GameTest, SwitchSidesMirrorsTheBoardAndSaveStoresIt)
 // The pip comparison in pane 2, by "?", "/" and the menu.
 TEST_F(GameTest, ShowProgressTexts)
 {
-    StartWithRolls("31" "35");
+    StartWithRolls("31 35");
     Key(VK_OEM_2, '?');
     EXPECT_EQ(Pane(2), "Even");
     Type("Q");
@@ -298,7 +325,7 @@ TEST_F(GameTest, ShowProgressTexts)
 // opening roll.
 TEST_F(GameTest, NewGameAsksFirst)
 {
-    StartWithRolls("31" "42");
+    StartWithRolls("31 42");
     Type("Q");
     Type("T");
     const BoardData played = Data();
@@ -385,12 +412,24 @@ TEST_F(GameTest, HelpContextsFollowTheActiveWindow)
     EXPECT_EQ(platform.helpContexts, (std::vector<int>{0, 115, 120}));
     EXPECT_FALSE(AutoPlay);
 
-    platform.active = ActiveWindow::SettingSheet;
-    Key(VK_F1);
-    platform.active = ActiveWindow::Colours;
-    Menu(ID_HELP);
-    platform.active = ActiveWindow::Other;
-    Key(VK_F1);
+    // Help asked for while the settings sheet or the colours dialog is open.
+    platform.OnSettingSheet([this](SettingSheet&) {
+        window->Dispatch(Message::Cmd(ID_HELP, CommandSource::Control));
+        return static_cast<int>(IDCANCEL);
+    });
+    Key(VK_F9);
+    platform.OnColourDlg([this](BackgClr&) {
+        window->Dispatch(Message::Cmd(ID_HELP, CommandSource::Control));
+        return static_cast<int>(IDCANCEL);
+    });
+    Key('C', 0, true);
+    // The About box and the statistics dialog have no topic of their own.
+    platform.OnAboutDlg([this](AboutDlg&) {
+        window->Dispatch(Message::Cmd(ID_HELP, CommandSource::Control));
+        return static_cast<int>(IDCANCEL);
+    });
+    Menu(ID_APP_ABOUT);
+    platform.CheckAllScriptsUsed();
     EXPECT_EQ(platform.helpContexts, (std::vector<int>{0, 115, 120, 155, 105, 0}));
 }
 
@@ -398,7 +437,7 @@ TEST_F(GameTest, HelpContextsFollowTheActiveWindow)
 // on, with the file the settings name.
 TEST_F(GameTest, StatisticsSoundOnlyWhenTheEventIsOn)
 {
-    WriteFile("rolls.txt", "21" "21");
+    WriteFile("rolls.txt", "21 21");
     Start("DiceMode=2\nRollsList=" + PathOf("rolls.txt"),
           "[Sounds]\nWinSound=cheer.wav\nWinSoundActive=1\nLoseSound=sigh.wav\nLoseSoundActive=0\n");
     platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
@@ -415,7 +454,7 @@ TEST_F(GameTest, StatisticsSoundOnlyWhenTheEventIsOn)
 
     // The human bears off the last piece: a gammon won.
     Load(MakePosition({{24, HUMAN, 1}, {6, COMPUTER, 15}}));
-    platform.OnStatDlg(Statistics);
+    platform.OnStatDlg(Quit);
     Type("X");
     platform.CheckAllScriptsUsed();
     EXPECT_EQ(ScoreSinceStart[HUMAN], 2);
@@ -434,9 +473,15 @@ TEST_F(GameTest, StatisticsSoundOnlyWhenTheEventIsOn)
 // statistics, a new roll counted on top, the file's name in the caption.
 TEST_F(GameTest, SaveAndOpenAPosition)
 {
-    StartWithRolls("21" "31" "42" "53" "64", "UseCube=1");
-    const BoardData saved = MakePosition({{1, HUMAN, 2}, {12, HUMAN, 5}, {17, HUMAN, 3}, {19, HUMAN, 4},
-                                          {6, COMPUTER, 5}, {8, COMPUTER, 3}, {13, COMPUTER, 5}, {24, COMPUTER, 1}});
+    StartWithRolls("21 31 42 53 64", "UseCube=1");
+    const BoardData saved = MakePosition({{1, HUMAN, 2},
+                                          {12, HUMAN, 5},
+                                          {17, HUMAN, 3},
+                                          {19, HUMAN, 4},
+                                          {6, COMPUTER, 5},
+                                          {8, COMPUTER, 3},
+                                          {13, COMPUTER, 5},
+                                          {24, COMPUTER, 1}});
     LoadWith(saved, [](PositionFileData& d) {
         d.cubeValue = 2;
         d.cubeOwner = HUMAN;

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <initializer_list>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -23,6 +23,31 @@
 #include "game/BackgWnd.h"
 #include "game/Commands.h"
 #include "game/GameGlobals.h"
+
+// One stack of a position: `count` pieces of `owner` on `location`.
+struct Stack {
+    int location;
+    int owner;
+    int count;
+};
+
+// A position of these stacks; the pieces of each side not placed wait in its
+// tray.
+inline BoardData MakePosition(std::initializer_list<Stack> stacks)
+{
+    BoardData b{};
+    int placed[3] = {0, 0, 0};
+    for (const Stack& s : stacks) {
+        b[s.location].count = static_cast<std::int8_t>(b[s.location].count + s.count);
+        b[s.location].owner = s.owner;
+        placed[s.owner] += s.count;
+    }
+    b[COMPUTER_TRAY].count = static_cast<std::int8_t>(b[COMPUTER_TRAY].count + PIECES_PER_SIDE - placed[COMPUTER]);
+    b[HUMAN_TRAY].count = static_cast<std::int8_t>(b[HUMAN_TRAY].count + PIECES_PER_SIDE - placed[HUMAN]);
+    b = WithFixedOwners(b);
+    EXPECT_TRUE(IsValid(b));
+    return b;
+}
 
 class GameTest : public ::testing::Test {
 protected:
@@ -178,30 +203,6 @@ protected:
         change(data);
         window->LoadPosition(data);
         Pump();
-    }
-
-    // One stack of a position: `count` pieces of `owner` on `location`.
-    struct Stack {
-        int location;
-        int owner;
-        int count;
-    };
-    // A position of these stacks; the pieces of each side not placed wait
-    // in its tray.
-    static BoardData MakePosition(std::initializer_list<Stack> stacks)
-    {
-        BoardData b{};
-        int placed[3] = {0, 0, 0};
-        for (const Stack& s : stacks) {
-            b[s.location].count = static_cast<std::int8_t>(b[s.location].count + s.count);
-            b[s.location].owner = s.owner;
-            placed[s.owner] += s.count;
-        }
-        b[COMPUTER_TRAY].count = static_cast<std::int8_t>(b[COMPUTER_TRAY].count + PIECES_PER_SIDE - placed[COMPUTER]);
-        b[HUMAN_TRAY].count = static_cast<std::int8_t>(b[HUMAN_TRAY].count + PIECES_PER_SIDE - placed[HUMAN]);
-        b = WithFixedOwners(b);
-        EXPECT_TRUE(IsValid(b));
-        return b;
     }
 
     // The move list's line `back` lines above the last (0 the last).

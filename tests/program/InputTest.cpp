@@ -24,9 +24,9 @@ std::vector<int> MarkedPoints(BackgWnd& window)
 // after the new prompt, when only D can move it.
 TEST_F(GameTest, ForcedMovesArePlayedAndTheOtherDieIsLookedAtAgain)
 {
-    StartWithRolls("21" "53", "AutoForcedMoves=1");
-    Load(MakePosition({{10, HUMAN, 1}, {4, HUMAN, 1}, {7, COMPUTER, 2}, {18, COMPUTER, 2}, {6, COMPUTER, 5},
-                       {5, COMPUTER, 6}}));
+    StartWithRolls("21 53", "AutoForcedMoves=1");
+    Load(MakePosition(
+        {{10, HUMAN, 1}, {4, HUMAN, 1}, {7, COMPUTER, 2}, {18, COMPUTER, 2}, {6, COMPUTER, 5}, {5, COMPUTER, 6}}));
     EXPECT_EQ(Data()[10].count, 0);
     EXPECT_EQ(Data()[13], (Spot{1, HUMAN}));
     EXPECT_EQ(Data()[4].count, 0);
@@ -51,7 +51,7 @@ TEST_F(GameTest, ForcedMovesArePlayedAndTheOtherDieIsLookedAtAgain)
 // instead, unless the bar holds as many pieces as there are dice.
 TEST_F(GameTest, BarEntryIsForcedOnlyWhenTheOtherDieCannotEnter)
 {
-    StartWithRolls("21" "35" "35" "35", "AutoForcedMoves=1");
+    StartWithRolls("21 35 35 35", "AutoForcedMoves=1");
 
     // One piece on the bar, 3 and 5 both open: the player chooses.
     Load(MakePosition({{0, HUMAN, 1}, {12, HUMAN, 2}, {20, COMPUTER, 5}, {21, COMPUTER, 5}, {22, COMPUTER, 5}}));
@@ -84,9 +84,9 @@ TEST_F(GameTest, BarEntryIsForcedOnlyWhenTheOtherDieCannotEnter)
 // and the lines of the move and of the next prompt disappear.
 TEST_F(GameTest, UndoAfterAHitPutsTheComputerPieceBack)
 {
-    StartWithRolls("21" "35");
-    const BoardData start = MakePosition({{10, HUMAN, 1}, {1, HUMAN, 2}, {13, COMPUTER, 1}, {6, COMPUTER, 5},
-                                          {8, COMPUTER, 3}, {24, COMPUTER, 2}});
+    StartWithRolls("21 35");
+    const BoardData start = MakePosition(
+        {{10, HUMAN, 1}, {1, HUMAN, 2}, {13, COMPUTER, 1}, {6, COMPUTER, 5}, {8, COMPUTER, 3}, {24, COMPUTER, 2}});
     Load(start);
     ASSERT_EQ(LastLine(), "1st  from  ");
     Type("J");
@@ -120,7 +120,7 @@ TEST_F(GameTest, UndoAfterAHitPutsTheComputerPieceBack)
 // race with every piece home the exact die bears off on the pick alone.
 TEST_F(GameTest, UndoOfABearingOffPutsThePieceBackOnItsPoint)
 {
-    StartWithRolls("21" "31");
+    StartWithRolls("21 31");
     const BoardData start = MakePosition({{22, HUMAN, 2}, {20, HUMAN, 3}, {6, COMPUTER, 15}});
     Load(start);
     ASSERT_TRUE(Rules().race);
@@ -185,7 +185,7 @@ TEST_F(GameTest, UndoBeforeTheFirstMoveAndTheRightButton)
 // and the computer plays, the click itself picking nothing.
 TEST_F(GameTest, EndOfTurnConfirmation)
 {
-    StartWithRolls("31" "42" "53");
+    StartWithRolls("31 42 53");
     // With one die left the pick of S moves at once.
     auto playTheOne = [this] { Type("S"); };
     Type("Q");
@@ -239,13 +239,47 @@ TEST_F(GameTest, EndOfTurnConfirmation)
     EXPECT_EQ(Data()[12], (Spot{5, HUMAN}));
 }
 
+// While the turn waits for confirmation a letter or a menu command only
+// confirms: the letter picks nothing and the command is not carried out.
+TEST_F(GameTest, KeysAndCommandsOnlyConfirm)
+{
+    StartWithRolls("31 42 53 64 21");
+    Type("Q");
+    Type("T");
+    Type("S");
+    ASSERT_TRUE(window->WaitingConfirm);
+    Type("A");
+    EXPECT_FALSE(window->WaitingConfirm);
+    ASSERT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(Dice().die[0], 5);
+    EXPECT_EQ(window->CurrentMove().from, 255);
+    EXPECT_EQ(LastLine(), "1st  from  ");
+
+    PlayHumanTurn();
+    ASSERT_TRUE(window->WaitingConfirm);
+    const std::size_t dialogs = platform.dialogs.size();
+    Menu(ID_FILE_NEW);
+    EXPECT_EQ(platform.dialogs.size(), dialogs);
+    EXPECT_FALSE(window->WaitingConfirm);
+    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(Dice().die[0], 2);
+    EXPECT_EQ(Dice().die[1], 1);
+    EXPECT_EQ(PipsRolled[COMPUTER], 6 + 10);
+}
+
 // In a race the turn changes without confirmation, unless Suggest move
 // played the last move; the confirmation then clears that hold.
 TEST_F(GameTest, RaceChangesTurnUnlessTheLastMoveWasSuggested)
 {
-    StartWithRolls("21" "31" "21" "43" "21" "21");
-    const BoardData race = MakePosition({{15, HUMAN, 3}, {16, HUMAN, 2}, {6, COMPUTER, 3}, {5, COMPUTER, 3},
-                                         {4, COMPUTER, 3}, {3, COMPUTER, 2}, {2, COMPUTER, 2}, {1, COMPUTER, 2}});
+    StartWithRolls("21 31 21 43 21 21");
+    const BoardData race = MakePosition({{15, HUMAN, 3},
+                                         {16, HUMAN, 2},
+                                         {6, COMPUTER, 3},
+                                         {5, COMPUTER, 3},
+                                         {4, COMPUTER, 3},
+                                         {3, COMPUTER, 2},
+                                         {2, COMPUTER, 2},
+                                         {1, COMPUTER, 2}});
     Load(race);
     ASSERT_TRUE(Rules().race);
     Type("O");
@@ -290,9 +324,14 @@ TEST_F(GameTest, RaceChangesTurnUnlessTheLastMoveWasSuggested)
 // list. "0" or a click on a bar or tray picks the bar.
 TEST_F(GameTest, BarPieceFirstAndEnteringByZeroOrByClick)
 {
-    StartWithRolls("21" "35" "42");
-    const BoardData onBar = MakePosition({{0, HUMAN, 1}, {12, HUMAN, 2}, {1, HUMAN, 2}, {6, COMPUTER, 5},
-                                          {8, COMPUTER, 3}, {13, COMPUTER, 5}, {24, COMPUTER, 2}});
+    StartWithRolls("21 35 42");
+    const BoardData onBar = MakePosition({{0, HUMAN, 1},
+                                          {12, HUMAN, 2},
+                                          {1, HUMAN, 2},
+                                          {6, COMPUTER, 5},
+                                          {8, COMPUTER, 3},
+                                          {13, COMPUTER, 5},
+                                          {24, COMPUTER, 2}});
     Load(onBar);
     const int lines = platform.list.LineCount();
     const std::size_t sleeps = platform.sleeps.size();
@@ -337,11 +376,11 @@ TEST_F(GameTest, BarPieceFirstAndEnteringByZeroOrByClick)
 // one, else the last higher die; with neither the pick restarts.
 TEST_F(GameTest, BearingOffByZeroAndByTheTray)
 {
-    StartWithRolls("21" "35" "56" "21");
+    StartWithRolls("21 35 56 21");
     // A computer piece on its bar keeps contact, so no target is chosen
     // automatically.
-    const BoardData home = MakePosition({{20, HUMAN, 2}, {22, HUMAN, 2}, {23, HUMAN, 1}, {24, HUMAN, 2},
-                                         {25, COMPUTER, 1}, {6, COMPUTER, 14}});
+    const BoardData home = MakePosition(
+        {{20, HUMAN, 2}, {22, HUMAN, 2}, {23, HUMAN, 1}, {24, HUMAN, 2}, {25, COMPUTER, 1}, {6, COMPUTER, 14}});
     Load(home);
     ASSERT_FALSE(Rules().race);
     Type("V");
@@ -374,9 +413,9 @@ TEST_F(GameTest, BearingOffByZeroAndByTheTray)
 // one die left, or doubles, every accepted pick moves.
 TEST_F(GameTest, AutomaticTargetsWithIntelligentMoves)
 {
-    StartWithRolls("21" "22" "35", "IntelMoves=1");
-    const BoardData start = MakePosition({{6, HUMAN, 2}, {2, HUMAN, 2}, {12, HUMAN, 2}, {9, COMPUTER, 2},
-                                          {24, COMPUTER, 13}});
+    StartWithRolls("21 22 35", "IntelMoves=1");
+    const BoardData start =
+        MakePosition({{6, HUMAN, 2}, {2, HUMAN, 2}, {12, HUMAN, 2}, {9, COMPUTER, 2}, {24, COMPUTER, 13}});
     // Doubles: each pick moves by the die.
     Load(start);
     ClickOn(12);
@@ -416,7 +455,7 @@ TEST_F(GameTest, AutomaticTargetsWithIntelligentMoves)
 // tray only as a destination.
 TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
 {
-    StartWithRolls("21" "35" "35" "35", "HighLight=2");
+    StartWithRolls("21 35 35 35", "HighLight=2");
     Load(MakePosition({{12, HUMAN, 2}, {1, HUMAN, 2}, {6, COMPUTER, 5}, {24, COMPUTER, 10}}));
     HoverOn(12);
     EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{12, 15, 17, 20}));
@@ -473,7 +512,7 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
 // mark follows the pointer also after a pick.
 TEST_F(GameTest, HoverHighlightInSelectedPositionMode)
 {
-    StartWithRolls("21" "35", "HighLight=1");
+    StartWithRolls("21 35", "HighLight=1");
     Load(MakePosition({{12, HUMAN, 2}, {1, HUMAN, 2}, {6, COMPUTER, 5}, {24, COMPUTER, 10}}));
     HoverOn(12);
     EXPECT_EQ(MarkedPoints(*window), std::vector<int>{12});

@@ -8,10 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "app/BackgApp.h"
@@ -28,6 +34,9 @@
 #include "view/Metrics.h"
 #include "view/PositionTop.h"
 
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 // One application object for the whole test program, on the offscreen
 // platform unless another one was asked for.
 inline void EnsureShellApplication()
@@ -38,6 +47,30 @@ inline void EnsureShellApplication()
     static char name[] = "tablor_shell_tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
+}
+
+// Runs `act` on the next modal dialog of type T, from inside the dialog's own
+// event loop (a dialog closed before its loop runs would never return). A
+// dialog that `act` leaves open is closed a few seconds later, as a failure,
+// so that the test cannot hang.
+template <class T> void WhenModal(std::function<void(T&)> act)
+{
+    const int level = QThread::currentThread()->loopLevel();
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act, level] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible() || QThread::currentThread()->loopLevel() <= level) return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+        QPointer<T> open(dialog);
+        QTimer::singleShot(5000, [open] {
+            if (!open || !open->isVisible()) return;
+            ADD_FAILURE() << "A " << open->metaObject()->className() << " stayed open";
+            open->reject();
+        });
+    });
+    timer->start(20);
 }
 
 class ShellWindow : public ::testing::Test {

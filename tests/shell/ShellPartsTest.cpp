@@ -159,8 +159,10 @@ TEST(Canvas, ButtonsKeysAndMovesBecomeMessages)
     std::vector<Message> log;
     canvas.post = [&](const Message& m) { log.push_back(m); };
 
-    // A double click is two clicks.
+    // A double click (press, release, double click, release) is two clicks.
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, QPoint(30, 40));
     QTest::mouseDClick(&canvas, Qt::LeftButton, {}, QPoint(30, 40));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, QPoint(30, 40));
     std::vector<MessageKind> kinds;
     for (const Message& m : log) kinds.push_back(m.kind);
     EXPECT_EQ(kinds, (std::vector<MessageKind>{MessageKind::LButtonDown, MessageKind::LButtonUp,
@@ -249,9 +251,9 @@ TEST(Platform, ActiveWindowNamedByTheDialog)
         });
         dialog.exec();
     }
-    EXPECT_EQ(seen, (std::vector<ActiveWindow>{ActiveWindow::Resign, ActiveWindow::AutoFinish,
-                                               ActiveWindow::SettingSheet, ActiveWindow::Colours,
-                                               ActiveWindow::Other}));
+    EXPECT_EQ(seen,
+              (std::vector<ActiveWindow>{ActiveWindow::Resign, ActiveWindow::AutoFinish, ActiveWindow::SettingSheet,
+                                         ActiveWindow::Colours, ActiveWindow::Other}));
 }
 
 TEST(Platform, ClockAndSleep)

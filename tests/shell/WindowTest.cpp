@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTimer>
 
 #include "ShellFixture.h"
 #include "game/Commands.h"
@@ -23,16 +22,10 @@ namespace {
 // Answers the next message box with `button` once it is open, and records its text.
 void AnswerMessageBox(QMessageBox::StandardButton button, QString* text)
 {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, button, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return;
-        *text = box->text();
-        timer->stop();
-        timer->deleteLater();
-        if (QAbstractButton* b = box->button(button)) b->click();
+    WhenModal<QMessageBox>([button, text](QMessageBox& box) {
+        *text = box.text();
+        if (QAbstractButton* b = box.button(button)) b->click();
     });
-    timer->start(20);
 }
 
 // Opens a menu of the menu bar as the user does, so that it greys its items.
@@ -59,8 +52,8 @@ TEST_F(ShellWindow, SizeFollowsTheScreenAndTheWindowCannotBeResized)
     EXPECT_EQ(Unit, (w + h) / 57);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame.frameGeometry().size() == QSize(w, h); }, 5000))
-        << "frame " << frame.frameGeometry().width() << "x" << frame.frameGeometry().height() << ", asked " << w
-        << "x" << h;
+        << "frame " << frame.frameGeometry().width() << "x" << frame.frameGeometry().height() << ", asked " << w << "x"
+        << h;
     EXPECT_EQ(frame.frameGeometry().topLeft(), QPoint(10, 10));
     EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
     EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -171,16 +164,10 @@ TEST_F(ShellWindow, NewGameAnsweredNoKeepsTheGame)
 
     // F2 asks the same; Esc is No.
     text.clear();
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, &text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return;
-        text = box->text();
-        timer->stop();
-        timer->deleteLater();
-        QTest::keyClick(box, Qt::Key_Escape);
+    WhenModal<QMessageBox>([&text](QMessageBox& box) {
+        text = box.text();
+        QTest::keyClick(&box, Qt::Key_Escape);
     });
-    timer->start(20);
     QTest::keyClick(&Canvas(), Qt::Key_F2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }, TIMEOUT_MS));
     ASSERT_TRUE(WaitIdle());
@@ -217,7 +204,7 @@ TEST_F(ShellWindow, MenuShowsShortcutsButLeavesKeysToTheProgram)
     // Hovering an item shows its prompt in pane 0 while the menu is open.
     QMenu* menu = frame.Menu(QStringLiteral("&Action"));
     menu->popup(QPoint(0, 0));
-    menu->setActiveAction(frame.Action(ID_PASS));
+    frame.Action(ID_PASS)->hover();
     EXPECT_EQ(platform->StatusWidget().ShownText(0), QStringLiteral("Unable to make a move"));
     EXPECT_EQ(platform->Status().PaneText(0), "Click on position to leave from...");
     menu->hide();
@@ -254,7 +241,7 @@ TEST_F(ShellWindow, TheUnderscoreBlinksThroughTheMoveList)
         const QImage image = Grab();
         int n = 0;
         for (int y = cell.top(); y <= cell.bottom(); ++y)
-            for (int xx = cell.left(); xx <= cell.right(); ++xx) n += QColor(image.pixel(xx, y)) == Qt::black;
+            for (int xx = cell.left(); xx <= cell.right(); ++xx) n += qGray(image.pixel(xx, y)) < 96;
         return n;
     };
     ASSERT_TRUE(list.geometry().contains(cell.topLeft()));

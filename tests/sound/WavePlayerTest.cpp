@@ -5,7 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "sound/WavePlayer.h"
 
@@ -49,6 +52,8 @@ TEST_F(WavePlayerTest, PlaysEveryDefaultSoundToItsEndThroughTheDevice)
 
 TEST_F(WavePlayerTest, ANewRequestCutsOffTheSoundStillPlaying)
 {
+    // A slow device, so that the long sound is still playing when the next comes.
+    ::setenv("SDL_DISKAUDIODELAY", "50", 1);
     WavePlayer player;
     ASSERT_EQ(player.Play((Sounds() / "youlose.wav").string(), true), WavePlayer::Result::Played);
     EXPECT_TRUE(player.Playing());
@@ -65,6 +70,41 @@ TEST_F(WavePlayerTest, MissingOrBrokenFilesAskForTheDefaultSound)
     std::ofstream(dir / "text.wav") << "RIFF but not really a wave file at all";
     EXPECT_EQ(player.Play((dir / "text.wav").string(), false), WavePlayer::Result::BadFile);
     EXPECT_FALSE(player.Playing());
+}
+
+TEST_F(WavePlayerTest, FilesThatAreNoWavesAreBadFilesWhateverTheirSize)
+{
+    // A header of 16-bit mono PCM at 22050 Hz, as far as the "data" chunk.
+    const std::string pcm("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0", 36);
+    const std::pair<const char*, std::string> files[] = {
+        {"empty.wav", ""},
+        {"riff.wav", "RIFF"},
+        {"header.wav", pcm.substr(0, 14)},
+        {"format.wav", pcm.substr(0, 28)},
+        {"nodata.wav", pcm},
+        {"datahead.wav", pcm + "da"},
+        {"binary.wav", std::string("\0\xff\x7fRIFX\0\0WAVE", 15)},
+    };
+    for (const auto& [name, bytes] : files) std::ofstream(dir / name, std::ios::binary) << bytes;
+    std::filesystem::create_directory(dir / "folder.wav");
+    // A gigabyte that is no wave (sparse: it takes no room on the disk).
+    std::ofstream(dir / "huge.wav") << "not a wave file at all";
+    std::filesystem::resize_file(dir / "huge.wav", std::uintmax_t(1) << 30);
+
+    WavePlayer player;
+    ASSERT_TRUE(player.Available());
+    std::vector<std::string> names{"folder.wav", "huge.wav"};
+    for (const auto& file : files) names.push_back(file.first);
+    for (const std::string& name : names) {
+        for (const bool async : {true, false}) {
+            EXPECT_EQ(player.Play((dir / name).string(), async), WavePlayer::Result::BadFile) << name;
+            EXPECT_FALSE(player.Playing()) << name;
+        }
+    }
+    EXPECT_EQ(Played(), 0u);
+    // The device is still there for the next good file.
+    EXPECT_EQ(player.Play((Sounds() / "piece.wav").string(), false), WavePlayer::Result::Played);
+    EXPECT_GT(Played(), 0u);
 }
 
 TEST_F(WavePlayerTest, WithoutADeviceNothingPlaysAndNothingFails)

@@ -24,8 +24,10 @@ bool IsUserInput(QEvent::Type type)
     case QEvent::TouchEnd:
     case QEvent::TabletPress:
     case QEvent::TabletRelease:
-    case QEvent::TabletMove: return true;
-    default: return false;
+    case QEvent::TabletMove:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -64,8 +66,10 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape) {
-            if (type == QEvent::KeyPress) escDown = true;
-            else if (!key->isAutoRepeat()) escDown = false;
+            if (type == QEvent::KeyPress)
+                escDown = true;
+            else if (!key->isAutoRepeat())
+                escDown = false;
         }
     } else if (type == QEvent::ApplicationDeactivate) {
         escDown = false;

@@ -70,16 +70,22 @@ void MainFrame::closeEvent(QCloseEvent* event)
 }
 
 // The window system tells the frame's size only once the window is shown and
-// framed; the platform then fits the window again.
+// framed (by the time it is first painted); the platform then fits the window
+// again.
 bool MainFrame::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
     switch (event->type()) {
     case QEvent::Show:
+    case QEvent::UpdateRequest:
+    case QEvent::WindowActivate:
     case QEvent::Move:
     case QEvent::Resize:
-    case QEvent::WindowStateChange: platform.CheckFrame(); break;
-    default: break;
+    case QEvent::WindowStateChange:
+        platform.CheckFrame();
+        break;
+    default:
+        break;
     }
     return handled;
 }

@@ -108,6 +108,9 @@ void QtMoveList::paintEvent(QPaintEvent* /*event*/)
     for (int i = firstVisible; i < LineCount(); ++i) {
         const int top = (i - firstVisible) * lineHeight;
         if (top >= height()) break;
-        painter.drawText(MOVE_LIST_TEXT_MARGIN, top + ascent, QString::fromStdString(lines[static_cast<std::size_t>(i)]));
+        // A line wider than the list ends in an ellipsis, as in a list control.
+        const QString text = fontMetrics().elidedText(QString::fromStdString(lines[static_cast<std::size_t>(i)]),
+                                                      Qt::ElideRight, width() - MOVE_LIST_TEXT_MARGIN);
+        painter.drawText(MOVE_LIST_TEXT_MARGIN, top + ascent, text);
     }
 }

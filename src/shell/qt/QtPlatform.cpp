@@ -199,17 +199,27 @@ void QtPlatform::ScreenArea(int& width, int& height) const
 
 int QtPlatform::CaptionHeight() { return QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight); }
 
+// While a window manager is still framing the window, the system can report
+// nonsense (negative margins): the frame counts as unknown then.
 QMargins QtPlatform::FrameMargins() const
 {
     const QWindow* handle = frame->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
+    if (handle == nullptr) return {};
+    const QMargins m = handle->frameMargins();
+    const int limit = std::max(requested.height(), 1) / 4;
+    for (int side : {m.left(), m.top(), m.right(), m.bottom()})
+        if (side < 0 || side > limit) return {};
+    return m;
 }
 
 void QtPlatform::SetWindowSize(int width, int height, bool moveToCorner)
 {
     requested = QSize(width, height);
     FitWindow();
-    if (moveToCorner) frame->move(CORNER, CORNER);
+    if (moveToCorner) {
+        frame->move(CORNER, CORNER);
+        cornerUntilFramed = true;
+    }
 }
 
 // The outer size is the client area, the menu bar and the frame the window
@@ -247,8 +257,17 @@ void QtPlatform::CheckFrame()
 void QtPlatform::Refit()
 {
     frameChanged = false;
-    if (MainWnd != nullptr) MainWnd->OnSize();
-    else FitWindow();
+    if (MainWnd != nullptr)
+        MainWnd->OnSize();
+    else
+        FitWindow();
+    // The corner is the frame's: the window is placed again now that the frame
+    // is known, by its client area (the frame the system reports can lag).
+    if (cornerUntilFramed) {
+        const QMargins m = FrameMargins();
+        frame->setGeometry(QRect(QPoint(CORNER + m.left(), CORNER + m.top()), frame->size()));
+    }
+    cornerUntilFramed = false;
     Invalidate();
 }
 
@@ -290,8 +309,10 @@ void QtPlatform::SetBackground(Colour c) { background = c; }
 
 void QtPlatform::ShowWindow()
 {
-    if (frame->isMinimized()) frame->showNormal();
-    else if (!frame->isVisible()) frame->show();
+    if (frame->isMinimized())
+        frame->showNormal();
+    else if (!frame->isVisible())
+        frame->show();
     canvas->setFocus(Qt::OtherFocusReason);
 }
 
@@ -324,6 +345,8 @@ void QtPlatform::Sleep(int milliseconds)
     QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     --busy;
+    // A sleep outside any handler leaves what arrived meanwhile to a pump.
+    AfterMessages();
 }
 
 std::time_t QtPlatform::Now() const { return std::time(nullptr); }
@@ -363,9 +386,15 @@ void QtPlatform::DropPendingInput() { filter->DropPendingInput(); }
 void QtPlatform::SetCursor(CursorKind kind)
 {
     switch (kind) {
-    case CursorKind::Arrow: frame->setCursor(Qt::ArrowCursor); break;
-    case CursorKind::Wait: frame->setCursor(Qt::WaitCursor); break;
-    case CursorKind::Confirm: frame->setCursor(ConfirmCursor()); break;
+    case CursorKind::Arrow:
+        frame->setCursor(Qt::ArrowCursor);
+        break;
+    case CursorKind::Wait:
+        frame->setCursor(Qt::WaitCursor);
+        break;
+    case CursorKind::Confirm:
+        frame->setCursor(ConfirmCursor());
+        break;
     }
 }
 
@@ -376,15 +405,24 @@ int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
 {
     QMessageBox::Icon qIcon = QMessageBox::NoIcon;
     switch (icon) {
-    case Icon::None: qIcon = QMessageBox::NoIcon; break;
-    case Icon::Question: qIcon = QMessageBox::Question; break;
-    case Icon::Exclamation: qIcon = QMessageBox::Warning; break;
-    case Icon::Information: qIcon = QMessageBox::Information; break;
+    case Icon::None:
+        qIcon = QMessageBox::NoIcon;
+        break;
+    case Icon::Question:
+        qIcon = QMessageBox::Question;
+        break;
+    case Icon::Exclamation:
+        qIcon = QMessageBox::Warning;
+        break;
+    case Icon::Information:
+        qIcon = QMessageBox::Information;
+        break;
     }
     QMessageBox::StandardButtons qButtons = QMessageBox::Ok;
     QMessageBox::StandardButton first = QMessageBox::Ok, escape = QMessageBox::Ok;
     switch (buttons) {
-    case Buttons::Ok: break;
+    case Buttons::Ok:
+        break;
     case Buttons::OkCancel:
         qButtons = QMessageBox::Ok | QMessageBox::Cancel;
         escape = QMessageBox::Cancel;
@@ -406,16 +444,24 @@ int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
     box.setEscapeButton(escape);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Ok: return IDOK;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Cancel: return IDCANCEL;
-    default: break;
+    case QMessageBox::Ok:
+        return IDOK;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        break;
     }
     switch (escape) {
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Cancel: return IDCANCEL;
-    default: return IDOK;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        return IDOK;
     }
 }
 
@@ -479,5 +525,5 @@ OpenResult QtPlatform::OpenDocument(const std::string& path)
     const QString file = FromPath(path);
     if (!QFileInfo::exists(file)) return OpenResult::NotFound;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())) ? OpenResult::Opened
-                                                                                                : OpenResult::Failed;
+                                                                                              : OpenResult::Failed;
 }

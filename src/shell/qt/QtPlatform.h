@@ -176,6 +176,8 @@ private:
     QSize requested;
     QSize client{1, 1};
     QMargins appliedMargins;
+    // The window was placed in the screen's corner before its frame was known.
+    bool cornerUntilFramed = false;
 
     int busy = 0;
     bool pumpScheduled = false;

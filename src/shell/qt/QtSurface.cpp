@@ -98,6 +98,7 @@ void QtSurface::Drawn(const QRect& r)
 // An empty or inverted rectangle fills nothing.
 void QtSurface::FillRect(const Rect& r, Colour fill)
 {
+    if (r.right <= r.left || r.bottom <= r.top) return;
     const QRect area = ToQRect(r).intersected(image.rect());
     if (area.isEmpty()) return;
     QPainter painter(&image);

@@ -1,7 +1,22 @@
 #include "shell/qt/SoundPlayer.h"
 
-void SoundPlayer::Play(const std::string& path, bool /*async*/)
+#include <QApplication>
+
+#include "app/Paths.h"
+#include "sound/WavePlayer.h"
+
+SoundPlayer::SoundPlayer() = default;
+SoundPlayer::~SoundPlayer() = default;
+
+void SoundPlayer::Play(const std::string& path, bool async)
 {
     lastPath = path;
     ++requests;
+    // The device is opened at the first sound, so a game without sounds
+    // never touches it.
+    if (!player) player = std::make_unique<WavePlayer>();
+    if (player->Play(NativePath(path), async) == WavePlayer::Result::BadFile) {
+        ++beeps;
+        QApplication::beep();
+    }
 }

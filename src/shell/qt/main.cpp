@@ -10,10 +10,10 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablor"));
+    QApplication::setWindowIcon(ProgramIcon());
     // The platform outlives the program: the board's pieces take themselves
     // off its surface when the program ends.
     QtPlatform platform;
-    QApplication::setWindowIcon(ProgramIcon());
     BackgApp program;
     QObject::connect(&platform, &QtPlatform::Finished, &application, &QApplication::quit, Qt::QueuedConnection);
     if (!platform.Start(program)) return 0;

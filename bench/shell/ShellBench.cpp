@@ -1,0 +1,116 @@
+// The real window under the offscreen platform: one step of a piece's
+// animation drawn and shown, and the time from start to the first painted board.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <memory>
+
+#include "app/BackgApp.h"
+#include "app/Settings.h"
+#include "board/BoardData.h"
+#include "game/BackgWnd.h"
+#include "game/GameGlobals.h"
+#include "shell/qt/BoardCanvas.h"
+#include "shell/qt/MainFrame.h"
+#include "shell/qt/QtPlatform.h"
+#include "view/Metrics.h"
+#include "view/PieceImage.h"
+
+namespace {
+
+// A folder where the human starts the first game, made the current directory.
+class GameFolder {
+public:
+    GameFolder() : previous(QDir::currentPath())
+    {
+        QDir::setCurrent(folder.path());
+        QFile ini(QStringLiteral("tablorw.ini"));
+        if (ini.open(QIODevice::WriteOnly)) ini.write("[Options]\nFirstMoveBy=2\n");
+        ResetSettingsToDefaults();
+        ResetGameGlobals();
+    }
+    ~GameFolder() { QDir::setCurrent(previous); }
+
+private:
+    QTemporaryDir folder;
+    QString previous;
+};
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Erases a piece, moves it one step and draws it, then shows the change.
+void AnimationStep(benchmark::State& state)
+{
+    GameFolder folder;
+    QtPlatform platform;
+    BackgApp app;
+    platform.Start(app);
+    QElapsedTimer guard;
+    guard.start();
+    while (!platform.Frame().windowHandle()->isExposed() && guard.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const int step = PieceSize * 3 / 5;
+    PieceImage piece(Unit, WindowHeight / 2, 1, HUMAN);
+    piece.DrawPiece(true, false);
+    int direction = step;
+    for (auto _ : state) {
+        piece.ErasePiece();
+        if (piece.x + direction < 0 || piece.x + direction > ClientWidth - PieceCell) direction = -direction;
+        piece.x += direction;
+        piece.DrawPiece(true, false);
+        platform.UpdateNow();
+    }
+    piece.ErasePiece();
+}
+BENCHMARK(AnimationStep)->Unit(benchmark::kMicrosecond);
+
+// From nothing to the board on the screen: the window is created, the first
+// game set up and the canvas painted once.
+void StartToFirstPaintedBoard(benchmark::State& state)
+{
+    GameFolder folder;
+    for (auto _ : state) {
+        auto platform = std::make_unique<QtPlatform>();
+        PaintCounter counter;
+        platform->Canvas().installEventFilter(&counter);
+        auto app = std::make_unique<BackgApp>();
+        platform->Start(*app);
+        QElapsedTimer guard;
+        guard.start();
+        while (counter.paints == 0 && guard.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.PauseTiming();
+        app.reset();
+        platform.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StartToFirstPaintedBoard)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

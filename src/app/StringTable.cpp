@@ -77,11 +77,11 @@ constexpr std::array<unsigned char, N> Scramble(const char (&plain)[N])
 }
 
 constexpr auto Title = Scramble("Tablor");
-constexpr auto Banner0 = Scramble("Backgammon against the computer");
-constexpr auto Banner1 = Scramble("Copyright");
+constexpr auto Banner0 = Scramble("Backgammon game");
+constexpr auto Banner1 = Scramble("(c)");
 constexpr auto Banner2 = Scramble("Good luck!");
-constexpr auto Suffix0 = Scramble(" (c) ");
-constexpr auto Suffix1 = Scramble("Tablor authors, ");
+constexpr auto Suffix0 = Scramble(" Tablor");
+constexpr auto Suffix1 = Scramble(" team, ");
 constexpr auto Version = Scramble("Version 1.0");
 constexpr auto Contact0 = Scramble("Tablor, a backgammon game for the desktop");
 constexpr auto Contact1 = Scramble("Free software; see Documentation.htm");

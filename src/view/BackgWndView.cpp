@@ -61,6 +61,8 @@ void BackgWnd::OnPaint()
         }
     }
     platform.Cube().Repaint();
+    // The side controls repaint with the board, and the progress bar with them.
+    DrawProgressBar();
 }
 
 // Places the side panel from the anchors of the built locations (the point

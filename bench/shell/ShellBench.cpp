@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 
 #include <memory>
@@ -16,6 +17,7 @@
 #include "app/Settings.h"
 #include "board/BoardData.h"
 #include "game/BackgWnd.h"
+#include "game/Commands.h"
 #include "game/GameGlobals.h"
 #include "shell/qt/BoardCanvas.h"
 #include "shell/qt/MainFrame.h"
@@ -28,11 +30,14 @@ namespace {
 // A folder where the human starts the first game, made the current directory.
 class GameFolder {
 public:
-    GameFolder() : previous(QDir::currentPath())
+    explicit GameFolder(const char* options = "") : previous(QDir::currentPath())
     {
         QDir::setCurrent(folder.path());
         QFile ini(QStringLiteral("tablorw.ini"));
-        if (ini.open(QIODevice::WriteOnly)) ini.write("[Options]\nFirstMoveBy=2\n");
+        if (ini.open(QIODevice::WriteOnly)) {
+            ini.write("[Options]\nFirstMoveBy=2\n");
+            ini.write(options);
+        }
         ResetSettingsToDefaults();
         ResetGameGlobals();
     }
@@ -102,6 +107,42 @@ void StartToFirstPaintedBoard(benchmark::State& state)
     }
 }
 BENCHMARK(StartToFirstPaintedBoard)->Unit(benchmark::kMillisecond);
+
+// A whole game finished quick: from the command at the first roll to the
+// statistics dialog on the screen (closed at once with Quit).
+void QuickFinishedGame(benchmark::State& state)
+{
+    for (auto _ : state) {
+        GameFolder folder("AutoFinish=0\n");
+        auto platform = std::make_unique<QtPlatform>();
+        auto app = std::make_unique<BackgApp>();
+        platform->Start(*app);
+        QElapsedTimer guard;
+        guard.start();
+        while (!platform->Frame().windowHandle()->isExposed() && guard.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+
+        QElapsedTimer clock;
+        double seconds = -1;
+        QTimer watcher;
+        watcher.setInterval(0);
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || !dialog->isVisible()) return;
+            if (seconds < 0) seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+            dialog->close();
+        });
+        watcher.start();
+        clock.start();
+        app->MainWindow()->Post(Message::Cmd(ID_FINISH_GAME, CommandSource::Menu));
+        app->MainWindow()->PumpMessages();
+        watcher.stop();
+        state.SetIterationTime(seconds > 0 ? seconds : static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        app.reset();
+        platform.reset();
+    }
+}
+BENCHMARK(QuickFinishedGame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -113,6 +113,17 @@ constexpr void MoveTo(BoardData& board, int from, int target, int player)
     if (dest.owner == NOBODY) dest.owner = player;
 }
 
+// Whether `player` has pieces on its bar and every one of its six entry
+// points is held by two or more opposing pieces: it can play nothing.
+constexpr bool ClosedOut(const BoardData& b, int player)
+{
+    if (b[BarOf(player)].count == 0) return false;
+    const int first = player == HUMAN ? 1 : 19;
+    for (int i = first; i < first + 6; ++i)
+        if (b[i].owner != Opponent(player) || b[i].count < 2) return false;
+    return true;
+}
+
 // Whether the data keeps the board's invariants: counts 0..15, owners 0..2,
 // empty points owned by nobody, bars and trays with their fixed owners and
 // 15 pieces a side in all.

@@ -10,18 +10,6 @@
 
 namespace {
 
-// Whether `player` has pieces on its bar and every entry point is held
-// against it: its roll is then neither played nor searched.
-bool ClosedOut(const BoardData& b, int player)
-{
-    const int bar = BarOf(player);
-    if (b[bar].count == 0) return false;
-    const int first = player == HUMAN ? 1 : 19;
-    for (int i = first; i < first + 6; ++i)
-        if (b[i].owner != Opponent(player) || b[i].count < 2) return false;
-    return true;
-}
-
 // Single, gammon or backgammon, judged on the loser's remaining pieces.
 int GamePoints(const BoardData& b)
 {

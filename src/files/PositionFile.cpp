@@ -1,4 +1,5 @@
 #include "files/PositionFile.h"
+#include "files/LittleEndian.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,19 +7,6 @@
 namespace {
 
 namespace Off = PositionFileOffset;
-
-void PutInt32(std::uint8_t* at, std::int32_t value)
-{
-    const auto u = static_cast<std::uint32_t>(value);
-    for (int k = 0; k < 4; ++k) at[k] = static_cast<std::uint8_t>(u >> (8 * k));
-}
-
-std::int32_t GetInt32(const std::uint8_t* at)
-{
-    std::uint32_t u = 0;
-    for (int k = 0; k < 4; ++k) u |= static_cast<std::uint32_t>(at[k]) << (8 * k);
-    return static_cast<std::int32_t>(u);
-}
 
 constexpr bool IsCubeValue(std::int32_t v) { return v >= 1 && v <= 64 && (v & (v - 1)) == 0; }
 

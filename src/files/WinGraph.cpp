@@ -1,23 +1,11 @@
 #include "files/WinGraph.h"
+#include "files/LittleEndian.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <limits>
 
 namespace {
-
-void PutInt32(std::uint8_t* at, std::int32_t value)
-{
-    const auto u = static_cast<std::uint32_t>(value);
-    for (int k = 0; k < 4; ++k) at[k] = static_cast<std::uint8_t>(u >> (8 * k));
-}
-
-std::int32_t GetInt32(const std::uint8_t* at)
-{
-    std::uint32_t u = 0;
-    for (int k = 0; k < 4; ++k) u |= static_cast<std::uint32_t>(at[k]) << (8 * k);
-    return static_cast<std::int32_t>(u);
-}
 
 // A record that would divide by zero or give a ratio outside 0..100 % (or
 // whose count cannot grow by one more game), or that holds a percentage no
@@ -54,6 +42,15 @@ void CountGame(WinGraph& g, bool humanWon)
     g.percent[slot] = static_cast<std::int32_t>(static_cast<std::int64_t>(g.wins) * 100 / g.games);
 }
 
+// Lays the record of an open file over `into` (a short file replaces only its
+// first bytes).
+void ReadWinGraph(std::FILE* file, WinGraph& into)
+{
+    std::array<std::uint8_t, WIN_GRAPH_SIZE> bytes{};
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+    DecodeWinGraph(bytes.data(), got, into);
+}
+
 } // namespace
 
 WinGraph StartWinGraph()
@@ -87,18 +84,21 @@ bool UpdateWinGraph(const std::string& path, WinGraph& inMemory, bool humanWon)
 {
     std::FILE* file = std::fopen(path.c_str(), "r+b");
     if (file != nullptr) {
-        std::array<std::uint8_t, WIN_GRAPH_SIZE> bytes{};
-        const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-        DecodeWinGraph(bytes.data(), got, inMemory);
-        if (IsDamaged(inMemory)) inMemory = StartWinGraph();
+        ReadWinGraph(file, inMemory);
         std::rewind(file);
-    } else {
+    } else if ((file = std::fopen(path.c_str(), "wb")) != nullptr) {
         inMemory = StartWinGraph();
-        file = std::fopen(path.c_str(), "wb");
+    } else if (inMemory == WinGraph{}) {
+        // Neither written nor created (a read-only folder): the first game of
+        // the run starts from the file's history if it can still be read, and
+        // the games after it are counted on in memory, which the file cannot keep.
+        if (std::FILE* readOnly = std::fopen(path.c_str(), "rb")) {
+            ReadWinGraph(readOnly, inMemory);
+            std::fclose(readOnly);
+        }
     }
+    if (IsDamaged(inMemory)) inMemory = StartWinGraph();
     CountGame(inMemory, humanWon);
-    // A folder that allows neither reading nor creating the file: the game is
-    // still counted in memory.
     if (file == nullptr) return false;
     const auto bytes = EncodeWinGraph(inMemory);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

@@ -29,8 +29,10 @@ WinGraph StartWinGraph();
 // Counts one finished game into the graph file at `path`: reads the file over
 // `inMemory` (a short file replaces only its first bytes), adds the game, and
 // writes the 208-byte record back. A missing or damaged record starts from
-// StartWinGraph(). When the file can be neither opened nor created the record
-// is still updated in memory; returns whether the file was written.
+// StartWinGraph(). When the file can be neither written nor created (a
+// read-only folder) the game is counted in memory only, on top of the file's
+// history at the first game of the run and of the memory after that; returns
+// whether the file was written.
 bool UpdateWinGraph(const std::string& path, WinGraph& inMemory, bool humanWon);
 
 // The record as stored in the file, and back (a shorter buffer replaces only

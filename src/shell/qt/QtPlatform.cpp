@@ -29,9 +29,11 @@
 #include "shell/qt/PanelControls.h"
 #include "shell/qt/QtMoveList.h"
 #include "shell/qt/QtStatusBar.h"
+#include "shell/qt/dialogs/ColourDlgView.h"
 #include "shell/qt/dialogs/DialogViews.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/Resources.h"
+#include "shell/qt/dialogs/SettingSheetView.h"
 
 #ifdef TABLOR_HAS_RESOURCES
 // Resources compiled into a static library are registered by hand.
@@ -45,15 +47,15 @@ namespace {
 constexpr int CORNER = 10;
 constexpr qreal BOARD_FONT_POINTS = 8.0;
 
-// Qt's own dialogs are used where the platform has no native ones to offer
-// (tests without a display).
-bool WidgetDialogsOnly()
-{
-    const QString name = QGuiApplication::platformName();
-    return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
-}
-
 QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+// A dialog opened from one of the program's dialogs (a page's file dialog,
+// the colour chooser of the colours dialog) belongs to that dialog.
+QWidget* DialogOwner(QWidget* main)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : main;
+}
 
 } // namespace
 
@@ -469,13 +471,15 @@ int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
 // proposed in the name box.
 std::optional<std::string> QtPlatform::FileDialog(const FileDialogOptions& options, bool save)
 {
-    QFileDialog dialog(frame.get(), save ? QStringLiteral("Save As") : QStringLiteral("Open"), QDir::currentPath(),
-                       QtFileFilter(options.filter));
+    QFileDialog dialog(DialogOwner(frame.get()), save ? QStringLiteral("Save As") : QStringLiteral("Open"),
+                       QDir::currentPath(), QtFileFilter(options.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
-    if (WidgetDialogsOnly()) dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Always Qt's own dialog: a desktop theme (GTK, portal) would otherwise put
+    // up its native one, which looks and behaves differently on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QString name = QString::fromStdString(options.initialName);
     if (!name.isEmpty() && !name.contains(u'*') && !name.contains(u'?')) dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -494,9 +498,10 @@ std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogOptions& o
 
 std::optional<Colour> QtPlatform::ChooseColour(Colour initial)
 {
-    QColorDialog::ColorDialogOptions options;
-    if (WidgetDialogsOnly()) options |= QColorDialog::DontUseNativeDialog;
-    const QColor chosen = QColorDialog::getColor(ToQColor(initial), frame.get(), QStringLiteral("Color"), options);
+    // Qt's own chooser, like the file dialogs: the same everywhere, fully shown.
+    QColorDialog::ColorDialogOptions options = QColorDialog::DontUseNativeDialog;
+    const QColor chosen =
+        QColorDialog::getColor(ToQColor(initial), DialogOwner(frame.get()), QStringLiteral("Color"), options);
     if (!chosen.isValid()) return std::nullopt;
     return RGB(chosen.red(), chosen.green(), chosen.blue());
 }
@@ -507,10 +512,14 @@ int QtPlatform::RunFinishDlg(FinishDlg& dialog) { return ExecFinishDlg(dialog, f
 int QtPlatform::RunAboutDlg(AboutDlg& dialog) { return ExecAboutDlg(dialog, frame.get()); }
 int QtPlatform::RunDiceDlg(DiceDlg& dialog) { return ExecDiceDlg(dialog, frame.get()); }
 
-// The colours dialog and the settings sheet have no view yet: they close as
-// if cancelled.
-int QtPlatform::RunColourDlg(BackgClr& /*dialog*/) { return IDCANCEL; }
-int QtPlatform::RunSettingSheet(SettingSheet& /*sheet*/) { return IDCANCEL; }
+int QtPlatform::RunSettingSheet(SettingSheet& sheet) { return ExecSettingSheet(sheet, frame.get()); }
+
+// The board follows every change of colours while the dialog is open: the
+// program is inside its command then, so the repaint it asked for is done now.
+int QtPlatform::RunColourDlg(BackgClr& dialog)
+{
+    return ExecColourDlg(dialog, frame.get(), [this] { UpdateNow(); });
+}
 
 // ---------------------------------------------------------------- sound, help, documents
 

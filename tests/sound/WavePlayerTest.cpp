@@ -83,7 +83,7 @@ TEST_F(WavePlayerTest, FilesThatAreNoWavesAreBadFilesWhateverTheirSize)
         {"format.wav", pcm.substr(0, 28)},
         {"nodata.wav", pcm},
         {"datahead.wav", pcm + "da"},
-        {"binary.wav", std::string("\0\xff\x7fRIFX\0\0WAVE", 15)},
+        {"binary.wav", std::string("\0\xff\x7fRIFX\0\0WAVE", 13)},
     };
     for (const auto& [name, bytes] : files) std::ofstream(dir / name, std::ios::binary) << bytes;
     std::filesystem::create_directory(dir / "folder.wav");

@@ -4,13 +4,32 @@
 // many games a run plays (a short run by default).
 #include "GameFixture.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <iostream>
 #include <random>
+#include <unistd.h>
 
 #include "dialogs/FinishDlg.h"
 #include "dialogs/GvUpDlg.h"
 
 namespace {
+
+// Resident memory of this process in kilobytes.
+long ResidentKb()
+{
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// A time limit for long runs (TABLOR_SOAK_SECONDS), none by default.
+double SoakSeconds()
+{
+    const char* text = std::getenv("TABLOR_SOAK_SECONDS");
+    return text ? std::atof(text) : 0.0;
+}
 
 int SoakGames()
 {
@@ -101,6 +120,9 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
     platform.checkScriptsAtEnd = false;
 
     const int target = SoakGames();
+    const double limit = SoakSeconds();
+    const auto started = std::chrono::steady_clock::now();
+    long firstGameKb = 0;
     static constexpr int keys[] = {VK_ESCAPE, VK_SPACE, VK_F2, VK_0};
     for (long step = 0; games < target && step < 400000L * target && illegal == 0; ++step) {
         const int action = static_cast<int>(rng() % 100);
@@ -156,8 +178,17 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
         }
         platform.PaintPending();
         if (platform.quit) break;
+        if (games >= 1 && firstGameKb == 0) firstGameKb = ResidentKb();
+        if (limit > 0 && step % 1000 == 0 &&
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() > limit)
+            break;
     }
-    EXPECT_GE(games, target);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::cout << "soak: " << games << " games in " << seconds << " s; resident memory after the first game "
+              << firstGameKb << " kB, at the end " << ResidentKb() << " kB\n";
+    if (limit <= 0) {
+        EXPECT_GE(games, target);
+    }
     EXPECT_EQ(illegal, 0);
     RecordProperty("games", games);
 }

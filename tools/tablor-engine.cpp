@@ -1,6 +1,6 @@
 // tablor-engine: the game's engine from the command line.
 //
-//   tablor-engine move (--pos FILE | --board SPEC) --dice A B [--level 0|1|2] [--book] [--side computer|human]
+//   tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book] [--side computer|human]
 //   tablor-engine rolls --seed S --count N
 //   tablor-engine selfplay --games N --seed S [--levels C,H] [--moves]
 //
@@ -24,11 +24,11 @@ namespace {
 constexpr int EXIT_BAD = 2;
 
 constexpr const char* USAGE =
-    "usage: tablor-engine move (--pos FILE | --board SPEC) --dice A B [--level 0|1|2] [--book]\n"
+    "usage: tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book]\n"
     "                          [--side computer|human]\n"
     "       tablor-engine rolls --seed S --count N\n"
     "       tablor-engine selfplay --games N --seed S [--levels C,H] [--moves]\n"
-    "SPEC is 28 comma-separated count:owner entries for locations 0 to 27.\n"
+    "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
     "With --side human the human's play is found by the mirrored search at --level (default 2, as the\n"
     "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n";
 

@@ -28,29 +28,29 @@ bool WavePlayer::Playing() const { return device_ != 0 && SDL_GetQueuedAudioSize
 
 WavePlayer::Result WavePlayer::Play(const std::string& path, bool async)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     // The file is read before the device is asked for, so that a file that is
     // missing or no wave gives the default sound even without a device.
-    if (SDL_LoadWAV(path.c_str(), &spec, &buffer, &length) == nullptr) return Result::BadFile;
+    if (SDL_LoadWAV(path.c_str(), &wave, &buffer, &length) == nullptr) return Result::BadFile;
     if (!available_) {
         SDL_FreeWAV(buffer);
         return Result::NoDevice;
     }
     // A new request cuts off the sound still playing.
     Stop();
-    if (device_ == 0 || spec.freq != frequency_ || spec.format != format_ || spec.channels != channels_) {
+    if (device_ == 0 || wave.freq != frequency_ || wave.format != format_ || wave.channels != channels_) {
         CloseDevice();
-        spec.callback = nullptr;
-        device_ = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+        wave.callback = nullptr;
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &wave, nullptr, 0);
         if (device_ == 0) {
             SDL_FreeWAV(buffer);
             return Result::NoDevice;
         }
-        frequency_ = spec.freq;
-        format_ = spec.format;
-        channels_ = spec.channels;
+        frequency_ = wave.freq;
+        format_ = wave.format;
+        channels_ = wave.channels;
     }
     SDL_QueueAudio(device_, buffer, length);
     SDL_FreeWAV(buffer);

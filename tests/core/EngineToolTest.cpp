@@ -49,7 +49,7 @@ ToolRun Engine(const std::string& args)
 }
 
 // The --board form of a position.
-std::string Spec(const BoardData& b)
+std::string BoardArgument(const BoardData& b)
 {
     std::string s;
     for (int i = 0; i < LOCATIONS; ++i)
@@ -114,9 +114,9 @@ TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
     const GlobalsGuard guard;
     TempFiles files;
     const BoardData start = StandardSetup(); // bars and trays unowned, as the table holds them
-    const std::string spec = Spec(start);
+    const std::string startArg = BoardArgument(start);
 
-    ToolRun r = Engine("move --board " + spec + " --dice 6 5 --book");
+    ToolRun r = Engine("move --board " + startArg + " --dice 6 5 --book");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "{\"moves\":[[24,6],[18,5]],\"dice\":[6,5,255,255],\"score\":null}\n");
 
@@ -134,20 +134,20 @@ TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
     expected << "{\"moves\":[[" << int(rules.bestFrom[0]) << "," << int(rules.bestDice[0]) << "],["
              << int(rules.bestFrom[1]) << "," << int(rules.bestDice[1]) << "]],\"dice\":[" << int(dice.die[0]) << ","
              << int(dice.die[1]) << ",255,255],\"score\":" << rules.bestScore << "}\n";
-    r = Engine("move --board " + spec + " --dice 5 6 --book --level 1");
+    r = Engine("move --board " + startArg + " --dice 5 6 --book --level 1");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, expected.str());
 
     // A doublet is four dice; a position file gives the same answer as its board.
     const std::string file = files.Position("start.pos", start);
-    const ToolRun fromBoard = Engine("move --board " + spec + " --dice 6 6");
+    const ToolRun fromBoard = Engine("move --board " + startArg + " --dice 6 6");
     const ToolRun fromFile = Engine("move --pos '" + file + "' --dice 6 6");
     EXPECT_EQ(fromFile.status, 0);
     EXPECT_EQ(fromFile.out, fromBoard.out);
     EXPECT_NE(fromFile.out.find("\"dice\":[6,6,6,6]"), std::string::npos);
 
     // The human's side by the suggestion, in the human's locations.
-    r = Engine("move --board " + spec + " --dice 3 1 --book --side human");
+    r = Engine("move --board " + startArg + " --dice 3 1 --book --side human");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "{\"moves\":[[17,20],[19,20]]}\n");
 
@@ -156,7 +156,7 @@ TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
     closed[COMPUTER_BAR] = {1, COMPUTER};
     closed[6] = {14, COMPUTER};
     for (int i = 19; i <= 24; ++i) closed[i] = {static_cast<std::int8_t>(i < 22 ? 2 : 3), HUMAN};
-    r = Engine("move --board " + Spec(closed) + " --dice 4 2");
+    r = Engine("move --board " + BoardArgument(closed) + " --dice 4 2");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "{\"moves\":[],\"dice\":[255,255,255,255],\"score\":null}\n");
 }
@@ -206,17 +206,17 @@ TEST(EngineTool, BadInputExitsWithStatusTwo)
 {
     TempFiles files;
     const BoardData start = StandardSetup();
-    const std::string spec = Spec(start);
+    const std::string startArg = BoardArgument(start);
     ExpectBadArguments("");
     ExpectBadArguments("fly");
-    ExpectBadArguments("move --board " + spec);
+    ExpectBadArguments("move --board " + startArg);
     ExpectBadArguments("move --dice 3 1");
-    ExpectBadArguments("move --board " + spec + " --dice 7 1");
-    ExpectBadArguments("move --board " + spec + " --dice 3");
-    ExpectBadArguments("move --board " + spec + " --dice 3 1 --level 3");
-    ExpectBadArguments("move --board " + spec + " --dice 3 1 --side both");
-    ExpectBadArguments("move --board " + spec + " --dice 3 1 --dice 2 1");
-    ExpectBadArguments("move --board " + spec + " --pos x.pos --dice 3 1");
+    ExpectBadArguments("move --board " + startArg + " --dice 7 1");
+    ExpectBadArguments("move --board " + startArg + " --dice 3");
+    ExpectBadArguments("move --board " + startArg + " --dice 3 1 --level 3");
+    ExpectBadArguments("move --board " + startArg + " --dice 3 1 --side both");
+    ExpectBadArguments("move --board " + startArg + " --dice 3 1 --dice 2 1");
+    ExpectBadArguments("move --board " + startArg + " --pos x.pos --dice 3 1");
     ExpectBadArguments("move --board 1,2,3 --dice 3 1");
     ExpectBadArguments("rolls --seed 1");
     ExpectBadArguments("rolls --seed -1 --count 3");
@@ -236,26 +236,26 @@ TEST(EngineTool, BadInputExitsWithStatusTwo)
     // Boards that break the model, by --board and by file.
     BoardData b = start;
     b[6].count = 16;
-    ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
+    ExpectBadArguments("move --board " + BoardArgument(b) + " --dice 3 1");
     ExpectBadArguments("move --pos '" + files.Position("count16.pos", b) + "' --dice 3 1");
     b = start;
     b[6].owner = 3;
-    ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
+    ExpectBadArguments("move --board " + BoardArgument(b) + " --dice 3 1");
     ExpectBadArguments("move --pos '" + files.Position("owner3.pos", b) + "' --dice 3 1");
     b = start;
     b[6].count = 4;
     b[COMPUTER_BAR] = {1, HUMAN};
-    ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
+    ExpectBadArguments("move --board " + BoardArgument(b) + " --dice 3 1");
     b = start;
     b[6].count = 4;
-    ExpectBadArguments("move --board " + Spec(b) + " --dice 3 1");
+    ExpectBadArguments("move --board " + BoardArgument(b) + " --dice 3 1");
     ExpectBadArguments("move --pos '" + files.Position("fourteen.pos", b) + "' --dice 3 1");
 
     // A bar with owner 0 takes its fixed owner: that board is fine.
     b = start;
     b[6].count = 4;
     b[COMPUTER_BAR] = {1, NOBODY};
-    const ToolRun r = Engine("move --board " + Spec(b) + " --dice 3 1");
+    const ToolRun r = Engine("move --board " + BoardArgument(b) + " --dice 3 1");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("{\"moves\":[[25,", 0), 0u) << r.out;
 }

@@ -315,12 +315,12 @@ put() {
 }
 take 17; put 20 2
 take 19; put 20 2
-spec=""
-for i in $(seq 0 27); do spec+="${spec:+,}${count[i]}:${owner[i]}"; done
+board=""
+for i in $(seq 0 27); do board+="${board:+,}${count[i]}:${owner[i]}"; done
 
 # The computer's play with 6-4. Its book is for the game's opening turn only,
 # which the human had.
-json=$("$engine" move --board "$spec" --dice 6 4 --level 2) || fail "tablor-engine move --board $spec --dice 6 4 failed"
+json=$("$engine" move --board "$board" --dice 6 4 --level 2) || fail "tablor-engine move --board $board --dice 6 4 failed"
 moves=$(sed -nE 's/^\{"moves":\[(.*)\],"dice".*/\1/p' <<<"$json" | tr -d '[]' | tr ',' ' ')
 [ -n "$moves" ] || fail "tablor-engine found no play for 6-4: $json"
 read -r -a play <<<"$moves"

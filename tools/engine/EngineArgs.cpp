@@ -75,7 +75,7 @@ bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::str
         if (option == "--pos") {
             if (!r.Value(option, text) || !ReadPositionFile(text, out.board, error)) return false;
         } else if (option == "--board") {
-            if (!r.Value(option, text) || !ParseBoardSpec(text, out.board, error)) return false;
+            if (!r.Value(option, text) || !ParseBoardArgument(text, out.board, error)) return false;
         } else if (option == "--dice") {
             if (!r.Int(option, 1, 6, v)) return false;
             out.first = static_cast<int>(v);
@@ -96,7 +96,7 @@ bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::str
         }
     }
     if (r.Failed()) return false;
-    if (r.Has("--pos") == r.Has("--board")) return r.Error("move needs one of --pos FILE and --board SPEC");
+    if (r.Has("--pos") == r.Has("--board")) return r.Error("move needs one of --pos FILE and --board BOARD");
     if (!r.Has("--dice")) return r.Error("move needs --dice A B");
     return true;
 }
@@ -154,18 +154,18 @@ bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, 
     return true;
 }
 
-bool ParseBoardSpec(const std::string& spec, BoardData& out, std::string& error)
+bool ParseBoardArgument(const std::string& text, BoardData& out, std::string& error)
 {
     BoardData board{};
     std::size_t start = 0;
     for (int i = 0; i < LOCATIONS; ++i) {
-        const std::size_t end = spec.find(',', start);
+        const std::size_t end = text.find(',', start);
         const bool last = i == LOCATIONS - 1;
         if (last != (end == std::string::npos)) {
             error = "--board wants 28 comma-separated count:owner entries";
             return false;
         }
-        const std::string entry = spec.substr(start, last ? std::string::npos : end - start);
+        const std::string entry = text.substr(start, last ? std::string::npos : end - start);
         const std::size_t colon = entry.find(':');
         long long count = 0, owner = 0;
         if (colon == std::string::npos || !ParseInt(entry.substr(0, colon), -1000, 1000, count) ||

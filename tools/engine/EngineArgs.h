@@ -35,7 +35,7 @@ bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::s
 bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error);
 
 // A board from 28 comma-separated count:owner entries for locations 0 to 27.
-bool ParseBoardSpec(const std::string& spec, BoardData& out, std::string& error);
+bool ParseBoardArgument(const std::string& text, BoardData& out, std::string& error);
 // The board image of a position file (the magic value 32, then 224 bytes).
 bool ReadPositionFile(const std::string& path, BoardData& out, std::string& error);
 // Gives unowned bars and trays (and empty points) their owners and checks the

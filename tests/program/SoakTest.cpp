@@ -82,6 +82,7 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
     // Every dialog answers at random; games go on with Again.
     platform.AlwaysOnStatDlg([this](StatDlg& d) {
         ++games;
+        platform.ClearLogs();
         d.rollChoice = static_cast<int>(rng() % 3);
         return static_cast<int>(IDOK);
     });

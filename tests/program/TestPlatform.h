@@ -385,6 +385,24 @@ public:
     // Answers for message boxes and file dialogs when nothing is scripted.
     std::function<int(const std::string&, Buttons, Icon)> alwaysMessageBox;
     std::function<std::optional<std::string>(DialogKind, const FileDialogOptions&)> alwaysFileDialog;
+    // Forgets everything recorded so far (long runs keep only what the
+    // program itself holds).
+    void ClearLogs()
+    {
+        screen.texts.clear();
+        status.textLog.clear();
+        list.addedLog.clear();
+        cube.textLog.clear();
+        for (TestTrayLabel& t : trays) t.textLog.clear();
+        sleeps.clear();
+        captionLog.clear();
+        menuCalls.clear();
+        cursorLog.clear();
+        sounds.clear();
+        helpContexts.clear();
+        documents.clear();
+        dialogs.clear();
+    }
     // Fails the test for every expectation or handler not used yet, and drops them.
     void CheckAllScriptsUsed();
     bool checkScriptsAtEnd = true;

@@ -67,4 +67,6 @@ void BackgWnd::LoadPosition(const PositionFileData& d)
     AddListLine(DiceText());
     PromptHumanMove(false);
     ShowDice();
+    // Highlights drawn for the old position and dice are cleared.
+    RefreshHover();
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake make pkg-config
-  qt6-base-dev libgl-dev libsdl2-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils

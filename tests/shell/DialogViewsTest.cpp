@@ -139,6 +139,11 @@ TEST_F(DialogViews, DieFacesShowTheClassicPipLayouts)
     }
     EXPECT_NE(Face(0), Face(1));
     EXPECT_EQ(Face(0), Face(7)) << "no die: a face without pips";
+    // The faces, the play picture and the cursor are pictures of the resources.
+    for (int value = 1; value <= 6; ++value)
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/dice/die%1.svg").arg(value))) << value;
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/play.svg")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/confirm.svg")));
 }
 
 TEST_F(DialogViews, IconsAndCursor)

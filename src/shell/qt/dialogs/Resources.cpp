@@ -1,8 +1,12 @@
 #include "shell/qt/dialogs/Resources.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#ifdef TABLOR_HAS_SVG
+#include <QSvgRenderer>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -76,6 +80,26 @@ void PaintPlayIcon(QPainter& painter, qreal s)
     painter.drawPolygon(QPolygonF{QPointF(s * 0.28, s * 0.18), QPointF(s * 0.28, s * 0.82), QPointF(s * 0.8, s * 0.5)});
 }
 
+// Draws an SVG picture of the resources into a transparent square; false
+// when the picture or the SVG renderer is missing (the picture is then drawn
+// in code instead).
+bool RenderPicture(const QString& resource, QPixmap& into)
+{
+#ifdef TABLOR_HAS_SVG
+    if (!QFile::exists(resource)) return false;
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid()) return false;
+    QPainter painter(&into);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return true;
+#else
+    (void)resource;
+    (void)into;
+    return false;
+#endif
+}
+
 } // namespace
 
 // Pips sit on a 3 × 3 grid at a quarter of the face from each edge, so the
@@ -85,6 +109,7 @@ QPixmap DieFace(int value, int size)
     size = std::max(size, 8);
     const qreal s = size;
     QPixmap pixmap = TransparentPixmap(size);
+    if (value >= 1 && value <= 6 && RenderPicture(QStringLiteral(":/dice/die%1.svg").arg(value), pixmap)) return pixmap;
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -104,7 +129,12 @@ QPixmap DieFace(int value, int size)
     return pixmap;
 }
 
-QIcon PlayIcon() { return PaintedIcon(PaintPlayIcon); }
+QIcon PlayIcon()
+{
+    QPixmap picture = TransparentPixmap(64);
+    if (RenderPicture(QStringLiteral(":/play.svg"), picture)) return QIcon(picture);
+    return PaintedIcon(PaintPlayIcon);
+}
 
 QIcon ProgramIcon() { return PaintedIcon(PaintProgramIcon); }
 
@@ -113,6 +143,7 @@ QIcon ProgramIcon() { return PaintedIcon(PaintProgramIcon); }
 QCursor ConfirmCursor()
 {
     QPixmap pixmap = TransparentPixmap(32);
+    if (RenderPicture(QStringLiteral(":/confirm.svg"), pixmap)) return QCursor(pixmap, 1, 1);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
 

@@ -15,6 +15,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "FreshProgram.h"
 #include "TestPlatform.h"
 #include "app/Settings.h"
 #include "board/Board.h"
@@ -59,12 +60,7 @@ protected:
                std::to_string(::getpid()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
-        ResetSettingsToDefaults();
-        ResetGameGlobals();
-        BoardTable = BoardData{};
-        CurrentPlayer = NOBODY;
-        SchemeColour = DefaultSchemes[0];
-        InMemoryWinGraph = WinGraph{};
+        ResetProgramState();
     }
 
     void TearDown() override

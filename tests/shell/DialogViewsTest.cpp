@@ -31,23 +31,12 @@
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 
+#include "ShellFixture.h"
+
 // The help pages and pictures, wherever the shell's resources were linked.
 static void InitResources() { Q_INIT_RESOURCE(tablor); }
 
 namespace {
-
-// One application object for the whole test program, on the offscreen
-// platform unless another one was asked for.
-void EnsureApplication()
-{
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tablor_shell_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    InitResources();
-}
 
 // Runs `open`, which shows a modal dialog, and `act` on that dialog from
 // inside its event loop; returns what `open` returned. A dialog that is
@@ -109,7 +98,11 @@ QImage Picture(const QWidget& dialog, int id)
 
 class DialogViews : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { EnsureApplication(); }
+    static void SetUpTestSuite()
+    {
+        EnsureShellApplication();
+        InitResources();
+    }
 };
 
 TEST_F(DialogViews, DieFacesShowTheClassicPipLayouts)

@@ -20,6 +20,7 @@
 #include <ostream>
 #include <string>
 
+#include "FreshProgram.h"
 #include "app/BackgApp.h"
 #include "app/Settings.h"
 #include "board/BoardData.h"
@@ -99,12 +100,7 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
         Write("rolls.txt", digits);
         Write("tablorw.ini", "[Options]\nFirstMoveBy=2\nDiceMode=2\nRollsList=rolls.txt\nSpeed=50\n" + options + "\n");
-        ResetSettingsToDefaults();
-        ResetGameGlobals();
-        BoardTable = BoardData{};
-        CurrentPlayer = NOBODY;
-        SchemeColour = DefaultSchemes[0];
-        InMemoryWinGraph = WinGraph{};
+        ResetProgramState();
 
         platform = std::make_unique<QtPlatform>();
         app = std::make_unique<BackgApp>();

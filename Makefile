@@ -8,19 +8,23 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-asan bench deb install-deb format clean
+.PHONY: deps configure build run test test-asan bench deb install-deb format clean
 
 deps:
 	@bash scripts/deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The game runs in $(BUILD)/run, a folder of its own with the manual and the
 # default sounds, so that its settings, scores and graph stay out of the
-# clone. Without the Qt window the engine plays a game against itself.
-run: build
+# clone. Without the Qt window the engine plays a game against itself. Only
+# the game, the engine tool and their libraries are built, not the tests.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target game
 	@game=$$(cat $(BUILD)/tablor-game-path.txt 2>/dev/null); \
 	if [ -n "$$game" ] && [ -x "$$game" ]; then \
 	  mkdir -p $(BUILD)/run; \

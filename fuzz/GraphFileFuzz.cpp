@@ -9,8 +9,8 @@
 #include <cstdint>
 
 #include "FuzzFile.h"
-#include "dialogs/StatDlg.h"
-#include "files/WinGraph.h"
+#include "core/files/WinGraph.h"
+#include "program/dialogs/StatDlg.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 
 #include "FuzzFile.h"
-#include "board/BoardData.h"
-#include "files/PositionFile.h"
+#include "core/board/BoardData.h"
+#include "core/files/PositionFile.h"
 
 namespace {
 

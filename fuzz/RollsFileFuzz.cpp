@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "FuzzFile.h"
-#include "board/Board.h"
-#include "board/RulesEngine.h"
-#include "dice/DiceRecord.h"
-#include "dice/Random.h"
+#include "core/board/Board.h"
+#include "core/board/RulesEngine.h"
+#include "core/dice/DiceRecord.h"
+#include "core/dice/Random.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "FuzzFile.h"
-#include "files/SchemeFile.h"
+#include "core/files/SchemeFile.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "FuzzFile.h"
-#include "app/Profile.h"
-#include "app/Settings.h"
+#include "core/settings/Profile.h"
+#include "core/settings/Settings.h"
 
 namespace {
 

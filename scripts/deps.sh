@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake make pkg-config
+  build-essential cmake make pkg-config clang-format
   qt6-base-dev qt6-svg-dev libgl-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -38,12 +38,12 @@ case "$seconds" in '' | *[!0-9]* | 0) echo "fuzz: --seconds wants a whole number
 # input worth trying (0: libFuzzer's own choice from the corpus).
 targets=(PositionFile SchemeFile GraphFile SettingsFile RollsFile)
 declare -A sources=(
-    [PositionFile]="src/files/PositionFile.cpp src/board/BoardData.cpp"
-    [SchemeFile]="src/files/SchemeFile.cpp"
-    [GraphFile]="src/files/WinGraph.cpp"
-    [SettingsFile]="src/app/Profile.cpp src/app/Settings.cpp"
-    [RollsFile]="src/dice/DiceRecord.cpp src/app/Paths.cpp src/board/RulesEngine.cpp src/board/Search.cpp
-                 src/board/Board.cpp src/board/Position.cpp src/board/BoardData.cpp"
+    [PositionFile]="src/core/files/PositionFile.cpp src/core/board/BoardData.cpp"
+    [SchemeFile]="src/core/files/SchemeFile.cpp"
+    [GraphFile]="src/core/files/WinGraph.cpp"
+    [SettingsFile]="src/core/settings/Profile.cpp src/core/settings/Settings.cpp"
+    [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp src/core/board/RulesEngine.cpp src/core/board/Search.cpp
+                 src/core/board/Board.cpp src/core/board/Position.cpp src/core/board/BoardData.cpp"
 )
 declare -A maxlen=([PositionFile]=600 [SchemeFile]=200 [GraphFile]=420 [SettingsFile]=0 [RollsFile]=512)
 # Every settings lookup takes a fresh 64 KiB read buffer; with AddressSanitizer's

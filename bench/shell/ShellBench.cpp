@@ -13,17 +13,17 @@
 
 #include <memory>
 
-#include "app/BackgApp.h"
-#include "app/Settings.h"
-#include "board/BoardData.h"
-#include "game/BackgWnd.h"
-#include "game/Commands.h"
-#include "game/GameGlobals.h"
+#include "core/board/BoardData.h"
+#include "core/settings/Settings.h"
+#include "program/app/BackgApp.h"
+#include "program/game/BackgWnd.h"
+#include "program/game/Commands.h"
+#include "program/game/GameGlobals.h"
+#include "program/view/Metrics.h"
+#include "program/view/PieceImage.h"
 #include "shell/qt/BoardCanvas.h"
 #include "shell/qt/MainFrame.h"
 #include "shell/qt/QtPlatform.h"
-#include "view/Metrics.h"
-#include "view/PieceImage.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "board/Board.h"
+#include "core/board/Board.h"
 
 namespace {
 

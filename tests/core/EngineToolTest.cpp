@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
-#include "board/Board.h"
-#include "board/RulesEngine.h"
-#include "board/SelfPlay.h"
-#include "dice/DiceRecord.h"
+#include "core/board/Board.h"
+#include "core/board/RulesEngine.h"
+#include "core/board/SelfPlay.h"
+#include "core/dice/DiceRecord.h"
+#include "core/settings/Settings.h"
 
 namespace {
 

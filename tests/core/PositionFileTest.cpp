@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "FileTestFolder.h"
-#include "files/PositionFile.h"
+#include "core/files/PositionFile.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "app/Profile.h"
+#include "core/settings/Profile.h"
 
 namespace fs = std::filesystem;
 

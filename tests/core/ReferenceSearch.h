@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "board/BoardData.h"
-#include "board/RulesEngine.h"
+#include "core/board/BoardData.h"
+#include "core/board/RulesEngine.h"
 
 namespace reference {
 

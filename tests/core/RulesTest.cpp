@@ -2,10 +2,10 @@
 
 #include <tuple>
 
-#include "app/Settings.h"
-#include "board/Board.h"
-#include "board/RulesEngine.h"
-#include "dice/DiceRecord.h"
+#include "core/board/Board.h"
+#include "core/board/RulesEngine.h"
+#include "core/dice/DiceRecord.h"
+#include "core/settings/Settings.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "FileTestFolder.h"
-#include "files/SchemeFile.h"
+#include "core/files/SchemeFile.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <random>
 #include <string>
 
-#include "app/Paths.h"
-#include "app/Profile.h"
-#include "app/Settings.h"
-#include "board/BoardData.h"
+#include "core/board/BoardData.h"
+#include "core/settings/Paths.h"
+#include "core/settings/Profile.h"
+#include "core/settings/Settings.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 class SettingsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         ResetSettingsToDefaults();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "FileTestFolder.h"
-#include "files/WinGraph.h"
+#include "core/files/WinGraph.h"
 
 namespace {
 

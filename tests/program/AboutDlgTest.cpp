@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/StringTable.h"
-#include "dialogs/AboutDlg.h"
+#include "program/app/StringTable.h"
+#include "program/dialogs/AboutDlg.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/Profile.h"
-#include "dialogs/BackgClr.h"
-#include "files/SchemeFile.h"
+#include "core/files/SchemeFile.h"
+#include "core/settings/Profile.h"
+#include "program/dialogs/BackgClr.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/Profile.h"
-#include "dialogs/AboutDlg.h"
-#include "dialogs/BackgClr.h"
-#include "dialogs/FinishDlg.h"
-#include "dialogs/GvUpDlg.h"
-#include "dialogs/SettingSheet.h"
+#include "core/settings/Profile.h"
+#include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/BackgClr.h"
+#include "program/dialogs/FinishDlg.h"
+#include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/SettingSheet.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // the human's double and the computer's answers, and when doubling is allowed.
 #include "GameFixture.h"
 
-#include "view/Metrics.h"
+#include "program/view/Metrics.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DiceDlg.h"
-#include "dice/DiceRecord.h"
-#include "dice/Random.h"
+#include "core/dice/DiceRecord.h"
+#include "core/dice/Random.h"
+#include "program/dialogs/DiceDlg.h"
 
 TEST(DiceDlg, OpensOnGeneratedValues)
 {

@@ -17,13 +17,13 @@
 
 #include "FreshProgram.h"
 #include "TestPlatform.h"
-#include "app/Settings.h"
-#include "board/Board.h"
-#include "dialogs/StatDlg.h"
-#include "files/ColourScheme.h"
-#include "game/BackgWnd.h"
-#include "game/Commands.h"
-#include "game/GameGlobals.h"
+#include "core/board/Board.h"
+#include "core/files/ColourScheme.h"
+#include "core/settings/Settings.h"
+#include "program/dialogs/StatDlg.h"
+#include "program/game/BackgWnd.h"
+#include "program/game/Commands.h"
+#include "program/game/GameGlobals.h"
 
 // One stack of a position: `count` pieces of `owner` on `location`.
 struct Stack {
@@ -55,9 +55,8 @@ protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = std::filesystem::temp_directory_path() /
-              ("tablor-game-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-               std::to_string(::getpid()));
+        dir = std::filesystem::temp_directory_path() / ("tablor-game-" + std::string(info->test_suite_name()) + "-" +
+                                                        info->name() + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         ResetProgramState();
@@ -221,10 +220,7 @@ protected:
     }
 
     // Whether the human is to pick a piece now.
-    bool HumanToMove() const
-    {
-        return CurrentPlayer == HUMAN && window->dice->moves > 0 && !window->WaitingConfirm;
-    }
+    bool HumanToMove() const { return CurrentPlayer == HUMAN && window->dice->moves > 0 && !window->WaitingConfirm; }
 
     // Plays the human's turn with the computer's own choice for the human,
     // typed as letters (or clicked), ending with Space when nothing can move.
@@ -239,11 +235,15 @@ protected:
         for (const MovePair& m : plan) {
             if (CurrentPlayer != HUMAN || window->WaitingConfirm) return;
             const int before = window->MovesMade;
-            if (byClicks) ClickOn(m.from);
-            else Type(std::string(1, LocationLetter(m.from)));
+            if (byClicks)
+                ClickOn(m.from);
+            else
+                Type(std::string(1, LocationLetter(m.from)));
             if (window->MovesMade == before && CurrentPlayer == HUMAN && window->CurrentMove().from != 255) {
-                if (byClicks) ClickOn(m.to > 24 ? HUMAN_TRAY : m.to);
-                else Type(std::string(1, LocationLetter(m.to)));
+                if (byClicks)
+                    ClickOn(m.to > 24 ? HUMAN_TRAY : m.to);
+                else
+                    Type(std::string(1, LocationLetter(m.to)));
             }
         }
         if (CurrentPlayer == HUMAN && !window->WaitingConfirm && window->dice->moves > 0 && Rules().CannotMove())

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/GvUpDlg.h"
+#include "program/dialogs/GvUpDlg.h"
 
 namespace {
 

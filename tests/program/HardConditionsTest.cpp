@@ -20,17 +20,17 @@
 #include <random>
 #include <system_error>
 
-#include "app/Profile.h"
-#include "app/StringTable.h"
-#include "dialogs/BackgClr.h"
-#include "dialogs/FinishDlg.h"
-#include "dialogs/GvUpDlg.h"
-#include "dialogs/SettingSheet.h"
-#include "files/PositionFile.h"
-#include "files/SchemeFile.h"
-#include "files/WinGraph.h"
-#include "view/Metrics.h"
-#include "view/PositionTop.h"
+#include "core/files/PositionFile.h"
+#include "core/files/SchemeFile.h"
+#include "core/files/WinGraph.h"
+#include "core/settings/Profile.h"
+#include "program/app/StringTable.h"
+#include "program/dialogs/BackgClr.h"
+#include "program/dialogs/FinishDlg.h"
+#include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/SettingSheet.h"
+#include "program/view/Metrics.h"
+#include "program/view/PositionTop.h"
 
 namespace fs = std::filesystem;
 

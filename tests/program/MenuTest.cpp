@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "input/Menu.h"
+#include "program/input/Menu.h"
 
 namespace {
 

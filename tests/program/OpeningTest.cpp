@@ -2,7 +2,7 @@
 // roll and the previous winner after Again, and the same or swapped rolls.
 #include "GameFixture.h"
 
-#include "dialogs/GvUpDlg.h"
+#include "program/dialogs/GvUpDlg.h"
 
 namespace {
 

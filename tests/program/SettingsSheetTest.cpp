@@ -6,9 +6,9 @@
 #include <sstream>
 #include <vector>
 
-#include "app/StringTable.h"
-#include "dialogs/GvUpDlg.h"
-#include "dialogs/SettingSheet.h"
+#include "program/app/StringTable.h"
+#include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/SettingSheet.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <random>
 #include <unistd.h>
 
-#include "dialogs/FinishDlg.h"
-#include "dialogs/GvUpDlg.h"
+#include "program/dialogs/FinishDlg.h"
+#include "program/dialogs/GvUpDlg.h"
 
 namespace {
 
@@ -88,9 +88,12 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
     });
     platform.alwaysMessageBox = [this](const std::string&, Buttons buttons, Icon) {
         switch (buttons) {
-        case Buttons::Ok: return static_cast<int>(IDOK);
-        case Buttons::OkCancel: return static_cast<int>(rng() % 2 ? IDOK : IDCANCEL);
-        case Buttons::YesNo: return static_cast<int>(rng() % 4 == 0 ? IDYES : IDNO);
+        case Buttons::Ok:
+            return static_cast<int>(IDOK);
+        case Buttons::OkCancel:
+            return static_cast<int>(rng() % 2 ? IDOK : IDCANCEL);
+        case Buttons::YesNo:
+            return static_cast<int>(rng() % 4 == 0 ? IDYES : IDNO);
         case Buttons::YesNoCancel: {
             const int r = static_cast<int>(rng() % 3);
             return r == 0 ? static_cast<int>(IDYES) : r == 1 ? static_cast<int>(IDNO) : static_cast<int>(IDCANCEL);
@@ -169,8 +172,10 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
             In().Menu(ID_FINISH_GAME);
         } else {
             // Plays on: the human's turn as a player would.
-            if (window->WaitingConfirm) Confirm();
-            else PlayHumanTurn(rng() % 2 == 0);
+            if (window->WaitingConfirm)
+                Confirm();
+            else
+                PlayHumanTurn(rng() % 2 == 0);
         }
         while (!window->queue.Empty()) {
             window->Dispatch(window->queue.Pop());

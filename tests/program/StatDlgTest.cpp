@@ -4,7 +4,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "dialogs/StatDlg.h"
+#include "program/dialogs/StatDlg.h"
 
 namespace {
 

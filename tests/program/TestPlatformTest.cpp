@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "TestPlatform.h"
-#include "dialogs/DiceDlg.h"
-#include "game/Commands.h"
+#include "program/dialogs/DiceDlg.h"
+#include "program/game/Commands.h"
 
 namespace {
 

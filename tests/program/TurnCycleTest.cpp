@@ -1,15 +1,14 @@
 // Whole games and turns through the main window, as a player plays them.
 #include "GameFixture.h"
 
-#include "app/Profile.h"
-#include "app/StringTable.h"
+#include "core/settings/Profile.h"
+#include "program/app/StringTable.h"
 
 namespace {
 
 // Plays until the statistics dialog has been shown `games` times, the human's
 // turns entered alternately by letters and by clicks.
-int PlayGames(GameTest& t, BackgWnd& window, TestPlatform& platform, int games,
-              const std::function<void()>& humanTurn)
+int PlayGames(GameTest& t, BackgWnd& window, TestPlatform& platform, int games, const std::function<void()>& humanTurn)
 {
     int shown = 0;
     for (int step = 0; step < 2000 && platform.dialogs.size() < static_cast<std::size_t>(games); ++step) {
@@ -52,7 +51,10 @@ TEST_F(GameTest, StartsInTheStandardPositionWithTheHumanToMove)
 
 TEST_F(GameTest, HumanMovesByLettersAndClicksThenTheComputerPlays)
 {
-    StartWithRolls("31" "62" "55", "AutoChangeTurn=1");
+    StartWithRolls("31"
+                   "62"
+                   "55",
+                   "AutoChangeTurn=1");
     // 3-1: 8 to 5 by letters (H to E), 6 to 5 by clicks. Points of the human
     // are counted from its side: the human moves up from 1.
     Type("A");

@@ -18,14 +18,14 @@
 #include <fstream>
 #include <functional>
 
-#include "app/StringTable.h"
-#include "dialogs/AboutDlg.h"
-#include "dialogs/DiceDlg.h"
-#include "dialogs/FinishDlg.h"
-#include "dialogs/GvUpDlg.h"
-#include "dialogs/StatDlg.h"
-#include "files/ColourScheme.h"
-#include "platform/Platform.h"
+#include "core/files/ColourScheme.h"
+#include "program/app/StringTable.h"
+#include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/DiceDlg.h"
+#include "program/dialogs/FinishDlg.h"
+#include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/StatDlg.h"
+#include "program/platform/Platform.h"
 #include "shell/qt/dialogs/DialogViews.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/Resources.h"

@@ -12,7 +12,7 @@
 #include <QTextBrowser>
 
 #include "ShellFixture.h"
-#include "game/Commands.h"
+#include "program/game/Commands.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 
 namespace {

@@ -21,19 +21,19 @@
 #include <string>
 
 #include "FreshProgram.h"
-#include "app/BackgApp.h"
-#include "app/Settings.h"
-#include "board/BoardData.h"
-#include "dialogs/StatDlg.h"
-#include "files/ColourScheme.h"
-#include "game/BackgWnd.h"
-#include "game/GameGlobals.h"
+#include "core/board/BoardData.h"
+#include "core/files/ColourScheme.h"
+#include "core/settings/Settings.h"
+#include "program/app/BackgApp.h"
+#include "program/dialogs/StatDlg.h"
+#include "program/game/BackgWnd.h"
+#include "program/game/GameGlobals.h"
+#include "program/view/Metrics.h"
+#include "program/view/PositionTop.h"
 #include "shell/qt/BoardCanvas.h"
 #include "shell/qt/MainFrame.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/qt/QtSurface.h"
-#include "view/Metrics.h"
-#include "view/PositionTop.h"
 
 // Readable failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

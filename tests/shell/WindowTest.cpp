@@ -11,11 +11,11 @@
 #include <QSignalSpy>
 
 #include "ShellFixture.h"
-#include "game/Commands.h"
+#include "program/game/Commands.h"
+#include "program/view/Metrics.h"
 #include "shell/qt/PanelControls.h"
 #include "shell/qt/QtMoveList.h"
 #include "shell/qt/QtStatusBar.h"
-#include "view/Metrics.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "sound/WavePlayer.h"
+#include "shell/sound/WavePlayer.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 // Puts the program-wide state back to what a freshly started program holds,
 // so that each test starts the window as a player starts the game.
 
-#include "app/Settings.h"
-#include "board/Board.h"
-#include "dialogs/StatDlg.h"
-#include "files/ColourScheme.h"
-#include "game/GameGlobals.h"
+#include "core/board/Board.h"
+#include "core/files/ColourScheme.h"
+#include "core/settings/Settings.h"
+#include "program/dialogs/StatDlg.h"
+#include "program/game/GameGlobals.h"
 
 inline void ResetProgramState()
 {

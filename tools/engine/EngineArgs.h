@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "board/BoardData.h"
+#include "core/board/BoardData.h"
 
 struct MoveArgs {
     BoardData board{};

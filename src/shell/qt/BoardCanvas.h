@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "platform/Message.h"
+#include "program/platform/Message.h"
 
 class QtSurface;
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/Message.h"
+#include "program/platform/Message.h"
 
 class QKeyEvent;
 

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "input/Menu.h"
+#include "program/input/Menu.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/qt/QtStatusBar.h"
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/Controls.h"
+#include "program/platform/Controls.h"
 
 class QtDicePicture final : public QLabel, public DicePicture {
 public:

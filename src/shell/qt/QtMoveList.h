@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Controls.h"
+#include "program/platform/Controls.h"
 
 class QtMoveList final : public QWidget, public MoveList {
 public:

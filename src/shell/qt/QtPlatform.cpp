@@ -19,9 +19,9 @@
 
 #include <algorithm>
 
-#include "app/BackgApp.h"
-#include "game/BackgWnd.h"
-#include "game/Commands.h"
+#include "program/app/BackgApp.h"
+#include "program/game/BackgWnd.h"
+#include "program/game/Commands.h"
 #include "shell/qt/BoardCanvas.h"
 #include "shell/qt/FileFilter.h"
 #include "shell/qt/InputFilter.h"
@@ -35,12 +35,8 @@
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/SettingSheetView.h"
 
-#ifdef TABLOR_HAS_RESOURCES
 // Resources compiled into a static library are registered by hand.
 static void InitResources() { Q_INIT_RESOURCE(tablor); }
-#else
-static void InitResources() {}
-#endif
 
 namespace {
 

@@ -24,8 +24,8 @@
 #include <map>
 #include <memory>
 
-#include "platform/Message.h"
-#include "platform/Platform.h"
+#include "program/platform/Message.h"
+#include "program/platform/Platform.h"
 #include "shell/qt/QtSurface.h"
 #include "shell/qt/SoundPlayer.h"
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/Controls.h"
+#include "program/platform/Controls.h"
 
 class QtStatusBar final : public QWidget, public StatusBar {
 public:

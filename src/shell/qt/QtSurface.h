@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Surface.h"
+#include "program/platform/Surface.h"
 
 // A piece's saved background: a copy of pixels off the back buffer.
 class QtBitmap final : public Bitmap {

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "app/Paths.h"
-#include "sound/WavePlayer.h"
+#include "core/settings/Paths.h"
+#include "shell/sound/WavePlayer.h"
 
 SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() = default;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/BackgApp.h"
+#include "program/app/BackgApp.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/qt/dialogs/Resources.h"
 

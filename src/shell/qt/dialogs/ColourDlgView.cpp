@@ -12,8 +12,8 @@
 
 #include <array>
 
-#include "dialogs/BackgClr.h"
-#include "game/Commands.h"
+#include "program/dialogs/BackgClr.h"
+#include "program/game/Commands.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 

@@ -13,13 +13,13 @@
 
 #include <array>
 
-#include "app/StringTable.h"
-#include "dialogs/AboutDlg.h"
-#include "dialogs/DiceDlg.h"
-#include "dialogs/FinishDlg.h"
-#include "dialogs/GvUpDlg.h"
-#include "game/Commands.h"
-#include "platform/Platform.h"
+#include "program/app/StringTable.h"
+#include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/DiceDlg.h"
+#include "program/dialogs/FinishDlg.h"
+#include "program/dialogs/GvUpDlg.h"
+#include "program/game/Commands.h"
+#include "program/platform/Platform.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"

@@ -5,8 +5,8 @@
 #include <QShortcut>
 #include <QTextBrowser>
 
-#include "app/StringTable.h"
-#include "game/Commands.h"
+#include "program/app/StringTable.h"
+#include "program/game/Commands.h"
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 

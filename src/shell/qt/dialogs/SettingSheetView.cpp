@@ -21,9 +21,9 @@
 #include <functional>
 #include <vector>
 
-#include "app/StringTable.h"
-#include "dialogs/SettingSheet.h"
-#include "game/Commands.h"
+#include "program/app/StringTable.h"
+#include "program/dialogs/SettingSheet.h"
+#include "program/game/Commands.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"

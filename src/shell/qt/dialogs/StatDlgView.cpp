@@ -10,8 +10,8 @@
 
 #include <array>
 
-#include "dialogs/StatDlg.h"
-#include "files/ColourScheme.h"
+#include "core/files/ColourScheme.h"
+#include "program/dialogs/StatDlg.h"
 #include "shell/qt/dialogs/DialogViews.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <QRect>
 
-#include "board/Position.h"
+#include "core/board/Position.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 
 class QFont;

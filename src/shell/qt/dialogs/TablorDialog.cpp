@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "dialogs/DialogButton.h"
-#include "platform/Platform.h"
+#include "program/dialogs/DialogButton.h"
+#include "program/platform/Platform.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 
 TablorDialog::TablorDialog(QWidget* parent, const char* caption, const char* name, int context)

@@ -1,0 +1,121 @@
+#include "core/files/WinGraph.h"
+#include "core/files/LittleEndian.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+// A record that would divide by zero or give a ratio outside 0..100 % (or
+// whose count cannot grow by one more game), or that holds a percentage no
+// game could have stored, cannot be continued.
+bool IsDamaged(const WinGraph& g)
+{
+    return g.games <= 0 || g.games == std::numeric_limits<std::int32_t>::max() || g.wins < 0 || g.wins > g.games ||
+           std::any_of(g.percent.begin(), g.percent.end(), [](std::int32_t p) { return p < 0 || p > 100; });
+}
+
+// Steps 2 to 6 of counting a game: the slot, the counts, the decay and the
+// new percentage.
+void CountGame(WinGraph& g, bool humanWon)
+{
+    int last = -1;
+    for (int i = WIN_GRAPH_SLOTS - 1; i >= 0; --i) {
+        if (g.percent[i] != 0) {
+            last = i;
+            break;
+        }
+    }
+    int slot = last + 1;
+    if (last == WIN_GRAPH_SLOTS - 1) {
+        std::copy(g.percent.begin() + 1, g.percent.end(), g.percent.begin());
+        slot = WIN_GRAPH_SLOTS - 1;
+    }
+    g.games += 1;
+    if (humanWon) g.wins += 1;
+    // Recent games weigh more than old ones; halving both keeps the ratio.
+    if (g.games >= WIN_GRAPH_DECAY_FROM && g.games % 2 == 0 && g.wins % 2 == 0) {
+        g.games /= 2;
+        g.wins /= 2;
+    }
+    g.percent[slot] = static_cast<std::int32_t>(static_cast<std::int64_t>(g.wins) * 100 / g.games);
+}
+
+// Lays the record of an open file over `into` (a short file replaces only its
+// first bytes).
+void ReadWinGraph(std::FILE* file, WinGraph& into)
+{
+    std::array<std::uint8_t, WIN_GRAPH_SIZE> bytes{};
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+    DecodeWinGraph(bytes.data(), got, into);
+}
+
+} // namespace
+
+WinGraph StartWinGraph()
+{
+    WinGraph g;
+    g.games = 2;
+    g.wins = 1;
+    g.percent[0] = 50;
+    return g;
+}
+
+std::array<std::uint8_t, WIN_GRAPH_SIZE> EncodeWinGraph(const WinGraph& graph)
+{
+    std::array<std::uint8_t, WIN_GRAPH_SIZE> bytes{};
+    PutInt32(&bytes[0], graph.games);
+    PutInt32(&bytes[4], graph.wins);
+    for (int i = 0; i < WIN_GRAPH_SLOTS; ++i) PutInt32(&bytes[8 + 4 * i], graph.percent[i]);
+    return bytes;
+}
+
+void DecodeWinGraph(const std::uint8_t* bytes, std::size_t size, WinGraph& into)
+{
+    std::array<std::uint8_t, WIN_GRAPH_SIZE> all = EncodeWinGraph(into);
+    std::copy_n(bytes, std::min<std::size_t>(size, WIN_GRAPH_SIZE), all.begin());
+    into.games = GetInt32(&all[0]);
+    into.wins = GetInt32(&all[4]);
+    for (int i = 0; i < WIN_GRAPH_SLOTS; ++i) into.percent[i] = GetInt32(&all[8 + 4 * i]);
+}
+
+bool UpdateWinGraph(const std::string& path, WinGraph& inMemory, bool humanWon)
+{
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    if (file != nullptr) {
+        ReadWinGraph(file, inMemory);
+        std::rewind(file);
+    } else if ((file = std::fopen(path.c_str(), "wb")) != nullptr) {
+        inMemory = StartWinGraph();
+    } else if (inMemory == WinGraph{}) {
+        // Neither written nor created (a read-only folder): the first game of
+        // the run starts from the file's history if it can still be read, and
+        // the games after it are counted on in memory, which the file cannot keep.
+        if (std::FILE* readOnly = std::fopen(path.c_str(), "rb")) {
+            ReadWinGraph(readOnly, inMemory);
+            std::fclose(readOnly);
+        }
+    }
+    if (IsDamaged(inMemory)) inMemory = StartWinGraph();
+    CountGame(inMemory, humanWon);
+    if (file == nullptr) return false;
+    const auto bytes = EncodeWinGraph(inMemory);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+GraphLines GraphPoints(const WinGraph& graph, const Rect& v, const Rect& h)
+{
+    const int w = h.right - v.right;
+    const int height = h.top - v.top;
+    GraphLines lines;
+    lines.fiftyFrom = {v.right, v.top + height / 2};
+    lines.fiftyTo = {h.right, v.top + height / 2};
+    for (int i = 0; i < WIN_GRAPH_SLOTS; ++i) {
+        if (i > 0 && graph.percent[i] == 0) break;
+        const int percent = std::clamp<std::int32_t>(graph.percent[i], 0, 100);
+        lines.history.push_back({v.right + i * w / (WIN_GRAPH_SLOTS - 1), h.top - percent * height / 100});
+    }
+    return lines;
+}

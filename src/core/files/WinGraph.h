@@ -1,0 +1,59 @@
+#pragma once
+// The statistics graph file: the human's winning percentage after each of
+// the last fifty games, with a weighted count of games and wins.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/board/Position.h"
+
+constexpr int WIN_GRAPH_SLOTS = 50;
+// games, wins and the fifty percentages, each a little-endian int32.
+constexpr int WIN_GRAPH_SIZE = 8 + 4 * WIN_GRAPH_SLOTS;
+// Halving starts once this many weighted games are counted (50 / 3).
+constexpr int WIN_GRAPH_DECAY_FROM = WIN_GRAPH_SLOTS / 3;
+
+struct WinGraph {
+    std::int32_t games = 0;
+    std::int32_t wins = 0;
+    // Oldest first; 0 marks an empty slot.
+    std::array<std::int32_t, WIN_GRAPH_SLOTS> percent{};
+    friend bool operator==(const WinGraph&, const WinGraph&) = default;
+};
+
+// The record a missing file stands for: an even start at 50 %.
+WinGraph StartWinGraph();
+
+// Counts one finished game into the graph file at `path`: reads the file over
+// `inMemory` (a short file replaces only its first bytes), adds the game, and
+// writes the 208-byte record back. A missing or damaged record starts from
+// StartWinGraph(). When the file can be neither written nor created (a
+// read-only folder) the game is counted in memory only, on top of the file's
+// history at the first game of the run and of the memory after that; returns
+// whether the file was written.
+bool UpdateWinGraph(const std::string& path, WinGraph& inMemory, bool humanWon);
+
+// The record as stored in the file, and back (a shorter buffer replaces only
+// the first bytes of `into`).
+std::array<std::uint8_t, WIN_GRAPH_SIZE> EncodeWinGraph(const WinGraph& graph);
+void DecodeWinGraph(const std::uint8_t* bytes, std::size_t size, WinGraph& into);
+
+struct GraphPoint {
+    int x = 0, y = 0;
+    friend bool operator==(const GraphPoint&, const GraphPoint&) = default;
+};
+
+// What the statistics dialog draws: the 50 % line (black) and the history as
+// a polyline (white), whose first point is drawn as a one-pixel segment.
+struct GraphLines {
+    GraphPoint fiftyFrom, fiftyTo;
+    std::vector<GraphPoint> history;
+};
+
+// The graph's lines between the vertical axis `v` and the base line `h`
+// (client coordinates): point i stands at x = v.right + i * w / 49 and
+// y = h.top - percent[i] * height / 100; the history stops at the first
+// empty slot after the first. Percentages are drawn clamped to 0..100.
+GraphLines GraphPoints(const WinGraph& graph, const Rect& v, const Rect& h);

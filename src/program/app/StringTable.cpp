@@ -1,0 +1,122 @@
+#include "program/app/StringTable.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+struct Entry {
+    int id;
+    const char* text;
+};
+
+constexpr Entry Strings[] = {
+    {100, "st "},
+    {101, "nd"},
+    {102, "rd "},
+    {103, "th "},
+    {105, "from  "},
+    {106, "  to  "},
+    {107, "Dice: "},
+    {108, "Computer doubles. -Ok ?"},
+    {115, "Thinking..."},
+    {116, "Moving..."},
+    {117, "<Esc> or right mouse to undo"},
+    {118, "You cannot move. Press spacebar or click dice"},
+    {119, "= Computer leads by %d ="},
+    {120, "= You lead by %d ="},
+    {230, "%ld min %02ld sec"},
+    {232, "Even"},
+    {235, "Computer does not accept"},
+    {240, "Settings"},
+    {1047, "If there is any way to use both dice, then you must do so.\n\nPlease undo your move and try again."},
+    {1048, "Scheme %c"},
+    {1049, "Position files (*.pos)|*.pos|All files (*.*)|*.*||"},
+    {1050, "Text files (*.txt)|*.txt|All files (*.*)|*.*||"},
+    {1051, "Wave files (*.wav)|*.wav||"},
+    {57345, "Click on position to leave from..."},
+    {2001, "Click on position to move to..."},
+    {2002, "Play the BAR piece first"},
+    {2003, "No move"},
+    {2004, "Keep <Esc> pressed to cancel"},
+    {2005, "Start new game ?"},
+    {2006, "Reset all scores to 0 ?"},
+    {2007, "Invalid position file !"},
+    {2008, "Invalid rolls file !"},
+    {2009, " not found"},
+    // Status-bar prompts of the menu commands.
+    {57600, "Abandon current game and start a new one"},
+    {57601, "Restore a previously saved game"},
+    {57604, "Save the current game"},
+    {229, "Adjust settings of gameplay and interface"},
+    {226, "Reset the scores"},
+    {209, "Show relative progress of game"},
+    {216, "Undo last move(s)"},
+    {227, "Double the stakes"},
+    {218, "Unable to make a move"},
+    {32774, "Give up this game"},
+    {32773, "Play computer's best move"},
+    {32771, "Switch sides with computer"},
+    {32772, "Finish game; let program play both sides"},
+    {32770, "Choose or edit a color scheme"},
+    {32769, "Redraw the screen"},
+    {57670, "Show help on game and program"},
+    {32787, "Show documentation"},
+    {57664, "About Tablor"},
+};
+
+// Scrambled texts (each byte + 100). Kept scrambled so that the fixed
+// texts do not stand in the program file as plain strings.
+template <std::size_t N> constexpr std::array<unsigned char, N> Scramble(const char (&plain)[N])
+{
+    std::array<unsigned char, N> out{};
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        out[i] = static_cast<unsigned char>(static_cast<unsigned char>(plain[i]) + 100);
+    out[N - 1] = 0;
+    return out;
+}
+
+constexpr auto Title = Scramble("Tablor");
+constexpr auto Banner0 = Scramble("Backgammon game");
+constexpr auto Banner1 = Scramble("(c)");
+constexpr auto Banner2 = Scramble("Good luck!");
+constexpr auto Suffix0 = Scramble(" Tablor");
+constexpr auto Suffix1 = Scramble(" team, ");
+constexpr auto Version = Scramble("Version 1.0");
+constexpr auto Contact0 = Scramble("Tablor, a backgammon game for the desktop");
+constexpr auto Contact1 = Scramble("Free software; see Documentation.htm");
+
+} // namespace
+
+const char* LoadString(int id)
+{
+    for (const Entry& e : Strings)
+        if (e.id == id) return e.text;
+    return "";
+}
+
+std::string Unscramble(const unsigned char* stored)
+{
+    std::string out;
+    for (const unsigned char* p = stored; *p != 0; ++p)
+        out.push_back(static_cast<char>(static_cast<unsigned char>(*p - 100)));
+    return out;
+}
+
+std::string ApplicationTitle() { return Unscramble(Title.data()); }
+
+std::string BannerLine(int n)
+{
+    switch (n) {
+    case 0:
+        return Unscramble(Banner0.data());
+    case 1:
+        return Unscramble(Banner1.data());
+    default:
+        return Unscramble(Banner2.data());
+    }
+}
+
+std::string BannerSuffix(int n) { return Unscramble(n == 0 ? Suffix0.data() : Suffix1.data()); }
+std::string AboutVersion() { return Unscramble(Version.data()); }
+std::string AboutContact(int n) { return Unscramble(n == 0 ? Contact0.data() : Contact1.data()); }

@@ -1,0 +1,13 @@
+#include "program/view/BarComputer.h"
+
+#include "core/board/Board.h"
+#include "program/view/Metrics.h"
+
+void BarComputer::Layout()
+{
+    const int s = Unit;
+    const int base = (*board)[24].y;
+    x = (*board)[HUMAN_BAR].x;
+    y = base - s;
+    rect = {x, base - 9 * s, x + 2 * s, base};
+}

@@ -1,0 +1,16 @@
+#include "program/view/Locations.h"
+
+#include "program/view/BarComputer.h"
+#include "program/view/BarHuman.h"
+#include "program/view/BearOffPosition.h"
+#include "program/view/PositionBottom.h"
+#include "program/view/PositionTop.h"
+
+std::unique_ptr<Position> CreateLocation(Board& board, int index, int owner)
+{
+    if (index == HUMAN_BAR) return std::make_unique<BarHuman>(&board, index, owner);
+    if (index == COMPUTER_BAR) return std::make_unique<BarComputer>(&board, index, owner);
+    if (index == COMPUTER_TRAY || index == HUMAN_TRAY) return std::make_unique<BearOffPosition>(&board, index, owner);
+    if (index >= 13) return std::make_unique<PositionBottom>(&board, index, owner);
+    return std::make_unique<PositionTop>(&board, index, owner);
+}

@@ -10,7 +10,6 @@
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
-#include "core/settings/Settings.h"
 
 namespace {
 
@@ -51,14 +50,19 @@ struct Engine {
     Random random;
     DiceRecord dice{&random, nullptr};
     RulesEngine rules{&board, &dice};
-    Engine() { board.BuildBoard(true); }
+    int level = 2;
+    explicit Engine(int skill) : level(skill)
+    {
+        board.BuildBoard(true);
+        board.CurrentPlayer = COMPUTER;
+    }
 
     void Search(const Sample& s)
     {
         board.SetData(s.board);
         rules.race = s.race;
         dice.SetRoll(s.first, s.second);
-        rules.ChooseMove(false);
+        rules.ChooseMove(false, level);
     }
 };
 
@@ -69,10 +73,7 @@ void BM_ChooseMove(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
     const std::vector<Sample>& corpus = Corpus();
-    const int savedLevel = LevelOfPlay;
-    LevelOfPlay = static_cast<int>(state.range(0));
-    CurrentPlayer = COMPUTER;
-    Engine engine;
+    Engine engine(static_cast<int>(state.range(0)));
 
     double worst = 0;
     for (const Sample& s : corpus) {
@@ -93,7 +94,6 @@ void BM_ChooseMove(benchmark::State& state)
     }
     state.counters["positions"] = static_cast<double>(corpus.size());
     state.counters["worst_us"] = worst;
-    LevelOfPlay = savedLevel;
 }
 BENCHMARK(BM_ChooseMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 

@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "FuzzFile.h"
-#include "core/board/Board.h"
-#include "core/board/RulesEngine.h"
 #include "core/dice/DiceRecord.h"
 #include "core/dice/Random.h"
 
@@ -55,17 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < size; ++i)
         if (data[i] >= '1' && data[i] <= '6') digits.push_back(data[i] - '0');
 
-    Board board;
-    board.BuildBoard(true);
     Random random(InputHash(data, size));
     FileHost host(path);
     DiceRecord dice(&random, &host);
-    RulesEngine rules(&board, &dice);
     dice.mode = DICE_FROM_FILE;
 
     std::size_t next = 0;
     for (int roll = 0; roll < ROLLS_PER_INPUT; ++roll) {
-        dice.RollDice(&rules);
+        dice.RollDice();
         CheckRoll(dice);
         Require(dice.history.size() == static_cast<std::size_t>(2 * (roll + 1)), "each roll is recorded once");
         Require(dice.historyPos == 2 * (roll + 1), "historyPos counts the recorded dice");

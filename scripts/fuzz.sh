@@ -42,8 +42,7 @@ declare -A sources=(
     [SchemeFile]="src/core/files/SchemeFile.cpp"
     [GraphFile]="src/core/files/WinGraph.cpp"
     [SettingsFile]="src/core/settings/Profile.cpp src/core/settings/Settings.cpp"
-    [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp src/core/board/RulesEngine.cpp src/core/board/Search.cpp
-                 src/core/board/Board.cpp src/core/board/Position.cpp src/core/board/BoardData.cpp"
+    [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp"
 )
 declare -A maxlen=([PositionFile]=600 [SchemeFile]=200 [GraphFile]=420 [SettingsFile]=0 [RollsFile]=512)
 # Every settings lookup takes a fresh 64 KiB read buffer; with AddressSanitizer's

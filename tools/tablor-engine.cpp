@@ -16,7 +16,6 @@
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
-#include "core/settings/Settings.h"
 #include "engine/EngineArgs.h"
 
 namespace {
@@ -42,13 +41,13 @@ int Fail(const std::string& message)
 // position and roll.
 int RunMove(const MoveArgs& args)
 {
-    BoardTable = args.board;
     Board board;
+    board.BoardTable = args.board;
     board.BuildBoard(false);
     Random random;
     DiceRecord dice(&random, nullptr);
     dice.SetRoll(args.first, args.second);
-    CurrentPlayer = args.human ? HUMAN : COMPUTER;
+    board.CurrentPlayer = args.human ? HUMAN : COMPUTER;
     RulesEngine rules(&board, &dice);
 
     std::string out = "{\"moves\":[";
@@ -60,8 +59,7 @@ int RunMove(const MoveArgs& args)
             out += (k ? ",[" : "[") + std::to_string(moves[k].first) + "," + std::to_string(moves[k].second) + "]";
         out += "]}";
     } else {
-        LevelOfPlay = args.level;
-        rules.ChooseMove(args.book);
+        rules.ChooseMove(args.book, args.level);
         for (int k = 0; k < dice.moves; ++k)
             out += (k ? ",[" : "[") + std::to_string(rules.bestFrom[k]) + "," + std::to_string(rules.bestDice[k]) + "]";
         out += "],\"dice\":[";
@@ -81,7 +79,7 @@ int RunRolls(const RollsArgs& args)
     DiceRecord dice(&random, nullptr);
     dice.mode = DICE_GENERATED;
     for (long n = 0; n < args.count; ++n) {
-        dice.RollDice(nullptr);
+        dice.RollDice();
         std::printf("%d %d\n", dice.die[0], dice.die[1]);
     }
     return 0;

@@ -7,20 +7,13 @@
 
 namespace {
 
-// Keeps the program-wide state a test changes and puts it back afterwards.
+// A board built in the starting position, the human to move.
 class BoardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        savedPlayer = CurrentPlayer;
-        savedTable = BoardTable;
-        CurrentPlayer = HUMAN;
+        board.CurrentPlayer = HUMAN;
         board.BuildBoard(true);
-    }
-    void TearDown() override
-    {
-        CurrentPlayer = savedPlayer;
-        BoardTable = savedTable;
     }
 
     // Gives every location distinct geometry so that moved records can be told apart.
@@ -76,8 +69,8 @@ TEST_F(BoardTest, StandardSetupAfterBuild)
     EXPECT_EQ(PiecesInRange(1, 6, board, COMPUTER), 5);
 
     // The reset table itself leaves the bars and trays at owner 0.
-    EXPECT_EQ(BoardTable, StandardSetup());
-    EXPECT_EQ(BoardTable[HUMAN_BAR].owner, NOBODY);
+    EXPECT_EQ(board.BoardTable, StandardSetup());
+    EXPECT_EQ(board.BoardTable[HUMAN_BAR].owner, NOBODY);
 }
 
 TEST_F(BoardTest, BuildOrderLaysOutBeforePieces)
@@ -86,9 +79,9 @@ TEST_F(BoardTest, BuildOrderLaysOutBeforePieces)
     board.SetFactory([&log](Board& b, int index, int owner) -> std::unique_ptr<Position> {
         return std::make_unique<LoggingPosition>(&b, index, owner, &log);
     });
-    BoardTable = StandardSetup();
-    BoardTable[COMPUTER_BAR].count = 1;
-    BoardTable[24].count = 1;
+    board.BoardTable = StandardSetup();
+    board.BoardTable[COMPUTER_BAR].count = 1;
+    board.BoardTable[24].count = 1;
     board.BuildBoard(false);
 
     std::vector<std::string> expected;
@@ -97,7 +90,7 @@ TEST_F(BoardTest, BuildOrderLaysOutBeforePieces)
         expected.push_back("layout " + std::to_string(i));
         for (int k = 0; k < pieces; ++k) expected.push_back("add " + std::to_string(i));
     };
-    for (int i = 1; i <= 24; ++i) location(i, BoardTable[i].owner, BoardTable[i].count);
+    for (int i = 1; i <= 24; ++i) location(i, board.BoardTable[i].owner, board.BoardTable[i].count);
     location(HUMAN_BAR, HUMAN, 0);
     location(COMPUTER_BAR, COMPUTER, 1);
     location(COMPUTER_TRAY, COMPUTER, 0);
@@ -107,9 +100,9 @@ TEST_F(BoardTest, BuildOrderLaysOutBeforePieces)
 
     // A point left empty by the table starts unowned even if the entry names an owner.
     log.clear();
-    BoardTable[24].count = 0;
-    BoardTable[23] = Spot{1, COMPUTER};
-    BoardTable[5] = Spot{0, HUMAN};
+    board.BoardTable[24].count = 0;
+    board.BoardTable[23] = Spot{1, COMPUTER};
+    board.BoardTable[5] = Spot{0, HUMAN};
     board.BuildBoard(false);
     EXPECT_EQ(board[5].owner, NOBODY);
     EXPECT_EQ(board[24].owner, NOBODY);
@@ -122,24 +115,25 @@ TEST_F(BoardTest, CaptureAndRebuild)
     board[COMPUTER_TRAY].AddPiece();
     board[6].RemovePiece();
     board.CaptureBoard();
-    EXPECT_EQ(BoardTable, board.Data());
-    EXPECT_EQ(BoardTable[4], (Spot{1, HUMAN}));
-    EXPECT_EQ(BoardTable[HUMAN_BAR], (Spot{0, HUMAN}));
+    EXPECT_EQ(board.BoardTable, board.Data());
+    EXPECT_EQ(board.BoardTable[4], (Spot{1, HUMAN}));
+    EXPECT_EQ(board.BoardTable[HUMAN_BAR], (Spot{0, HUMAN}));
 
-    const BoardData captured = BoardTable;
+    const BoardData captured = board.BoardTable;
     Board other;
+    other.BoardTable = captured;
     other.BuildBoard(false);
     EXPECT_EQ(other.Data(), captured);
-    EXPECT_EQ(FromImage(ToImage(BoardTable)), captured);
+    EXPECT_EQ(FromImage(ToImage(board.BoardTable)), captured);
 }
 
 TEST_F(BoardTest, PlainMoveToHits)
 {
     // A computer blot on point 3; the human moves onto it from point 1.
     board[6].RemovePiece();
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     board[3].AddPiece();
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     board[1].PlainMoveTo(3);
     EXPECT_EQ(board[3].Data(), (Spot{1, HUMAN}));
     EXPECT_EQ(board[COMPUTER_BAR].Data(), (Spot{1, COMPUTER}));
@@ -148,14 +142,14 @@ TEST_F(BoardTest, PlainMoveToHits)
 
     // The computer enters onto the human blot (through the virtual MoveTo):
     // the human's piece goes to location 0, the emptied bar stays the computer's.
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     board[COMPUTER_BAR].MoveTo(3);
     EXPECT_EQ(board[3].Data(), (Spot{1, COMPUTER}));
     EXPECT_EQ(board[HUMAN_BAR].Data(), (Spot{1, HUMAN}));
     EXPECT_EQ(board[COMPUTER_BAR].Data(), (Spot{0, COMPUTER}));
 
     // The plain data move does the same.
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     BoardData data = board.Data();
     MoveTo(data, HUMAN_BAR, 3, HUMAN);
     EXPECT_EQ(data[3], (Spot{1, HUMAN}));
@@ -179,10 +173,10 @@ TEST_F(BoardTest, EmptiedLocationsAndAddPiece)
     EXPECT_EQ(board[COMPUTER_TRAY].Data(), (Spot{0, COMPUTER}));
 
     // An empty point takes CurrentPlayer; no location goes above 15.
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     for (int k = 0; k < 20; ++k) board[9].AddPiece();
     EXPECT_EQ(board[9].Data(), (Spot{15, COMPUTER}));
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     board[8].AddPiece();
     EXPECT_EQ(board[8].Data(), (Spot{4, COMPUTER}));
 }

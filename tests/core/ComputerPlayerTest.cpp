@@ -10,7 +10,6 @@
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
-#include "core/settings/Settings.h"
 
 namespace {
 
@@ -26,24 +25,14 @@ BoardData Pos(std::initializer_list<std::tuple<int, int, int>> spots)
     return WithFixedOwners(b);
 }
 
-// The live board, the dice record and the rules of one game, with the
-// program-wide settings put back afterwards.
+// The live board, the dice record and the rules of one game, the computer
+// to move.
 class ComputerPlayer : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        savedTable = BoardTable;
-        savedLevel = LevelOfPlay;
-        savedPlayer = CurrentPlayer;
         board.BuildBoard(true);
-        CurrentPlayer = COMPUTER;
-        LevelOfPlay = 2;
-    }
-    void TearDown() override
-    {
-        BoardTable = savedTable;
-        LevelOfPlay = savedLevel;
-        CurrentPlayer = savedPlayer;
+        board.CurrentPlayer = COMPUTER;
     }
 
     // Puts `data` on the board and the roll first-second in the record.
@@ -59,8 +48,8 @@ protected:
     Random random{1};
     DiceRecord dice{&random, nullptr};
     RulesEngine rules{&board, &dice};
-    BoardData savedTable{};
-    int savedLevel = 2, savedPlayer = 0;
+    // The skill level the searches are asked for.
+    int level = 2;
 };
 
 // The positions and rolls of the searches of a few seeded games, as the
@@ -100,7 +89,7 @@ TEST_F(ComputerPlayer, OpeningTableAnswersTheFirstTurnAtGood)
     const BoardData start = WithFixedOwners(StandardSetup());
     // 6-5: 24 to 18 and on to 13, from the table (no score), the record kept as rolled.
     Set(start, 6, 5);
-    rules.ChooseMove(true);
+    rules.ChooseMove(true, level);
     EXPECT_EQ(rules.bestFrom[0], 24);
     EXPECT_EQ(rules.bestFrom[1], 18);
     EXPECT_EQ(rules.bestDice, (Bytes{6, 5, 255, 255}));
@@ -109,27 +98,27 @@ TEST_F(ComputerPlayer, OpeningTableAnswersTheFirstTurnAtGood)
 
     // 5-6 has no entry: searched, both orders, the record left swapped.
     Set(start, 5, 6);
-    rules.ChooseMove(true);
+    rules.ChooseMove(true, level);
     EXPECT_NE(rules.bestScore, NO_SCORE);
     EXPECT_EQ(dice.die, (Bytes{6, 5, 255, 255}));
     EXPECT_EQ(dice.moves, 2);
 
     // 3-1 at "Good": 8 to 5 and 6 to 5 without a search.
     Set(start, 3, 1);
-    rules.ChooseMove(true);
+    rules.ChooseMove(true, level);
     EXPECT_EQ(rules.bestFrom[0], 8);
     EXPECT_EQ(rules.bestFrom[1], 6);
     EXPECT_EQ(rules.bestDice, (Bytes{3, 1, 255, 255}));
     EXPECT_EQ(rules.bestScore, NO_SCORE);
 
     // At "Average" the same roll is searched, and without the flag too.
-    LevelOfPlay = 1;
+    level = 1;
     Set(start, 3, 1);
-    rules.ChooseMove(true);
+    rules.ChooseMove(true, level);
     EXPECT_NE(rules.bestScore, NO_SCORE);
-    LevelOfPlay = 2;
+    level = 2;
     Set(start, 3, 1);
-    rules.ChooseMove(false);
+    rules.ChooseMove(false, level);
     EXPECT_NE(rules.bestScore, NO_SCORE);
 
     // The table is not used where its play is impossible (a piece on the bar).
@@ -137,7 +126,7 @@ TEST_F(ComputerPlayer, OpeningTableAnswersTheFirstTurnAtGood)
     barred[6].count = 4;
     barred[COMPUTER_BAR].count = 1;
     Set(barred, 6, 5);
-    rules.ChooseMove(true);
+    rules.ChooseMove(true, level);
     EXPECT_EQ(rules.bestFrom[0], COMPUTER_BAR);
     EXPECT_NE(rules.bestScore, NO_SCORE);
 }
@@ -148,7 +137,7 @@ TEST_F(ComputerPlayer, UnusableDiceAreDropped)
     // or after the 1 (the pieces are not all home), so it is removed.
     const BoardData stuck = Pos({{7, COMPUTER, 15}, {1, HUMAN, 2}, {24, HUMAN, 13}});
     Set(stuck, 6, 1);
-    rules.ChooseMove(false);
+    rules.ChooseMove(false, level);
     EXPECT_EQ(dice.moves, 1);
     EXPECT_EQ(dice.die, (Bytes{1, 255, 255, 255}));
     EXPECT_EQ(rules.bestFrom[0], 7);
@@ -165,7 +154,7 @@ TEST_F(ComputerPlayer, UnusableDiceAreDropped)
                                   {23, HUMAN, 3},
                                   {24, HUMAN, 3}});
     Set(closed, 4, 2);
-    rules.ChooseMove(false);
+    rules.ChooseMove(false, level);
     EXPECT_EQ(dice.moves, 0);
     EXPECT_EQ(dice.die, (Bytes{255, 255, 255, 255}));
     EXPECT_EQ(rules.bestFrom, (Bytes{255, 255, 255, 255}));
@@ -183,13 +172,13 @@ TEST_F(ComputerPlayer, UnusableDiceAreDropped)
     // 4s enter on 21 and, once both are in, the pieces on 6 can play the rest
     // (21 to 17 is held): all four are played, the bar first.
     Set(entering, 4, 4);
-    rules.ChooseMove(false);
+    rules.ChooseMove(false, level);
     EXPECT_EQ(dice.moves, 4);
     EXPECT_EQ(rules.bestFrom[0], COMPUTER_BAR);
     EXPECT_EQ(rules.bestFrom[1], COMPUTER_BAR);
     // With 5s no piece can enter (20 is held): all four go.
     Set(entering, 5, 5);
-    rules.ChooseMove(false);
+    rules.ChooseMove(false, level);
     EXPECT_EQ(dice.moves, 0);
 
     // DropUnusableDice alone: the greedy play in the record's order.
@@ -206,8 +195,8 @@ TEST_F(ComputerPlayer, NoDiceLeftPlaysNothing)
     Set(start, 3, 1);
     dice.moves = 0;
     dice.die.fill(255);
-    rules.ChooseMove(true);
-    rules.ChooseMove(false);
+    rules.ChooseMove(true, level);
+    rules.ChooseMove(false, level);
     EXPECT_EQ(dice.moves, 0);
     EXPECT_EQ(rules.bestFrom, (Bytes{255, 255, 255, 255}));
     EXPECT_EQ(rules.bestScore, NO_SCORE);
@@ -215,7 +204,7 @@ TEST_F(ComputerPlayer, NoDiceLeftPlaysNothing)
 
     // A record with no die values in its slots gives nothing to play either.
     dice.moves = 2;
-    rules.ChooseMove(false);
+    rules.ChooseMove(false, level);
     EXPECT_EQ(dice.moves, 0);
     EXPECT_EQ(rules.bestFrom, (Bytes{255, 255, 255, 255}));
 }
@@ -226,10 +215,9 @@ TEST_F(ComputerPlayer, TiesKeepTheFirstPlayFound)
     // play scores 2 x (quarters of the human - quarters of the computer).
     const BoardData race = Pos({{11, COMPUTER, 1}, {10, COMPUTER, 1}, {5, COMPUTER, 13}, {20, HUMAN, 15}});
     for (int level : {0, 1, 2, 3}) {
-        LevelOfPlay = level;
         Set(race, 1, 2);
         ASSERT_TRUE(rules.race);
-        rules.ChooseMove(false);
+        rules.ChooseMove(false, level);
         // The rolled order first and the highest source first: 11 with the 1,
         // then the highest piece (now on 10) with the 2.
         EXPECT_EQ(rules.bestFrom[0], 11) << "level " << level;
@@ -246,9 +234,8 @@ TEST_F(ComputerPlayer, RaceScoreIsTheSameAtEveryLevel)
     // quarter lead. With 2-1 the best covers points 2 and 3 from point 4.
     const BoardData home = Pos({{6, COMPUTER, 5}, {5, COMPUTER, 5}, {4, COMPUTER, 5}, {20, HUMAN, 15}});
     for (int level : {0, 1, 2}) {
-        LevelOfPlay = level;
         Set(home, 2, 1);
-        rules.ChooseMove(false);
+        rules.ChooseMove(false, level);
         EXPECT_EQ(rules.bestFrom[0], 4);
         EXPECT_EQ(rules.bestFrom[1], 4);
         EXPECT_EQ(rules.bestDice, (Bytes{2, 1, 255, 255}));
@@ -256,7 +243,7 @@ TEST_F(ComputerPlayer, RaceScoreIsTheSameAtEveryLevel)
     }
     // Bearing off lowers the own quarter count: 6-5 takes two pieces off.
     Set(home, 6, 5);
-    rules.ChooseMove(false);
+    rules.ChooseMove(false, level);
     EXPECT_EQ(rules.bestFrom[0], 6);
     EXPECT_EQ(rules.bestFrom[1], 5);
     EXPECT_EQ(rules.bestScore, 2 * (15 - 13));
@@ -282,7 +269,7 @@ TEST_F(ComputerPlayer, DoublingBalanceAndTakes)
                                     {17, HUMAN, 3},
                                     {19, HUMAN, 8},
                                     {20, HUMAN, 2}});
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     Set(behind37, 3, 1);
     EXPECT_FALSE(rules.race);
     EXPECT_EQ(rules.DoublingBalance(), 37);
@@ -322,7 +309,7 @@ TEST_F(ComputerPlayer, TakeRulesForRaceAndStraggler)
     BoardData take = own63, refuse = own63;
     for (auto [i, n] : pips70) take[i] = Spot{static_cast<std::int8_t>(n), HUMAN};
     for (auto [i, n] : pips69) refuse[i] = Spot{static_cast<std::int8_t>(n), HUMAN};
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     Set(take, 6, 6);
     ASSERT_TRUE(rules.race);
     ASSERT_EQ(PipCount(take, HUMAN), 70);
@@ -372,7 +359,7 @@ TEST_F(ComputerPlayer, SearchLeavesTheBoardAndReportsItsTime)
     for (const Sample& s : samples) {
         Set(s.board, s.first, s.second);
         const BoardSnapshot before = SnapshotBoard(board);
-        rules.ChooseMove(false);
+        rules.ChooseMove(false, level);
         ASSERT_EQ(board.Data(), s.board);
         const BoardSnapshot after = SnapshotBoard(board);
         for (int i = 0; i < LOCATIONS; ++i) ASSERT_EQ(after[i].rect, before[i].rect);
@@ -386,15 +373,14 @@ TEST_F(ComputerPlayer, SearchLeavesTheBoardAndReportsItsTime)
         return t;
     };
     Set(WithFixedOwners(StandardSetup()), 5, 6);
-    EXPECT_EQ(rules.ChooseMove(false), 0x30);
+    EXPECT_EQ(rules.ChooseMove(false, level), 0x30);
 }
 
 TEST_F(ComputerPlayer, SuggestionSearchesTheMirroredBoard)
 {
     // The human's opening 3-1 by the table: 17 to 20 and 19 to 20.
     const BoardData start = WithFixedOwners(StandardSetup());
-    CurrentPlayer = HUMAN;
-    LevelOfPlay = 0;
+    board.CurrentPlayer = HUMAN;
     Set(start, 3, 1);
     const BoardSnapshot before = SnapshotBoard(board);
     std::array<std::pair<int, int>, 4> moves{};
@@ -403,8 +389,7 @@ TEST_F(ComputerPlayer, SuggestionSearchesTheMirroredBoard)
     ASSERT_EQ(count, 2);
     EXPECT_EQ(moves[0], (std::pair{17, 20}));
     EXPECT_EQ(moves[1], (std::pair{19, 20}));
-    EXPECT_EQ(CurrentPlayer, HUMAN);
-    EXPECT_EQ(LevelOfPlay, 0);
+    EXPECT_EQ(board.CurrentPlayer, HUMAN);
     const BoardSnapshot after = SnapshotBoard(board);
     for (int i = 0; i < LOCATIONS; ++i) {
         EXPECT_EQ(after[i].count, before[i].count);
@@ -430,7 +415,6 @@ TEST_F(ComputerPlayer, FastSearchMatchesThePlainOne)
     for (const Sample& s : SelfPlaySamples(8, 5, 0, 1)) samples.push_back(s);
     ASSERT_GT(samples.size(), 400u);
     for (int level : {0, 1, 2}) {
-        LevelOfPlay = level;
         for (bool skip : {true, false}) {
             rules.skipRepeatedPositions = skip;
             for (const Sample& s : samples) {
@@ -445,8 +429,8 @@ TEST_F(ComputerPlayer, FastSearchMatchesThePlainOne)
                 ref.ChooseMove();
                 // Each position the plain search scored gets the same score.
                 for (const auto& [position, score] : ref.scored)
-                    ASSERT_EQ(rules.ScorePlay(s.board, position), score) << "level " << level;
-                rules.ChooseMove(false);
+                    ASSERT_EQ(rules.ScorePlay(s.board, position, level), score) << "level " << level;
+                rules.ChooseMove(false, level);
                 ASSERT_EQ(dice.moves, ref.moves);
                 ASSERT_EQ(dice.die, ref.die);
                 ASSERT_EQ(rules.bestScore, ref.bestScore) << "level " << level;
@@ -503,9 +487,9 @@ TEST_F(ComputerPlayer, ScoresMatchThePlainSearchOnRandomPlays)
         ref.record = true;
         ref.bestScore = NO_SCORE;
         ref.Evaluate();
-        LevelOfPlay = ref.level;
+        level = ref.level;
         rules.race = ref.race;
-        ASSERT_EQ(rules.ScorePlay(before, after), ref.scored.at(0).second) << "round " << round;
+        ASSERT_EQ(rules.ScorePlay(before, after, level), ref.scored.at(0).second) << "round " << round;
         ++compared;
     }
     EXPECT_EQ(compared, 40000);
@@ -537,9 +521,8 @@ TEST_F(ComputerPlayer, ScoresMatchThePlainSearchOnRandomPlays)
         ref.bestScore = NO_SCORE;
         ref.Evaluate();
         ASSERT_EQ(ref.block[2], 4);
-        LevelOfPlay = level;
         rules.race = false;
-        EXPECT_EQ(rules.ScorePlay(before, after), ref.scored.at(0).second);
+        EXPECT_EQ(rules.ScorePlay(before, after, level), ref.scored.at(0).second);
     }
 }
 
@@ -578,7 +561,6 @@ TEST_F(ComputerPlayer, SelfPlaySignature)
             for (int shift = 0; shift < 64; shift += 8) signature = FnvStep(signature, r.signature >> shift & 0xFF);
         }
     }
-    EXPECT_EQ(LevelOfPlay, 2);
     EXPECT_GT(turns, 80);
     EXPECT_EQ(signature, 13410678062703989062u);
 }

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "core/board/Board.h"
-#include "core/board/RulesEngine.h"
 #include "core/dice/DiceRecord.h"
 #include "core/dice/Random.h"
 
@@ -72,7 +70,7 @@ protected:
 
 std::array<int, 2> Roll(DiceRecord& record)
 {
-    record.RollDice(nullptr);
+    record.RollDice();
     return {record.die[0], record.die[1]};
 }
 
@@ -125,10 +123,10 @@ TEST(DiceRecord, GeneratedOpeningNeverDoublet)
         random.Seed(seed);
         record.history.clear();
         record.historyPos = 0;
-        record.RollDice(nullptr);
+        record.RollDice();
         ASSERT_NE(record.die[0], record.die[1]) << "seed " << seed;
         ASSERT_EQ(record.moves, 2);
-        record.RollDice(nullptr);
+        record.RollDice();
         doubletsAfterOpening += record.die[0] == record.die[1];
     }
     EXPECT_GT(doubletsAfterOpening, 0);
@@ -298,7 +296,7 @@ TEST(DiceRecord, ReplayThenFreshRolls)
     DiceRecord record(&random, &host);
     std::vector<std::array<std::uint8_t, 4>> played;
     for (int i = 0; i < 3; ++i) {
-        record.RollDice(nullptr);
+        record.RollDice();
         played.push_back(record.die);
     }
     const std::vector<std::uint8_t> recorded = record.history;
@@ -308,7 +306,7 @@ TEST(DiceRecord, ReplayThenFreshRolls)
     record.historyPos = 0;
     random.Seed(99);
     for (int i = 0; i < 3; ++i) {
-        record.RollDice(nullptr);
+        record.RollDice();
         EXPECT_EQ(record.die, played[i]) << "roll " << i;
         EXPECT_EQ(record.historyPos, 2 * (i + 1));
     }
@@ -319,7 +317,7 @@ TEST(DiceRecord, ReplayThenFreshRolls)
     const int secondFresh = reference.Die();
 
     // Past the recorded rolls fresh ones follow and are recorded.
-    record.RollDice(nullptr);
+    record.RollDice();
     EXPECT_FALSE(record.replay);
     EXPECT_EQ(record.die[0], firstFresh);
     EXPECT_EQ(record.die[1], secondFresh);
@@ -361,23 +359,4 @@ TEST(DiceRecord, RemoveAndGiveBackDice)
     record.SetRoll(6, 1);
     EXPECT_EQ(record.die, (std::array<std::uint8_t, 4>{6, 1, 255, 255}));
     EXPECT_EQ(record.moves, 2);
-}
-
-TEST(DiceRecord, RollReturnsRaceFlag)
-{
-    Board board;
-    board.BuildBoard(true);
-    Random random(5);
-    DiceRecord record(&random, nullptr);
-    RulesEngine rules(&board, &record);
-    EXPECT_FALSE(record.RollDice(&rules));
-
-    BoardData race{};
-    race[3] = {15, COMPUTER};
-    race[20] = {15, HUMAN};
-    for (int i : {HUMAN_BAR, COMPUTER_BAR, COMPUTER_TRAY, HUMAN_TRAY}) race[i].owner = FixedOwner(i);
-    board.SetData(race);
-    EXPECT_TRUE(record.RollDice(&rules));
-    EXPECT_TRUE(rules.race);
-    EXPECT_FALSE(record.RollDice(nullptr));
 }

@@ -85,19 +85,6 @@ private:
     std::vector<std::string> paths_;
 };
 
-// Puts back the program-wide position table, side and level that the
-// in-process comparisons change.
-struct GlobalsGuard {
-    BoardData table = BoardTable;
-    int player = CurrentPlayer, level = LevelOfPlay;
-    ~GlobalsGuard()
-    {
-        BoardTable = table;
-        CurrentPlayer = player;
-        LevelOfPlay = level;
-    }
-};
-
 void ExpectBadArguments(const std::string& args)
 {
     const ToolRun r = Engine(args);
@@ -111,7 +98,6 @@ void ExpectBadArguments(const std::string& args)
 
 TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
 {
-    const GlobalsGuard guard;
     TempFiles files;
     const BoardData start = StandardSetup(); // bars and trays unowned, as the table holds them
     const std::string startArg = BoardArgument(start);
@@ -126,10 +112,9 @@ TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
     Random random;
     DiceRecord dice(&random, nullptr);
     RulesEngine rules(&board, &dice);
-    LevelOfPlay = 1;
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     dice.SetRoll(5, 6);
-    rules.ChooseMove(true);
+    rules.ChooseMove(true, 1);
     std::ostringstream expected;
     expected << "{\"moves\":[[" << int(rules.bestFrom[0]) << "," << int(rules.bestDice[0]) << "],["
              << int(rules.bestFrom[1]) << "," << int(rules.bestDice[1]) << "]],\"dice\":[" << int(dice.die[0]) << ","
@@ -163,12 +148,11 @@ TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
 
 TEST(EngineTool, RollsAndSelfPlayFollowTheGenerator)
 {
-    const GlobalsGuard guard;
     Random random(1);
     DiceRecord dice(&random, nullptr);
     std::string expected;
     for (int n = 0; n < 6; ++n) {
-        dice.RollDice(nullptr);
+        dice.RollDice();
         expected += std::to_string(dice.die[0]) + " " + std::to_string(dice.die[1]) + "\n";
     }
     ToolRun r = Engine("rolls --seed 1 --count 6");

@@ -5,29 +5,17 @@
 #include "core/board/Board.h"
 #include "core/board/RulesEngine.h"
 #include "core/dice/DiceRecord.h"
-#include "core/settings/Settings.h"
 
 namespace {
 
-// A live board with rules over it; the program-wide settings a test changes
-// are put back afterwards.
+// A live board with rules over it, the human to move.
 class RulesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        savedPlayer = CurrentPlayer;
-        savedIntel = IntelMoves;
-        savedTable = BoardTable;
-        CurrentPlayer = HUMAN;
-        IntelMoves = 0;
+        board.CurrentPlayer = HUMAN;
         board.BuildBoard(true);
         rules.InitRules(&board, &dice);
-    }
-    void TearDown() override
-    {
-        CurrentPlayer = savedPlayer;
-        IntelMoves = savedIntel;
-        BoardTable = savedTable;
     }
 
     // Puts the listed (location, owner, count) on an empty board; each side's
@@ -55,9 +43,8 @@ protected:
         for (int v : values) dice.die[dice.moves++] = static_cast<std::uint8_t>(v);
     }
 
-    int savedPlayer = NOBODY;
-    int savedIntel = 0;
-    BoardData savedTable{};
+    // The "Intelligent moves" setting AutoTarget is asked with.
+    bool intelMoves = false;
     Board board;
     DiceRecord dice{nullptr, nullptr};
     RulesEngine rules{&board, &dice};
@@ -69,7 +56,7 @@ TEST_F(RulesTest, HigherDieBearsOffOnlyFromHighestPoint)
 {
     // The human with pieces on 22 and 24 only.
     Place({{22, HUMAN, 2}, {24, HUMAN, 3}, {3, COMPUTER, 15}});
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     ASSERT_TRUE(rules.AllHome());
     EXPECT_FALSE(rules.IsLegalMove(24, 6));
     EXPECT_TRUE(rules.IsLegalMove(22, 6));
@@ -84,7 +71,7 @@ TEST_F(RulesTest, HigherDieBearsOffOnlyFromHighestPoint)
     EXPECT_TRUE(rules.IsLegalMove(22, 2));
 
     // The computer bearing off from 3: a 5 only with 4..6 empty, a 3 always.
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     Place({{3, COMPUTER, 2}, {1, COMPUTER, 4}, {20, HUMAN, 15}});
     ASSERT_TRUE(rules.AllHome());
     EXPECT_TRUE(rules.IsLegalMove(3, 5));
@@ -100,10 +87,10 @@ TEST_F(RulesTest, HigherDieBearsOffOnlyFromHighestPoint)
 TEST_F(RulesTest, StepsNeverBearOffBackwards)
 {
     Place({{20, HUMAN, 15}, {3, COMPUTER, 15}});
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     EXPECT_TRUE(rules.IsLegalStep(20, 5));
     EXPECT_FALSE(rules.IsLegalStep(20, -21));
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     EXPECT_TRUE(rules.IsLegalStep(3, -3));
     EXPECT_FALSE(rules.IsLegalStep(3, 23));
 }
@@ -111,7 +98,7 @@ TEST_F(RulesTest, StepsNeverBearOffBackwards)
 TEST_F(RulesTest, TargetsAndSources)
 {
     Place({{1, HUMAN, 2}, {2, HUMAN, 1}, {4, COMPUTER, 1}, {5, COMPUTER, 2}, {6, HUMAN, 3}, {12, COMPUTER, 12}});
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     EXPECT_TRUE(rules.IsLegalMove(1, 3));  // a lone opposing piece is hit
     EXPECT_FALSE(rules.IsLegalMove(1, 4)); // two block
     EXPECT_TRUE(rules.IsLegalMove(1, 5));  // own pieces never matter
@@ -120,7 +107,7 @@ TEST_F(RulesTest, TargetsAndSources)
     EXPECT_FALSE(rules.IsLegalMove(COMPUTER_BAR, 1));
 
     // The computer moves downwards.
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     EXPECT_FALSE(rules.IsLegalMove(12, 6)); // 6 holds three
     EXPECT_TRUE(rules.IsLegalMove(12, 8));  // onto its own blot
     EXPECT_TRUE(rules.IsLegalMove(4, 2));   // hits on 2
@@ -131,7 +118,7 @@ TEST_F(RulesTest, TargetsAndSources)
 TEST_F(RulesTest, BarRule)
 {
     Place({{HUMAN_BAR, HUMAN, 1}, {10, HUMAN, 14}, {3, COMPUTER, 2}, {20, COMPUTER, 13}});
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     for (int from = 1; from <= 25; ++from)
         for (int die = 1; die <= 6; ++die) EXPECT_FALSE(rules.IsLegalMove(from, die)) << from << " by " << die;
     EXPECT_FALSE(rules.IsLegalMove(HUMAN_BAR, 3)); // point 3 is made
@@ -142,7 +129,7 @@ TEST_F(RulesTest, BarRule)
 
     // The computer enters on 25 - d.
     Place({{COMPUTER_BAR, COMPUTER, 1}, {10, COMPUTER, 14}, {22, HUMAN, 2}, {5, HUMAN, 13}});
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     EXPECT_FALSE(rules.IsLegalMove(10, 1));
     EXPECT_FALSE(rules.IsLegalMove(COMPUTER_BAR, 3));
     EXPECT_TRUE(rules.IsLegalMove(COMPUTER_BAR, 4));
@@ -177,7 +164,7 @@ TEST_F(RulesTest, BothDiceUsable)
     // The human's only piece out is on 1; a 5 is blocked (6 is made) but
     // playable from 7 after the 6.
     Place({{1, HUMAN, 1}, {6, COMPUTER, 2}, {24, COMPUTER, 13}});
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     Dice({5, 6});
     const BoardData before = board.Data();
     EXPECT_EQ(rules.HighestPlayable(0), -1);
@@ -200,12 +187,12 @@ TEST_F(RulesTest, BothDiceUsable)
     // Never for the computer, even where its 5 plays only after its 6.
     Place({{12, COMPUTER, 1}, {7, HUMAN, 2}, {20, HUMAN, 13}});
     Dice({5, 6});
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     ASSERT_EQ(rules.HighestPlayable(0), -1);
     EXPECT_FALSE(rules.BothDiceUsable());
 
     // Never for doubles.
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     Place({{1, HUMAN, 1}, {6, COMPUTER, 2}, {24, COMPUTER, 13}});
     Dice({5, 5, 5, 5});
     EXPECT_FALSE(rules.BothDiceUsable());
@@ -215,49 +202,49 @@ TEST_F(RulesTest, AutoTarget)
 {
     // From F (6) a 3 is blocked, a 5 is open.
     Place({{6, HUMAN, 2}, {1, HUMAN, 2}, {9, COMPUTER, 2}, {24, COMPUTER, 13}});
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     Dice({3, 5});
-    IntelMoves = 1;
-    EXPECT_EQ(rules.AutoTarget(6), 11);
-    EXPECT_EQ(rules.AutoTarget(1), 255); // both open: the user chooses
+    intelMoves = true;
+    EXPECT_EQ(rules.AutoTarget(6, intelMoves), 11);
+    EXPECT_EQ(rules.AutoTarget(1, intelMoves), 255); // both open: the user chooses
     Dice({5, 3});
-    EXPECT_EQ(rules.AutoTarget(6), 11);
-    IntelMoves = 0;
-    EXPECT_EQ(rules.AutoTarget(6), 255);
+    EXPECT_EQ(rules.AutoTarget(6, intelMoves), 11);
+    intelMoves = false;
+    EXPECT_EQ(rules.AutoTarget(6, intelMoves), 255);
 
     // One die left, or doubles: the destination at once, legal or not.
     Dice({3});
-    EXPECT_EQ(rules.AutoTarget(6), 9);
+    EXPECT_EQ(rules.AutoTarget(6, intelMoves), 9);
     Dice({2, 2, 2, 2});
-    EXPECT_EQ(rules.AutoTarget(1), 3);
+    EXPECT_EQ(rules.AutoTarget(1, intelMoves), 3);
 
     // Neither die plays: the second die's target, which the caller rejects.
     Place({{1, HUMAN, 1}, {4, COMPUTER, 2}, {6, COMPUTER, 2}, {24, COMPUTER, 11}});
-    IntelMoves = 1;
+    intelMoves = true;
     Dice({3, 5});
-    EXPECT_EQ(rules.AutoTarget(1), 6);
+    EXPECT_EQ(rules.AutoTarget(1, intelMoves), 6);
 }
 
 TEST_F(RulesTest, AutoTargetInTheRace)
 {
-    CurrentPlayer = HUMAN;
-    IntelMoves = 0;
+    board.CurrentPlayer = HUMAN;
+    intelMoves = false;
     // Bearing off is filled in when legal.
     Place({{23, HUMAN, 2}, {24, HUMAN, 1}, {3, COMPUTER, 15}});
     ASSERT_TRUE(rules.race);
     Dice({1, 3});
-    EXPECT_EQ(rules.AutoTarget(23), 26);
+    EXPECT_EQ(rules.AutoTarget(23, intelMoves), 26);
     Dice({3, 5});
     Place({{22, HUMAN, 1}, {23, HUMAN, 1}, {3, COMPUTER, 15}});
-    EXPECT_EQ(rules.AutoTarget(22), 25);
+    EXPECT_EQ(rules.AutoTarget(22, intelMoves), 25);
 
     // A piece on 20 behind: 23 cannot bear off with the 3, so it is not offered.
     Place({{20, HUMAN, 1}, {23, HUMAN, 1}, {3, COMPUTER, 15}});
     Dice({1, 3});
-    EXPECT_EQ(rules.AutoTarget(23), 255);
-    IntelMoves = 1;
-    EXPECT_EQ(rules.AutoTarget(23), 24); // the 1 is the only die that plays
-    EXPECT_EQ(rules.AutoTarget(20), 255);
+    EXPECT_EQ(rules.AutoTarget(23, intelMoves), 255);
+    intelMoves = true;
+    EXPECT_EQ(rules.AutoTarget(23, intelMoves), 24); // the 1 is the only die that plays
+    EXPECT_EQ(rules.AutoTarget(20, intelMoves), 255);
 }
 
 TEST_F(RulesTest, BearOffDie)
@@ -280,13 +267,13 @@ TEST_F(RulesTest, BearOffDie)
 
 TEST_F(RulesTest, HighestPlayableAndCannotMove)
 {
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     Dice({6, 5});
     EXPECT_EQ(rules.HighestPlayable(0), 17);
     EXPECT_EQ(rules.HighestPlayable(1), 17);
     EXPECT_EQ(rules.HighestPlayable(2), -1); // no die in that slot
     EXPECT_FALSE(rules.CannotMove());
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     EXPECT_EQ(rules.HighestPlayable(0), 24);
     EXPECT_EQ(rules.HighestPlayable(1), 13);
 
@@ -303,11 +290,11 @@ TEST_F(RulesTest, HighestPlayableAndCannotMove)
            {5, COMPUTER, 2},
            {6, COMPUTER, 2},
            {8, COMPUTER, 3}});
-    CurrentPlayer = HUMAN;
+    board.CurrentPlayer = HUMAN;
     Dice({4, 2});
     EXPECT_TRUE(rules.CannotMove());
     EXPECT_EQ(rules.HighestPlayable(0), -1);
-    CurrentPlayer = COMPUTER;
+    board.CurrentPlayer = COMPUTER;
     EXPECT_FALSE(rules.CannotMove());
 }
 

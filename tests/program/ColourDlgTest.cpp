@@ -242,7 +242,7 @@ TEST_F(ColourDlgTest, ColoursChangedMidTurnKeepThePosition)
     Type("D");
     ASSERT_EQ(window->MovesMade, 1);
     const BoardData position = Data();
-    const BoardData turnStart = BoardTable;
+    const BoardData turnStart = BoardTable();
     const int movesLeft = Dice().moves;
     const auto dieLeft = Dice().die;
     const Colour human = DefaultSchemes[2][COLOUR_HUMAN];
@@ -255,7 +255,7 @@ TEST_F(ColourDlgTest, ColoursChangedMidTurnKeepThePosition)
         return static_cast<int>(IDOK);
     });
     EXPECT_EQ(Data(), position);
-    EXPECT_EQ(BoardTable, turnStart);
+    EXPECT_EQ(BoardTable(), turnStart);
     EXPECT_EQ(window->MovesMade, 1);
     EXPECT_EQ(Dice().moves, movesLeft);
     EXPECT_EQ(Dice().die, dieLeft);

@@ -68,7 +68,7 @@ TEST_F(GameTest, PassIsRefusedWhileBothDiceCouldBeUsed)
     In().Click(1, 1);
     Pump();
     platform.CheckAllScriptsUsed();
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().moves, 1);
     EXPECT_EQ(LastLine(), "2nd from  ");
     EXPECT_EQ(PipCount(Data(), COMPUTER), 2 * 6 + 2 * 8 + 2 * 14 + 9 * 24);
@@ -97,7 +97,7 @@ TEST_F(GameTest, AClickBesideTheBoardPassesWhenNothingCanMove)
     ASSERT_NE(noMove, lines.end());
     EXPECT_EQ(*(noMove - 1), "Dice: 5+6");
     EXPECT_EQ(*(noMove + 1), " ");
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 4);
     EXPECT_EQ(Dice().die[1], 2);
     EXPECT_EQ(PipsRolled[COMPUTER], 4);
@@ -129,7 +129,7 @@ TEST_F(GameTest, ClosedOutPlayersOnBothSides)
     const std::size_t statusCalls = platform.status.textLog.size();
 
     Key(VK_SPACE, ' ');
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(LineFromEnd(3), "No move");
     EXPECT_EQ(LineFromEnd(2), " ");
     EXPECT_EQ(LineFromEnd(1), " ");
@@ -282,8 +282,8 @@ TEST_F(GameTest, SwitchSidesMirrorsTheBoardAndSaveStoresIt)
     ASSERT_EQ(switched[COMPUTER_TRAY].count, 3);
     Key('W', 0, true);
     EXPECT_EQ(Data(), switched);
-    EXPECT_EQ(BoardTable, switched);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(BoardTable(), switched);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 3);
     EXPECT_EQ(Dice().die[1], 5);
     EXPECT_EQ(LastLine(), "1st  from  ");
@@ -515,14 +515,14 @@ TEST_F(GameTest, SaveAndOpenAPosition)
     Type("Q");
     ASSERT_TRUE(window->WaitingConfirm);
     Confirm();
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     ASSERT_NE(Data(), saved);
 
     platform.ExpectOpenFile(OpenOptions(), PathOf("game.pos"));
     Key('O', 0, true);
     platform.CheckAllScriptsUsed();
     EXPECT_EQ(Data(), saved);
-    EXPECT_EQ(BoardTable, saved);
+    EXPECT_EQ(BoardTable(), saved);
     EXPECT_EQ(window->CubeValue, 2);
     EXPECT_EQ(window->CubeOwner, HUMAN);
     EXPECT_EQ(platform.cube.text, "2");
@@ -540,7 +540,7 @@ TEST_F(GameTest, SaveAndOpenAPosition)
     EXPECT_EQ(LineFromEnd(1), "Dice: 6+4");
     EXPECT_EQ(LastLine(), "1st  from  ");
     EXPECT_EQ(platform.caption, "Tablor - game.pos");
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
 }
 
 // A file that does not begin with 32 is refused and the game goes on untouched.

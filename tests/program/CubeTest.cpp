@@ -59,12 +59,12 @@ TEST_F(GameTest, ComputerOffersADoubleAndTheHumanTakes)
     // The computer rolled 3-1 after the answer and played it.
     EXPECT_EQ(PipsRolled[COMPUTER], 4);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 4);
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_TRUE(platform.cube.enabled);
     EXPECT_TRUE(window->IsCommandEnabled(ID_DOUBLE));
 
     PlayHumanTurn();
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipsRolled[COMPUTER], 4 + 8);
     EXPECT_EQ(window->CubeValue, 2);
 }
@@ -116,7 +116,7 @@ TEST_F(GameTest, CancelledOfferIsNotRepeatedUntilTheHumanDoubles)
     EXPECT_EQ(window->CubeOwner, NOBODY);
     ASSERT_EQ(Dice().die[0], 4);
     PlayHumanTurn();
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     ASSERT_EQ(Dice().die[0], 6);
     ASSERT_EQ(window->MovesMade, 0);
 
@@ -163,7 +163,7 @@ TEST_F(GameTest, HumanDoublesAndTheComputerRefuses)
     EXPECT_EQ(window->CubeValue, 2);
     EXPECT_EQ(window->CubeOwner, HUMAN);
     EXPECT_EQ(platform.cube.text, "2");
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(window->MovesMade, 0);
     EXPECT_EQ(Dice().moves, 2);
     EXPECT_EQ(Data(), start);

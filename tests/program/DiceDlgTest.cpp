@@ -126,7 +126,7 @@ TEST(DiceDlg, ManualRollThroughRecord)
     record.mode = DICE_MANUAL;
     host.first = "2";
     host.second = "6";
-    record.RollDice(nullptr);
+    record.RollDice();
     EXPECT_EQ(host.generated, (std::array<int, 2>{6, 6}));
     EXPECT_EQ(record.die, (std::array<std::uint8_t, 4>{2, 6, 255, 255}));
     EXPECT_EQ(record.moves, 2);
@@ -134,7 +134,7 @@ TEST(DiceDlg, ManualRollThroughRecord)
     // An invalid entry leaves the generated value in its box.
     host.first = "9";
     host.second = "3";
-    record.RollDice(nullptr);
+    record.RollDice();
     EXPECT_EQ(host.generated, (std::array<int, 2>{5, 5}));
     EXPECT_EQ(record.die, (std::array<std::uint8_t, 4>{5, 3, 255, 255}));
     EXPECT_EQ(record.history, (std::vector<std::uint8_t>{2, 6, 5, 3}));

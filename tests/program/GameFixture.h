@@ -174,6 +174,9 @@ protected:
     }
 
     BoardData Data() const { return window->board.Data(); }
+    // The side to move, and the position the turn started from.
+    int& CurrentPlayer() const { return window->board.CurrentPlayer; }
+    BoardData& BoardTable() const { return window->board.BoardTable; }
     DiceRecord& Dice() const { return *window->dice; }
     RulesEngine& Rules() const { return *window->rules; }
     std::string LastLine() const
@@ -220,33 +223,33 @@ protected:
     }
 
     // Whether the human is to pick a piece now.
-    bool HumanToMove() const { return CurrentPlayer == HUMAN && window->dice->moves > 0 && !window->WaitingConfirm; }
+    bool HumanToMove() const { return CurrentPlayer() == HUMAN && window->dice->moves > 0 && !window->WaitingConfirm; }
 
     // Plays the human's turn with the computer's own choice for the human,
     // typed as letters (or clicked), ending with Space when nothing can move.
     void PlayHumanTurn(bool byClicks = false)
     {
-        if (CurrentPlayer != HUMAN) return;
+        if (CurrentPlayer() != HUMAN) return;
         if (Rules().CannotMove()) {
             Key(VK_SPACE, ' ');
             return;
         }
         std::vector<MovePair> plan = window->SuggestedMoves(window->OpeningTurn && window->MovesMade == 0);
         for (const MovePair& m : plan) {
-            if (CurrentPlayer != HUMAN || window->WaitingConfirm) return;
+            if (CurrentPlayer() != HUMAN || window->WaitingConfirm) return;
             const int before = window->MovesMade;
             if (byClicks)
                 ClickOn(m.from);
             else
                 Type(std::string(1, LocationLetter(m.from)));
-            if (window->MovesMade == before && CurrentPlayer == HUMAN && window->CurrentMove().from != 255) {
+            if (window->MovesMade == before && CurrentPlayer() == HUMAN && window->CurrentMove().from != 255) {
                 if (byClicks)
                     ClickOn(m.to > 24 ? HUMAN_TRAY : m.to);
                 else
                     Type(std::string(1, LocationLetter(m.to)));
             }
         }
-        if (CurrentPlayer == HUMAN && !window->WaitingConfirm && window->dice->moves > 0 && Rules().CannotMove())
+        if (CurrentPlayer() == HUMAN && !window->WaitingConfirm && window->dice->moves > 0 && Rules().CannotMove())
             Key(VK_SPACE, ' ');
     }
 

@@ -528,7 +528,7 @@ TEST_F(HardConditions, JunkSettingsGiveSaneSettingsAndKeepEveryOtherByte)
     EXPECT_EQ(AutoForcedMoves, 1);
     EXPECT_EQ(Score[HUMAN], 12);
     EXPECT_EQ(Score[COMPUTER], 0);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
 
     platform.AlwaysOnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
     platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
@@ -603,7 +603,7 @@ const std::vector<std::uint8_t> CYCLE{3, 1, 6, 2, 5, 4, 4, 3, 2, 1, 6, 5};
 TEST_F(HardConditions, OpenRollsFileKeepsGivingRollsWhenDeletedOrReplaced)
 {
     StartWithRolls("31 62, 54-43 2 1 65\n", "AutoChangeTurn=1\nAutoFinish=0");
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     const fs::path rolls = PathOf("rolls.txt");
     PlayHumanTurn();
     fs::remove(rolls);
@@ -613,7 +613,7 @@ TEST_F(HardConditions, OpenRollsFileKeepsGivingRollsWhenDeletedOrReplaced)
     fs::remove(rolls);
     fs::create_directory(rolls);
     PlayHumanTurn();
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     // The file, gone from its folder, is still open and read in its cycle.
     std::vector<std::uint8_t> expected;
     for (std::size_t i = 0; i < Dice().history.size(); ++i) expected.push_back(CYCLE[i % CYCLE.size()]);
@@ -698,7 +698,7 @@ TEST_F(HardConditions, RollsFileNamedAnewAsAFolderOrMissingFallsBack)
         PlayHumanTurn();
         EXPECT_EQ(invalid, ++expected);
         EXPECT_EQ(Dice().mode, DICE_GENERATED);
-        EXPECT_EQ(CurrentPlayer, HUMAN);
+        EXPECT_EQ(CurrentPlayer(), HUMAN);
         EXPECT_GT(Dice().moves, 0);
         // The next game fails at its opening roll, once.
         Menu(ID_FINISH_GAME);
@@ -724,7 +724,7 @@ TEST_F(HardConditions, SoundFilesThatAreNoWavesStillSoundEveryEvent)
         sounds += std::string(SOUND_KEYS[event]) + "=" + PathOf(files[event]) + "\n" + SoundActiveKey(event) + "=1\n";
     WriteFile("rolls.txt", "31 12");
     Start("DiceMode=2\nRollsList=" + PathOf("rolls.txt"), sounds);
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     // The human's last piece hits on 23 with the 1 and bears off with the 2.
     Load(MakePosition({{22, HUMAN, 1}, {23, COMPUTER, 1}, {1, COMPUTER, 14}}));
     ASSERT_EQ(Dice().die[0], 1);

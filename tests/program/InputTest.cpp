@@ -141,7 +141,7 @@ TEST_F(GameTest, UndoOfABearingOffPutsThePieceBackOnItsPoint)
 TEST_F(GameTest, UndoBeforeTheFirstMoveAndTheRightButton)
 {
     StartWithRolls("35");
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_FALSE(window->IsCommandEnabled(ID_UNDO));
     const std::vector<std::string> linesBefore = platform.list.lines;
     const BoardData before = Data();
@@ -195,7 +195,7 @@ TEST_F(GameTest, EndOfTurnConfirmation)
     EXPECT_EQ(platform.cursor, CursorKind::Confirm);
     EXPECT_EQ(Pane(0), "<Esc> or right mouse to undo");
     EXPECT_EQ(Pane(2), "");
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_TRUE(window->queue.Empty());
 
     auto expectTakenBack = [this](const char* how) {
@@ -210,7 +210,7 @@ TEST_F(GameTest, EndOfTurnConfirmation)
         EXPECT_EQ(LineFromEnd(1), "1st  from  Q  to  T");
         EXPECT_EQ(LastLine(), "2nd from  ");
         EXPECT_EQ(Pane(0), "Click on position to leave from...");
-        EXPECT_EQ(CurrentPlayer, HUMAN);
+        EXPECT_EQ(CurrentPlayer(), HUMAN);
     };
     Key(VK_ESCAPE);
     expectTakenBack("Esc");
@@ -228,7 +228,7 @@ TEST_F(GameTest, EndOfTurnConfirmation)
     // A click on the human's own point L ends the wait only.
     ClickOn(12);
     EXPECT_FALSE(window->WaitingConfirm);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), HUMAN), 167 - 4);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 6);
     EXPECT_EQ(Dice().die[0], 5);
@@ -250,7 +250,7 @@ TEST_F(GameTest, KeysAndCommandsOnlyConfirm)
     ASSERT_TRUE(window->WaitingConfirm);
     Type("A");
     EXPECT_FALSE(window->WaitingConfirm);
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(window->CurrentMove().from, 255);
     EXPECT_EQ(LastLine(), "1st  from  ");
@@ -261,7 +261,7 @@ TEST_F(GameTest, KeysAndCommandsOnlyConfirm)
     Menu(ID_FILE_NEW);
     EXPECT_EQ(platform.dialogs.size(), dialogs);
     EXPECT_FALSE(window->WaitingConfirm);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 2);
     EXPECT_EQ(Dice().die[1], 1);
     EXPECT_EQ(PipsRolled[COMPUTER], 6 + 10);
@@ -290,7 +290,7 @@ TEST_F(GameTest, RaceChangesTurnUnlessTheLastMoveWasSuggested)
     // The computer has played 2-1 and the human has 4-3.
     EXPECT_FALSE(window->WaitingConfirm);
     EXPECT_EQ(std::count(platform.cursorLog.begin(), platform.cursorLog.end(), CursorKind::Confirm), 0);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 3);
     ASSERT_EQ(Dice().die[0], 4);
     ASSERT_EQ(Dice().die[1], 3);
@@ -304,18 +304,18 @@ TEST_F(GameTest, RaceChangesTurnUnlessTheLastMoveWasSuggested)
     EXPECT_EQ(Dice().moves, 0);
     EXPECT_TRUE(window->WaitingConfirm);
     EXPECT_EQ(Pane(0), "<Esc> or right mouse to undo");
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 3);
 
     // Confirmed: the computer plays 2-1; the next turn played by hand
     // changes without waiting again.
     Confirm();
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 6);
     EXPECT_FALSE(window->HoldTurn);
     PlayHumanTurn();
     EXPECT_FALSE(window->WaitingConfirm);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 9);
 }
 

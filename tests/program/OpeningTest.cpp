@@ -34,14 +34,14 @@ TEST_F(GameTest, FirstMoveBySettingDecidesTheFirstOpening)
 
     start(0, "13");
     EXPECT_EQ(window->Starter, HUMAN);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipsRolled[HUMAN], 4);
 
     start(0, "31");
     EXPECT_EQ(window->Starter, COMPUTER);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 4);
     EXPECT_EQ(PipsRolled[COMPUTER], 4);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(Dice().die[1], 2);
 
@@ -50,17 +50,17 @@ TEST_F(GameTest, FirstMoveBySettingDecidesTheFirstOpening)
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 16);
     EXPECT_EQ(PipsRolled[COMPUTER], 16);
     EXPECT_EQ(DoublesRolled[COMPUTER], 1);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
 
     start(1, "13");
     EXPECT_EQ(window->Starter, COMPUTER);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 4);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
 
     // The human opens with both dice, shown on the human's side.
     start(2, "31");
     EXPECT_EQ(window->Starter, HUMAN);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().moves, 2);
     EXPECT_TRUE(platform.dice[4].visible);
     EXPECT_EQ(platform.dice[4].face, 3);
@@ -90,7 +90,7 @@ TEST_F(GameTest, PreviousWinnerStartsOnEqualOpeningDice)
     EXPECT_EQ(Dice().die[0], 5);
     PlayHumanTurn();
     Confirm();
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     ASSERT_EQ(Dice().die[0], 4);
     platform.OnResignDlg(ResignAsOffered);
     Key(VK_SPACE, ' ', true);
@@ -98,7 +98,7 @@ TEST_F(GameTest, PreviousWinnerStartsOnEqualOpeningDice)
     // Game 3: 4-4 goes to the computer, the last winner; it plays it.
     EXPECT_EQ(window->Starter, COMPUTER);
     EXPECT_EQ(PipsRolled[COMPUTER], 16);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 2);
     // The human wins it: a double the computer refuses.
     Load(MakePosition(
@@ -110,7 +110,7 @@ TEST_F(GameTest, PreviousWinnerStartsOnEqualOpeningDice)
 
     // Game 4: 3-3 goes to the human.
     EXPECT_EQ(window->Starter, HUMAN);
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().moves, 4);
     EXPECT_EQ(Dice().die[0], 3);
     platform.OnResignDlg(ResignAsOffered);
@@ -129,7 +129,7 @@ TEST_F(GameTest, SameAndSwappedRolls)
 {
     StartWithRolls("31 62 54 43 21 65 11");
     auto humanDice = [this](int first, int second) {
-        EXPECT_EQ(CurrentPlayer, HUMAN);
+        EXPECT_EQ(CurrentPlayer(), HUMAN);
         EXPECT_EQ(Dice().die[0], first);
         EXPECT_EQ(Dice().die[1], second);
     };

@@ -193,7 +193,7 @@ TEST_F(SettingsSheetTest, ClockwiseChangedMidTurnKeepsThePositionAndTheRoll)
     Type("D");
     ASSERT_EQ(window->MovesMade, 1);
     const BoardData position = Data();
-    const BoardData turnStart = BoardTable;
+    const BoardData turnStart = BoardTable();
     const int movesLeft = Dice().moves;
     const auto dieLeft = Dice().die;
     const int pointOneX = window->board[1].x;
@@ -206,7 +206,7 @@ TEST_F(SettingsSheetTest, ClockwiseChangedMidTurnKeepsThePositionAndTheRoll)
     });
     EXPECT_EQ(ClockWise, 1);
     EXPECT_EQ(Data(), position);
-    EXPECT_EQ(BoardTable, turnStart);
+    EXPECT_EQ(BoardTable(), turnStart);
     EXPECT_EQ(Dice().moves, movesLeft);
     EXPECT_EQ(Dice().die, dieLeft);
     EXPECT_EQ(window->MovesMade, 1);
@@ -266,7 +266,7 @@ TEST_F(SettingsSheetTest, SameRollsFileAndSourceKeepTheFileOpen)
     // The next rolls continue in the file: the computer's 6-2, then the human's 5-5.
     PlayHumanTurn();
     Pump();
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(Dice().moves, 4);
 }
@@ -292,7 +292,7 @@ TEST_F(SettingsSheetTest, ANewRollsFileIsReadFromItsBeginning)
     // The computer rolls 4-4 from the new file's start, the human then 1-1.
     PlayHumanTurn();
     Pump();
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_NE(std::find(platform.list.addedLog.begin(), platform.list.addedLog.end(), "Dice: 4+4+4+4"),
               platform.list.addedLog.end());
     EXPECT_EQ(Dice().die[0], 1);
@@ -397,7 +397,7 @@ TEST_F(SettingsSheetTest, WithEveryEventOffNothingSoundsAndRollsDoNotPause)
     Start(rollsOptions("rolls.txt"));
     PlayHumanTurn();
     Pump();
-    ASSERT_EQ(CurrentPlayer, HUMAN);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
     ASSERT_EQ(Dice().die[0], 5);
     EXPECT_TRUE(platform.sounds.empty());
     EXPECT_EQ(Count(platform.sleeps, 250), 0);

@@ -64,7 +64,7 @@ protected:
         ASSERT_LE(window->CubeValue, 64 * 3 * 2);
         ASSERT_GE(Dice().moves, 0);
         ASSERT_LE(Dice().moves, 4);
-        ASSERT_TRUE(CurrentPlayer == HUMAN || CurrentPlayer == COMPUTER);
+        ASSERT_TRUE(CurrentPlayer() == HUMAN || CurrentPlayer() == COMPUTER);
     }
 
     std::mt19937 rng{20261208};
@@ -116,9 +116,9 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
         if (window->UndoInProgress) return;
         const BoardData b = Data();
         if (from == to && from == HUMAN_BAR) return; // the bar piece lifted in place
-        if (!Allowed(b, Dice(), CurrentPlayer, from, to)) {
+        if (!Allowed(b, Dice(), CurrentPlayer(), from, to)) {
             ++illegal;
-            ADD_FAILURE() << "player " << CurrentPlayer << " moved " << from << " to " << to << " in game " << games;
+            ADD_FAILURE() << "player " << CurrentPlayer() << " moved " << from << " to " << to << " in game " << games;
         }
     };
     platform.checkScriptsAtEnd = false;

@@ -30,7 +30,7 @@ TEST_F(GameTest, StartsInTheStandardPositionWithTheHumanToMove)
 {
     StartWithRolls("1362", "FirstMoveBy=0");
     EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(platform.caption, "Tablor");
     EXPECT_EQ(platform.list.LineText(0), "Tablor");
     EXPECT_EQ(Pane(0), "Click on position to leave from...");
@@ -74,7 +74,7 @@ TEST_F(GameTest, HumanMovesByLettersAndClicksThenTheComputerPlays)
     ClickOn(20);
     EXPECT_EQ(Data()[20].count, 1);
     // The turn passed to the computer, which rolled 6-2 and played it.
-    EXPECT_EQ(CurrentPlayer, HUMAN);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(Dice().moves, 4);
     int computer = 0;

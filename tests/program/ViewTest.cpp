@@ -89,9 +89,8 @@ struct SavedGlobals {
     int unit = Unit, pieceSize = PieceSize, shadow = ShadowOffset;
     std::int16_t cell = PieceCell;
     int ww = WindowWidth, wh = WindowHeight, cw = ClientWidth, ch = ClientHeight;
-    int clockWise = ClockWise, hitShake = HitShake, player = CurrentPlayer;
+    int clockWise = ClockWise, hitShake = HitShake;
     ColourSet colours = SchemeColour;
-    BoardData table = BoardTable;
     ViewHost* view = View;
     ~SavedGlobals()
     {
@@ -105,9 +104,7 @@ struct SavedGlobals {
         ClientHeight = ch;
         ClockWise = clockWise;
         HitShake = hitShake;
-        CurrentPlayer = player;
         SchemeColour = colours;
-        BoardTable = table;
         View = view;
     }
 };
@@ -129,8 +126,9 @@ protected:
     void Build(const BoardData& table)
     {
         board.reset();
-        BoardTable = table;
         board = std::make_unique<Board>(CreateLocation);
+        board->BoardTable = table;
+        board->CurrentPlayer = mover;
         board->BuildBoard(false);
     }
     Position& At(int i) { return (*board)[i]; }
@@ -141,35 +139,34 @@ protected:
     {
         FakeHost reference;
         ViewHost* previous = View;
-        const BoardData previousTable = BoardTable;
         View = &reference;
-        BoardTable = data;
         std::uint64_t sum = 0;
         {
             Board fresh(CreateLocation);
+            fresh.BoardTable = data;
             fresh.BuildBoard(false);
             sum = reference.screen.Checksum();
         }
         View = previous;
-        BoardTable = previousTable;
         return sum;
     }
 
     // The data the plain move gives for the same position and mover.
     BoardData PlainResult(const BoardData& table, int from, int to)
     {
-        const BoardData previousTable = BoardTable;
-        BoardTable = table;
         Board plain;
+        plain.BoardTable = table;
+        plain.CurrentPlayer = mover;
         plain.BuildBoard(false);
         plain[from].PlainMoveTo(to);
-        BoardTable = previousTable;
         return plain.Data();
     }
 
     SavedGlobals saved;
     FakeHost host;
     std::unique_ptr<Board> board;
+    // The side to move on the boards the test builds.
+    int mover = NOBODY;
 };
 
 TEST(ViewMetrics, WindowSizeAndMetricsFromTheScreen)
@@ -268,7 +265,7 @@ TEST_F(Locations, StacksAndHitTests)
 TEST_F(Locations, SixthPieceOnWritesItsNumberOnTheFifthDisc)
 {
     Build(StandardSetup());
-    CurrentPlayer = COMPUTER;
+    mover = board->CurrentPlayer = COMPUTER;
     PositionTop& point = Top(6); // five pieces of the computer
     const std::uint64_t fivePieces = host.screen.Checksum();
     const int ellipses = host.screen.ellipses;
@@ -321,7 +318,7 @@ TEST_F(Locations, DataAndPictureAfterEveryKindOfMove)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         host.log.clear();
-        CurrentPlayer = c.player;
+        mover = c.player;
         Build(c.table);
         At(c.from).MoveTo(c.to);
         EXPECT_EQ(board->Data(), PlainResult(c.table, c.from, c.to));
@@ -331,7 +328,7 @@ TEST_F(Locations, DataAndPictureAfterEveryKindOfMove)
     }
 
     // There and back leaves every pixel as it was, and a repaint changes nothing.
-    CurrentPlayer = HUMAN;
+    mover = HUMAN;
     Build(standard);
     const std::uint64_t before = host.screen.Checksum();
     At(1).MoveTo(4);
@@ -348,7 +345,7 @@ TEST_F(Locations, DataAndPictureAfterEveryKindOfMove)
 TEST_F(Locations, HitCountsOnceSoundsAndShakes)
 {
     const BoardData table = Table({{1, HUMAN, 2}, {3, COMPUTER, 1}, {13, COMPUTER, 5}});
-    CurrentPlayer = HUMAN;
+    mover = HUMAN;
     Build(table);
     host.screen.shadows = 0;
     At(1).MoveTo(3);
@@ -382,7 +379,7 @@ TEST_F(Locations, HitCountsOnceSoundsAndShakes)
 
 TEST_F(Locations, SameColumnMoveHasNoTravel)
 {
-    CurrentPlayer = HUMAN;
+    mover = HUMAN;
     for (int target : {18, 10}) {
         Build(Table({{7, HUMAN, 1}, {19, COMPUTER, 3}}));
         const int column = At(7).x + 12;
@@ -397,7 +394,7 @@ TEST_F(Locations, SameColumnMoveHasNoTravel)
 
 TEST_F(Locations, TrayLabelShowsTheCount)
 {
-    CurrentPlayer = HUMAN;
+    mover = HUMAN;
     Build(Table({{24, HUMAN, 2}, {1, COMPUTER, 15}, {HUMAN_TRAY, HUMAN, 13}}));
     EXPECT_EQ(host.trays[1].text, "13");
     At(24).MoveTo(HUMAN_TRAY);
@@ -415,7 +412,7 @@ TEST_F(Locations, DegenerateGeometryEndsEveryMove)
     for (auto [w, h] : {std::array<int, 2>{60, 50}, std::array<int, 2>{0, 0}}) {
         SetMetrics(w, h);
         ClientWidth = ClientHeight = 0;
-        CurrentPlayer = HUMAN;
+        mover = HUMAN;
         Build(table);
         At(1).MoveTo(3);
         EXPECT_EQ(board->Data(), PlainResult(table, 1, 3));
@@ -497,7 +494,7 @@ TEST_F(WindowView, DiceOnTheSideOfThePlayer)
 {
     wnd->dice->moves = 2;
     wnd->dice->die = {3, 5, 255, 255};
-    CurrentPlayer = HUMAN;
+    wnd->board.CurrentPlayer = HUMAN;
     auto shown = [this] {
         wnd->HideDice();
         wnd->ShowDice();
@@ -548,7 +545,7 @@ TEST_F(WindowView, ProgressBarSharesThePips)
 
 TEST_F(WindowView, CursorBlinksOnlyForTheHumanInTheActiveWindow)
 {
-    CurrentPlayer = HUMAN;
+    wnd->board.CurrentPlayer = HUMAN;
     const int last = platform.list.LineCount() - 1;
     const Rect line = platform.list.LineRect(last);
     const std::size_t texts = platform.screen.texts.size();
@@ -569,7 +566,7 @@ TEST_F(WindowView, CursorBlinksOnlyForTheHumanInTheActiveWindow)
     AutoPlay = true;
     wnd->OnTimer(BLINK_TIMER);
     AutoPlay = false;
-    CurrentPlayer = COMPUTER;
+    wnd->board.CurrentPlayer = COMPUTER;
     wnd->OnTimer(BLINK_TIMER);
     EXPECT_EQ(platform.screen.texts.size(), texts + 2);
 }
@@ -605,7 +602,7 @@ TEST_F(WindowView, WaitsHitsAndSoundsUnlessFinishingQuick)
     ASSERT_EQ(platform.sounds.size(), 1u);
     EXPECT_TRUE(platform.sounds[0].async);
 
-    CurrentPlayer = COMPUTER;
+    wnd->board.CurrentPlayer = COMPUTER;
     HitsMade = {0, 0, 0};
     wnd->CountHit();
     EXPECT_EQ(HitsMade, (std::array<int, 3>{0, 1, 0}));

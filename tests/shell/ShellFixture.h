@@ -130,8 +130,8 @@ protected:
     {
         return QTest::qWaitFor(
             [this] {
-                return !platform->Busy() && wnd->queue.Empty() && CurrentPlayer == HUMAN && wnd->MovesMade == 0 &&
-                       !wnd->WaitingConfirm && wnd->dice && wnd->dice->moves > 0;
+                return !platform->Busy() && wnd->queue.Empty() && wnd->board.CurrentPlayer == HUMAN &&
+                       wnd->MovesMade == 0 && !wnd->WaitingConfirm && wnd->dice && wnd->dice->moves > 0;
             },
             TIMEOUT_MS);
     }

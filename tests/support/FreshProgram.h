@@ -13,8 +13,6 @@ inline void ResetProgramState()
 {
     ResetSettingsToDefaults();
     ResetGameGlobals();
-    BoardTable = BoardData{};
-    CurrentPlayer = NOBODY;
     SchemeColour = DefaultSchemes[0];
     InMemoryWinGraph = WinGraph{};
 }

@@ -77,7 +77,7 @@ void Board::BuildBoard(bool reset)
     for (int i : {HUMAN_BAR, COMPUTER_BAR, COMPUTER_TRAY, HUMAN_TRAY}) build(i);
 }
 
-void Board::CaptureBoard() const
+void Board::CaptureBoard()
 {
     for (int i = 0; i < LOCATIONS; ++i)
         if (at[i]) BoardTable[i] = at[i]->Data();
@@ -94,7 +94,7 @@ void Board::Refill(const BoardData& data)
     }
 }
 
-void ResetBoardTable() { BoardTable = StandardSetup(); }
+void Board::ResetBoardTable() { BoardTable = StandardSetup(); }
 
 BoardSnapshot SnapshotBoard(const Board& board)
 {

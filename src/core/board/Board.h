@@ -1,6 +1,6 @@
 #pragma once
-// The live board: 28 location objects, and the program-wide table of the
-// standard or last captured position with the whole-board operations.
+// The live board: 28 location objects, the side to move, and the table of
+// the standard or last captured position, with the whole-board operations.
 
 #include <array>
 #include <functional>
@@ -8,12 +8,6 @@
 
 #include "core/board/BoardData.h"
 #include "core/board/Position.h"
-
-// The side whose move is made, shown or searched (1 computer, 2 human).
-inline int CurrentPlayer = NOBODY;
-
-// The standard position, or the position as of the last capture.
-inline BoardData BoardTable{};
 
 // Creates the object for one location; the program supplies the drawing
 // classes, the core makes plain locations.
@@ -45,7 +39,9 @@ public:
     // 26 and 27; the bars and trays take their geometry from the points.
     void BuildBoard(bool reset);
     // Copies count and owner of all 28 locations into BoardTable.
-    void CaptureBoard() const;
+    void CaptureBoard();
+    // Zeroes BoardTable and writes the standard setup.
+    void ResetBoardTable();
     // Refills every location from data without rebuilding: emptied by
     // RemovePiece, owner set, then AddPiece up to the count.
     void Refill(const BoardData& data);
@@ -53,13 +49,14 @@ public:
     void Destroy();
 
     std::array<std::unique_ptr<Position>, LOCATIONS> at;
+    // The side whose move is made, shown or searched (1 computer, 2 human).
+    int CurrentPlayer = NOBODY;
+    // The standard position, or the position as of the last capture.
+    BoardData BoardTable{};
 
 private:
     LocationFactory factory_;
 };
-
-// Zeroes BoardTable and writes the standard setup.
-void ResetBoardTable();
 
 BoardSnapshot SnapshotBoard(const Board& board);
 void RestoreBoard(const BoardSnapshot& snapshot, Board& board);

@@ -20,6 +20,10 @@ constexpr int HUMAN = 2;
 
 constexpr int PIECES_PER_SIDE = 15;
 
+// "No value" in a byte field: the empty half of a move pair, a die slot
+// without a die, a play the search has not chosen.
+constexpr std::uint8_t NO_VALUE = 255;
+
 // One location's data.
 struct Spot {
     std::int8_t count = 0;
@@ -95,6 +99,16 @@ constexpr int QuarterCount(const BoardData& board, int p)
         sum += board[i].count * weight;
     }
     return sum;
+}
+
+// What a game that has just ended counts, times the cube: 3 (backgammon)
+// while a side still has pieces on its bar or in the other's home board, 2
+// (gammon) while a side has borne off none, 1 otherwise.
+constexpr int GameValue(const BoardData& b)
+{
+    if (PiecesInRange(0, 6, b, HUMAN) > 0 || PiecesInRange(19, 25, b, COMPUTER) > 0) return 3;
+    if (b[HUMAN_TRAY].count == 0 || b[COMPUTER_TRAY].count == 0) return 2;
+    return 1;
 }
 
 // Moves one piece from `from` to `target` on plain data, hitting a lone

@@ -7,6 +7,8 @@ Position::Position(Board* owningBoard, int location, int startOwner)
 {
 }
 
+int Position::Mover() const { return board != nullptr ? board->CurrentPlayer : NOBODY; }
+
 bool Position::HitTest(int px, int py) const { return rect.Contains(px, py); }
 
 void Position::MoveTo(int target) { PlainMoveTo(target); }
@@ -18,11 +20,12 @@ void Position::PlainMoveTo(int target)
     if (count <= 0) return;
     count = static_cast<std::int8_t>(count - 1);
     if (count == 0 && index != HUMAN_BAR && index != COMPUTER_BAR) owner = NOBODY;
+    const int mover = Mover();
     Position& dest = (*board)[target];
-    if (dest.count == 1 && dest.owner == Opponent(CurrentPlayer) && target >= 1 && target <= 24)
-        dest.PlainMoveTo(CurrentPlayer == HUMAN ? COMPUTER_BAR : HUMAN_BAR);
+    if (dest.count == 1 && dest.owner == Opponent(mover) && target >= 1 && target <= 24)
+        dest.PlainMoveTo(mover == HUMAN ? COMPUTER_BAR : HUMAN_BAR);
     dest.count = static_cast<std::int8_t>(dest.count + 1);
-    if (dest.owner == NOBODY) dest.owner = CurrentPlayer;
+    if (dest.owner == NOBODY) dest.owner = mover;
 }
 
 void Position::RemovePiece()
@@ -37,7 +40,7 @@ void Position::AddPiece()
 {
     if (count >= PIECES_PER_SIDE) return;
     count = static_cast<std::int8_t>(count + 1);
-    if (owner == NOBODY) owner = CurrentPlayer;
+    if (owner == NOBODY) owner = Mover();
 }
 
 void Position::SetRecord(const PositionRecord& r)

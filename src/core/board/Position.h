@@ -49,6 +49,8 @@ public:
 
     // The plain data move, never through the virtual table.
     void PlainMoveTo(int target);
+    // The side to move on the board this location belongs to.
+    int Mover() const;
 
     PositionRecord Record() const { return {x, y, index, count, owner, board, rect}; }
     void SetRecord(const PositionRecord& r);

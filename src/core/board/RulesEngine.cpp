@@ -1,18 +1,10 @@
 #include "core/board/RulesEngine.h"
 
-#include <chrono>
 #include <cstdlib>
 
 #include "core/dice/DiceRecord.h"
-#include "core/settings/Settings.h"
 
 namespace {
-
-std::uint32_t SteadyTicks()
-{
-    using namespace std::chrono;
-    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
 
 int DiceLeft(const DiceRecord* dice) { return dice ? dice->moves : 0; }
 
@@ -46,8 +38,6 @@ bool LegalStep(const BoardData& b, int player, int from, int step)
     return t == 25 || PiecesInRange(19, from - 1, b, player) == 0;
 }
 
-RulesEngine::RulesEngine(Board* b, DiceRecord* d) : tickCount(SteadyTicks) { InitRules(b, d); }
-
 void RulesEngine::InitRules(Board* b, DiceRecord* d)
 {
     board = b;
@@ -70,13 +60,16 @@ bool RulesEngine::UpdateRace()
     return race;
 }
 
-bool RulesEngine::IsLegalStep(int from, int step) const { return LegalStep(board->Data(), CurrentPlayer, from, step); }
+bool RulesEngine::IsLegalStep(int from, int step) const
+{
+    return LegalStep(board->Data(), board->CurrentPlayer, from, step);
+}
 
 // The bar rule (only the bar may be played while it holds pieces) and the
-// direction of CurrentPlayer, then IsLegalStep.
+// direction of the side to move, then IsLegalStep.
 bool RulesEngine::IsLegalMove(int from, int die) const
 {
-    if (CurrentPlayer == COMPUTER) {
+    if (board->CurrentPlayer == COMPUTER) {
         if (computerBar() != 0 && from != COMPUTER_BAR) return false;
         return IsLegalStep(from, -die);
     }
@@ -84,12 +77,12 @@ bool RulesEngine::IsLegalMove(int from, int die) const
     return IsLegalStep(from, die);
 }
 
-bool RulesEngine::AllHome() const { return ::AllHome(board->Data(), CurrentPlayer); }
+bool RulesEngine::AllHome() const { return ::AllHome(board->Data(), board->CurrentPlayer); }
 
 // Scans the locations from 25 down for the first that can play die slot i.
 int RulesEngine::HighestPlayable(int i) const
 {
-    if (!dice || i < 0 || i > 3 || dice->die[i] == 255) return -1;
+    if (!dice || i < 0 || i > 3 || dice->die[i] == NO_VALUE) return -1;
     const int value = dice->die[i];
     for (int n = 25; n >= 0; --n)
         if (IsLegalMove(n, value)) return n;
@@ -122,10 +115,10 @@ int RulesEngine::BearOffDie(int from) const
 
 // Fills in the destination when the dice leave one choice: a single die or
 // doubles, a legal bear-off in the race, or (with IntelMoves) the only die
-// playable from `from`; 255 leaves the choice to the user.
-int RulesEngine::AutoTarget(int from) const
+// playable from `from`; NO_VALUE leaves the choice to the user.
+int RulesEngine::AutoTarget(int from, bool intelMoves) const
 {
-    if (!dice || dice->moves <= 0) return 255;
+    if (!dice || dice->moves <= 0) return NO_VALUE;
     if (dice->moves == 1 || dice->die[0] == dice->die[1]) return from + dice->die[0];
     if (race && AllHome()) {
         const int v = BearOffDie(from);
@@ -133,17 +126,17 @@ int RulesEngine::AutoTarget(int from) const
         // must be able to enter the move with the other die.
         if (v > 0 && from + v >= 25 && IsLegalMove(from, v)) return from + v;
     }
-    if (!IntelMoves) return 255;
+    if (!intelMoves) return NO_VALUE;
     for (int i = 0; i < 2; ++i)
         if (!IsLegalMove(from, dice->die[i])) return from + dice->die[std::abs(i - 1)];
-    return 255;
+    return NO_VALUE;
 }
 
 // Whether a die the human cannot play now becomes playable after some legal
 // play of the other die; looked ahead on the live data and restored.
 bool RulesEngine::BothDiceUsable() const
 {
-    if (CurrentPlayer != HUMAN || !dice || dice->moves != 2) return false;
+    if (board->CurrentPlayer != HUMAN || !dice || dice->moves != 2) return false;
     const BoardData saved = board->Data();
     bool usable = false;
     for (int i = 0; i < 2 && !usable; ++i) {

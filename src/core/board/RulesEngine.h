@@ -1,12 +1,13 @@
 #pragma once
 // The rules of movement and the computer player. Created at every new game
 // over the live board and the dice record; all questions are asked for the
-// side in CurrentPlayer.
+// board's side to move (its CurrentPlayer).
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #include "core/board/Board.h"
@@ -14,17 +15,25 @@
 
 class DiceRecord;
 
+// How far the side to double must stand ahead by the doubling balance: the
+// computer doubles at -DOUBLING_THRESHOLD or less and refuses the human's
+// double at DOUBLING_THRESHOLD or more.
+constexpr std::int32_t DOUBLING_THRESHOLD = 37;
+
 class RulesEngine {
 public:
     RulesEngine(Board* board, DiceRecord* dice);
+    ~RulesEngine();
+    RulesEngine(const RulesEngine&) = delete;
+    RulesEngine& operator=(const RulesEngine&) = delete;
 
     void InitRules(Board* board, DiceRecord* dice);
     // Recomputes `race`: every computer piece has passed every human piece.
     bool UpdateRace();
 
-    // Whether one piece of CurrentPlayer may go `step` points (signed) from `from`.
+    // Whether one piece of the side to move may go `step` points (signed) from `from`.
     bool IsLegalStep(int from, int step) const;
-    // The bar rule and the direction of CurrentPlayer, then IsLegalStep.
+    // The bar rule and the direction of the side to move, then IsLegalStep.
     bool IsLegalMove(int from, int die) const;
     bool AllHome() const;
     // The highest location (25 down to 0) that can play die slot i, or -1.
@@ -33,8 +42,9 @@ public:
     bool CannotMove() const;
     // The die to bear off with from `from` (the human's), or -1.
     int BearOffDie(int from) const;
-    // The destination chosen for a piece the human picked, or 255.
-    int AutoTarget(int from) const;
+    // The destination chosen for a piece the human picked, or NO_VALUE; with
+    // `intelMoves` also where only one of the two dice can be played.
+    int AutoTarget(int from, bool intelMoves) const;
     // One of the human's two dice is blocked now but playable after the other.
     bool BothDiceUsable() const;
     // Whether the human resigning risks more than a single game.
@@ -46,8 +56,10 @@ public:
     int computerOff() const { return (*board)[COMPUTER_TRAY].count; }
 
     // Computer player (always searched as player 1).
-    // Fills bestFrom/bestDice for the dice record and returns the milliseconds spent.
-    std::int32_t ChooseMove(bool useBook);
+    // Fills bestFrom/bestDice for the dice record, evaluated at skill `level`
+    // (0 "Poor" to 2 "Good"; the opening table only at 2), and returns the
+    // milliseconds spent.
+    std::int32_t ChooseMove(bool useBook, int level);
     bool AcceptDouble() const;
     std::int32_t DoublingBalance() const;
     std::int32_t ExposedBlots(int p) const;
@@ -55,8 +67,8 @@ public:
     // Removes the die values that the greedy play from the highest source cannot use.
     void DropUnusableDice();
     // The search's score of the position `after` a play of the computer
-    // against the position `before` it, at LevelOfPlay and with `race`.
-    std::int32_t ScorePlay(const BoardData& before, const BoardData& after);
+    // against the position `before` it, at `level` and with `race`.
+    std::int32_t ScorePlay(const BoardData& before, const BoardData& after, int level);
     // The human's best play for the dice left, found by the computer's search on
     // the mirrored board at `level` (the program's suggestion always uses 2):
     // `count` moves as (from, to) in the human's locations, a `to` above 24
@@ -68,12 +80,12 @@ public:
     Board* board = nullptr;
     DiceRecord* dice = nullptr;
 
-    std::array<std::uint8_t, 4> bestFrom{255, 255, 255, 255};
-    std::array<std::uint8_t, 4> bestDice{255, 255, 255, 255};
+    std::array<std::uint8_t, 4> bestFrom{NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
+    std::array<std::uint8_t, 4> bestDice{NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
     std::int32_t bestScore = std::numeric_limits<std::int32_t>::min();
     std::array<std::int32_t, 3> block{};
     std::array<std::int32_t, 3> homeBlots{};
-    std::array<std::uint8_t, 4> path{255, 255, 255, 255};
+    std::array<std::uint8_t, 4> path{NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
 
     // Milliseconds since some fixed start; the program gives the platform's clock.
     std::function<std::uint32_t()> tickCount;
@@ -84,14 +96,17 @@ public:
 
 private:
     struct Search;
-    static Search& Scratch();
+    Search& Scratch();
     void SearchPlays(Search& s, int depth);
     void Evaluate(Search& s, const BoardData& b);
     std::int32_t Score(Search& s, const BoardData& b);
-    void Prepare(Search& s, const BoardData& start) const;
+    void Prepare(Search& s, const BoardData& start, int level) const;
     void DropUnusableDice(const BoardData& start);
     bool BookPlayLegal(const BoardData& start, const std::array<std::uint8_t, 2>& sources) const;
     std::uint32_t Ticks() const { return tickCount ? tickCount() : 0; }
+
+    // The search's working state, made at the first search and kept.
+    std::unique_ptr<Search> scratch;
 };
 
 // The table of opening plays: the source points for the first and second die

@@ -6,11 +6,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 
 #include "core/dice/DiceRecord.h"
-#include "core/settings/Settings.h"
 
 // Source points for the first and second die, row by the first die, column by
 // the second. 5-6 has no entry while 6-5 has one; doubles have none.
@@ -28,7 +28,6 @@ const std::array<std::array<std::uint8_t, 2>, 36> OpeningTable{{
 
 namespace {
 
-constexpr std::uint8_t NO_VALUE = 255;
 constexpr std::int32_t NO_SCORE = std::numeric_limits<std::int32_t>::min();
 
 constexpr bool IsDieValue(int v) { return v >= 1 && v <= 6; }
@@ -60,13 +59,7 @@ constexpr Mask Span(int first, int last)
 
 constexpr Mask Bit(int i) { return Mask{1} << i; }
 constexpr bool Has(Mask m, int i) { return i >= 0 && (m >> i & 1u) != 0; }
-// Population count without relying on a hardware instruction.
-constexpr int Count(Mask m)
-{
-    m = m - ((m >> 1) & 0x55555555u);
-    m = (m & 0x33333333u) + ((m >> 2) & 0x33333333u);
-    return static_cast<int>((((m + (m >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
-}
+constexpr int Count(Mask m) { return std::popcount(m); }
 constexpr int Highest(Mask m) { return 31 - std::countl_zero(m); }
 
 constexpr Mask HOME = Span(1, 6);       // the computer's home board
@@ -468,10 +461,26 @@ struct RulesEngine::Search {
     SeenSet seen;
 };
 
-// One per thread, kept between searches so that nothing is allocated per call.
+namespace {
+
+std::uint32_t SteadyTicks()
+{
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+} // namespace
+
+// The search's state is complete only here, so the rules are made and
+// destroyed here too.
+RulesEngine::RulesEngine(Board* b, DiceRecord* d) : tickCount(SteadyTicks) { InitRules(b, d); }
+
+RulesEngine::~RulesEngine() = default;
+
+// Kept between searches, so that nothing is allocated per call.
 RulesEngine::Search& RulesEngine::Scratch()
 {
-    static thread_local std::unique_ptr<Search> scratch = std::make_unique<Search>();
+    if (!scratch) scratch = std::make_unique<Search>();
     return *scratch;
 }
 
@@ -480,7 +489,7 @@ RulesEngine::Search& RulesEngine::Scratch()
 // rolled and then the swapped order; when no play uses them all, the values
 // that cannot be used are dropped and the search runs again. Returns the
 // milliseconds spent.
-std::int32_t RulesEngine::ChooseMove(bool useBook)
+std::int32_t RulesEngine::ChooseMove(bool useBook, int level)
 {
     const std::uint32_t started = Ticks();
     auto elapsed = [&] { return static_cast<std::int32_t>(Ticks() - started); };
@@ -495,7 +504,7 @@ std::int32_t RulesEngine::ChooseMove(bool useBook)
     }
     const BoardData start = board->Data();
 
-    if (useBook && LevelOfPlay == 2 && dice->moves == 2) {
+    if (useBook && level == 2 && dice->moves == 2) {
         const auto& entry = OpeningTable[(dice->die[0] - 1) * 6 + (dice->die[1] - 1)];
         if (entry[0] != 0 && BookPlayLegal(start, entry)) {
             bestFrom = {entry[0], entry[1], NO_VALUE, NO_VALUE};
@@ -511,7 +520,7 @@ std::int32_t RulesEngine::ChooseMove(bool useBook)
     path.fill(NO_VALUE);
 
     Search& s = Scratch();
-    Prepare(s, start);
+    Prepare(s, start, level);
     for (;;) {
         s.seen.Clear();
         s.moves = dice->moves;
@@ -533,14 +542,14 @@ std::int32_t RulesEngine::ChooseMove(bool useBook)
 }
 
 // Sets the search up for a play from `start`.
-void RulesEngine::Prepare(Search& s, const BoardData& start) const
+void RulesEngine::Prepare(Search& s, const BoardData& start, int level) const
 {
     s.boards[0] = start;
     s.keys[0] = Pack(start, 0);
     s.changed[0] = 0;
     s.before = Before(start);
     s.first = Scan(start);
-    s.level = LevelOfPlay;
+    s.level = level;
     s.race = race;
     s.skipRepeats = skipRepeatedPositions && Packable(start);
 }
@@ -594,10 +603,10 @@ void RulesEngine::Evaluate(Search& s, const BoardData& b)
     }
 }
 
-std::int32_t RulesEngine::ScorePlay(const BoardData& before, const BoardData& after)
+std::int32_t RulesEngine::ScorePlay(const BoardData& before, const BoardData& after, int level)
 {
     Search& s = Scratch();
-    Prepare(s, before);
+    Prepare(s, before, level);
     s.moves = 1;
     s.changed[1] = 0;
     for (int i = 0; i < LOCATIONS; ++i)
@@ -700,13 +709,10 @@ std::int32_t RulesEngine::SuggestMove(bool useBook, std::array<std::pair<int, in
     count = 0;
     moves.fill({NO_VALUE, NO_VALUE});
     if (board == nullptr || !board->Built() || dice == nullptr) return 0;
-    const int savedLevel = LevelOfPlay;
     MirrorBoard(*board);
-    CurrentPlayer = COMPUTER;
-    LevelOfPlay = level;
-    const std::int32_t spent = ChooseMove(useBook);
-    LevelOfPlay = savedLevel;
-    CurrentPlayer = HUMAN;
+    board->CurrentPlayer = COMPUTER;
+    const std::int32_t spent = ChooseMove(useBook, level);
+    board->CurrentPlayer = HUMAN;
     MirrorBoard(*board);
     count = std::clamp(dice->moves, 0, 4);
     for (int k = 0; k < count; ++k) {
@@ -756,10 +762,10 @@ bool RulesEngine::AcceptDouble() const
     if (board == nullptr) return true;
     const BoardData b = board->Data();
     if (race) {
-        const int p = CurrentPlayer;
+        const int p = board->CurrentPlayer;
         return PipCount(b, p) / 7 > PipCount(b, Opponent(p)) / 7;
     }
-    if (DoublingBalance() >= 37) return false;
+    if (DoublingBalance() >= DOUBLING_THRESHOLD) return false;
     // The human's block as it stands now (not as some earlier search left it).
     const Scan c(b);
     return !(PiecesInRange(14, 25, b, COMPUTER) == 1 && OppBlock(c.oppMade) >= 4);

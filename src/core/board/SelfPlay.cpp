@@ -6,24 +6,15 @@
 #include "core/board/Board.h"
 #include "core/board/RulesEngine.h"
 #include "core/dice/DiceRecord.h"
-#include "core/settings/Settings.h"
 
 namespace {
-
-// Single, gammon or backgammon, judged on the loser's remaining pieces.
-int GamePoints(const BoardData& b)
-{
-    if (PiecesInRange(0, 6, b, HUMAN) > 0 || PiecesInRange(19, 25, b, COMPUTER) > 0) return 3;
-    if (b[HUMAN_TRAY].count == 0 || b[COMPUTER_TRAY].count == 0) return 2;
-    return 1;
-}
 
 std::uint64_t Fold(std::uint64_t hash, int value) { return FnvStep(hash, static_cast<std::uint8_t>(value)); }
 
 // Plays the turn's move pairs on the live board; true when the game ended.
 bool PlayMoves(Board& board, SelfPlayTurn& turn)
 {
-    CurrentPlayer = turn.player;
+    board.CurrentPlayer = turn.player;
     for (int k = 0; k < turn.count; ++k) {
         const auto [from, to] = turn.moves[k];
         if (from < HUMAN_BAR || from > COMPUTER_BAR) return false;
@@ -44,25 +35,26 @@ SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
     using Clock = std::chrono::steady_clock;
     SelfPlayResult result;
     result.signature = FNV_OFFSET;
-    const int savedLevel = LevelOfPlay;
 
     Board board;
     board.BuildBoard(true);
     DiceRecord dice(&random, nullptr);
     dice.mode = DICE_GENERATED;
     RulesEngine rules(&board, &dice);
-    dice.RollDice(&rules);
-    CurrentPlayer = dice.die[1] > dice.die[0] ? HUMAN : COMPUTER;
+    dice.RollDice();
+    rules.UpdateRace();
+    board.CurrentPlayer = dice.die[1] > dice.die[0] ? HUMAN : COMPUTER;
 
     bool opening = true;
     bool over = false;
     while (!over && result.turns < options.maxTurns) {
         if (!opening) {
-            CurrentPlayer = Opponent(CurrentPlayer);
-            dice.RollDice(&rules);
+            board.CurrentPlayer = Opponent(board.CurrentPlayer);
+            dice.RollDice();
+            rules.UpdateRace();
         }
         SelfPlayTurn turn;
-        turn.player = CurrentPlayer;
+        turn.player = board.CurrentPlayer;
         turn.first = dice.die[0];
         turn.second = dice.die[1];
         turn.opening = opening;
@@ -71,8 +63,7 @@ SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
         const auto started = Clock::now();
         if (turn.player == COMPUTER) {
             if (!ClosedOut(turn.before, COMPUTER)) {
-                LevelOfPlay = options.computerLevel;
-                rules.ChooseMove(opening);
+                rules.ChooseMove(opening, options.computerLevel);
                 ++result.searches;
                 turn.count = std::max(0, dice.moves);
                 for (int k = 0; k < turn.count; ++k)
@@ -99,8 +90,7 @@ SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
     if (over) {
         const BoardData end = board.Data();
         result.winner = end[HUMAN_TRAY].count == PIECES_PER_SIDE ? HUMAN : COMPUTER;
-        result.points = GamePoints(end);
+        result.points = GameValue(end);
     }
-    LevelOfPlay = savedLevel;
     return result;
 }

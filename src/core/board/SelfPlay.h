@@ -26,7 +26,7 @@ struct SelfPlayTurn {
 };
 
 struct SelfPlayOptions {
-    int computerLevel = 2;                           // LevelOfPlay of the computer's searches
+    int computerLevel = 2;                           // the skill level of the computer's searches
     int humanLevel = 2;                              // the level the mirrored search of the human's side evaluates with
     int maxTurns = 5000;                             // a game still running after this many turns is given up
     std::function<void(const SelfPlayTurn&)> onTurn; // called after every turn
@@ -43,9 +43,8 @@ struct SelfPlayResult {
 
 // Plays one game from the standard position with dice from `random`: the
 // opening roll decides who starts (the higher die; die 0 is the computer's),
-// and the side that starts plays it with the opening table. Sets the
-// program-wide CurrentPlayer and BoardTable as a new game does; LevelOfPlay
-// is restored afterwards.
+// and the side that starts plays it with the opening table. The game is
+// played on a board of its own: nothing outside it changes.
 SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options = {});
 
 // The 64-bit FNV-1a hash step, for folding results into one signature.

@@ -1,21 +1,19 @@
 #include "core/dice/DiceRecord.h"
 
 #include <algorithm>
+#include <cstdio>
 
-#include "core/board/RulesEngine.h"
 #include "core/settings/Paths.h"
 
 namespace {
-
-constexpr std::uint8_t NO_DIE = 255;
 
 constexpr bool IsDieValue(int v) { return v >= 1 && v <= 6; }
 
 } // namespace
 
 // Produces the next roll: replayed from the history, or drawn and then taken
-// from the source; records it and returns the race flag.
-bool DiceRecord::RollDice(RulesEngine* rules)
+// from the source, and records it.
+void DiceRecord::RollDice()
 {
     bool replayed = false;
     if (replay && historyPos >= 0 && static_cast<std::size_t>(historyPos) + 1 < history.size()) {
@@ -28,7 +26,7 @@ bool DiceRecord::RollDice(RulesEngine* rules)
         do {
             // The generator advances by two draws on every roll, whatever the source,
             // so a seed gives the same sequence of generated rolls in every mode.
-            die.fill(NO_DIE);
+            die.fill(NO_VALUE);
             moves = 0;
             die[0] = static_cast<std::uint8_t>(random_->Die());
             die[1] = static_cast<std::uint8_t>(random_->Die());
@@ -43,7 +41,6 @@ bool DiceRecord::RollDice(RulesEngine* rules)
         historyPos += 2;
     }
     SetRoll(die[0], die[1]);
-    return rules != nullptr && rules->UpdateRace();
 }
 
 // Replaces the drawn values by the user's or the rolls file's, as the mode says.
@@ -80,16 +77,16 @@ int DiceRecord::ReadFileDie()
 {
     if (rollsFile == nullptr) {
         if (host_ == nullptr) return 0;
-        rollsFile = std::fopen(NativePath(host_->RollsPath()).c_str(), "rb");
+        rollsFile.reset(std::fopen(NativePath(host_->RollsPath()).c_str(), "rb"));
         if (rollsFile == nullptr) return 0;
     }
     int wraps = 0;
     for (;;) {
-        const int c = std::fgetc(rollsFile);
+        const int c = std::fgetc(rollsFile.get());
         if (c == EOF) {
             // One wrap per die is normal; a second means the file holds no die at all.
             if (++wraps > 1) return 0;
-            std::rewind(rollsFile);
+            std::rewind(rollsFile.get());
             continue;
         }
         if (c >= '1' && c <= '6') return c - '0';
@@ -103,7 +100,7 @@ bool DiceRecord::RemoveDie(int value)
     for (int i = left - 1; i >= 0; --i) {
         if (die[i] != value) continue;
         for (int j = i; j < 3; ++j) die[j] = die[j + 1];
-        die[3] = NO_DIE;
+        die[3] = NO_VALUE;
         moves = left - 1;
         return true;
     }
@@ -118,16 +115,12 @@ void DiceRecord::GiveBackDie(int value)
     moves += 1;
 }
 
-void DiceRecord::CloseRollsFile()
-{
-    if (rollsFile != nullptr) std::fclose(rollsFile);
-    rollsFile = nullptr;
-}
+void DiceRecord::CloseRollsFile() { rollsFile.reset(); }
 
 // Sets the roll in hand to first-second: two dice, or four of a doublet.
 void DiceRecord::SetRoll(int first, int second)
 {
-    die.fill(NO_DIE);
+    die.fill(NO_VALUE);
     die[0] = static_cast<std::uint8_t>(first);
     die[1] = static_cast<std::uint8_t>(second);
     moves = 2;

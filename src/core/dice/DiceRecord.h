@@ -4,13 +4,12 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/board/BoardData.h"
 #include "core/dice/Random.h"
-
-class RulesEngine;
+#include "core/files/FileHandle.h"
 
 // What a roll asks of the program: the manual-dice dialog, the warning about
 // the rolls file, and whether the program is playing both sides.
@@ -31,13 +30,11 @@ enum DiceModes { DICE_GENERATED = 0, DICE_MANUAL = 1, DICE_FROM_FILE = 2 };
 class DiceRecord {
 public:
     DiceRecord(Random* random, DiceHost* host) : random_(random), host_(host) {}
-    ~DiceRecord() { CloseRollsFile(); }
     DiceRecord(const DiceRecord&) = delete;
     DiceRecord& operator=(const DiceRecord&) = delete;
 
-    // Produces the next roll into moves and die, records it and returns the
-    // race flag recomputed by `rules` (false without rules).
-    bool RollDice(RulesEngine* rules);
+    // Produces the next roll into moves and die and records it.
+    void RollDice();
 
     // Removes one die of `value`, the last such in the list; the dice after
     // it close up. Returns false when no die has that value.
@@ -52,9 +49,8 @@ public:
 
     std::int32_t moves = 0;
     std::int32_t historyPos = 0;
-    std::array<std::uint8_t, 4> die{255, 255, 255, 255};
+    std::array<std::uint8_t, 4> die{NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
     std::int32_t mode = DICE_GENERATED;
-    std::FILE* rollsFile = nullptr;
     std::vector<std::uint8_t> history;
     bool replay = false;
 
@@ -66,4 +62,6 @@ private:
 
     Random* random_;
     DiceHost* host_;
+    // The rolls file while rolls are read from it.
+    FileHandle rollsFile;
 };

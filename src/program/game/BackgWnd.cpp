@@ -150,25 +150,27 @@ void BackgWnd::NewGame()
 
     if (!ReplayRolls) {
         dice->history.clear();
-        dice->RollDice(rules.get());
+        dice->RollDice();
+        rules->UpdateRace();
         const int computerDie = dice->die[0];
         const int humanDie = dice->die[1];
         const int higher = humanDie > computerDie ? HUMAN : COMPUTER;
         if (!FirstGame && Winner != NOBODY) {
-            CurrentPlayer = computerDie == humanDie ? Winner : higher;
+            board.CurrentPlayer = computerDie == humanDie ? Winner : higher;
         } else {
-            CurrentPlayer = FirstMoveBy == 1 ? COMPUTER : FirstMoveBy == 2 ? HUMAN : higher;
+            board.CurrentPlayer = FirstMoveBy == 1 ? COMPUTER : FirstMoveBy == 2 ? HUMAN : higher;
         }
     } else {
-        dice->RollDice(rules.get());
+        dice->RollDice();
+        rules->UpdateRace();
     }
-    if (CurrentPlayer != HUMAN && CurrentPlayer != COMPUTER) CurrentPlayer = COMPUTER;
+    if (board.CurrentPlayer != HUMAN && board.CurrentPlayer != COMPUTER) board.CurrentPlayer = COMPUTER;
     Winner = NOBODY;
-    Starter = CurrentPlayer;
+    Starter = board.CurrentPlayer;
 
     platform.Invalidate();
     platform.UpdateNow();
-    if (CurrentPlayer == HUMAN)
+    if (board.CurrentPlayer == HUMAN)
         StartTurn();
     else
         PostCommand(ID_COMPUTER_TURN);
@@ -182,17 +184,18 @@ void BackgWnd::StartTurn()
     HideDice();
     UndoUsed = false;
     if (!OpeningTurn) {
-        CurrentPlayer = Opponent(CurrentPlayer);
-        dice->RollDice(rules.get());
+        board.CurrentPlayer = Opponent(board.CurrentPlayer);
+        dice->RollDice();
+        rules->UpdateRace();
     }
     // A side on the bar that cannot enter sees no roll: nothing is shown,
     // listed or counted.
-    if (!ClosedOut(board.Data(), CurrentPlayer)) {
+    if (!ClosedOut(board.Data(), board.CurrentPlayer)) {
         if (SoundActive[SOUND_DICE] && !AutoPlay) {
             platform.SetCursor(CursorKind::Wait);
             platform.Sleep(250);
             PlayEvent(SOUND_DICE, false);
-            platform.SetCursor(CurrentPlayer == COMPUTER ? CursorKind::Wait : CursorKind::Arrow);
+            platform.SetCursor(board.CurrentPlayer == COMPUTER ? CursorKind::Wait : CursorKind::Arrow);
         }
         ShowDice();
         AddListLine(DiceText());
@@ -208,7 +211,7 @@ void BackgWnd::PromptHumanMove(bool restart)
         Pause(200);
         DeleteLastLine();
     }
-    if (CurrentPlayer != HUMAN) return;
+    if (board.CurrentPlayer != HUMAN) return;
     platform.Cube().Enable(DoubleEnabled());
     if (!AutoPlay) {
         platform.Status().SetPaneText(2, "");
@@ -221,7 +224,7 @@ void BackgWnd::PromptHumanMove(bool restart)
     CurrentMove() = MovePair{};
     if (MovesMade == 0) BothDicePlayable = rules->BothDiceUsable();
     if (!UndoInProgress) PostCommand(ID_PLAY_FORCED);
-    StartClock(CurrentPlayer);
+    StartClock(board.CurrentPlayer);
 }
 
 bool BackgWnd::ApplyMove(MovePair pair)
@@ -233,7 +236,7 @@ bool BackgWnd::ApplyMove(MovePair pair)
         EndGame(rules->humanOff() == PIECES_PER_SIDE ? HUMAN : COMPUTER, true);
         return false;
     }
-    if (CurrentPlayer != HUMAN) return true;
+    if (board.CurrentPlayer != HUMAN) return true;
     TurnMoves[MovesMade] = pair;
     MovesMade += 1;
     CurrentMoveIndex = MovesMade;
@@ -249,7 +252,7 @@ bool BackgWnd::ApplyMove(MovePair pair)
 
 void BackgWnd::TransferPiece(int from, int to)
 {
-    if (to < 1 || to > 24) to = UndoInProgress ? HUMAN_BAR : TrayOf(CurrentPlayer);
+    if (to < 1 || to > 24) to = UndoInProgress ? HUMAN_BAR : TrayOf(board.CurrentPlayer);
     if (from < 0 || from >= LOCATIONS) return;
     if (onTransfer) onTransfer(from, to);
     if (from == HUMAN_TRAY) {
@@ -276,7 +279,7 @@ void BackgWnd::FinishHumanTurn()
 
 void BackgWnd::PlayForcedMoves()
 {
-    if (!AutoForcedMoves || AutoPlay || UndoUsed || CurrentPlayer != HUMAN || WaitingConfirm) return;
+    if (!AutoForcedMoves || AutoPlay || UndoUsed || board.CurrentPlayer != HUMAN || WaitingConfirm) return;
     for (int k = 0; k < dice->moves && k < 4; ++k) {
         const int d = dice->die[k];
         const int left = dice->moves;
@@ -316,8 +319,8 @@ void BackgWnd::PlayComputerTurn()
     } else {
         SetStatus(IDS_THINKING);
         if (!AutoPlay) platform.SetCursor(CursorKind::Wait);
-        StartClock(CurrentPlayer);
-        const int t = rules->ChooseMove(OpeningTurn);
+        StartClock(board.CurrentPlayer);
+        const int t = rules->ChooseMove(OpeningTurn, LevelOfPlay);
         if (!(AutoPlay && FastFinish)) {
             int pause = 1500;
             if (rules->race || AutoPlay)
@@ -326,7 +329,7 @@ void BackgWnd::PlayComputerTurn()
                 pause = t < 1500 ? 1500 - t : 0;
             if (pause > 0) platform.Sleep(pause);
         }
-        StopClock(CurrentPlayer);
+        StopClock(board.CurrentPlayer);
         AddListLine(" ");
         SetStatus(IDS_MOVING);
         for (int i = 0; i < dice->moves && i < 4; ++i) {
@@ -353,13 +356,7 @@ void BackgWnd::EndGame(int winner, bool gammonCheck)
     StopClock(HUMAN);
     AutoPlay = false;
     Winner = winner;
-    if (gammonCheck) {
-        const BoardData b = board.Data();
-        if (PiecesInRange(0, 6, b, HUMAN) > 0 || PiecesInRange(19, 25, b, COMPUTER) > 0)
-            CubeValue *= 3;
-        else if (rules->humanOff() == 0 || rules->computerOff() == 0)
-            CubeValue *= 2;
-    }
+    if (gammonCheck) CubeValue *= GameValue(board.Data());
     if (winner == HUMAN || winner == COMPUTER) {
         ScoreSinceStart[winner] += CubeValue;
         Score[winner] += CubeValue;
@@ -373,9 +370,9 @@ void BackgWnd::EndGame(int winner, bool gammonCheck)
     if (result == IDOK) {
         ReplayRolls = dialog.rollChoice > 0;
         if (dialog.rollChoice == 2)
-            CurrentPlayer = Opponent(Starter);
+            board.CurrentPlayer = Opponent(Starter);
         else if (dialog.rollChoice == 1)
-            CurrentPlayer = Starter;
+            board.CurrentPlayer = Starter;
         platform.Invalidate();
         platform.UpdateNow();
         NewGame();
@@ -404,9 +401,9 @@ std::string BackgWnd::DiceText()
     std::string text = LoadString(IDS_DICE);
     for (int i = 0; i < dice->moves && i < 4; ++i) {
         text += std::to_string(dice->die[i]) + "+";
-        if (CurrentPlayer == HUMAN || CurrentPlayer == COMPUTER) {
-            PipsRolled[CurrentPlayer] += dice->die[i];
-            if (i == 3) DoublesRolled[CurrentPlayer] += 1;
+        if (board.CurrentPlayer == HUMAN || board.CurrentPlayer == COMPUTER) {
+            PipsRolled[board.CurrentPlayer] += dice->die[i];
+            if (i == 3) DoublesRolled[board.CurrentPlayer] += 1;
         }
     }
     if (!text.empty() && text.back() == '+') text.pop_back();
@@ -473,7 +470,7 @@ void BackgWnd::Pause(int ms)
 bool BackgWnd::ComputerWantsToDouble()
 {
     return UseCube && ComputerMayDouble && !AutoPlay && CubeOwner != HUMAN && CubeValue < 64 &&
-           PiecesInRange(14, 25, board, CurrentPlayer) != 1 && rules->DoublingBalance() <= -37;
+           PiecesInRange(14, 25, board, board.CurrentPlayer) != 1 && rules->DoublingBalance() <= -DOUBLING_THRESHOLD;
 }
 
 void BackgWnd::ComputerOffersDouble()

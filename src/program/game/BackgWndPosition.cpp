@@ -19,7 +19,7 @@ std::vector<MovePair> BackgWnd::SuggestedMoves(bool useBook)
 PositionFileData BackgWnd::CurrentPositionData() const
 {
     PositionFileData d;
-    d.board = ToImage(BoardTable);
+    d.board = ToImage(board.BoardTable);
     d.die = dice->die;
     d.moves = dice->moves;
     d.movesMade = MovesMade;
@@ -42,8 +42,8 @@ void BackgWnd::LoadPosition(const PositionFileData& d)
 {
     OpeningTurn = false;
     HideDice();
-    BoardTable = WithFixedOwners(FromImage(d.board));
-    board.Refill(BoardTable);
+    board.BoardTable = WithFixedOwners(FromImage(d.board));
+    board.Refill(board.BoardTable);
     dice->die = d.die;
     dice->moves = d.moves;
     MovesMade = 0; // a file never holds moves of the turn that Undo could take back
@@ -63,7 +63,8 @@ void BackgWnd::LoadPosition(const PositionFileData& d)
     TurnMoves.fill(MovePair{});
     UpdateCube();
     ResetMoveList();
-    dice->RollDice(rules.get());
+    dice->RollDice();
+    rules->UpdateRace();
     AddListLine(DiceText());
     PromptHumanMove(false);
     ShowDice();

@@ -18,7 +18,7 @@ bool BackgWnd::IsCommandEnabled(int id) const
 {
     switch (id) {
     case ID_PASS:
-        return CurrentPlayer == HUMAN && rules && rules->CannotMove();
+        return board.CurrentPlayer == HUMAN && rules && rules->CannotMove();
     case ID_DOUBLE:
         return DoubleEnabled();
     case ID_UNDO:
@@ -146,7 +146,7 @@ void BackgWnd::OnResign()
 
 void BackgWnd::OnSuggestMove()
 {
-    if (CurrentPlayer != HUMAN) return;
+    if (board.CurrentPlayer != HUMAN) return;
     const std::vector<MovePair> moves = SuggestedMoves(OpeningTurn && MovesMade == 0);
     HoldTurn = !AutoPlay;
     for (const MovePair& m : moves) {
@@ -267,7 +267,7 @@ void BackgWnd::OnSave()
 {
     const std::optional<std::string> path = platform.SaveFileDialog(PositionDialog(true));
     if (!path) return;
-    StopClock(CurrentPlayer);
+    StopClock(board.CurrentPlayer);
     WritePositionFile(*path, CurrentPositionData());
 }
 
@@ -308,9 +308,9 @@ void BackgWnd::OnSettings()
 
 void BackgWnd::ReverseDirection(bool clockWise)
 {
-    // BoardTable holds the position the turn started from; the capture below
+    // board.BoardTable holds the position the turn started from; the capture below
     // only serves the rebuild.
-    const BoardData turnStart = BoardTable;
+    const BoardData turnStart = board.BoardTable;
     board.CaptureBoard();
     ClockWise = clockWise ? 1 : 0;
     board.BuildBoard(false);
@@ -322,7 +322,7 @@ void BackgWnd::ReverseDirection(bool clockWise)
     PlacePanelControls();
     PlaceCube();
     platform.Invalidate();
-    BoardTable = turnStart;
+    board.BoardTable = turnStart;
 }
 
 // Runs the colours dialog over the live board; OK makes the shown scheme

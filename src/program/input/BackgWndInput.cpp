@@ -25,7 +25,7 @@ void BackgWnd::OnKeyDown(const Message& m)
 
 void BackgWnd::OnLetter(int c, bool realKey)
 {
-    if (CurrentPlayer != HUMAN || !dice || dice->moves <= 0) return;
+    if (board.CurrentPlayer != HUMAN || !dice || dice->moves <= 0) return;
     const int k = c == '0' ? 0 : c - 64;
     if (k < 0 || k > 24) return;
     AppendToLastLine(std::string(1, static_cast<char>(c)));
@@ -42,11 +42,11 @@ void BackgWnd::OnLetter(int c, bool realKey)
             PromptHumanMove(true);
             return;
         }
-        if (board[k].owner != CurrentPlayer || board[k].count < 1) {
+        if (board[k].owner != board.CurrentPlayer || board[k].count < 1) {
             PromptHumanMove(true);
             return;
         }
-        const int target = rules->AutoTarget(k);
+        const int target = rules->AutoTarget(k, IntelMoves != 0);
         move.to = static_cast<std::uint8_t>(target > 255 ? 255 : target);
         if (target == 255) {
             SetStatus(IDS_MOVE_TO);
@@ -83,7 +83,7 @@ void BackgWnd::OnLButtonUp(int x, int y)
         }
     }
     // A click beside the board (on the dice, say) passes when no move is left.
-    if (CurrentPlayer == HUMAN && rules->CannotMove()) OnPass();
+    if (board.CurrentPlayer == HUMAN && rules->CannotMove()) OnPass();
 }
 
 void BackgWnd::OnRButtonDown(int x, int y)
@@ -98,7 +98,7 @@ void BackgWnd::OnMouseMove(int x, int y)
 {
     mouseX = x;
     mouseY = y;
-    if (HighLight == 0 || !dice || dice->moves == 0 || CurrentPlayer != HUMAN) return;
+    if (HighLight == 0 || !dice || dice->moves == 0 || board.CurrentPlayer != HUMAN) return;
     // In "Possible moves" mode the highlight stays on the picked piece.
     if (!(CurrentMove().from == 255 || HighLight == 1)) return;
     int n = -1;
@@ -178,7 +178,7 @@ void BackgWnd::Undo()
         if (to >= 25) to = HUMAN_TRAY;
         TransferPiece(to, from);
         // The move had hit a computer piece: put it back from the bar.
-        if (to >= 1 && to <= 24 && BoardTable[to].owner == COMPUTER && board[to].count == 0 &&
+        if (to >= 1 && to <= 24 && board.BoardTable[to].owner == COMPUTER && board[to].count == 0 &&
             board[COMPUTER_BAR].count > 0) {
             HitsMade[HUMAN] -= 1;
             board[to].owner = COMPUTER;

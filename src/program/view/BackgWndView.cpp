@@ -117,7 +117,7 @@ void BackgWnd::ShowDice()
     const bool equalDice = dice && dice->die[0] == dice->die[1] && dice->die[0] != 255;
     const bool split = OpeningTurn && !equalDice && !(FirstGame && FirstMoveBy != 0);
     for (int i = 0; i < 4; ++i) {
-        const bool humanGroup = split ? i != 0 : CurrentPlayer == HUMAN;
+        const bool humanGroup = split ? i != 0 : board.CurrentPlayer == HUMAN;
         DicePicture& picture = platform.Die(humanGroup ? 4 + i : i);
         const int value = dice ? dice->die[i] : 0;
         if (i < left && DiceAsIcons && value >= 1 && value <= 6) {
@@ -173,7 +173,7 @@ void BackgWnd::PlaceCube()
 // human is to move in the active window.
 void BackgWnd::OnTimer(int /*id*/)
 {
-    if (CurrentPlayer != HUMAN || AutoPlay || !platform.MainIsActive()) return;
+    if (board.CurrentPlayer != HUMAN || AutoPlay || !platform.MainIsActive()) return;
     MoveList& list = platform.List();
     const int last = list.LineCount() - 1;
     if (last < 0) return;
@@ -238,5 +238,5 @@ void BackgWnd::PlayHitOrMove(int event)
 
 void BackgWnd::CountHit()
 {
-    if (CurrentPlayer == COMPUTER || CurrentPlayer == HUMAN) ++HitsMade[CurrentPlayer];
+    if (board.CurrentPlayer == COMPUTER || board.CurrentPlayer == HUMAN) ++HitsMade[board.CurrentPlayer];
 }

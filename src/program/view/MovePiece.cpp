@@ -20,8 +20,8 @@ void PositionTop::MovePiece(int target)
     // A lone opposing piece on a target point is hit (a piece set back onto
     // its own location hits nothing).
     const bool hits =
-        target >= 1 && target <= 24 && target != index && dest.count == 1 && dest.owner == Opponent(CurrentPlayer);
-    const int bar = CurrentPlayer == HUMAN ? COMPUTER_BAR : HUMAN_BAR;
+        target >= 1 && target <= 24 && target != index && dest.count == 1 && dest.owner == Opponent(Mover());
+    const int bar = Mover() == HUMAN ? COMPUTER_BAR : HUMAN_BAR;
     PieceImage* piece = count < static_cast<int>(pieces.size()) ? pieces[count].get() : nullptr;
     if (!piece || !View) {
         // No image to move: the same data change without animation.

@@ -44,28 +44,28 @@ std::vector<Key> AllKeys()
 
 bool Within(int value, int low, int high) { return value >= low && value <= high; }
 
-// The live settings after LoadSettings, each within what the program relies on.
-void CheckLiveSettings()
+// The settings after LoadSettings, each within what the program relies on.
+void CheckSettings(const Settings& s)
 {
-    Require(Within(UseCube, 0, 1), "UseCube is 0..1");
-    Require(Within(AutoFinish, 0, 2), "AutoFinish is 0..2");
-    Require(Within(DiceAsIcons, 0, 1), "DiceAsIcons is 0..1");
-    Require(Within(Speed, 0, MAX_SPEED), "the animation delay is 0..50");
-    Require(Within(AutoChangeTurn, 0, 1), "AutoChangeTurn is 0..1");
-    Require(Within(LevelOfPlay, 0, 2), "LevelOfPlay is 0..2");
-    Require(Within(FirstMoveBy, 0, 2), "FirstMoveBy is 0..2");
-    Require(Within(ShowProgress, 0, 1), "ShowProgress is 0..1");
-    Require(Within(AutoForcedMoves, 0, 1), "AutoForcedMoves is 0..1");
-    Require(Within(HitShake, 0, 1), "HitShake is 0..1");
-    Require(Within(HighLight, 0, 2), "HighLight is 0..2");
-    Require(Within(IntelMoves, 0, 1), "IntelMoves is 0..1");
-    Require(Within(DiceMode, 0, 2), "DiceMode is 0..2");
-    Require(Within(ClockWise, 0, 1), "ClockWise is 0..1");
-    Require(Within(CurScheme, 0, COLOUR_SCHEMES - 1), "CurScheme is 0..3");
-    Require(RollsList.size() <= Profile::MAX_VALUE_LENGTH, "RollsList fits its buffer");
+    Require(Within(s.UseCube, 0, 1), "UseCube is 0..1");
+    Require(Within(s.AutoFinish, 0, 2), "AutoFinish is 0..2");
+    Require(Within(s.DiceAsIcons, 0, 1), "DiceAsIcons is 0..1");
+    Require(Within(s.Speed, 0, MAX_SPEED), "the animation delay is 0..50");
+    Require(Within(s.AutoChangeTurn, 0, 1), "AutoChangeTurn is 0..1");
+    Require(Within(s.LevelOfPlay, 0, 2), "LevelOfPlay is 0..2");
+    Require(Within(s.FirstMoveBy, 0, 2), "FirstMoveBy is 0..2");
+    Require(Within(s.ShowProgress, 0, 1), "ShowProgress is 0..1");
+    Require(Within(s.AutoForcedMoves, 0, 1), "AutoForcedMoves is 0..1");
+    Require(Within(s.HitShake, 0, 1), "HitShake is 0..1");
+    Require(Within(s.HighLight, 0, 2), "HighLight is 0..2");
+    Require(Within(s.IntelMoves, 0, 1), "IntelMoves is 0..1");
+    Require(Within(s.DiceMode, 0, 2), "DiceMode is 0..2");
+    Require(Within(s.ClockWise, 0, 1), "ClockWise is 0..1");
+    Require(Within(s.CurScheme, 0, COLOUR_SCHEMES - 1), "CurScheme is 0..3");
+    Require(s.RollsList.size() <= Profile::MAX_VALUE_LENGTH, "RollsList fits its buffer");
     for (int event = 0; event < SOUND_EVENTS; ++event) {
-        Require(Within(SoundActive[event], 0, 1), "a sound flag is 0..1");
-        Require(SoundFile[event].size() <= Profile::MAX_VALUE_LENGTH, "a sound file name fits its buffer");
+        Require(Within(s.SoundActive[event], 0, 1), "a sound flag is 0..1");
+        Require(s.SoundFile[event].size() <= Profile::MAX_VALUE_LENGTH, "a sound file name fits its buffer");
     }
 }
 
@@ -123,9 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Profile profile(path);
 
     // Start-up.
-    ResetSettingsToDefaults();
-    LoadSettings(profile);
-    CheckLiveSettings();
+    Settings settings;
+    LoadSettings(profile, settings);
+    CheckSettings(settings);
 
     // One key written as a settings page writes it.
     const std::uint32_t h = InputHash(data, size);

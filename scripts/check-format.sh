@@ -9,8 +9,7 @@ if ! command -v "$format" >/dev/null 2>&1; then
     echo "format: $format is not installed (scripts/deps.sh installs it)" >&2
     exit 1
 fi
-mapfile -t files < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h' 'tests/*.cpp' 'tests/*.h' \
-    'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h' 2>/dev/null || find src tools tests bench fuzz -name '*.cpp' -o -name '*.h')
+mapfile -t files < <(find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
 bad=()
 for f in "${files[@]}"; do
     if ! "$format" --dry-run --Werror "$f" >/dev/null 2>&1; then bad+=("$f"); fi

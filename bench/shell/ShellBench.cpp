@@ -18,7 +18,6 @@
 #include "program/app/BackgApp.h"
 #include "program/game/BackgWnd.h"
 #include "program/game/Commands.h"
-#include "program/game/GameGlobals.h"
 #include "program/view/Metrics.h"
 #include "program/view/PieceImage.h"
 #include "shell/qt/BoardCanvas.h"
@@ -38,8 +37,6 @@ public:
             ini.write("[Options]\nFirstMoveBy=2\n");
             ini.write(options);
         }
-        ResetSettingsToDefaults();
-        ResetGameGlobals();
     }
     ~GameFolder() { QDir::setCurrent(previous); }
 
@@ -70,13 +67,15 @@ void AnimationStep(benchmark::State& state)
     guard.start();
     while (!platform.Frame().windowHandle()->isExposed() && guard.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const int step = PieceSize * 3 / 5;
-    PieceImage piece(Unit, WindowHeight / 2, 1, HUMAN);
+    BoardView& view = app.MainWindow()->View();
+    const Metrics& m = view.DisplayMetrics();
+    const int step = m.PieceSize * 3 / 5;
+    PieceImage piece(view, m.Unit, m.WindowHeight / 2, 1, HUMAN);
     piece.DrawPiece(true, false);
     int direction = step;
     for (auto _ : state) {
         piece.ErasePiece();
-        if (piece.x + direction < 0 || piece.x + direction > ClientWidth - PieceCell) direction = -direction;
+        if (piece.x + direction < 0 || piece.x + direction > m.ClientWidth - m.PieceCell) direction = -direction;
         piece.x += direction;
         piece.DrawPiece(true, false);
         platform.UpdateNow();

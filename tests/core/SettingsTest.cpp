@@ -19,18 +19,13 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSettingsToDefaults();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         folder = fs::temp_directory_path() /
                  ("tablor-settings-" + std::string(info->name()) + "-" + std::to_string(std::random_device()()));
         ASSERT_TRUE(fs::create_directories(folder));
         path = (folder / PROFILE_FILE_NAME).string();
     }
-    void TearDown() override
-    {
-        fs::remove_all(folder);
-        ResetSettingsToDefaults();
-    }
+    void TearDown() override { fs::remove_all(folder); }
 
     void Store(const std::string& text) const { std::ofstream(path, std::ios::binary) << text; }
     std::string Load() const
@@ -42,47 +37,42 @@ protected:
     void LoadOptions(const std::string& options)
     {
         Store("[Options]\n" + options);
-        LoadSettings(Profile(path));
+        LoadSettings(Profile(path), settings);
     }
 
     fs::path folder;
     std::string path;
+    Settings settings;
 };
 
 TEST_F(SettingsTest, FreshStartWithoutAFileGivesTheDefaults)
 {
-    // Values left over from elsewhere are put back first.
-    UseCube = 1;
-    SoundActive[SOUND_HIT] = 1;
-    Score[HUMAN] = 9;
-    ResetSettingsToDefaults();
-
-    LoadSettings(Profile(path));
+    LoadSettings(Profile(path), settings);
     EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(UseCube, 0);
-    EXPECT_EQ(LevelOfPlay, 2); // "Good"
-    EXPECT_EQ(FirstMoveBy, 2); // the human starts
-    EXPECT_EQ(SpeedSetting(), 38);
-    EXPECT_EQ(Speed, 12);
-    EXPECT_EQ(DiceAsIcons, 1);
-    EXPECT_EQ(ShowProgress, 1);
-    EXPECT_EQ(HitShake, 1);
-    EXPECT_EQ(HighLight, 2);  // possible moves
-    EXPECT_EQ(AutoFinish, 2); // ask
-    EXPECT_EQ(DiceMode, 0);   // computer generated
-    EXPECT_EQ(AutoChangeTurn, 0);
-    EXPECT_EQ(AutoForcedMoves, 0);
-    EXPECT_EQ(IntelMoves, 0);
-    EXPECT_EQ(ClockWise, 0);
-    EXPECT_EQ(RollsList, ".\\rolls.txt");
-    EXPECT_EQ(CurScheme, 0);
+    EXPECT_EQ(settings.UseCube, 0);
+    EXPECT_EQ(settings.LevelOfPlay, 2); // "Good"
+    EXPECT_EQ(settings.FirstMoveBy, 2); // the human starts
+    EXPECT_EQ(settings.SpeedSetting(), 38);
+    EXPECT_EQ(settings.Speed, 12);
+    EXPECT_EQ(settings.DiceAsIcons, 1);
+    EXPECT_EQ(settings.ShowProgress, 1);
+    EXPECT_EQ(settings.HitShake, 1);
+    EXPECT_EQ(settings.HighLight, 2);  // possible moves
+    EXPECT_EQ(settings.AutoFinish, 2); // ask
+    EXPECT_EQ(settings.DiceMode, 0);   // computer generated
+    EXPECT_EQ(settings.AutoChangeTurn, 0);
+    EXPECT_EQ(settings.AutoForcedMoves, 0);
+    EXPECT_EQ(settings.IntelMoves, 0);
+    EXPECT_EQ(settings.ClockWise, 0);
+    EXPECT_EQ(settings.RollsList, ".\\rolls.txt");
+    EXPECT_EQ(settings.CurScheme, 0);
     const char* files[] = {"dice.wav", "piece.wav", "hit.wav", "youwin.wav", "youlose.wav"};
     for (int event = 0; event < SOUND_EVENTS; ++event) {
-        EXPECT_EQ(SoundFile[event], files[event]);
-        EXPECT_EQ(SoundActive[event], 0);
+        EXPECT_EQ(settings.SoundFile[event], files[event]);
+        EXPECT_EQ(settings.SoundActive[event], 0);
     }
-    EXPECT_EQ(Score[HUMAN], 0);
-    EXPECT_EQ(Score[COMPUTER], 0);
+    EXPECT_EQ(settings.Score[HUMAN], 0);
+    EXPECT_EQ(settings.Score[COMPUTER], 0);
 }
 
 TEST_F(SettingsTest, ReadsEveryKeyWhateverItsCase)
@@ -95,141 +85,141 @@ TEST_F(SettingsTest, ReadsEveryKeyWhateverItsCase)
           "dicesound=a.wav\ndicesoundactive=1\nmovesound=b.wav\nmovesoundactive=0\nhitsound=c.wav\n"
           "hitsoundactive=1\nwinsound=d.wav\nwinsoundactive=1\nlosesound=e.wav\nlosesoundactive=1\n"
           "[GAME]\nhuman=17\ncomputer=-3\n");
-    LoadSettings(Profile(path));
-    EXPECT_EQ(UseCube, 1);
-    EXPECT_EQ(AutoFinish, 0);
-    EXPECT_EQ(DiceAsIcons, 0);
-    EXPECT_EQ(SpeedSetting(), 10);
-    EXPECT_EQ(Speed, 40);
-    EXPECT_EQ(AutoChangeTurn, 1);
-    EXPECT_EQ(LevelOfPlay, 0);
-    EXPECT_EQ(FirstMoveBy, 1);
-    EXPECT_EQ(ShowProgress, 0);
-    EXPECT_EQ(AutoForcedMoves, 1);
-    EXPECT_EQ(HitShake, 0);
-    EXPECT_EQ(HighLight, 1);
-    EXPECT_EQ(IntelMoves, 1);
-    EXPECT_EQ(DiceMode, 2);
-    EXPECT_EQ(ClockWise, 1);
-    EXPECT_EQ(RollsList, "/home/me/my rolls.txt");
-    EXPECT_EQ(CurScheme, 3);
-    EXPECT_EQ(SoundFile, (std::array<std::string, SOUND_EVENTS>{"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"}));
-    EXPECT_EQ(SoundActive, (std::array<int, SOUND_EVENTS>{1, 0, 1, 1, 1}));
-    EXPECT_EQ(Score[HUMAN], 17);
-    EXPECT_EQ(Score[COMPUTER], -3);
+    LoadSettings(Profile(path), settings);
+    EXPECT_EQ(settings.UseCube, 1);
+    EXPECT_EQ(settings.AutoFinish, 0);
+    EXPECT_EQ(settings.DiceAsIcons, 0);
+    EXPECT_EQ(settings.SpeedSetting(), 10);
+    EXPECT_EQ(settings.Speed, 40);
+    EXPECT_EQ(settings.AutoChangeTurn, 1);
+    EXPECT_EQ(settings.LevelOfPlay, 0);
+    EXPECT_EQ(settings.FirstMoveBy, 1);
+    EXPECT_EQ(settings.ShowProgress, 0);
+    EXPECT_EQ(settings.AutoForcedMoves, 1);
+    EXPECT_EQ(settings.HitShake, 0);
+    EXPECT_EQ(settings.HighLight, 1);
+    EXPECT_EQ(settings.IntelMoves, 1);
+    EXPECT_EQ(settings.DiceMode, 2);
+    EXPECT_EQ(settings.ClockWise, 1);
+    EXPECT_EQ(settings.RollsList, "/home/me/my rolls.txt");
+    EXPECT_EQ(settings.CurScheme, 3);
+    EXPECT_EQ(settings.SoundFile, (std::array<std::string, SOUND_EVENTS>{"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"}));
+    EXPECT_EQ(settings.SoundActive, (std::array<int, SOUND_EVENTS>{1, 0, 1, 1, 1}));
+    EXPECT_EQ(settings.Score[HUMAN], 17);
+    EXPECT_EQ(settings.Score[COMPUTER], -3);
 }
 
 TEST_F(SettingsTest, SpeedAcceptsZeroToFifty)
 {
     LoadOptions("Speed=0\n");
-    EXPECT_EQ(Speed, 50); // the slowest animation
+    EXPECT_EQ(settings.Speed, 50); // the slowest animation
     LoadOptions("Speed=50\n");
-    EXPECT_EQ(Speed, 0);
+    EXPECT_EQ(settings.Speed, 0);
     LoadOptions("Speed=51\n");
-    EXPECT_EQ(Speed, 12);
+    EXPECT_EQ(settings.Speed, 12);
     LoadOptions("Speed=-1\n");
-    EXPECT_EQ(Speed, 12);
+    EXPECT_EQ(settings.Speed, 12);
     // Junk keeps the live speed, as a missing key does.
-    Speed = 45;
+    settings.Speed = 45;
     LoadOptions("Speed=fast\n");
-    EXPECT_EQ(Speed, 45);
+    EXPECT_EQ(settings.Speed, 45);
 }
 
 TEST_F(SettingsTest, MissingOrJunkKeysKeepTheLiveValues)
 {
-    LevelOfPlay = 1;
-    UseCube = 1;
-    RollsList = "mine.txt";
-    SoundFile[SOUND_WIN] = "cheer.wav";
-    Score[COMPUTER] = 4;
+    settings.LevelOfPlay = 1;
+    settings.UseCube = 1;
+    settings.RollsList = "mine.txt";
+    settings.SoundFile[SOUND_WIN] = "cheer.wav";
+    settings.Score[COMPUTER] = 4;
     LoadOptions("LevelOfPlay=good\nUseCube=\n");
-    EXPECT_EQ(LevelOfPlay, 1);
-    EXPECT_EQ(UseCube, 1);
-    EXPECT_EQ(RollsList, "mine.txt");
-    EXPECT_EQ(SoundFile[SOUND_WIN], "cheer.wav");
-    EXPECT_EQ(Score[COMPUTER], 4);
+    EXPECT_EQ(settings.LevelOfPlay, 1);
+    EXPECT_EQ(settings.UseCube, 1);
+    EXPECT_EQ(settings.RollsList, "mine.txt");
+    EXPECT_EQ(settings.SoundFile[SOUND_WIN], "cheer.wav");
+    EXPECT_EQ(settings.Score[COMPUTER], 4);
 }
 
 TEST_F(SettingsTest, OutOfRangeValuesTakeTheBuiltInDefaults)
 {
     // Live values differ from the built-in ones, to show which is taken.
-    LevelOfPlay = 0;
-    HighLight = 0;
-    DiceMode = 1;
-    HitShake = 0;
-    AutoFinish = 1;
-    FirstMoveBy = 0;
-    UseCube = 1;
-    ClockWise = 1;
-    CurScheme = 2;
+    settings.LevelOfPlay = 0;
+    settings.HighLight = 0;
+    settings.DiceMode = 1;
+    settings.HitShake = 0;
+    settings.AutoFinish = 1;
+    settings.FirstMoveBy = 0;
+    settings.UseCube = 1;
+    settings.ClockWise = 1;
+    settings.CurScheme = 2;
     Store("[Options]\nLevelOfPlay=7\nHighLight=-1\nDiceMode=5\nHitShake=3\nAutoFinish=3\nFirstMoveBy=-2\n"
           "UseCube=2\nClockWise=-1\nCurScheme=4\n"
           "[Sounds]\nDiceSoundActive=2\nLoseSoundActive=-1\n");
-    LoadSettings(Profile(path));
-    EXPECT_EQ(LevelOfPlay, 2);
-    EXPECT_EQ(HighLight, 2);
-    EXPECT_EQ(DiceMode, 0);
-    EXPECT_EQ(HitShake, 1);
-    EXPECT_EQ(AutoFinish, 2);
-    EXPECT_EQ(FirstMoveBy, 2);
-    EXPECT_EQ(UseCube, 0);
-    EXPECT_EQ(ClockWise, 0);
-    EXPECT_EQ(CurScheme, 0);
-    EXPECT_EQ(SoundActive[SOUND_DICE], 0);
-    EXPECT_EQ(SoundActive[SOUND_LOSE], 0);
+    LoadSettings(Profile(path), settings);
+    EXPECT_EQ(settings.LevelOfPlay, 2);
+    EXPECT_EQ(settings.HighLight, 2);
+    EXPECT_EQ(settings.DiceMode, 0);
+    EXPECT_EQ(settings.HitShake, 1);
+    EXPECT_EQ(settings.AutoFinish, 2);
+    EXPECT_EQ(settings.FirstMoveBy, 2);
+    EXPECT_EQ(settings.UseCube, 0);
+    EXPECT_EQ(settings.ClockWise, 0);
+    EXPECT_EQ(settings.CurScheme, 0);
+    EXPECT_EQ(settings.SoundActive[SOUND_DICE], 0);
+    EXPECT_EQ(settings.SoundActive[SOUND_LOSE], 0);
     // The file keeps what it held.
     EXPECT_NE(Load().find("CurScheme=4\n"), std::string::npos);
 
     LoadOptions("CurScheme=-1\n");
-    EXPECT_EQ(CurScheme, 0);
+    EXPECT_EQ(settings.CurScheme, 0);
     LoadOptions("CurScheme=3\n");
-    EXPECT_EQ(CurScheme, 3);
+    EXPECT_EQ(settings.CurScheme, 3);
 }
 
 TEST_F(SettingsTest, WritersWriteTheirKeysInOrder)
 {
-    FirstMoveBy = 0;
-    UseCube = 1;
-    AutoChangeTurn = 1;
-    AutoForcedMoves = 1;
-    IntelMoves = 1;
-    LevelOfPlay = 1;
-    ShowProgress = 0;
-    HitShake = 0;
-    DiceAsIcons = 0;
-    HighLight = 1;
-    AutoFinish = 0;
-    Speed = 50 - 20;
-    ClockWise = 1;
-    RollsList = "./r.txt";
-    DiceMode = 2;
-    SoundActive = {1, 0, 0, 0, 1};
-    SoundFile = {"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"};
-    Score[HUMAN] = 7;
-    Score[COMPUTER] = 5;
-    CurScheme = 2;
+    settings.FirstMoveBy = 0;
+    settings.UseCube = 1;
+    settings.AutoChangeTurn = 1;
+    settings.AutoForcedMoves = 1;
+    settings.IntelMoves = 1;
+    settings.LevelOfPlay = 1;
+    settings.ShowProgress = 0;
+    settings.HitShake = 0;
+    settings.DiceAsIcons = 0;
+    settings.HighLight = 1;
+    settings.AutoFinish = 0;
+    settings.Speed = 50 - 20;
+    settings.ClockWise = 1;
+    settings.RollsList = "./r.txt";
+    settings.DiceMode = 2;
+    settings.SoundActive = {1, 0, 0, 0, 1};
+    settings.SoundFile = {"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"};
+    settings.Score[HUMAN] = 7;
+    settings.Score[COMPUTER] = 5;
+    settings.CurScheme = 2;
 
     Profile profile(path);
-    WriteGamePage(profile);
+    WriteGamePage(profile, settings);
     EXPECT_EQ(Load(), "[Options]\nFirstMoveBy=0\nUseCube=1\nAutoChangeTurn=1\nAutoForcedMoves=1\nIntelMoves=1\n"
                       "LevelOfPlay=1\n");
 
     fs::remove(path);
-    WriteVisualPage(profile, false);
+    WriteVisualPage(profile, settings, false);
     EXPECT_EQ(Load(), "[Options]\nShowProgress=0\nHitShake=0\nDiceAsIcons=0\nHighLight=1\nAutoFinish=0\nSpeed=20\n");
     fs::remove(path);
-    WriteVisualPage(profile, true);
+    WriteVisualPage(profile, settings, true);
     EXPECT_EQ(Load(), "[Options]\nShowProgress=0\nHitShake=0\nDiceAsIcons=0\nHighLight=1\nAutoFinish=0\nSpeed=20\n"
                       "ClockWise=1\n");
 
     fs::remove(path);
-    WriteDicePage(profile);
-    WriteCurScheme(profile);
+    WriteDicePage(profile, settings);
+    WriteCurScheme(profile, settings);
     EXPECT_EQ(Load(), "[Options]\nRollsList=./r.txt\nDiceMode=2\nCurScheme=2\n");
 
     fs::remove(path);
-    WriteSoundsPage(profile);
-    WriteScores(profile);
+    WriteSoundsPage(profile, settings);
+    WriteScores(profile, settings);
     EXPECT_EQ(Load(), "[Sounds]\nDiceSoundActive=1\nDiceSound=a.wav\nMoveSoundActive=0\nMoveSound=b.wav\n"
                       "HitSoundActive=0\nHitSound=c.wav\nWinSoundActive=0\nWinSound=d.wav\n"
                       "LoseSoundActive=1\nLoseSound=e.wav\n"
@@ -239,37 +229,37 @@ TEST_F(SettingsTest, WritersWriteTheirKeysInOrder)
 TEST_F(SettingsTest, WrittenSettingsSurviveARestart)
 {
     Store("; kept\n[Options]\nSpeed=38\n");
-    UseCube = 1;
-    LevelOfPlay = 0;
-    Speed = 50; // stored as 0
-    ClockWise = 1;
-    RollsList = "C:\\rolls\\my file.txt";
-    DiceMode = 1;
-    SoundActive[SOUND_MOVE] = 1;
-    SoundFile[SOUND_MOVE] = "click.wav";
-    Score = {0, 11, 13};
-    CurScheme = 1;
+    settings.UseCube = 1;
+    settings.LevelOfPlay = 0;
+    settings.Speed = 50; // stored as 0
+    settings.ClockWise = 1;
+    settings.RollsList = "C:\\rolls\\my file.txt";
+    settings.DiceMode = 1;
+    settings.SoundActive[SOUND_MOVE] = 1;
+    settings.SoundFile[SOUND_MOVE] = "click.wav";
+    settings.Score = {0, 11, 13};
+    settings.CurScheme = 1;
     Profile profile(path);
-    WriteGamePage(profile);
-    WriteVisualPage(profile, true);
-    WriteDicePage(profile);
-    WriteSoundsPage(profile);
-    WriteScores(profile);
-    WriteCurScheme(profile);
+    WriteGamePage(profile, settings);
+    WriteVisualPage(profile, settings, true);
+    WriteDicePage(profile, settings);
+    WriteSoundsPage(profile, settings);
+    WriteScores(profile, settings);
+    WriteCurScheme(profile, settings);
 
-    ResetSettingsToDefaults();
-    LoadSettings(profile);
-    EXPECT_EQ(UseCube, 1);
-    EXPECT_EQ(LevelOfPlay, 0);
-    EXPECT_EQ(Speed, 50);
-    EXPECT_EQ(ClockWise, 1);
-    EXPECT_EQ(RollsList, "C:\\rolls\\my file.txt");
-    EXPECT_EQ(DiceMode, 1);
-    EXPECT_EQ(SoundActive[SOUND_MOVE], 1);
-    EXPECT_EQ(SoundFile[SOUND_MOVE], "click.wav");
-    EXPECT_EQ(Score[COMPUTER], 11);
-    EXPECT_EQ(Score[HUMAN], 13);
-    EXPECT_EQ(CurScheme, 1);
+    settings = Settings{};
+    LoadSettings(profile, settings);
+    EXPECT_EQ(settings.UseCube, 1);
+    EXPECT_EQ(settings.LevelOfPlay, 0);
+    EXPECT_EQ(settings.Speed, 50);
+    EXPECT_EQ(settings.ClockWise, 1);
+    EXPECT_EQ(settings.RollsList, "C:\\rolls\\my file.txt");
+    EXPECT_EQ(settings.DiceMode, 1);
+    EXPECT_EQ(settings.SoundActive[SOUND_MOVE], 1);
+    EXPECT_EQ(settings.SoundFile[SOUND_MOVE], "click.wav");
+    EXPECT_EQ(settings.Score[COMPUTER], 11);
+    EXPECT_EQ(settings.Score[HUMAN], 13);
+    EXPECT_EQ(settings.CurScheme, 1);
     EXPECT_EQ(Load().rfind("; kept\n[Options]\nSpeed=0\n", 0), 0u); // rewritten in place
 }
 

@@ -44,13 +44,12 @@ protected:
         window.reset();
         platform.post = nullptr;
         platform.onPaint = nullptr;
-        ResetSettingsToDefaults();
-        SchemeColour = DefaultSchemes[0];
+        settings = Settings{};
         if (options) {
             Start(*options);
             return;
         }
-        window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()));
+        window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
         platform.post = [this](const Message& m) { window->Post(m); };
         platform.onPaint = [this] { window->OnPaint(); };
         Pump();
@@ -75,21 +74,21 @@ TEST_F(ColourDlgTest, WithoutASchemeFileTheDefaultsAreShownAndOkCreatesTheFile)
         EXPECT_FALSE(d.DefaultEnabled());
         d.SelectScheme(2);
         // Shown on the board at once.
-        EXPECT_EQ(SchemeColour, DefaultSchemes[2]);
+        EXPECT_EQ(SchemeColour(), DefaultSchemes[2]);
         EXPECT_EQ(platform.background, DefaultSchemes[2][COLOUR_BACKGROUND]);
         EXPECT_EQ(platform.list.background, DefaultSchemes[2][COLOUR_BACKGROUND]);
         d.Ok();
         return static_cast<int>(IDOK);
     });
-    EXPECT_EQ(CurScheme, 2);
+    EXPECT_EQ(settings.CurScheme, 2);
     EXPECT_EQ(IniCurScheme(), 2);
     EXPECT_EQ(FileSize(SchemePath()), 96u);
     EXPECT_EQ(ReadSchemes(SchemePath()), DefaultSchemes);
 
     // The next start uses scheme C.
     Restart();
-    EXPECT_EQ(CurScheme, 2);
-    EXPECT_EQ(SchemeColour, DefaultSchemes[2]);
+    EXPECT_EQ(settings.CurScheme, 2);
+    EXPECT_EQ(SchemeColour(), DefaultSchemes[2]);
     EXPECT_EQ(platform.background, DefaultSchemes[2][COLOUR_BACKGROUND]);
 }
 
@@ -102,7 +101,7 @@ TEST_F(ColourDlgTest, ShortAndEditedFilesFillMissingRecordsWithDefaults)
     WriteFile("tablorw32.clr", SchemeBytes(edited, 47));
     Start("CurScheme=1");
     // Start-up takes scheme B's default, its record being short.
-    EXPECT_EQ(SchemeColour, DefaultSchemes[1]);
+    EXPECT_EQ(SchemeColour(), DefaultSchemes[1]);
     RunDialog([&](BackgClr& d) {
         EXPECT_EQ(d.schemes[0], edited[0]);
         EXPECT_EQ(d.schemes[1], DefaultSchemes[1]);
@@ -111,21 +110,21 @@ TEST_F(ColourDlgTest, ShortAndEditedFilesFillMissingRecordsWithDefaults)
         EXPECT_EQ(d.shownScheme, 1);
         d.SelectScheme(0);
         EXPECT_TRUE(d.DefaultEnabled());
-        EXPECT_EQ(SchemeColour, edited[0]);
+        EXPECT_EQ(SchemeColour(), edited[0]);
         d.Cancel();
         return static_cast<int>(IDCANCEL);
     });
-    EXPECT_EQ(SchemeColour, DefaultSchemes[1]);
+    EXPECT_EQ(SchemeColour(), DefaultSchemes[1]);
     // Cancel leaves the short file and the settings as they were.
     EXPECT_EQ(FileSize(SchemePath()), 47u);
-    EXPECT_EQ(CurScheme, 1);
+    EXPECT_EQ(settings.CurScheme, 1);
     EXPECT_EQ(IniCurScheme(), 1);
 
     // A whole file: start-up reads the current record as stored.
     edited[3][COLOUR_HUMAN] = RGB(1, 1, 1);
     WriteFile("tablorw32.clr", SchemeBytes(edited, 96));
     Restart("CurScheme=3");
-    EXPECT_EQ(SchemeColour, edited[3]);
+    EXPECT_EQ(SchemeColour(), edited[3]);
 }
 
 TEST_F(ColourDlgTest, LabelsChooseTheirTextColourAndDefaultFollowsChanges)
@@ -167,7 +166,7 @@ TEST_F(ColourDlgTest, LabelsChooseTheirTextColourAndDefaultFollowsChanges)
         d.Default();
         EXPECT_FALSE(d.DefaultEnabled());
         EXPECT_EQ(d.schemes[0], DefaultSchemes[0]);
-        EXPECT_EQ(SchemeColour, DefaultSchemes[0]);
+        EXPECT_EQ(SchemeColour(), DefaultSchemes[0]);
         EXPECT_EQ(platform.background, DefaultSchemes[0][COLOUR_BACKGROUND]);
         d.Cancel();
         return static_cast<int>(IDCANCEL);
@@ -190,9 +189,9 @@ TEST_F(ColourDlgTest, OkKeepsEditsOfSchemesOtherThanTheChosenOne)
     SchemeArray expected = DefaultSchemes;
     expected[1][COLOUR_POSITION_A] = edit;
     EXPECT_EQ(ReadSchemes(SchemePath()), expected);
-    EXPECT_EQ(CurScheme, 3);
+    EXPECT_EQ(settings.CurScheme, 3);
     EXPECT_EQ(IniCurScheme(), 3);
-    EXPECT_EQ(SchemeColour, DefaultSchemes[3]);
+    EXPECT_EQ(SchemeColour(), DefaultSchemes[3]);
 
     // The edit is there at the next opening.
     RunDialog([&](BackgClr& d) {
@@ -207,29 +206,29 @@ TEST_F(ColourDlgTest, CancelRestoresTheColoursInForceBeforeTheDialog)
 {
     WriteFile("tablorw32.clr", SchemeBytes(DefaultSchemes, 96));
     Start("CurScheme=1");
-    ASSERT_EQ(CurScheme, 1);
+    ASSERT_EQ(settings.CurScheme, 1);
     // Colours that belong to no scheme of the file.
     const ColourSet before{RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4), RGB(5, 5, 5), RGB(6, 6, 6)};
-    SchemeColour = before;
-    window->RefreshColours();
+    SchemeColour() = before;
+    window->View().RefreshColours();
     Pump();
     RunDialog([&](BackgClr& d) {
         EXPECT_EQ(d.savedColours, before);
         // Opening the dialog changes no colour.
-        EXPECT_EQ(SchemeColour, before);
+        EXPECT_EQ(SchemeColour(), before);
         d.SelectScheme(2);
         platform.ExpectChooseColour(DefaultSchemes[2][COLOUR_BAR], RGB(200, 0, 0));
         d.ChooseColour(COLOUR_BAR);
-        EXPECT_EQ(SchemeColour[COLOUR_BAR], RGB(200, 0, 0));
+        EXPECT_EQ(SchemeColour()[COLOUR_BAR], RGB(200, 0, 0));
         d.SelectScheme(0);
         d.Default();
-        EXPECT_EQ(SchemeColour, DefaultSchemes[0]);
+        EXPECT_EQ(SchemeColour(), DefaultSchemes[0]);
         d.Cancel();
         return static_cast<int>(IDCANCEL);
     });
-    EXPECT_EQ(SchemeColour, before);
+    EXPECT_EQ(SchemeColour(), before);
     EXPECT_EQ(platform.background, before[COLOUR_BACKGROUND]);
-    EXPECT_EQ(CurScheme, 1);
+    EXPECT_EQ(settings.CurScheme, 1);
     EXPECT_EQ(IniCurScheme(), 1);
     EXPECT_EQ(ReadSchemes(SchemePath()), DefaultSchemes);
 }
@@ -240,13 +239,13 @@ TEST_F(ColourDlgTest, ColoursChangedMidTurnKeepThePosition)
     ASSERT_TRUE(HumanToMove());
     Type("A");
     Type("D");
-    ASSERT_EQ(window->MovesMade, 1);
+    ASSERT_EQ(window->Game().MovesMade, 1);
     const BoardData position = Data();
     const BoardData turnStart = BoardTable();
     const int movesLeft = Dice().moves;
     const auto dieLeft = Dice().die;
     const Colour human = DefaultSchemes[2][COLOUR_HUMAN];
-    const Rect point = window->board[4].rect;
+    const Rect point = window->Game().board[4].rect;
     ASSERT_EQ(platform.screen.CountColour(point, human), 0);
 
     RunDialog([&](BackgClr& d) {
@@ -256,7 +255,7 @@ TEST_F(ColourDlgTest, ColoursChangedMidTurnKeepThePosition)
     });
     EXPECT_EQ(Data(), position);
     EXPECT_EQ(BoardTable(), turnStart);
-    EXPECT_EQ(window->MovesMade, 1);
+    EXPECT_EQ(window->Game().MovesMade, 1);
     EXPECT_EQ(Dice().moves, movesLeft);
     EXPECT_EQ(Dice().die, dieLeft);
     // The human's piece on point 4 is drawn in scheme C's colour.
@@ -264,6 +263,6 @@ TEST_F(ColourDlgTest, ColoursChangedMidTurnKeepThePosition)
 
     // The turn goes on: the piece can still be taken back and played again.
     RightClickAt(1, 1);
-    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(window->Game().MovesMade, 0);
     EXPECT_EQ(Data(), WithFixedOwners(turnStart));
 }

@@ -58,7 +58,7 @@ TEST_F(GameTest, PassIsRefusedWhileBothDiceCouldBeUsed)
     // The 6 from C leaves the 5 without a move.
     Type("C");
     Type("I");
-    ASSERT_EQ(window->MovesMade, 1);
+    ASSERT_EQ(window->Game().MovesMade, 1);
     EXPECT_EQ(Pane(0), CANNOT_MOVE);
     EXPECT_TRUE(window->IsCommandEnabled(ID_PASS));
     platform.ExpectMessageBox(BOTH_DICE, Buttons::Ok, Icon::Exclamation, IDOK);
@@ -79,7 +79,7 @@ TEST_F(GameTest, PassIsRefusedWhileBothDiceCouldBeUsed)
     Type("G");
     Type("G");
     EXPECT_EQ(Data()[12], (Spot{1, HUMAN}));
-    EXPECT_TRUE(window->WaitingConfirm);
+    EXPECT_TRUE(window->Game().WaitingConfirm);
 }
 
 // With no die playable the status says so, and a click beside the board
@@ -100,7 +100,7 @@ TEST_F(GameTest, AClickBesideTheBoardPassesWhenNothingCanMove)
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 4);
     EXPECT_EQ(Dice().die[1], 2);
-    EXPECT_EQ(PipsRolled[COMPUTER], 4);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 4);
 }
 
 // A side on its bar with all six entry points held twice or more sees no
@@ -124,7 +124,7 @@ TEST_F(GameTest, ClosedOutPlayersOnBothSides)
                        {5, COMPUTER, 2},
                        {6, COMPUTER, 2}}));
     EXPECT_EQ(Pane(0), CANNOT_MOVE);
-    const int humanPips = PipsRolled[HUMAN];
+    const int humanPips = Game().PipsRolled[HUMAN];
     const std::size_t sleeps = platform.sleeps.size();
     const std::size_t statusCalls = platform.status.textLog.size();
 
@@ -135,9 +135,9 @@ TEST_F(GameTest, ClosedOutPlayersOnBothSides)
     EXPECT_EQ(LineFromEnd(1), " ");
     EXPECT_EQ(LastLine(), "1st  from  ");
     EXPECT_EQ(Pane(0), CANNOT_MOVE);
-    EXPECT_EQ(PipsRolled[HUMAN], humanPips);
-    EXPECT_EQ(PipsRolled[COMPUTER], 0);
-    EXPECT_EQ(DoublesRolled[COMPUTER], 0);
+    EXPECT_EQ(Game().PipsRolled[HUMAN], humanPips);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 0);
+    EXPECT_EQ(Game().DoublesRolled[COMPUTER], 0);
     for (const TestDicePicture& d : platform.dice) EXPECT_FALSE(d.visible);
     const std::vector<int> paused = SleepsSince(sleeps);
     EXPECT_NE(std::find(paused.begin(), paused.end(), 100), paused.end());
@@ -151,8 +151,8 @@ TEST_F(GameTest, ClosedOutPlayersOnBothSides)
     Pump();
     EXPECT_EQ(LineFromEnd(3), "No move");
     EXPECT_EQ(LastLine(), "1st  from  ");
-    EXPECT_EQ(PipsRolled[HUMAN], humanPips);
-    EXPECT_EQ(PipsRolled[COMPUTER], 0);
+    EXPECT_EQ(Game().PipsRolled[HUMAN], humanPips);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 0);
 }
 
 // Resign offers the stakes the position allows and scores the computer
@@ -180,9 +180,9 @@ TEST_F(GameTest, ResignAtEachStake)
     platform.OnStatDlg(again);
     Key(VK_SPACE, ' ', true);
     platform.CheckAllScriptsUsed();
-    EXPECT_EQ(ScoreSinceStart[COMPUTER], 6);
-    EXPECT_EQ(Score[COMPUTER], 6);
-    EXPECT_EQ(window->CubeValue, 1);
+    EXPECT_EQ(Game().ScoreSinceStart[COMPUTER], 6);
+    EXPECT_EQ(settings.Score[COMPUTER], 6);
+    EXPECT_EQ(window->Game().CubeValue, 1);
 
     // Nothing borne off far behind, no piece back: Gammon at least.
     Load(MakePosition(
@@ -197,7 +197,7 @@ TEST_F(GameTest, ResignAtEachStake)
     platform.OnStatDlg(again);
     Key(VK_SPACE, ' ', true);
     platform.CheckAllScriptsUsed();
-    EXPECT_EQ(ScoreSinceStart[COMPUTER], 8);
+    EXPECT_EQ(Game().ScoreSinceStart[COMPUTER], 8);
 
     // Pieces borne off: every stake, Single stakes chosen first. Cancel
     // first leaves the game as it was.
@@ -215,17 +215,17 @@ TEST_F(GameTest, ResignAtEachStake)
     });
     Key(VK_SPACE, ' ', true);
     platform.CheckAllScriptsUsed();
-    EXPECT_EQ(window->CubeValue, 4);
-    EXPECT_EQ(window->Winner, NOBODY);
+    EXPECT_EQ(window->Game().CubeValue, 4);
+    EXPECT_EQ(window->Game().Winner, NOBODY);
     EXPECT_EQ(Data(), safe);
-    EXPECT_EQ(ScoreSinceStart[COMPUTER], 8);
+    EXPECT_EQ(Game().ScoreSinceStart[COMPUTER], 8);
 
     platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
     platform.OnStatDlg(Quit);
     Key(VK_SPACE, ' ', true);
-    EXPECT_EQ(ScoreSinceStart[COMPUTER], 12);
-    EXPECT_EQ(Score[COMPUTER], 12);
-    EXPECT_EQ(ScoreSinceStart[HUMAN], 0);
+    EXPECT_EQ(Game().ScoreSinceStart[COMPUTER], 12);
+    EXPECT_EQ(settings.Score[COMPUTER], 12);
+    EXPECT_EQ(Game().ScoreSinceStart[HUMAN], 0);
     EXPECT_TRUE(platform.quit);
     Profile profile(PathOf("tablorw.ini"));
     EXPECT_EQ(profile.GetInt("Game", "Computer", -1), 12);
@@ -239,20 +239,20 @@ TEST_F(GameTest, SuggestMoveAfterOneMovePlaysOnlyTheRemainingDie)
     StartWithRolls("31", "AutoChangeTurn=1");
     Type("Q");
     Type("T");
-    ASSERT_EQ(window->MovesMade, 1);
+    ASSERT_EQ(window->Game().MovesMade, 1);
     const int humanPips = PipCount(Data(), HUMAN);
     Key('M', 0, true);
-    EXPECT_EQ(window->MovesMade, 2);
+    EXPECT_EQ(window->Game().MovesMade, 2);
     EXPECT_EQ(Dice().moves, 0);
-    EXPECT_EQ(window->TurnMoves[0].from, 17);
-    EXPECT_EQ(window->TurnMoves[0].to, 20);
-    const MovePair second = window->TurnMoves[1];
+    EXPECT_EQ(window->Game().TurnMoves[0].from, 17);
+    EXPECT_EQ(window->Game().TurnMoves[0].to, 20);
+    const MovePair second = window->Game().TurnMoves[1];
     EXPECT_EQ(second.to - second.from, 1);
     EXPECT_EQ(PipCount(Data(), HUMAN), humanPips - 1);
     EXPECT_EQ(LineFromEnd(1), "1st  from  Q  to  T");
     EXPECT_EQ(LastLine(),
               std::string("2nd from  ") + LocationLetter(second.from) + "  to  " + LocationLetter(second.to));
-    EXPECT_TRUE(window->WaitingConfirm);
+    EXPECT_TRUE(window->Game().WaitingConfirm);
     EXPECT_EQ(Pane(0), "<Esc> or right mouse to undo");
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167);
 }
@@ -335,13 +335,13 @@ TEST_F(GameTest, NewGameAsksFirst)
     platform.CheckAllScriptsUsed();
     EXPECT_EQ(Data(), played);
     EXPECT_EQ(platform.list.lines, lines);
-    EXPECT_EQ(window->MovesMade, 1);
+    EXPECT_EQ(window->Game().MovesMade, 1);
 
     platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDYES);
     Key(VK_F2);
     platform.CheckAllScriptsUsed();
     EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
-    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(window->Game().MovesMade, 0);
     EXPECT_EQ(Dice().die[0], 4);
     EXPECT_EQ(Dice().die[1], 2);
     EXPECT_EQ(LineFromEnd(1), "Dice: 4+2");
@@ -352,28 +352,28 @@ TEST_F(GameTest, NewGameAsksFirst)
 TEST_F(GameTest, ResetScoresClearsTheRunningTotalsOnly)
 {
     Start("", "[Game]\nHuman=5\nComputer=7\n");
-    ASSERT_EQ(Score[HUMAN], 5);
-    ASSERT_EQ(Score[COMPUTER], 7);
-    ScoreSinceStart[HUMAN] = 2;
-    ScoreSinceStart[COMPUTER] = 3;
+    ASSERT_EQ(settings.Score[HUMAN], 5);
+    ASSERT_EQ(settings.Score[COMPUTER], 7);
+    Game().ScoreSinceStart[HUMAN] = 2;
+    Game().ScoreSinceStart[COMPUTER] = 3;
 
     platform.ExpectMessageBox("Reset all scores to 0 ?", Buttons::YesNo, Icon::Question, IDNO);
     Menu(ID_RESET_SCORES);
     platform.CheckAllScriptsUsed();
-    EXPECT_EQ(Score[HUMAN], 5);
-    EXPECT_EQ(Score[COMPUTER], 7);
+    EXPECT_EQ(settings.Score[HUMAN], 5);
+    EXPECT_EQ(settings.Score[COMPUTER], 7);
     EXPECT_EQ(Profile(PathOf("tablorw.ini")).GetInt("Game", "Human", -1), 5);
 
     platform.ExpectMessageBox("Reset all scores to 0 ?", Buttons::YesNo, Icon::Question, IDYES);
     Menu(ID_RESET_SCORES);
     platform.CheckAllScriptsUsed();
-    EXPECT_EQ(Score[HUMAN], 0);
-    EXPECT_EQ(Score[COMPUTER], 0);
+    EXPECT_EQ(settings.Score[HUMAN], 0);
+    EXPECT_EQ(settings.Score[COMPUTER], 0);
     Profile profile(PathOf("tablorw.ini"));
     EXPECT_EQ(profile.GetInt("Game", "Human", -1), 0);
     EXPECT_EQ(profile.GetInt("Game", "Computer", -1), 0);
-    EXPECT_EQ(ScoreSinceStart[HUMAN], 2);
-    EXPECT_EQ(ScoreSinceStart[COMPUTER], 3);
+    EXPECT_EQ(Game().ScoreSinceStart[HUMAN], 2);
+    EXPECT_EQ(Game().ScoreSinceStart[COMPUTER], 3);
 }
 
 // A missing documentation file is reported by its path; a present one is
@@ -410,7 +410,7 @@ TEST_F(GameTest, HelpContextsFollowTheActiveWindow)
     });
     Key('F', 0, true);
     EXPECT_EQ(platform.helpContexts, (std::vector<int>{0, 115, 120}));
-    EXPECT_FALSE(AutoPlay);
+    EXPECT_FALSE(Game().AutoPlay);
 
     // Help asked for while the settings sheet or the colours dialog is open.
     platform.OnSettingSheet([this](SettingSheet&) {
@@ -457,7 +457,7 @@ TEST_F(GameTest, StatisticsSoundOnlyWhenTheEventIsOn)
     platform.OnStatDlg(Quit);
     Type("X");
     platform.CheckAllScriptsUsed();
-    EXPECT_EQ(ScoreSinceStart[HUMAN], 2);
+    EXPECT_EQ(Game().ScoreSinceStart[HUMAN], 2);
     int wins = 0;
     for (const auto& s : platform.sounds) {
         EXPECT_NE(s.path, "sigh.wav");
@@ -494,7 +494,7 @@ TEST_F(GameTest, SaveAndOpenAPosition)
         d.thinkingTimeHuman = 5000;
         d.thinkingTimeComputer = 7000;
     });
-    ASSERT_EQ(PipsRolled[HUMAN], 44);
+    ASSERT_EQ(Game().PipsRolled[HUMAN], 44);
     platform.Advance(1234);
     platform.ExpectSaveFile(SaveOptions(), PathOf("game.pos"));
     Key('S', 0, true);
@@ -508,12 +508,12 @@ TEST_F(GameTest, SaveAndOpenAPosition)
     // Save is unavailable once a piece has moved.
     Type("A");
     Type("D");
-    ASSERT_EQ(window->MovesMade, 1);
+    ASSERT_EQ(window->Game().MovesMade, 1);
     EXPECT_FALSE(window->IsCommandEnabled(ID_FILE_SAVE));
     Key('S', 0, true);
     EXPECT_EQ(platform.dialogs.size(), 1u);
     Type("Q");
-    ASSERT_TRUE(window->WaitingConfirm);
+    ASSERT_TRUE(window->Game().WaitingConfirm);
     Confirm();
     ASSERT_EQ(CurrentPlayer(), HUMAN);
     ASSERT_NE(Data(), saved);
@@ -523,20 +523,20 @@ TEST_F(GameTest, SaveAndOpenAPosition)
     platform.CheckAllScriptsUsed();
     EXPECT_EQ(Data(), saved);
     EXPECT_EQ(BoardTable(), saved);
-    EXPECT_EQ(window->CubeValue, 2);
-    EXPECT_EQ(window->CubeOwner, HUMAN);
+    EXPECT_EQ(window->Game().CubeValue, 2);
+    EXPECT_EQ(window->Game().CubeOwner, HUMAN);
     EXPECT_EQ(platform.cube.text, "2");
-    EXPECT_EQ(HitsMade[HUMAN], 2);
-    EXPECT_EQ(HitsMade[COMPUTER], 1);
-    EXPECT_EQ(DoublesRolled[COMPUTER], 3);
-    EXPECT_EQ(PipsRolled[COMPUTER], 50);
+    EXPECT_EQ(Game().HitsMade[HUMAN], 2);
+    EXPECT_EQ(Game().HitsMade[COMPUTER], 1);
+    EXPECT_EQ(Game().DoublesRolled[COMPUTER], 3);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 50);
     // The fresh roll 6-4 is the human's and counted on top of the file's.
     EXPECT_EQ(Dice().die[0], 6);
     EXPECT_EQ(Dice().die[1], 4);
-    EXPECT_EQ(PipsRolled[HUMAN], 44 + 10);
-    EXPECT_EQ(DoublesRolled[HUMAN], 1);
-    EXPECT_EQ(ThinkingTime[HUMAN] + static_cast<int>(platform.ticks), 5000 + 1234);
-    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(Game().PipsRolled[HUMAN], 44 + 10);
+    EXPECT_EQ(Game().DoublesRolled[HUMAN], 1);
+    EXPECT_EQ(Game().ThinkingTime[HUMAN] + static_cast<int>(platform.ticks), 5000 + 1234);
+    EXPECT_EQ(window->Game().MovesMade, 0);
     EXPECT_EQ(LineFromEnd(1), "Dice: 6+4");
     EXPECT_EQ(LastLine(), "1st  from  ");
     EXPECT_EQ(platform.caption, "Tablor - game.pos");
@@ -558,7 +558,7 @@ TEST_F(GameTest, AnInvalidPositionFileLeavesTheGameUntouched)
     EXPECT_EQ(Data(), before);
     EXPECT_EQ(platform.list.lines, lines);
     EXPECT_EQ(platform.caption, "Tablor");
-    EXPECT_EQ(window->CurrentMove().from, 17);
+    EXPECT_EQ(window->Game().CurrentMove().from, 17);
     EXPECT_EQ(Dice().moves, 2);
-    EXPECT_EQ(PipsRolled[HUMAN], 4);
+    EXPECT_EQ(Game().PipsRolled[HUMAN], 4);
 }

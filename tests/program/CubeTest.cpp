@@ -45,19 +45,19 @@ TEST_F(GameTest, ComputerOffersADoubleAndTheHumanTakes)
     StartWithRolls("21 21 31 42 53", "UseCube=1\nAutoChangeTurn=1");
     const Rect middle = platform.cube.geometry;
     EXPECT_EQ(platform.cube.text, "64");
-    EXPECT_EQ(middle.top, window->board[HUMAN_TRAY].y);
+    EXPECT_EQ(middle.top, window->Game().board[HUMAN_TRAY].y);
     Load(ComputerFarAhead());
     ASSERT_LE(Rules().DoublingBalance(), -37);
     platform.ExpectMessageBox(COMPUTER_DOUBLES, Buttons::YesNoCancel, Icon::Question, IDYES);
     PlayHumanTurn();
     platform.CheckAllScriptsUsed();
     EXPECT_TRUE(PaneEverShowed(2, "= Computer leads by 181 ="));
-    EXPECT_EQ(window->CubeValue, 2);
-    EXPECT_EQ(window->CubeOwner, HUMAN);
+    EXPECT_EQ(window->Game().CubeValue, 2);
+    EXPECT_EQ(window->Game().CubeOwner, HUMAN);
     EXPECT_EQ(platform.cube.text, "2");
-    EXPECT_EQ(platform.cube.geometry.top, middle.top + 2 * Unit);
+    EXPECT_EQ(platform.cube.geometry.top, middle.top + 2 * Sizes().Unit);
     // The computer rolled 3-1 after the answer and played it.
-    EXPECT_EQ(PipsRolled[COMPUTER], 4);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 4);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 4);
     ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_TRUE(platform.cube.enabled);
@@ -65,8 +65,8 @@ TEST_F(GameTest, ComputerOffersADoubleAndTheHumanTakes)
 
     PlayHumanTurn();
     EXPECT_EQ(CurrentPlayer(), HUMAN);
-    EXPECT_EQ(PipsRolled[COMPUTER], 4 + 8);
-    EXPECT_EQ(window->CubeValue, 2);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 4 + 8);
+    EXPECT_EQ(window->Game().CubeValue, 2);
 }
 
 // No to the offer: the computer wins the cube as it stood, without a
@@ -87,16 +87,16 @@ TEST_F(GameTest, ComputerOffersADoubleAndTheHumanRefuses)
         EXPECT_EQ(platform.dice[0].face, 6);
         EXPECT_TRUE(platform.dice[1].visible);
         EXPECT_EQ(platform.dice[1].face, 4);
-        EXPECT_EQ(PipsRolled[COMPUTER], 10);
+        EXPECT_EQ(Game().PipsRolled[COMPUTER], 10);
         return static_cast<int>(IDCANCEL);
     });
     PlayHumanTurn();
     platform.CheckAllScriptsUsed();
     EXPECT_TRUE(shown);
-    EXPECT_EQ(window->Winner, COMPUTER);
-    EXPECT_EQ(ScoreSinceStart[COMPUTER], 2);
-    EXPECT_EQ(Score[COMPUTER], 2);
-    EXPECT_EQ(ScoreSinceStart[HUMAN], 0);
+    EXPECT_EQ(window->Game().Winner, COMPUTER);
+    EXPECT_EQ(Game().ScoreSinceStart[COMPUTER], 2);
+    EXPECT_EQ(settings.Score[COMPUTER], 2);
+    EXPECT_EQ(Game().ScoreSinceStart[HUMAN], 0);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57);
 }
 
@@ -111,25 +111,25 @@ TEST_F(GameTest, CancelledOfferIsNotRepeatedUntilTheHumanDoubles)
     platform.ExpectMessageBox(COMPUTER_DOUBLES, Buttons::YesNoCancel, Icon::Question, IDCANCEL);
     PlayHumanTurn();
     platform.CheckAllScriptsUsed();
-    EXPECT_FALSE(window->ComputerMayDouble);
-    EXPECT_EQ(window->CubeValue, 1);
-    EXPECT_EQ(window->CubeOwner, NOBODY);
+    EXPECT_FALSE(window->Game().ComputerMayDouble);
+    EXPECT_EQ(window->Game().CubeValue, 1);
+    EXPECT_EQ(window->Game().CubeOwner, NOBODY);
     ASSERT_EQ(Dice().die[0], 4);
     PlayHumanTurn();
     ASSERT_EQ(CurrentPlayer(), HUMAN);
     ASSERT_EQ(Dice().die[0], 6);
-    ASSERT_EQ(window->MovesMade, 0);
+    ASSERT_EQ(window->Game().MovesMade, 0);
 
     // The cube button sends the Double command.
     const std::size_t sleeps = platform.sleeps.size();
     platform.post(Message::Cmd(ID_DOUBLE, CommandSource::Control));
     Pump();
     EXPECT_EQ(SleepsSince(sleeps), std::vector<int>{1500});
-    EXPECT_EQ(window->CubeValue, 2);
-    EXPECT_EQ(window->CubeOwner, COMPUTER);
+    EXPECT_EQ(window->Game().CubeValue, 2);
+    EXPECT_EQ(window->Game().CubeOwner, COMPUTER);
     EXPECT_EQ(platform.cube.text, "2");
-    EXPECT_EQ(platform.cube.geometry.top, middle.top - 2 * Unit);
-    EXPECT_TRUE(window->ComputerMayDouble);
+    EXPECT_EQ(platform.cube.geometry.top, middle.top - 2 * Sizes().Unit);
+    EXPECT_TRUE(window->Game().ComputerMayDouble);
     EXPECT_FALSE(platform.cube.enabled);
     EXPECT_FALSE(window->IsCommandEnabled(ID_DOUBLE));
 
@@ -137,10 +137,10 @@ TEST_F(GameTest, CancelledOfferIsNotRepeatedUntilTheHumanDoubles)
     platform.ExpectMessageBox(COMPUTER_DOUBLES, Buttons::YesNoCancel, Icon::Question, IDYES);
     PlayHumanTurn();
     platform.CheckAllScriptsUsed();
-    EXPECT_EQ(window->CubeValue, 4);
-    EXPECT_EQ(window->CubeOwner, HUMAN);
+    EXPECT_EQ(window->Game().CubeValue, 4);
+    EXPECT_EQ(window->Game().CubeOwner, HUMAN);
     EXPECT_EQ(platform.cube.text, "4");
-    EXPECT_EQ(platform.cube.geometry.top, middle.top + 2 * Unit);
+    EXPECT_EQ(platform.cube.geometry.top, middle.top + 2 * Sizes().Unit);
 }
 
 // The computer refuses the human's double: Cancel withdraws the offer and
@@ -160,14 +160,14 @@ TEST_F(GameTest, HumanDoublesAndTheComputerRefuses)
     Key('D', 0, true);
     platform.CheckAllScriptsUsed();
     EXPECT_EQ(SleepsSince(sleeps), std::vector<int>{1500});
-    EXPECT_EQ(window->CubeValue, 2);
-    EXPECT_EQ(window->CubeOwner, HUMAN);
+    EXPECT_EQ(window->Game().CubeValue, 2);
+    EXPECT_EQ(window->Game().CubeOwner, HUMAN);
     EXPECT_EQ(platform.cube.text, "2");
     EXPECT_EQ(CurrentPlayer(), HUMAN);
-    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(window->Game().MovesMade, 0);
     EXPECT_EQ(Dice().moves, 2);
     EXPECT_EQ(Data(), start);
-    EXPECT_EQ(window->Winner, NOBODY);
+    EXPECT_EQ(window->Game().Winner, NOBODY);
 
     sleeps = platform.sleeps.size();
     platform.ExpectMessageBox(NOT_ACCEPTED, Buttons::OkCancel, Icon::Information, IDOK);
@@ -175,10 +175,10 @@ TEST_F(GameTest, HumanDoublesAndTheComputerRefuses)
     Key('D', 0, true);
     platform.CheckAllScriptsUsed();
     EXPECT_EQ(SleepsSince(sleeps).front(), 1500);
-    EXPECT_EQ(window->Winner, HUMAN);
-    EXPECT_EQ(ScoreSinceStart[HUMAN], 2);
-    EXPECT_EQ(Score[HUMAN], 2);
-    EXPECT_EQ(ScoreSinceStart[COMPUTER], 0);
+    EXPECT_EQ(window->Game().Winner, HUMAN);
+    EXPECT_EQ(Game().ScoreSinceStart[HUMAN], 2);
+    EXPECT_EQ(settings.Score[HUMAN], 2);
+    EXPECT_EQ(Game().ScoreSinceStart[COMPUTER], 0);
 }
 
 // Doubling needs the cube on, no move made in the turn, a cube that is not
@@ -191,9 +191,9 @@ TEST_F(GameTest, WhenTheHumanMayDouble)
     std::size_t sleeps = platform.sleeps.size();
     Key('D', 0, true);
     EXPECT_TRUE(SleepsSince(sleeps).empty());
-    EXPECT_EQ(window->CubeValue, 1);
+    EXPECT_EQ(window->Game().CubeValue, 1);
 
-    UseCube = 1;
+    settings.UseCube = 1;
     Load(StandardSetup());
     EXPECT_TRUE(platform.cube.enabled);
     EXPECT_TRUE(window->IsCommandEnabled(ID_DOUBLE));
@@ -203,7 +203,7 @@ TEST_F(GameTest, WhenTheHumanMayDouble)
     sleeps = platform.sleeps.size();
     Key('D', 0, true);
     EXPECT_TRUE(SleepsSince(sleeps).empty());
-    EXPECT_EQ(window->CubeValue, 1);
+    EXPECT_EQ(window->Game().CubeValue, 1);
 
     LoadWith(StandardSetup(), [](PositionFileData& d) {
         d.cubeValue = 2;
@@ -221,5 +221,5 @@ TEST_F(GameTest, WhenTheHumanMayDouble)
     sleeps = platform.sleeps.size();
     Key('D', 0, true);
     EXPECT_TRUE(SleepsSince(sleeps).empty());
-    EXPECT_EQ(window->CubeValue, 64);
+    EXPECT_EQ(window->Game().CubeValue, 64);
 }

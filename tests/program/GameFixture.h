@@ -15,7 +15,6 @@
 #include <unistd.h>
 #include <vector>
 
-#include "FreshProgram.h"
 #include "TestPlatform.h"
 #include "core/board/Board.h"
 #include "core/files/ColourScheme.h"
@@ -23,7 +22,6 @@
 #include "program/dialogs/StatDlg.h"
 #include "program/game/BackgWnd.h"
 #include "program/game/Commands.h"
-#include "program/game/GameGlobals.h"
 
 // One stack of a position: `count` pieces of `owner` on `location`.
 struct Stack {
@@ -59,7 +57,6 @@ protected:
                                                         info->name() + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
-        ResetProgramState();
     }
 
     void TearDown() override
@@ -88,7 +85,7 @@ protected:
     void Start(const std::string& options = "", const std::string& extraSections = "")
     {
         WriteFile("tablorw.ini", "[Options]\n" + options + "\n" + extraSections);
-        window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()));
+        window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
         platform.post = [this](const Message& m) { window->Post(m); };
         platform.onPaint = [this] { window->OnPaint(); };
         Pump();
@@ -97,7 +94,7 @@ protected:
     // Handles every queued message and paints, as the real loop does.
     void Pump()
     {
-        for (int guard = 0; guard < 1000 && !window->queue.Empty(); ++guard) {
+        for (int guard = 0; guard < 1000 && window->HasMessages(); ++guard) {
             window->PumpMessages();
             platform.PaintPending();
         }
@@ -129,15 +126,15 @@ protected:
     // part of its rectangle, and the other bar overlaps it).
     Point PointOn(int location) const
     {
-        const Rect r = window->board[location].rect;
+        const Rect r = LiveBoard()[location].rect;
         const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
         Point best{cx, cy};
         long long bestDistance = -1;
         for (int y = r.top; y < r.bottom; y += 2) {
             for (int x = r.left; x < r.right; x += 2) {
-                bool only = window->board[location].HitTest(x, y);
+                bool only = LiveBoard()[location].HitTest(x, y);
                 for (int i = 0; i < LOCATIONS && only; ++i)
-                    if (i != location && window->board[i].HitTest(x, y)) only = false;
+                    if (i != location && LiveBoard()[i].HitTest(x, y)) only = false;
                 const long long d = 1LL * (x - cx) * (x - cx) + 1LL * (y - cy) * (y - cy);
                 if (only && (bestDistance < 0 || d < bestDistance)) {
                     best = {x, y};
@@ -173,12 +170,18 @@ protected:
         Pump();
     }
 
-    BoardData Data() const { return window->board.Data(); }
+    // The state of the game and the live board.
+    GameState& Game() const { return window->Game(); }
+    Board& LiveBoard() const { return window->Game().board; }
+    BoardData Data() const { return LiveBoard().Data(); }
     // The side to move, and the position the turn started from.
-    int& CurrentPlayer() const { return window->board.CurrentPlayer; }
-    BoardData& BoardTable() const { return window->board.BoardTable; }
-    DiceRecord& Dice() const { return *window->dice; }
-    RulesEngine& Rules() const { return *window->rules; }
+    int& CurrentPlayer() const { return LiveBoard().CurrentPlayer; }
+    BoardData& BoardTable() const { return LiveBoard().BoardTable; }
+    DiceRecord& Dice() const { return *Game().dice; }
+    RulesEngine& Rules() const { return *Game().rules; }
+    // The colours the board is painted in, and its sizes.
+    ColourSet& SchemeColour() const { return window->View().Colours(); }
+    const Metrics& Sizes() const { return window->View().DisplayMetrics(); }
     std::string LastLine() const
     {
         const int n = platform.list.LineCount();
@@ -195,11 +198,11 @@ protected:
     // The same with other fields of the file changed too (the cube, say).
     void LoadWith(const BoardData& board, const std::function<void(PositionFileData&)>& change)
     {
-        EXPECT_FALSE(window->WaitingConfirm) << "a position is opened in a turn, not while it waits for confirmation";
-        PositionFileData data = window->CurrentPositionData();
+        EXPECT_FALSE(Game().WaitingConfirm) << "a position is opened in a turn, not while it waits for confirmation";
+        PositionFileData data = CurrentPositionData(Game());
         data.board = ToImage(board);
         change(data);
-        window->LoadPosition(data);
+        window->Turns().LoadPosition(data);
         Pump();
     }
 
@@ -223,7 +226,7 @@ protected:
     }
 
     // Whether the human is to pick a piece now.
-    bool HumanToMove() const { return CurrentPlayer() == HUMAN && window->dice->moves > 0 && !window->WaitingConfirm; }
+    bool HumanToMove() const { return CurrentPlayer() == HUMAN && Dice().moves > 0 && !Game().WaitingConfirm; }
 
     // Plays the human's turn with the computer's own choice for the human,
     // typed as letters (or clicked), ending with Space when nothing can move.
@@ -234,22 +237,22 @@ protected:
             Key(VK_SPACE, ' ');
             return;
         }
-        std::vector<MovePair> plan = window->SuggestedMoves(window->OpeningTurn && window->MovesMade == 0);
+        std::vector<MovePair> plan = SuggestedMoves(Game(), Game().OpeningTurn && Game().MovesMade == 0);
         for (const MovePair& m : plan) {
-            if (CurrentPlayer() != HUMAN || window->WaitingConfirm) return;
-            const int before = window->MovesMade;
+            if (CurrentPlayer() != HUMAN || Game().WaitingConfirm) return;
+            const int before = Game().MovesMade;
             if (byClicks)
                 ClickOn(m.from);
             else
                 Type(std::string(1, LocationLetter(m.from)));
-            if (window->MovesMade == before && CurrentPlayer() == HUMAN && window->CurrentMove().from != 255) {
+            if (Game().MovesMade == before && CurrentPlayer() == HUMAN && Game().CurrentMove().from != NO_VALUE) {
                 if (byClicks)
                     ClickOn(m.to > 24 ? HUMAN_TRAY : m.to);
                 else
                     Type(std::string(1, LocationLetter(m.to)));
             }
         }
-        if (CurrentPlayer() == HUMAN && !window->WaitingConfirm && window->dice->moves > 0 && Rules().CannotMove())
+        if (CurrentPlayer() == HUMAN && !Game().WaitingConfirm && Dice().moves > 0 && Rules().CannotMove())
             Key(VK_SPACE, ' ');
     }
 
@@ -262,5 +265,7 @@ protected:
 
     std::filesystem::path dir;
     TestPlatform platform;
+    // What the application holds: the window reads the settings file into it.
+    Settings settings;
     std::unique_ptr<BackgWnd> window;
 };

@@ -149,7 +149,7 @@ protected:
         // No window yet to send to while it is created.
         platform.post = nullptr;
         platform.onPaint = nullptr;
-        window = std::make_unique<BackgWnd>(platform, AppPaths(folder.string()));
+        window = std::make_unique<BackgWnd>(platform, AppPaths(folder.string()), settings);
         platform.post = [this](const Message& m) { window->Post(m); };
         platform.onPaint = [this] { window->OnPaint(); };
         Pump();
@@ -259,7 +259,7 @@ protected:
     void PlayUntilStatistics(std::size_t games, bool clicks, const std::function<void()>& afterTurn = {})
     {
         for (int turn = 0; turn < 400 && StatisticsShown() < games && !platform.quit; ++turn) {
-            if (window->WaitingConfirm)
+            if (window->Game().WaitingConfirm)
                 Confirm();
             else
                 PlayHumanTurn(clicks && turn % 2 == 1);
@@ -295,23 +295,23 @@ protected:
     void ExpectPiecesDrawn(const std::string& when)
     {
         const Rect client = platform.ClientRect();
-        const int area = PieceSize * PieceSize;
+        const int area = Sizes().PieceSize * Sizes().PieceSize;
         for (int i = HUMAN_BAR; i <= COMPUTER_BAR; ++i) {
-            const auto* location = dynamic_cast<const PositionTop*>(&window->board[i]);
+            const auto* location = dynamic_cast<const PositionTop*>(&window->Game().board[i]);
             ASSERT_NE(location, nullptr);
-            const Colour colour = SchemeColour[location->owner == COMPUTER ? COLOUR_COMPUTER : COLOUR_HUMAN];
+            const Colour colour = SchemeColour()[location->owner == COMPUTER ? COLOUR_COMPUTER : COLOUR_HUMAN];
             for (int k = 1; k <= 5; ++k) {
-                const int x = location->x + PieceSize * 2 / 5;
+                const int x = location->x + Sizes().PieceSize * 2 / 5;
                 const int y = location->PieceY(k);
-                const Rect disc{x, y, x + PieceSize, y + PieceSize};
+                const Rect disc{x, y, x + Sizes().PieceSize, y + Sizes().PieceSize};
                 if (!Inside(disc, client)) continue;
                 if (k <= location->count) {
                     EXPECT_GE(platform.screen.CountColour(disc, colour) * 3, area)
                         << when << ": piece " << k << " of location " << i << " (" << int(location->count) << ")";
                 } else if (i != HUMAN_BAR && i != COMPUTER_BAR) {
                     // The bars share one strip: the other bar's pieces may stand there.
-                    const int stray = platform.screen.CountColour(disc, SchemeColour[COLOUR_COMPUTER]) +
-                                      platform.screen.CountColour(disc, SchemeColour[COLOUR_HUMAN]);
+                    const int stray = platform.screen.CountColour(disc, SchemeColour()[COLOUR_COMPUTER]) +
+                                      platform.screen.CountColour(disc, SchemeColour()[COLOUR_HUMAN]);
                     EXPECT_LT(stray * 5, area) << when << ": a piece drawn at empty place " << k << " of location " << i
                                                << " (" << int(location->count) << ")";
                 }
@@ -328,11 +328,11 @@ TEST_F(HardConditions, ReadOnlyFolderPlaysWholeGamesAndWritesNothing)
     InReadOnlyFolder(PlayersFolder(), [this](const fs::path& folder) {
         StartIn(folder);
         // Everything that was there is read.
-        EXPECT_EQ(AutoChangeTurn, 1);
-        EXPECT_EQ(CurScheme, 2);
-        EXPECT_EQ(SchemeColour, EditedSchemes()[2]);
-        EXPECT_EQ(Score[HUMAN], 7);
-        EXPECT_EQ(Score[COMPUTER], 5);
+        EXPECT_EQ(settings.AutoChangeTurn, 1);
+        EXPECT_EQ(settings.CurScheme, 2);
+        EXPECT_EQ(SchemeColour(), EditedSchemes()[2]);
+        EXPECT_EQ(settings.Score[HUMAN], 7);
+        EXPECT_EQ(settings.Score[COMPUTER], 5);
 
         std::vector<WinGraph> graphs;
         platform.AlwaysOnStatDlg([&graphs](StatDlg& d) {
@@ -346,7 +346,8 @@ TEST_F(HardConditions, ReadOnlyFolderPlaysWholeGamesAndWritesNothing)
         Menu(ID_FINISH_GAME);
         ASSERT_EQ(graphs.size(), 2u);
         // Both games were scored in memory; the file keeps the old scores.
-        EXPECT_EQ(Score[HUMAN] + Score[COMPUTER], 12 + ScoreSinceStart[HUMAN] + ScoreSinceStart[COMPUTER]);
+        EXPECT_EQ(settings.Score[HUMAN] + settings.Score[COMPUTER],
+                  12 + Game().ScoreSinceStart[HUMAN] + Game().ScoreSinceStart[COMPUTER]);
         // The graph goes on from the file's history, the second game on top
         // of the first although neither could be written.
         const WinGraph before = PlayedGraph();
@@ -369,40 +370,40 @@ TEST_F(HardConditions, ReadOnlyFolderPlaysWholeGamesAndWritesNothing)
             return static_cast<int>(IDOK);
         });
         Menu(ID_COLOURS);
-        EXPECT_EQ(CurScheme, 3);
-        EXPECT_EQ(SchemeColour, DefaultSchemes[3]);
+        EXPECT_EQ(settings.CurScheme, 3);
+        EXPECT_EQ(SchemeColour(), DefaultSchemes[3]);
         platform.ExpectMessageBox(LoadString(IDS_RESET_SCORES), Buttons::YesNo, Icon::Question, IDYES);
         Menu(ID_RESET_SCORES);
-        EXPECT_EQ(Score[HUMAN] + Score[COMPUTER], 0);
+        EXPECT_EQ(settings.Score[HUMAN] + settings.Score[COMPUTER], 0);
         SettingsOk([](SettingSheet& sheet) {
             sheet.SetActivePage(SettingSheet::PAGE_GAME);
             sheet.game.levelOfPlay = 0;
         });
-        EXPECT_EQ(LevelOfPlay, 0);
+        EXPECT_EQ(settings.LevelOfPlay, 0);
         EXPECT_TRUE(IsValid(Data()));
         EXPECT_FALSE(platform.quit);
 
         // The next start finds what the folder held.
         window.reset();
-        ResetSettingsToDefaults();
+        settings = Settings{};
         StartIn(folder);
-        EXPECT_EQ(CurScheme, 2);
-        EXPECT_EQ(Score[HUMAN], 7);
-        EXPECT_EQ(LevelOfPlay, 2);
+        EXPECT_EQ(settings.CurScheme, 2);
+        EXPECT_EQ(settings.Score[HUMAN], 7);
+        EXPECT_EQ(settings.LevelOfPlay, 2);
         platform.CheckAllScriptsUsed();
     });
 }
 
 TEST_F(HardConditions, ReadOnlyFolderRefusesEveryWriteOfTheProgramLayer)
 {
-    InReadOnlyFolder(PlayersFolder(), [](const fs::path& folder) {
+    InReadOnlyFolder(PlayersFolder(), [this](const fs::path& folder) {
         const std::string ini = (folder / "tablorw.ini").string();
         Profile profile(ini);
         EXPECT_FALSE(profile.WriteInt("Game", "Human", 99));
         EXPECT_FALSE(profile.WriteString("Options", "RollsList", "other.txt"));
         EXPECT_FALSE(profile.WriteInt("NewSection", "Key", 1));
-        Score = {0, 40, 41};
-        WriteScores(profile);
+        settings.Score = {0, 40, 41};
+        WriteScores(profile, settings);
         EXPECT_EQ(profile.GetInt("Game", "Human", -1), 7);
         Profile missing((folder / "other.ini").string());
         EXPECT_FALSE(missing.WriteInt("Game", "Human", 1));
@@ -435,17 +436,17 @@ TEST_F(HardConditions, FolderThatIsAFilePlaysWithDefaultsAndCreatesNothing)
     WriteFile("folder", "not a folder");
     const FileSet before = Snapshot(dir);
     StartIn(dir / "folder");
-    EXPECT_EQ(CurScheme, 0);
-    EXPECT_EQ(SchemeColour, DefaultSchemes[0]);
+    EXPECT_EQ(settings.CurScheme, 0);
+    EXPECT_EQ(SchemeColour(), DefaultSchemes[0]);
     platform.AlwaysOnStatDlg([](StatDlg&) { return static_cast<int>(IDOK); });
     platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
     Menu(ID_FINISH_GAME);
     ASSERT_EQ(StatisticsShown(), 1u);
-    EXPECT_EQ(InMemoryWinGraph.games, 3);
+    EXPECT_EQ(Game().graph.games, 3);
     platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
     Menu(ID_FINISH_GAME);
     ASSERT_EQ(StatisticsShown(), 2u);
-    EXPECT_EQ(InMemoryWinGraph.games, 4);
+    EXPECT_EQ(Game().graph.games, 4);
     platform.alwaysFileDialog = [this](DialogKind, const FileDialogOptions&) {
         return std::optional<std::string>(PathOf("folder/game.pos"));
     };
@@ -456,7 +457,7 @@ TEST_F(HardConditions, FolderThatIsAFilePlaysWithDefaultsAndCreatesNothing)
         return static_cast<int>(IDOK);
     });
     Menu(ID_COLOURS);
-    EXPECT_EQ(SchemeColour, DefaultSchemes[1]);
+    EXPECT_EQ(SchemeColour(), DefaultSchemes[1]);
     EXPECT_EQ(Snapshot(dir), before);
 }
 
@@ -514,20 +515,20 @@ TEST_F(HardConditions, JunkSettingsGiveSaneSettingsAndKeepEveryOtherByte)
 {
     WriteFile("tablorw.ini", JunkSettings("12", "abc"));
     StartIn(dir);
-    EXPECT_EQ(UseCube, 1);
-    EXPECT_EQ(HitShake, 1);
-    EXPECT_EQ(SpeedSetting(), 38);
-    EXPECT_EQ(LevelOfPlay, 2);
-    EXPECT_EQ(HighLight, 2);
-    EXPECT_EQ(AutoFinish, 2);
-    EXPECT_EQ(DiceMode, 0);
-    EXPECT_EQ(CurScheme, 0);
-    EXPECT_EQ(FirstMoveBy, 2);
-    EXPECT_EQ(ShowProgress, 1);
-    EXPECT_EQ(IntelMoves, 1);
-    EXPECT_EQ(AutoForcedMoves, 1);
-    EXPECT_EQ(Score[HUMAN], 12);
-    EXPECT_EQ(Score[COMPUTER], 0);
+    EXPECT_EQ(settings.UseCube, 1);
+    EXPECT_EQ(settings.HitShake, 1);
+    EXPECT_EQ(settings.SpeedSetting(), 38);
+    EXPECT_EQ(settings.LevelOfPlay, 2);
+    EXPECT_EQ(settings.HighLight, 2);
+    EXPECT_EQ(settings.AutoFinish, 2);
+    EXPECT_EQ(settings.DiceMode, 0);
+    EXPECT_EQ(settings.CurScheme, 0);
+    EXPECT_EQ(settings.FirstMoveBy, 2);
+    EXPECT_EQ(settings.ShowProgress, 1);
+    EXPECT_EQ(settings.IntelMoves, 1);
+    EXPECT_EQ(settings.AutoForcedMoves, 1);
+    EXPECT_EQ(settings.Score[HUMAN], 12);
+    EXPECT_EQ(settings.Score[COMPUTER], 0);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
 
     platform.AlwaysOnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
@@ -537,8 +538,8 @@ TEST_F(HardConditions, JunkSettingsGiveSaneSettingsAndKeepEveryOtherByte)
     EXPECT_TRUE(platform.quit);
     // Only the two scores changed, in their own lines.
     EXPECT_EQ(ReadBytes(PathOf("tablorw.ini")),
-              JunkSettings(std::to_string(Score[HUMAN]), std::to_string(Score[COMPUTER])));
-    EXPECT_GT(Score[HUMAN] + Score[COMPUTER], 12);
+              JunkSettings(std::to_string(settings.Score[HUMAN]), std::to_string(settings.Score[COMPUTER])));
+    EXPECT_GT(settings.Score[HUMAN] + settings.Score[COMPUTER], 12);
 }
 
 TEST_F(HardConditions, SettingsFileOfNoiseOnlyGetsItsScoresAddedAtTheEnd)
@@ -552,15 +553,15 @@ TEST_F(HardConditions, SettingsFileOfNoiseOnlyGetsItsScoresAddedAtTheEnd)
     noise += '\0';
     WriteFile("tablorw.ini", noise);
     StartIn(dir);
-    EXPECT_EQ(SpeedSetting(), 38);
-    EXPECT_EQ(LevelOfPlay, 2);
-    EXPECT_EQ(Score[HUMAN] + Score[COMPUTER], 0);
+    EXPECT_EQ(settings.SpeedSetting(), 38);
+    EXPECT_EQ(settings.LevelOfPlay, 2);
+    EXPECT_EQ(settings.Score[HUMAN] + settings.Score[COMPUTER], 0);
     platform.AlwaysOnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
     platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
     Menu(ID_FINISH_GAME);
     ASSERT_EQ(StatisticsShown(), 1u);
-    EXPECT_EQ(ReadBytes(PathOf("tablorw.ini")), noise + "\n[Game]\nHuman=" + std::to_string(Score[HUMAN]) +
-                                                    "\nComputer=" + std::to_string(Score[COMPUTER]) + "\n");
+    EXPECT_EQ(ReadBytes(PathOf("tablorw.ini")), noise + "\n[Game]\nHuman=" + std::to_string(settings.Score[HUMAN]) +
+                                                    "\nComputer=" + std::to_string(settings.Score[COMPUTER]) + "\n");
 }
 
 // A settings "file" that is a fifo or a folder is never opened (a fifo would
@@ -576,13 +577,13 @@ TEST_F(HardConditions, SettingsFileThatIsAFifoOrAFolderGivesDefaults)
             ASSERT_EQ(::mkfifo(ini.c_str(), 0644), 0);
         else
             fs::create_directory(ini);
-        ResetSettingsToDefaults();
+        settings = Settings{};
         StartIn(folder);
-        EXPECT_EQ(SpeedSetting(), 38);
+        EXPECT_EQ(settings.SpeedSetting(), 38);
         platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDOK); });
         platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
         Menu(ID_FINISH_GAME);
-        EXPECT_GE(Score[HUMAN] + Score[COMPUTER], 1);
+        EXPECT_GE(settings.Score[HUMAN] + settings.Score[COMPUTER], 1);
         EXPECT_EQ(fs::is_fifo(ini), fifo);
         EXPECT_EQ(fs::is_directory(ini), !fifo);
         window.reset();
@@ -652,7 +653,7 @@ TEST_F(HardConditions, RollsFileEmptiedInPlaceFallsBackToGeneratedRollsEachGame)
     ASSERT_EQ(invalid, 1);
     EXPECT_EQ(Dice().mode, DICE_GENERATED);
     EXPECT_FALSE(Dice().RollsFileOpen());
-    EXPECT_EQ(DiceMode, DICE_FROM_FILE);
+    EXPECT_EQ(settings.DiceMode, DICE_FROM_FILE);
     for (std::size_t i = 0; i + 1 < Dice().history.size() && i < 6; ++i) EXPECT_EQ(Dice().history[i], CYCLE[i]) << i;
     // The game goes on with generated rolls to its end; the next game tries
     // the file again and falls back again, with an opening that is no doublet.
@@ -729,8 +730,8 @@ TEST_F(HardConditions, SoundFilesThatAreNoWavesStillSoundEveryEvent)
     Load(MakePosition({{22, HUMAN, 1}, {23, COMPUTER, 1}, {1, COMPUTER, 14}}));
     ASSERT_EQ(Dice().die[0], 1);
     int hits = -1;
-    platform.OnStatDlg([&hits](StatDlg&) {
-        hits = HitsMade[HUMAN];
+    platform.OnStatDlg([this, &hits](StatDlg&) {
+        hits = Game().HitsMade[HUMAN];
         return static_cast<int>(IDOK);
     });
     Type("VW");
@@ -788,8 +789,8 @@ protected:
         Start("AutoChangeTurn=1\nAutoFinish=0\nCurScheme=2");
         EXPECT_EQ(platform.windowWidth, c.windowWidth);
         EXPECT_EQ(platform.windowHeight, c.windowHeight);
-        EXPECT_EQ(Unit, c.unit);
-        EXPECT_EQ(PieceSize, c.pieceSize);
+        EXPECT_EQ(Sizes().Unit, c.unit);
+        EXPECT_EQ(Sizes().PieceSize, c.pieceSize);
         ExpectLayout(c);
         // The paint asked for while the window was created came before the
         // fixture could route it; the window system paints a window when it
@@ -815,7 +816,7 @@ protected:
     void ExpectLayout(const ScreenCase& c)
     {
         const Rect client = platform.ClientRect();
-        const Board& b = window->board;
+        const Board& b = window->Game().board;
         int overlap = 0;
         for (int i = 1; i <= 24; ++i) {
             // Without room the bottom row reaches below the client area.
@@ -825,8 +826,10 @@ protected:
                 const Rect& r = b[i].rect;
                 const Rect& n = b[i + 1].rect;
                 if (Overlap(r, n)) overlap = std::max(overlap, std::min(r.right, n.right) - std::max(r.left, n.left));
-                const int pieceLeft = b[i].x + PieceSize * 2 / 5, nextLeft = b[i + 1].x + PieceSize * 2 / 5;
-                EXPECT_GE(std::abs(pieceLeft - nextLeft), PieceCell) << "pieces of points " << i << " and " << i + 1;
+                const int pieceLeft = b[i].x + Sizes().PieceSize * 2 / 5,
+                          nextLeft = b[i + 1].x + Sizes().PieceSize * 2 / 5;
+                EXPECT_GE(std::abs(pieceLeft - nextLeft), Sizes().PieceCell)
+                    << "pieces of points " << i << " and " << i + 1;
             }
             // The rows do not meet.
             if (i <= 12) {
@@ -859,8 +862,8 @@ protected:
     std::vector<std::string> PanelClashes() const
     {
         const Rect client = platform.ClientRect();
-        std::vector<std::pair<std::string, Rect>> items{{"computer tray", window->board[COMPUTER_TRAY].rect},
-                                                        {"human tray", window->board[HUMAN_TRAY].rect},
+        std::vector<std::pair<std::string, Rect>> items{{"computer tray", window->Game().board[COMPUTER_TRAY].rect},
+                                                        {"human tray", window->Game().board[HUMAN_TRAY].rect},
                                                         {"move list", platform.list.geometry}};
         for (int i = 0; i < 8; ++i)
             items.push_back(
@@ -871,7 +874,8 @@ protected:
             if (r.right <= r.left || r.bottom <= r.top) clashes.push_back(name + " empty");
             if (!Inside(r, client)) clashes.push_back(name + " outside");
             for (int i = 0; i <= COMPUTER_BAR; ++i)
-                if (Overlap(r, window->board[i].rect)) clashes.push_back(name + " over location " + std::to_string(i));
+                if (Overlap(r, window->Game().board[i].rect))
+                    clashes.push_back(name + " over location " + std::to_string(i));
             for (std::size_t m = k + 1; m < items.size(); ++m)
                 if (Overlap(r, items[m].second)) clashes.push_back(name + " over " + items[m].first);
         }

@@ -13,7 +13,7 @@ std::vector<int> MarkedPoints(BackgWnd& window)
 {
     std::vector<int> marked;
     for (int i = 1; i <= 24; ++i)
-        if (window.board[i].MarkColour() == 1) marked.push_back(i);
+        if (window.Game().board[i].MarkColour() == 1) marked.push_back(i);
     return marked;
 }
 
@@ -34,13 +34,13 @@ TEST_F(GameTest, ForcedMovesArePlayedAndTheOtherDieIsLookedAtAgain)
     EXPECT_EQ(LineFromEnd(2), "Dice: 5+3");
     EXPECT_EQ(LineFromEnd(1), "1st  from  J  to  M");
     EXPECT_EQ(LineFromEnd(0), "2nd from  D  to  I");
-    EXPECT_EQ(window->MovesMade, 2);
-    EXPECT_TRUE(window->WaitingConfirm);
+    EXPECT_EQ(window->Game().MovesMade, 2);
+    EXPECT_TRUE(window->Game().WaitingConfirm);
     EXPECT_EQ(Pane(0), "<Esc> or right mouse to undo");
 
     // A move taken back is not forced on the player again in this turn.
     Key(VK_ESCAPE);
-    EXPECT_EQ(window->MovesMade, 1);
+    EXPECT_EQ(window->Game().MovesMade, 1);
     EXPECT_EQ(Data()[4], (Spot{1, HUMAN}));
     EXPECT_EQ(Dice().moves, 1);
     EXPECT_EQ(Dice().die[0], 5);
@@ -55,7 +55,7 @@ TEST_F(GameTest, BarEntryIsForcedOnlyWhenTheOtherDieCannotEnter)
 
     // One piece on the bar, 3 and 5 both open: the player chooses.
     Load(MakePosition({{0, HUMAN, 1}, {12, HUMAN, 2}, {20, COMPUTER, 5}, {21, COMPUTER, 5}, {22, COMPUTER, 5}}));
-    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(window->Game().MovesMade, 0);
     EXPECT_EQ(Data()[0].count, 1);
     EXPECT_EQ(Pane(0), "Click on position to leave from...");
     EXPECT_EQ(LastLine(), "1st  from  ");
@@ -67,7 +67,7 @@ TEST_F(GameTest, BarEntryIsForcedOnlyWhenTheOtherDieCannotEnter)
     EXPECT_EQ(Data()[3], (Spot{1, HUMAN}));
     EXPECT_EQ(LineFromEnd(1), "1st  from  0  to  C");
     EXPECT_EQ(LastLine(), "2nd from  ");
-    EXPECT_EQ(window->MovesMade, 1);
+    EXPECT_EQ(window->Game().MovesMade, 1);
 
     // Two pieces on the bar and two dice: both must enter, one after the other.
     Load(MakePosition({{0, HUMAN, 2}, {12, HUMAN, 2}, {20, COMPUTER, 5}, {21, COMPUTER, 5}, {22, COMPUTER, 5}}));
@@ -76,7 +76,7 @@ TEST_F(GameTest, BarEntryIsForcedOnlyWhenTheOtherDieCannotEnter)
     EXPECT_EQ(Data()[5], (Spot{1, HUMAN}));
     EXPECT_EQ(LineFromEnd(1), "1st  from  0  to  C");
     EXPECT_EQ(LineFromEnd(0), "2nd from  0  to  E");
-    EXPECT_TRUE(window->WaitingConfirm);
+    EXPECT_TRUE(window->Game().WaitingConfirm);
 }
 
 // Undo of a move that hit: the computer's piece returns from its bar to its
@@ -94,7 +94,7 @@ TEST_F(GameTest, UndoAfterAHitPutsTheComputerPieceBack)
     Type("M");
     EXPECT_EQ(Data()[13], (Spot{1, HUMAN}));
     EXPECT_EQ(Data()[COMPUTER_BAR].count, 1);
-    EXPECT_EQ(HitsMade[HUMAN], 1);
+    EXPECT_EQ(Game().HitsMade[HUMAN], 1);
     EXPECT_EQ(Dice().moves, 1);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(LineFromEnd(1), "1st  from  J  to  M");
@@ -102,8 +102,8 @@ TEST_F(GameTest, UndoAfterAHitPutsTheComputerPieceBack)
 
     Key(VK_ESCAPE);
     EXPECT_EQ(Data(), start);
-    EXPECT_EQ(HitsMade[HUMAN], 0);
-    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(Game().HitsMade[HUMAN], 0);
+    EXPECT_EQ(window->Game().MovesMade, 0);
     EXPECT_EQ(Dice().moves, 2);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(Dice().die[1], 3);
@@ -150,20 +150,20 @@ TEST_F(GameTest, UndoBeforeTheFirstMoveAndTheRightButton)
     EXPECT_EQ(Data(), before);
 
     Type("L");
-    ASSERT_EQ(window->CurrentMove().from, 12);
+    ASSERT_EQ(window->Game().CurrentMove().from, 12);
     EXPECT_EQ(LastLine(), "1st  from  L  to  ");
     EXPECT_EQ(Pane(0), "Click on position to move to...");
     const std::size_t sleeps = platform.sleeps.size();
     Key(VK_ESCAPE);
     Menu(ID_UNDO);
-    EXPECT_EQ(window->CurrentMove().from, 12);
+    EXPECT_EQ(window->Game().CurrentMove().from, 12);
     EXPECT_EQ(LastLine(), "1st  from  L  to  ");
     EXPECT_EQ(Pane(0), "Click on position to move to...");
     EXPECT_TRUE(SleepsSince(sleeps).empty());
 
     const Point l = PointOn(12);
     RightClickAt(l.x, l.y);
-    EXPECT_EQ(window->CurrentMove().from, 255);
+    EXPECT_EQ(window->Game().CurrentMove().from, 255);
     EXPECT_EQ(LastLine(), "1st  from  ");
     EXPECT_EQ(platform.list.lines, linesBefore);
     EXPECT_EQ(Pane(0), "Click on position to leave from...");
@@ -191,18 +191,18 @@ TEST_F(GameTest, EndOfTurnConfirmation)
     Type("Q");
     Type("T");
     playTheOne();
-    ASSERT_TRUE(window->WaitingConfirm);
+    ASSERT_TRUE(window->Game().WaitingConfirm);
     EXPECT_EQ(platform.cursor, CursorKind::Confirm);
     EXPECT_EQ(Pane(0), "<Esc> or right mouse to undo");
     EXPECT_EQ(Pane(2), "");
     EXPECT_EQ(CurrentPlayer(), HUMAN);
-    EXPECT_TRUE(window->queue.Empty());
+    EXPECT_TRUE(window->Queue().Empty());
 
     auto expectTakenBack = [this](const char* how) {
         SCOPED_TRACE(how);
-        EXPECT_FALSE(window->WaitingConfirm);
+        EXPECT_FALSE(window->Game().WaitingConfirm);
         EXPECT_EQ(platform.cursor, CursorKind::Arrow);
-        EXPECT_EQ(window->MovesMade, 1);
+        EXPECT_EQ(window->Game().MovesMade, 1);
         EXPECT_EQ(Data()[19], (Spot{5, HUMAN}));
         EXPECT_EQ(Data()[20], (Spot{1, HUMAN}));
         EXPECT_EQ(Dice().moves, 1);
@@ -215,25 +215,25 @@ TEST_F(GameTest, EndOfTurnConfirmation)
     Key(VK_ESCAPE);
     expectTakenBack("Esc");
     playTheOne();
-    ASSERT_TRUE(window->WaitingConfirm);
+    ASSERT_TRUE(window->Game().WaitingConfirm);
     RightClickAt(1, 1);
     expectTakenBack("right button");
     playTheOne();
-    ASSERT_TRUE(window->WaitingConfirm);
+    ASSERT_TRUE(window->Game().WaitingConfirm);
     Menu(ID_UNDO);
     expectTakenBack("Undo");
     playTheOne();
-    ASSERT_TRUE(window->WaitingConfirm);
+    ASSERT_TRUE(window->Game().WaitingConfirm);
 
     // A click on the human's own point L ends the wait only.
     ClickOn(12);
-    EXPECT_FALSE(window->WaitingConfirm);
+    EXPECT_FALSE(window->Game().WaitingConfirm);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), HUMAN), 167 - 4);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 6);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(Dice().die[1], 3);
-    EXPECT_EQ(window->CurrentMove().from, 255);
+    EXPECT_EQ(window->Game().CurrentMove().from, 255);
     EXPECT_EQ(LastLine(), "1st  from  ");
     EXPECT_EQ(LineFromEnd(1), "Dice: 5+3");
     EXPECT_EQ(Data()[12], (Spot{5, HUMAN}));
@@ -247,24 +247,24 @@ TEST_F(GameTest, KeysAndCommandsOnlyConfirm)
     Type("Q");
     Type("T");
     Type("S");
-    ASSERT_TRUE(window->WaitingConfirm);
+    ASSERT_TRUE(window->Game().WaitingConfirm);
     Type("A");
-    EXPECT_FALSE(window->WaitingConfirm);
+    EXPECT_FALSE(window->Game().WaitingConfirm);
     ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 5);
-    EXPECT_EQ(window->CurrentMove().from, 255);
+    EXPECT_EQ(window->Game().CurrentMove().from, 255);
     EXPECT_EQ(LastLine(), "1st  from  ");
 
     PlayHumanTurn();
-    ASSERT_TRUE(window->WaitingConfirm);
+    ASSERT_TRUE(window->Game().WaitingConfirm);
     const std::size_t dialogs = platform.dialogs.size();
     Menu(ID_FILE_NEW);
     EXPECT_EQ(platform.dialogs.size(), dialogs);
-    EXPECT_FALSE(window->WaitingConfirm);
+    EXPECT_FALSE(window->Game().WaitingConfirm);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 2);
     EXPECT_EQ(Dice().die[1], 1);
-    EXPECT_EQ(PipsRolled[COMPUTER], 6 + 10);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 6 + 10);
 }
 
 // In a race the turn changes without confirmation, unless Suggest move
@@ -288,7 +288,7 @@ TEST_F(GameTest, RaceChangesTurnUnlessTheLastMoveWasSuggested)
     Type("P");
     EXPECT_EQ(Data()[17], (Spot{1, HUMAN}));
     // The computer has played 2-1 and the human has 4-3.
-    EXPECT_FALSE(window->WaitingConfirm);
+    EXPECT_FALSE(window->Game().WaitingConfirm);
     EXPECT_EQ(std::count(platform.cursorLog.begin(), platform.cursorLog.end(), CursorKind::Confirm), 0);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 3);
@@ -298,11 +298,11 @@ TEST_F(GameTest, RaceChangesTurnUnlessTheLastMoveWasSuggested)
     // One die by hand, the other by Suggest move (Ctrl+M).
     Type("O");
     Type("R");
-    ASSERT_EQ(window->MovesMade, 1);
+    ASSERT_EQ(window->Game().MovesMade, 1);
     Key('M', 0, true);
-    EXPECT_EQ(window->MovesMade, 2);
+    EXPECT_EQ(window->Game().MovesMade, 2);
     EXPECT_EQ(Dice().moves, 0);
-    EXPECT_TRUE(window->WaitingConfirm);
+    EXPECT_TRUE(window->Game().WaitingConfirm);
     EXPECT_EQ(Pane(0), "<Esc> or right mouse to undo");
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 3);
@@ -312,9 +312,9 @@ TEST_F(GameTest, RaceChangesTurnUnlessTheLastMoveWasSuggested)
     Confirm();
     ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 6);
-    EXPECT_FALSE(window->HoldTurn);
+    EXPECT_FALSE(window->Game().HoldTurn);
     PlayHumanTurn();
-    EXPECT_FALSE(window->WaitingConfirm);
+    EXPECT_FALSE(window->Game().WaitingConfirm);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 57 - 9);
 }
@@ -340,14 +340,14 @@ TEST_F(GameTest, BarPieceFirstAndEnteringByZeroOrByClick)
     EXPECT_EQ(Pane(2), "");
     EXPECT_EQ(Pane(0), "Click on position to leave from...");
     EXPECT_EQ(Data(), onBar);
-    EXPECT_EQ(window->CurrentMove().from, 255);
+    EXPECT_EQ(window->Game().CurrentMove().from, 255);
     EXPECT_EQ(LastLine(), "1st  from  ");
     EXPECT_EQ(platform.list.LineCount(), lines);
     const std::vector<int> paused = SleepsSince(sleeps);
     EXPECT_NE(std::find(paused.begin(), paused.end(), 200), paused.end());
 
     Type("0");
-    EXPECT_EQ(window->CurrentMove().from, 0);
+    EXPECT_EQ(window->Game().CurrentMove().from, 0);
     EXPECT_EQ(Pane(0), "Click on position to move to...");
     Type("C");
     EXPECT_EQ(Data()[0].count, 0);
@@ -355,14 +355,14 @@ TEST_F(GameTest, BarPieceFirstAndEnteringByZeroOrByClick)
     EXPECT_EQ(LineFromEnd(1), "1st  from  0  to  C");
     // The bar is empty now: a click on the computer's bar picks it and is refused.
     ClickOn(COMPUTER_BAR);
-    EXPECT_EQ(window->MovesMade, 1);
-    EXPECT_EQ(window->CurrentMove().from, 255);
+    EXPECT_EQ(window->Game().MovesMade, 1);
+    EXPECT_EQ(window->Game().CurrentMove().from, 255);
     EXPECT_EQ(LastLine(), "2nd from  ");
 
     // A click on the computer's tray picks the human's bar; 4 enters on D.
     Load(onBar);
     ClickOn(COMPUTER_TRAY);
-    EXPECT_EQ(window->CurrentMove().from, 0);
+    EXPECT_EQ(window->Game().CurrentMove().from, 0);
     EXPECT_EQ(LastLine(), "1st  from  0  to  ");
     ClickOn(4);
     EXPECT_EQ(Data()[4], (Spot{1, HUMAN}));
@@ -405,7 +405,7 @@ TEST_F(GameTest, BearingOffByZeroAndByTheTray)
     Type("T");
     Type("0");
     EXPECT_EQ(Data(), home);
-    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(window->Game().MovesMade, 0);
     EXPECT_EQ(LastLine(), "1st  from  ");
 }
 
@@ -434,9 +434,9 @@ TEST_F(GameTest, AutomaticTargetsWithIntelligentMoves)
     // From L both dice are open: the target is the player's.
     ClickOn(12);
     EXPECT_EQ(Pane(0), "Click on position to move to...");
-    EXPECT_EQ(window->MovesMade, 0);
+    EXPECT_EQ(window->Game().MovesMade, 0);
     RightClickAt(1, 1);
-    ASSERT_EQ(window->CurrentMove().from, 255);
+    ASSERT_EQ(window->Game().CurrentMove().from, 255);
     // From F the 3 is blocked by I: one click moves to K.
     ClickOn(6);
     EXPECT_EQ(Data()[11], (Spot{1, HUMAN}));
@@ -446,7 +446,7 @@ TEST_F(GameTest, AutomaticTargetsWithIntelligentMoves)
     ClickOn(2);
     EXPECT_EQ(Data()[5], (Spot{1, HUMAN}));
     EXPECT_EQ(LineFromEnd(0), "2nd from  B  to  E");
-    EXPECT_TRUE(window->WaitingConfirm);
+    EXPECT_TRUE(window->Game().WaitingConfirm);
 }
 
 // "Possible moves": the hovered point and where its piece can go are
@@ -472,11 +472,11 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     RightClickAt(1, 1);
 
     HoverOn(COMPUTER_TRAY);
-    EXPECT_TRUE(window->trayHighlight);
+    EXPECT_TRUE(window->Input().TrayHighlighted());
     EXPECT_EQ(platform.trays[0].textColour, YELLOW);
     EXPECT_TRUE(MarkedPoints(*window).empty());
     HoverOn(HUMAN_TRAY);
-    EXPECT_FALSE(window->trayHighlight);
+    EXPECT_FALSE(window->Input().TrayHighlighted());
     EXPECT_EQ(platform.trays[0].textColour, BLACK);
     EXPECT_EQ(platform.trays[1].textColour, BLACK);
 
@@ -495,11 +495,11 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     // Bearing off: the human's tray is marked as the destination.
     Load(MakePosition({{22, HUMAN, 1}, {19, HUMAN, 2}, {25, COMPUTER, 1}, {6, COMPUTER, 14}}));
     HoverOn(22);
-    EXPECT_TRUE(window->trayHighlight);
+    EXPECT_TRUE(window->Input().TrayHighlighted());
     EXPECT_EQ(platform.trays[1].textColour, YELLOW);
     EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{22}));
     HoverAt(1, 1);
-    EXPECT_FALSE(window->trayHighlight);
+    EXPECT_FALSE(window->Input().TrayHighlighted());
     EXPECT_EQ(platform.trays[1].textColour, BLACK);
 
     // Two pieces on the bar: only the entry points of single dice.
@@ -524,5 +524,5 @@ TEST_F(GameTest, HoverHighlightInSelectedPositionMode)
     EXPECT_EQ(MarkedPoints(*window), std::vector<int>{1});
     HoverOn(HUMAN_TRAY);
     EXPECT_TRUE(MarkedPoints(*window).empty());
-    EXPECT_FALSE(window->trayHighlight);
+    EXPECT_FALSE(window->Input().TrayHighlighted());
 }

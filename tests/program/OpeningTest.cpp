@@ -33,33 +33,33 @@ TEST_F(GameTest, FirstMoveBySettingDecidesTheFirstOpening)
     };
 
     start(0, "13");
-    EXPECT_EQ(window->Starter, HUMAN);
+    EXPECT_EQ(window->Game().Starter, HUMAN);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
-    EXPECT_EQ(PipsRolled[HUMAN], 4);
+    EXPECT_EQ(Game().PipsRolled[HUMAN], 4);
 
     start(0, "31");
-    EXPECT_EQ(window->Starter, COMPUTER);
+    EXPECT_EQ(window->Game().Starter, COMPUTER);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 4);
-    EXPECT_EQ(PipsRolled[COMPUTER], 4);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 4);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(Dice().die[1], 2);
 
     start(0, "44");
-    EXPECT_EQ(window->Starter, COMPUTER);
+    EXPECT_EQ(window->Game().Starter, COMPUTER);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 16);
-    EXPECT_EQ(PipsRolled[COMPUTER], 16);
-    EXPECT_EQ(DoublesRolled[COMPUTER], 1);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 16);
+    EXPECT_EQ(Game().DoublesRolled[COMPUTER], 1);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
 
     start(1, "13");
-    EXPECT_EQ(window->Starter, COMPUTER);
+    EXPECT_EQ(window->Game().Starter, COMPUTER);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 4);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
 
     // The human opens with both dice, shown on the human's side.
     start(2, "31");
-    EXPECT_EQ(window->Starter, HUMAN);
+    EXPECT_EQ(window->Game().Starter, HUMAN);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().moves, 2);
     EXPECT_TRUE(platform.dice[4].visible);
@@ -79,13 +79,13 @@ TEST_F(GameTest, PreviousWinnerStartsOnEqualOpeningDice)
     platform.AlwaysOnStatDlg(Again(0));
 
     // Game 1: resigned before the computer has played.
-    ASSERT_EQ(window->Starter, HUMAN);
+    ASSERT_EQ(window->Game().Starter, HUMAN);
     platform.OnResignDlg(ResignAsOffered);
     Key(VK_SPACE, ' ', true);
-    ASSERT_EQ(ScoreSinceStart[COMPUTER], 3);
+    ASSERT_EQ(Game().ScoreSinceStart[COMPUTER], 3);
 
     // Game 2: 5-5 and the computer won the last game, yet the human opens.
-    EXPECT_EQ(window->Starter, HUMAN);
+    EXPECT_EQ(window->Game().Starter, HUMAN);
     EXPECT_EQ(Dice().moves, 4);
     EXPECT_EQ(Dice().die[0], 5);
     PlayHumanTurn();
@@ -96,8 +96,8 @@ TEST_F(GameTest, PreviousWinnerStartsOnEqualOpeningDice)
     Key(VK_SPACE, ' ', true);
 
     // Game 3: 4-4 goes to the computer, the last winner; it plays it.
-    EXPECT_EQ(window->Starter, COMPUTER);
-    EXPECT_EQ(PipsRolled[COMPUTER], 16);
+    EXPECT_EQ(window->Game().Starter, COMPUTER);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 16);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().die[0], 2);
     // The human wins it: a double the computer refuses.
@@ -106,10 +106,10 @@ TEST_F(GameTest, PreviousWinnerStartsOnEqualOpeningDice)
     platform.ExpectMessageBox("Computer does not accept", Buttons::OkCancel, Icon::Information, IDOK);
     Key('D', 0, true);
     platform.CheckAllScriptsUsed();
-    ASSERT_EQ(ScoreSinceStart[HUMAN], 1);
+    ASSERT_EQ(Game().ScoreSinceStart[HUMAN], 1);
 
     // Game 4: 3-3 goes to the human.
-    EXPECT_EQ(window->Starter, HUMAN);
+    EXPECT_EQ(window->Game().Starter, HUMAN);
     EXPECT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(Dice().moves, 4);
     EXPECT_EQ(Dice().die[0], 3);
@@ -117,7 +117,7 @@ TEST_F(GameTest, PreviousWinnerStartsOnEqualOpeningDice)
     Key(VK_SPACE, ' ', true);
 
     // Game 5: unequal dice, the higher one opens whoever won before.
-    EXPECT_EQ(window->Starter, HUMAN);
+    EXPECT_EQ(window->Game().Starter, HUMAN);
     EXPECT_EQ(Dice().die[0], 2);
     EXPECT_EQ(Dice().die[1], 5);
 }
@@ -135,27 +135,27 @@ TEST_F(GameTest, SameAndSwappedRolls)
     };
     auto playAndConfirm = [this] {
         PlayHumanTurn();
-        if (window->WaitingConfirm) Confirm();
+        if (window->Game().WaitingConfirm) Confirm();
     };
 
     // Game 1: 3-1 by the human, 6-2 by the computer, 5-4 by the human.
     humanDice(3, 1);
     playAndConfirm();
-    EXPECT_EQ(PipsRolled[COMPUTER], 8);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 8);
     humanDice(5, 4);
     platform.OnResignDlg(ResignAsOffered);
     platform.OnStatDlg(Again(1));
     Key(VK_SPACE, ' ', true);
 
     // Game 2, same rolls: the human opens with 3-1 again.
-    EXPECT_EQ(window->Starter, HUMAN);
+    EXPECT_EQ(window->Game().Starter, HUMAN);
     humanDice(3, 1);
     playAndConfirm();
-    EXPECT_EQ(PipsRolled[COMPUTER], 8);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 8);
     humanDice(5, 4);
     // The record is used up: the computer's roll is the file's next, 4-3.
     playAndConfirm();
-    EXPECT_EQ(PipsRolled[COMPUTER], 8 + 7);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 8 + 7);
     humanDice(2, 1);
     platform.OnResignDlg(ResignAsOffered);
     platform.OnStatDlg(Again(2));
@@ -163,16 +163,16 @@ TEST_F(GameTest, SameAndSwappedRolls)
 
     // Game 3, swapped: the computer opens with 3-1 and the human gets the
     // computer's rolls of game 2, then a fresh one.
-    EXPECT_EQ(window->Starter, COMPUTER);
+    EXPECT_EQ(window->Game().Starter, COMPUTER);
     const auto& lines = platform.list.lines;
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Dice: 3+1"), lines.end());
-    EXPECT_EQ(PipsRolled[COMPUTER], 4);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 4);
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167 - 4);
     humanDice(6, 2);
     playAndConfirm();
-    EXPECT_EQ(PipsRolled[COMPUTER], 4 + 9);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 4 + 9);
     humanDice(4, 3);
     playAndConfirm();
-    EXPECT_EQ(PipsRolled[COMPUTER], 4 + 9 + 3);
+    EXPECT_EQ(Game().PipsRolled[COMPUTER], 4 + 9 + 3);
     humanDice(6, 5);
 }

@@ -106,8 +106,8 @@ TEST_F(SettingsSheetTest, OkAppliesAndWritesOnlyThePagesShown)
         sheet.game.levelOfPlay = 0;
         sheet.game.humanScore = "99";
         // Nothing reaches the live settings before OK.
-        EXPECT_EQ(ShowProgress, 1);
-        EXPECT_EQ(UseCube, 0);
+        EXPECT_EQ(settings.ShowProgress, 1);
+        EXPECT_EQ(settings.UseCube, 0);
         return Ok(sheet);
     });
     EXPECT_EQ(Section("Options"), (Lines{"ShowProgress=0", "HitShake=1", "DiceAsIcons=0", "HighLight=2", "AutoFinish=2",
@@ -115,11 +115,11 @@ TEST_F(SettingsSheetTest, OkAppliesAndWritesOnlyThePagesShown)
                                          "AutoForcedMoves=0", "IntelMoves=0", "LevelOfPlay=0"}));
     EXPECT_EQ(Section("Game"), (Lines{"Human=7", "Computer=3"}));
     EXPECT_TRUE(Section("Sounds").empty());
-    EXPECT_EQ(Speed, 30);
-    EXPECT_EQ(ShowProgress, 0);
-    EXPECT_EQ(LevelOfPlay, 0);
-    EXPECT_EQ(Score[HUMAN], 7);
-    EXPECT_EQ(window->lastSettingsPage, SettingSheet::PAGE_GAME);
+    EXPECT_EQ(settings.Speed, 30);
+    EXPECT_EQ(settings.ShowProgress, 0);
+    EXPECT_EQ(settings.LevelOfPlay, 0);
+    EXPECT_EQ(settings.Score[HUMAN], 7);
+    EXPECT_EQ(window->Commands().LastSettingsPage(), SettingSheet::PAGE_GAME);
     // The cube may be offered now, and the dice are no pictures any more.
     EXPECT_TRUE(platform.cube.enabled);
     EXPECT_FALSE(platform.dice[5].visible);
@@ -143,7 +143,7 @@ TEST_F(SettingsSheetTest, OkAppliesAndWritesOnlyThePagesShown)
     ASSERT_EQ(options.size(), 14u);
     EXPECT_EQ(options[12], "RollsList=" + PathOf("rolls.txt"));
     EXPECT_EQ(options[13], "DiceMode=2");
-    EXPECT_EQ(DiceMode, DICE_FROM_FILE);
+    EXPECT_EQ(settings.DiceMode, DICE_FROM_FILE);
     EXPECT_EQ(Dice().mode, DICE_FROM_FILE);
 }
 
@@ -171,7 +171,7 @@ TEST_F(SettingsSheetTest, SpeedMustBeAnIntegerFrom1To50)
         sheet.visual.hitShake = 0;
         EXPECT_FALSE(sheet.OnOk().ok);
         EXPECT_EQ(IniText(), before);
-        EXPECT_EQ(HitShake, 1);
+        EXPECT_EQ(settings.HitShake, 1);
 
         sheet.visual.speedText = "50";
         EXPECT_TRUE(sheet.SetActivePage(SettingSheet::PAGE_SOUNDS).ok);
@@ -179,11 +179,11 @@ TEST_F(SettingsSheetTest, SpeedMustBeAnIntegerFrom1To50)
         sheet.visual.speedText = "1";
         return Ok(sheet);
     });
-    EXPECT_EQ(Speed, 49);
-    EXPECT_EQ(HitShake, 0);
+    EXPECT_EQ(settings.Speed, 49);
+    EXPECT_EQ(settings.HitShake, 0);
     const Lines options = Section("Options");
     EXPECT_NE(std::find(options.begin(), options.end(), "Speed=1"), options.end());
-    EXPECT_EQ(window->lastSettingsPage, SettingSheet::PAGE_VISUAL);
+    EXPECT_EQ(window->Commands().LastSettingsPage(), SettingSheet::PAGE_VISUAL);
 }
 
 TEST_F(SettingsSheetTest, ClockwiseChangedMidTurnKeepsThePositionAndTheRoll)
@@ -191,12 +191,12 @@ TEST_F(SettingsSheetTest, ClockwiseChangedMidTurnKeepsThePositionAndTheRoll)
     StartWithRolls("31 62 55");
     Type("A");
     Type("D");
-    ASSERT_EQ(window->MovesMade, 1);
+    ASSERT_EQ(window->Game().MovesMade, 1);
     const BoardData position = Data();
     const BoardData turnStart = BoardTable();
     const int movesLeft = Dice().moves;
     const auto dieLeft = Dice().die;
-    const int pointOneX = window->board[1].x;
+    const int pointOneX = window->Game().board[1].x;
     platform.ticks += 5;
 
     RunSheet([&](SettingSheet& sheet) {
@@ -204,23 +204,23 @@ TEST_F(SettingsSheetTest, ClockwiseChangedMidTurnKeepsThePositionAndTheRoll)
         sheet.visual.clockWise = 1;
         return Ok(sheet);
     });
-    EXPECT_EQ(ClockWise, 1);
+    EXPECT_EQ(settings.ClockWise, 1);
     EXPECT_EQ(Data(), position);
     EXPECT_EQ(BoardTable(), turnStart);
     EXPECT_EQ(Dice().moves, movesLeft);
     EXPECT_EQ(Dice().die, dieLeft);
-    EXPECT_EQ(window->MovesMade, 1);
-    EXPECT_NE(window->board[1].x, pointOneX);
+    EXPECT_EQ(window->Game().MovesMade, 1);
+    EXPECT_NE(window->Game().board[1].x, pointOneX);
     // New rules over the same board and dice, timed by the platform's clock.
-    EXPECT_EQ(Rules().board, &window->board);
-    EXPECT_EQ(Rules().dice, window->dice.get());
+    EXPECT_EQ(Rules().board, &window->Game().board);
+    EXPECT_EQ(Rules().dice, window->Game().dice.get());
     EXPECT_EQ(Rules().tickCount(), platform.ticks);
     EXPECT_EQ(Section("Options").back(), "ClockWise=1");
 
     // Play goes on in the new direction: a click plays the last die.
     ClickOn(19);
-    EXPECT_EQ(window->MovesMade, 2);
-    EXPECT_TRUE(window->WaitingConfirm);
+    EXPECT_EQ(window->Game().MovesMade, 2);
+    EXPECT_TRUE(window->Game().WaitingConfirm);
     Confirm();
     ASSERT_TRUE(HumanToMove());
     EXPECT_EQ(Data()[20].count, 1);
@@ -231,7 +231,7 @@ TEST_F(SettingsSheetTest, ClockwiseChangedMidTurnKeepsThePositionAndTheRoll)
         sheet.visual.clockWise = 0;
         return Ok(sheet);
     });
-    EXPECT_EQ(window->board[1].x, pointOneX);
+    EXPECT_EQ(window->Game().board[1].x, pointOneX);
     EXPECT_EQ(Section("Options").back(), "ClockWise=0");
     const std::string before = IniText();
     RunSheet([&](SettingSheet& sheet) { return Ok(sheet); });
@@ -286,7 +286,7 @@ TEST_F(SettingsSheetTest, ANewRollsFileIsReadFromItsBeginning)
         EXPECT_EQ(sheet.dice.path, PathOf("other.txt"));
         return Ok(sheet);
     });
-    EXPECT_EQ(RollsList, PathOf("other.txt"));
+    EXPECT_EQ(settings.RollsList, PathOf("other.txt"));
     EXPECT_FALSE(Dice().RollsFileOpen());
     EXPECT_EQ(Profile(PathOf("tablorw.ini")).GetString("Options", "RollsList", ""), PathOf("other.txt"));
     // The computer rolls 4-4 from the new file's start, the human then 1-1.
@@ -310,7 +310,7 @@ TEST_F(SettingsSheetTest, TheSheetReopensOnThePageItWasClosedOn)
         return static_cast<int>(IDCANCEL);
     });
     EXPECT_EQ(IniText(), before);
-    EXPECT_EQ(DiceMode, DICE_GENERATED);
+    EXPECT_EQ(settings.DiceMode, DICE_GENERATED);
     RunSheet([&](SettingSheet& sheet) {
         EXPECT_EQ(sheet.ActivePage(), SettingSheet::PAGE_DICE);
         EXPECT_TRUE(sheet.WasShown(SettingSheet::PAGE_DICE));
@@ -320,7 +320,7 @@ TEST_F(SettingsSheetTest, TheSheetReopensOnThePageItWasClosedOn)
         sheet.SetActivePage(SettingSheet::PAGE_SOUNDS);
         return static_cast<int>(IDCANCEL);
     });
-    EXPECT_EQ(window->lastSettingsPage, SettingSheet::PAGE_SOUNDS);
+    EXPECT_EQ(window->Commands().LastSettingsPage(), SettingSheet::PAGE_SOUNDS);
     EXPECT_EQ(IniText(), before);
 }
 
@@ -343,7 +343,7 @@ TEST_F(SettingsSheetTest, SoundsPageKeepsEachEventsEditsAndWritesAllTenKeys)
         EXPECT_EQ(page.Path(), "moved.wav");
         return static_cast<int>(IDCANCEL);
     });
-    EXPECT_EQ(SoundFile[SOUND_MOVE], "piece.wav");
+    EXPECT_EQ(settings.SoundFile[SOUND_MOVE], "piece.wav");
     EXPECT_TRUE(Section("Sounds").empty());
 
     RunSheet([&](SettingSheet& sheet) {
@@ -364,8 +364,8 @@ TEST_F(SettingsSheetTest, SoundsPageKeepsEachEventsEditsAndWritesAllTenKeys)
         EXPECT_TRUE(platform.sounds[0].async && platform.sounds[1].async);
         return Ok(sheet);
     });
-    EXPECT_EQ(SoundActive[SOUND_HIT], 1);
-    EXPECT_EQ(SoundFile[SOUND_HIT], "/sounds/boom.wav");
+    EXPECT_EQ(settings.SoundActive[SOUND_HIT], 1);
+    EXPECT_EQ(settings.SoundFile[SOUND_HIT], "/sounds/boom.wav");
     EXPECT_EQ(Section("Sounds"),
               (Lines{"DiceSoundActive=0", "DiceSound=dice.wav", "MoveSoundActive=0", "MoveSound=piece.wav",
                      "HitSoundActive=1", "HitSound=/sounds/boom.wav", "WinSoundActive=0", "WinSound=youwin.wav",
@@ -433,7 +433,7 @@ TEST_F(SettingsSheetTest, FinishingQuickIsSilentUntilTheStatistics)
     platform.sounds.clear();
     std::string expected;
     platform.OnStatDlg([&](StatDlg&) {
-        expected = window->Winner == HUMAN ? "youwin.wav" : "youlose.wav";
+        expected = window->Game().Winner == HUMAN ? "youwin.wav" : "youlose.wav";
         // Played as the dialog opens.
         EXPECT_EQ(platform.sounds.size(), 1u);
         return static_cast<int>(IDCANCEL);
@@ -464,7 +464,7 @@ TEST_F(SettingsSheetTest, TheWinnersEventAloneDecidesTheEndOfGameSound)
         return static_cast<int>(IDOK);
     });
     Menu(ID_RESIGN);
-    EXPECT_EQ(window->Winner, NOBODY);
+    EXPECT_EQ(window->Game().Winner, NOBODY);
     EXPECT_TRUE(platform.sounds.empty());
 
     // "User loses a game" switched on in the sheet sounds at the next loss.

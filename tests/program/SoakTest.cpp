@@ -60,8 +60,8 @@ protected:
     {
         const BoardData b = Data();
         ASSERT_TRUE(IsValid(b)) << "after " << what << " in game " << games;
-        ASSERT_GE(window->CubeValue, 1);
-        ASSERT_LE(window->CubeValue, 64 * 3 * 2);
+        ASSERT_GE(window->Game().CubeValue, 1);
+        ASSERT_LE(window->Game().CubeValue, 64 * 3 * 2);
         ASSERT_GE(Dice().moves, 0);
         ASSERT_LE(Dice().moves, 4);
         ASSERT_TRUE(CurrentPlayer() == HUMAN || CurrentPlayer() == COMPUTER);
@@ -112,8 +112,8 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
     });
     platform.AlwaysOnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
     // Every piece the program moves must be a move the rules allow.
-    window->onTransfer = [this](int from, int to) {
-        if (window->UndoInProgress) return;
+    window->Turns().onTransfer = [this](int from, int to) {
+        if (window->Game().UndoInProgress) return;
         const BoardData b = Data();
         if (from == to && from == HUMAN_BAR) return; // the bar piece lifted in place
         if (!Allowed(b, Dice(), CurrentPlayer(), from, to)) {
@@ -130,7 +130,7 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
     static constexpr int keys[] = {VK_ESCAPE, VK_SPACE, VK_F2, VK_0};
     for (long step = 0; games < target && step < 400000L * target && illegal == 0; ++step) {
         const int action = static_cast<int>(rng() % 100);
-        const Rect r = window->board[static_cast<int>(rng() % LOCATIONS)].rect;
+        const Rect r = window->Game().board[static_cast<int>(rng() % LOCATIONS)].rect;
         const int x = r.left + static_cast<int>(rng() % static_cast<unsigned>(std::max(1, r.right - r.left)));
         const int y = r.top + static_cast<int>(rng() % static_cast<unsigned>(std::max(1, r.bottom - r.top)));
         if (action < 35) {
@@ -172,13 +172,13 @@ TEST_F(SoakTest, RandomPlayKeepsTheBoardModelWhole)
             In().Menu(ID_FINISH_GAME);
         } else {
             // Plays on: the human's turn as a player would.
-            if (window->WaitingConfirm)
+            if (window->Game().WaitingConfirm)
                 Confirm();
             else
                 PlayHumanTurn(rng() % 2 == 0);
         }
-        while (!window->queue.Empty()) {
-            window->Dispatch(window->queue.Pop());
+        while (!window->Queue().Empty()) {
+            window->Dispatch(window->Queue().Pop());
             Check("a message");
             if (HasFatalFailure()) return;
         }

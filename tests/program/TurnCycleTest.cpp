@@ -12,7 +12,7 @@ int PlayGames(GameTest& t, BackgWnd& window, TestPlatform& platform, int games, 
 {
     int shown = 0;
     for (int step = 0; step < 2000 && platform.dialogs.size() < static_cast<std::size_t>(games); ++step) {
-        if (window.WaitingConfirm) {
+        if (window.Game().WaitingConfirm) {
             platform.Input().Click(1, 1);
             window.PumpMessages();
         } else {
@@ -46,7 +46,7 @@ TEST_F(GameTest, StartsInTheStandardPositionWithTheHumanToMove)
     EXPECT_FALSE(platform.dice[4].visible);
     EXPECT_TRUE(platform.dice[5].visible);
     EXPECT_EQ(platform.dice[5].face, 3);
-    EXPECT_EQ(PipsRolled[HUMAN], 4);
+    EXPECT_EQ(Game().PipsRolled[HUMAN], 4);
 }
 
 TEST_F(GameTest, HumanMovesByLettersAndClicksThenTheComputerPlays)
@@ -58,7 +58,7 @@ TEST_F(GameTest, HumanMovesByLettersAndClicksThenTheComputerPlays)
     // 3-1: 8 to 5 by letters (H to E), 6 to 5 by clicks. Points of the human
     // are counted from its side: the human moves up from 1.
     Type("A");
-    EXPECT_EQ(window->CurrentMove().from, 1);
+    EXPECT_EQ(window->Game().CurrentMove().from, 1);
     EXPECT_EQ(Pane(0), "Click on position to move to...");
     Type("D");
     EXPECT_EQ(Data()[4].count, 1);
@@ -69,7 +69,7 @@ TEST_F(GameTest, HumanMovesByLettersAndClicksThenTheComputerPlays)
     ClickOn(13);
     // 12 + 1 = 13 is the computer's point with five pieces: refused, the pick restarts.
     EXPECT_EQ(LastLine(), "2nd from  ");
-    EXPECT_EQ(window->MovesMade, 1);
+    EXPECT_EQ(window->Game().MovesMade, 1);
     ClickOn(19);
     ClickOn(20);
     EXPECT_EQ(Data()[20].count, 1);
@@ -102,11 +102,11 @@ TEST_F(GameTest, WholeGamesByLettersAndClicksEndInTheStatisticsAndAgain)
     // Scores were written after each game.
     Profile profile(PathOf("tablorw.ini"));
     EXPECT_EQ(profile.GetInt("Game", "Human", -1) + profile.GetInt("Game", "Computer", -1),
-              ScoreSinceStart[HUMAN] + ScoreSinceStart[COMPUTER]);
-    EXPECT_GE(ScoreSinceStart[HUMAN] + ScoreSinceStart[COMPUTER], 2);
+              Game().ScoreSinceStart[HUMAN] + Game().ScoreSinceStart[COMPUTER]);
+    EXPECT_GE(Game().ScoreSinceStart[HUMAN] + Game().ScoreSinceStart[COMPUTER], 2);
     EXPECT_TRUE(std::filesystem::exists(PathOf("tablorw32.gph")));
     // Again started a third game in the standard position.
-    EXPECT_EQ(window->Winner, NOBODY);
+    EXPECT_EQ(window->Game().Winner, NOBODY);
 }
 
 TEST_F(GameTest, FinishGameQuickPlaysToTheEndAndWritesTheScores)
@@ -115,11 +115,12 @@ TEST_F(GameTest, FinishGameQuickPlaysToTheEndAndWritesTheScores)
     platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
     Menu(ID_FINISH_GAME);
     EXPECT_TRUE(platform.quit);
-    EXPECT_FALSE(AutoPlay);
-    EXPECT_EQ(ScoreSinceStart[HUMAN] + ScoreSinceStart[COMPUTER], Score[HUMAN] + Score[COMPUTER]);
+    EXPECT_FALSE(Game().AutoPlay);
+    EXPECT_EQ(Game().ScoreSinceStart[HUMAN] + Game().ScoreSinceStart[COMPUTER],
+              settings.Score[HUMAN] + settings.Score[COMPUTER]);
     Profile profile(PathOf("tablorw.ini"));
-    EXPECT_EQ(profile.GetInt("Game", "Human", -1), Score[HUMAN]);
-    EXPECT_EQ(profile.GetInt("Game", "Computer", -1), Score[COMPUTER]);
+    EXPECT_EQ(profile.GetInt("Game", "Human", -1), settings.Score[HUMAN]);
+    EXPECT_EQ(profile.GetInt("Game", "Computer", -1), settings.Score[COMPUTER]);
     // Quick: no pause while the game is played; only the re-prompt after
     // the loop, when the game is over, waits its 200 ms.
     EXPECT_LE(platform.sleptTotal, 200);

@@ -17,7 +17,6 @@
 #include "program/app/StringTable.h"
 #include "program/game/BackgWnd.h"
 #include "program/game/Commands.h"
-#include "program/game/GameGlobals.h"
 #include "program/view/BarHuman.h"
 #include "program/view/BearOffPosition.h"
 #include "program/view/Locations.h"
@@ -48,11 +47,22 @@ public:
     }
 };
 
-// The main window as the locations see it, recording what they ask of it.
+// The main window as the locations see it, recording what they ask of it:
+// a window of 939 x 626 with a client area of 933 x 577, the first colour
+// scheme and the default settings.
 class FakeHost : public ViewHost {
 public:
-    FakeHost() : screen(933, 577, SchemeColour[COLOUR_BACKGROUND]) {}
+    FakeHost() : screen(933, 577, DefaultSchemes[0][COLOUR_BACKGROUND])
+    {
+        metrics.SetMetrics(939, 626);
+        metrics.ClientWidth = 933;
+        metrics.ClientHeight = 577;
+    }
 
+    Metrics metrics;
+    ColourSet colours = DefaultSchemes[0];
+    Settings settings;
+    bool trayHighlight = false;
     RecordingSurface screen;
     TestTrayLabel trays[2];
     std::vector<std::string> log; // sounds and hits in order
@@ -62,6 +72,10 @@ public:
     Random random{4711};
 
     Surface& Screen() override { return screen; }
+    const Metrics& DisplayMetrics() const override { return metrics; }
+    const ColourSet& SchemeColour() const override { return colours; }
+    const Settings& Options() const override { return settings; }
+    bool TrayHighlighted() const override { return trayHighlight; }
     TrayLabel& TrayControl(int location) override { return trays[location == COMPUTER_TRAY ? 0 : 1]; }
     void Delay() override { ++delays; }
     void PlayHitOrMove(int event) override { log.push_back("sound " + std::to_string(event)); }
@@ -84,49 +98,15 @@ BoardData Table(std::initializer_list<std::array<int, 3>> entries)
     return table;
 }
 
-// Keeps every global the view reads and puts it back afterwards.
-struct SavedGlobals {
-    int unit = Unit, pieceSize = PieceSize, shadow = ShadowOffset;
-    std::int16_t cell = PieceCell;
-    int ww = WindowWidth, wh = WindowHeight, cw = ClientWidth, ch = ClientHeight;
-    int clockWise = ClockWise, hitShake = HitShake;
-    ColourSet colours = SchemeColour;
-    ViewHost* view = View;
-    ~SavedGlobals()
-    {
-        Unit = unit;
-        PieceSize = pieceSize;
-        ShadowOffset = shadow;
-        PieceCell = cell;
-        WindowWidth = ww;
-        WindowHeight = wh;
-        ClientWidth = cw;
-        ClientHeight = ch;
-        ClockWise = clockWise;
-        HitShake = hitShake;
-        SchemeColour = colours;
-        View = view;
-    }
-};
-
+// Boards of drawing locations over a host of their own.
 class Locations : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        SetMetrics(939, 626);
-        ClientWidth = 933;
-        ClientHeight = 577;
-        ClockWise = 0;
-        HitShake = 1;
-        SchemeColour = DefaultSchemes[0];
-        View = &host;
-    }
     void TearDown() override { board.reset(); }
 
     void Build(const BoardData& table)
     {
         board.reset();
-        board = std::make_unique<Board>(CreateLocation);
+        board = std::make_unique<Board>(DrawingLocations(host));
         board->BoardTable = table;
         board->CurrentPlayer = mover;
         board->BuildBoard(false);
@@ -138,16 +118,15 @@ protected:
     std::uint64_t FreshChecksum(const BoardData& data)
     {
         FakeHost reference;
-        ViewHost* previous = View;
-        View = &reference;
+        reference.metrics = host.metrics;
+        reference.settings = host.settings;
         std::uint64_t sum = 0;
         {
-            Board fresh(CreateLocation);
+            Board fresh(DrawingLocations(reference));
             fresh.BoardTable = data;
             fresh.BuildBoard(false);
             sum = reference.screen.Checksum();
         }
-        View = previous;
         return sum;
     }
 
@@ -162,7 +141,6 @@ protected:
         return plain.Data();
     }
 
-    SavedGlobals saved;
     FakeHost host;
     std::unique_ptr<Board> board;
     // The side to move on the boards the test builds.
@@ -171,11 +149,11 @@ protected:
 
 TEST(ViewMetrics, WindowSizeAndMetricsFromTheScreen)
 {
-    SavedGlobals saved;
     int w = 0, h = 0;
     WindowSizeFor(1280, 994, w, h);
-    SetMetrics(w, h);
-    EXPECT_EQ((std::array<int, 6>{w, h, Unit, PieceSize, ShadowOffset, PieceCell}),
+    Metrics m;
+    m.SetMetrics(w, h);
+    EXPECT_EQ((std::array<int, 6>{w, h, m.Unit, m.PieceSize, m.ShadowOffset, m.PieceCell}),
               (std::array<int, 6>{939, 626, 27, 31, 6, 37}));
     // Up to 800 wide: 20 pixels narrower than the screen; up to 1024: 800
     // wide; wider screens: at least 600 high.
@@ -209,10 +187,10 @@ TEST_F(Locations, GeometryFollowsThePlayingDirection)
     EXPECT_FALSE(host.trays[1].alignLeft);
 
     // Odd and even points, the bar with its frame, a bottom point's base line.
-    EXPECT_EQ(host.screen.Pixel(At(3).x + s, 2 * s + 10), SchemeColour[COLOUR_POSITION_A]);
-    EXPECT_EQ(host.screen.Pixel(At(2).x + s, 2 * s + 10), SchemeColour[COLOUR_POSITION_B]);
-    EXPECT_EQ(host.screen.Pixel(At(3).x + 2, 2 * s + 5 * d), SchemeColour[COLOUR_BACKGROUND]);
-    EXPECT_EQ(host.screen.Pixel(barX + s, 300), SchemeColour[COLOUR_BAR]);
+    EXPECT_EQ(host.screen.Pixel(At(3).x + s, 2 * s + 10), host.colours[COLOUR_POSITION_A]);
+    EXPECT_EQ(host.screen.Pixel(At(2).x + s, 2 * s + 10), host.colours[COLOUR_POSITION_B]);
+    EXPECT_EQ(host.screen.Pixel(At(3).x + 2, 2 * s + 5 * d), host.colours[COLOUR_BACKGROUND]);
+    EXPECT_EQ(host.screen.Pixel(barX + s, 300), host.colours[COLOUR_BAR]);
     EXPECT_EQ(host.screen.Pixel(barX, 300), RGB(255, 255, 255));
     EXPECT_EQ(host.screen.Pixel(barX + 2 * s - 1, 300), BLACK);
     EXPECT_EQ(host.screen.Pixel(At(14).x + 5, base), BLACK);
@@ -232,7 +210,7 @@ TEST_F(Locations, GeometryFollowsThePlayingDirection)
     EXPECT_EQ(letter("E").colour, BLACK);
 
     // Clockwise: point 1 at the left end, point 12 at the right, the trays at the left edge.
-    ClockWise = 1;
+    host.settings.ClockWise = 1;
     Build(StandardSetup());
     EXPECT_EQ((std::array<int, 5>{At(1).x, At(6).x, At(7).x, At(12).x, At(24).x}),
               (std::array<int, 5>{0, col * 5, col * 6 + 3 * s, col * 11 + 3 * s, 0}));
@@ -279,10 +257,10 @@ TEST_F(Locations, SixthPieceOnWritesItsNumberOnTheFifthDisc)
     EXPECT_EQ(seven.text, "7");
     EXPECT_EQ(seven.x, discX + 15 - host.screen.TextWidth("7") / 2);
     EXPECT_EQ(seven.y, fifthY + 6 + 1);
-    EXPECT_EQ(seven.background, SchemeColour[COLOUR_COMPUTER]);
+    EXPECT_EQ(seven.background, host.colours[COLOUR_COMPUTER]);
     EXPECT_TRUE(seven.opaque);
-    EXPECT_EQ(host.screen.Pixel(discX + 15, fifthY + 2), SchemeColour[COLOUR_COMPUTER]);
-    EXPECT_NE(host.screen.Pixel(discX + 15, fifthY + 41), SchemeColour[COLOUR_COMPUTER]);
+    EXPECT_EQ(host.screen.Pixel(discX + 15, fifthY + 2), host.colours[COLOUR_COMPUTER]);
+    EXPECT_NE(host.screen.Pixel(discX + 15, fifthY + 41), host.colours[COLOUR_COMPUTER]);
     // Taking the seventh off shows the 6 again, taking the sixth off five plain discs.
     point.RemovePiece();
     EXPECT_EQ(host.screen.Checksum(), sixPieces);
@@ -358,7 +336,7 @@ TEST_F(Locations, HitCountsOnceSoundsAndShakes)
 
     // Without the shake: no random walk and five drawings with shadow fewer.
     // The hitting piece is drawn raised (with shadow) while it lifts and when it arrives.
-    HitShake = 0;
+    host.settings.HitShake = 0;
     host.randoms = 0;
     Build(table);
     host.screen.shadows = 0;
@@ -368,7 +346,7 @@ TEST_F(Locations, HitCountsOnceSoundsAndShakes)
     EXPECT_EQ(withShake, host.screen.shadows + 5);
 
     // Taking a move back onto the bar neither sounds a hit nor shakes.
-    HitShake = 1;
+    host.settings.HitShake = 1;
     host.log.clear();
     host.undo = true;
     Build(Table({{3, HUMAN, 1}, {12, HUMAN, 14}}));
@@ -410,8 +388,8 @@ TEST_F(Locations, DegenerateGeometryEndsEveryMove)
 {
     const BoardData table = Table({{1, HUMAN, 2}, {3, COMPUTER, 1}, {13, COMPUTER, 14}});
     for (auto [w, h] : {std::array<int, 2>{60, 50}, std::array<int, 2>{0, 0}}) {
-        SetMetrics(w, h);
-        ClientWidth = ClientHeight = 0;
+        host.metrics.SetMetrics(w, h);
+        host.metrics.ClientWidth = host.metrics.ClientHeight = 0;
         mover = HUMAN;
         Build(table);
         At(1).MoveTo(3);
@@ -426,23 +404,22 @@ class WindowView : public ::testing::Test {
 protected:
     WindowView()
     {
-        ResetSettingsToDefaults();
-        ResetGameGlobals();
         std::filesystem::create_directories(dir);
-        wnd = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()));
+        wnd = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
         platform.onPaint = [this] { wnd->OnPaint(); };
     }
     ~WindowView() override
     {
         wnd.reset();
         std::filesystem::remove_all(dir);
-        ResetSettingsToDefaults();
-        ResetGameGlobals();
     }
-    int X(int n) { return wnd->board[n].x; }
-    int Y(int n) { return wnd->board[n].y; }
+    int X(int n) { return wnd->Game().board[n].x; }
+    int Y(int n) { return wnd->Game().board[n].y; }
+    const Metrics& Sizes() const { return wnd->View().DisplayMetrics(); }
+    ColourSet& SchemeColour() { return wnd->View().Colours(); }
+    GameState& Game() { return wnd->Game(); }
 
-    SavedGlobals saved;
+    Settings settings;
     std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("tablor-view-" + std::to_string(std::random_device{}()) + "-" +
                                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -452,8 +429,9 @@ protected:
 
 TEST_F(WindowView, SizePanelAndBanner)
 {
-    EXPECT_EQ((std::array<int, 4>{platform.windowWidth, platform.windowHeight, ClientWidth, ClientHeight}),
-              (std::array<int, 4>{939, 626, 939 - TestPlatform::FRAME_WIDTH, 626 - TestPlatform::FRAME_HEIGHT}));
+    EXPECT_EQ(
+        (std::array<int, 4>{platform.windowWidth, platform.windowHeight, Sizes().ClientWidth, Sizes().ClientHeight}),
+        (std::array<int, 4>{939, 626, 939 - TestPlatform::FRAME_WIDTH, 626 - TestPlatform::FRAME_HEIGHT}));
     EXPECT_TRUE(platform.movedToCorner);
     // Later size messages leave the window where it is; a minimised window is left alone.
     platform.movedToCorner = false;
@@ -470,18 +448,18 @@ TEST_F(WindowView, SizePanelAndBanner)
     EXPECT_EQ(platform.dice[4].geometry, (Rect{X(5), Y(27), X(5) + icon, Y(27) + icon}));
     EXPECT_EQ(platform.dice[7].geometry.left, X(5) + 3 * (icon * 6 / 5));
     EXPECT_EQ(platform.dice[0].geometry.left, X(10));
-    EXPECT_EQ(platform.list.geometry, (Rect{X(1) + 67, Y(1), ClientWidth - 6, Y(24)}));
+    EXPECT_EQ(platform.list.geometry, (Rect{X(1) + 67, Y(1), Sizes().ClientWidth - 6, Y(24)}));
     EXPECT_TRUE(platform.list.visible && platform.shown);
-    EXPECT_EQ(platform.background, SchemeColour[COLOUR_BACKGROUND]);
+    EXPECT_EQ(platform.background, SchemeColour()[COLOUR_BACKGROUND]);
 
     // The cube beside the computer's tray, two units lower when the human owns it, higher for the computer.
     for (auto [owner, top] : {std::array<int, 2>{0, 0}, {HUMAN, 54}, {COMPUTER, -54}}) {
-        wnd->CubeOwner = owner;
-        wnd->PlaceCube();
+        wnd->Game().CubeOwner = owner;
+        wnd->Panel().PlaceCube();
         EXPECT_EQ(platform.cube.geometry, (Rect{X(26) + 6, Y(27) + top, X(26) + 46, Y(27) + top + 40}));
     }
-    EXPECT_EQ(&wnd->TrayControl(COMPUTER_TRAY), &platform.trays[0]);
-    EXPECT_EQ(&wnd->TrayControl(HUMAN_TRAY), &platform.trays[1]);
+    EXPECT_EQ(&wnd->View().TrayControl(COMPUTER_TRAY), &platform.trays[0]);
+    EXPECT_EQ(&wnd->View().TrayControl(HUMAN_TRAY), &platform.trays[1]);
 
     EXPECT_EQ(platform.caption, ApplicationTitle());
     EXPECT_EQ(
@@ -492,120 +470,120 @@ TEST_F(WindowView, SizePanelAndBanner)
 
 TEST_F(WindowView, DiceOnTheSideOfThePlayer)
 {
-    wnd->dice->moves = 2;
-    wnd->dice->die = {3, 5, 255, 255};
-    wnd->board.CurrentPlayer = HUMAN;
+    wnd->Game().dice->moves = 2;
+    wnd->Game().dice->die = {3, 5, 255, 255};
+    wnd->Game().board.CurrentPlayer = HUMAN;
     auto shown = [this] {
-        wnd->HideDice();
-        wnd->ShowDice();
+        wnd->Panel().HideDice();
+        wnd->Panel().ShowDice();
         std::string faces;
         for (const TestDicePicture& die : platform.dice) faces += die.visible ? char('0' + die.face) : '-';
         return faces;
     };
-    wnd->OpeningTurn = false;
+    wnd->Game().OpeningTurn = false;
     EXPECT_EQ(shown(), "----35--");
     // An opening turn decided by the roll: one die on each side, unless the
     // first game's starter is fixed by the settings.
-    wnd->OpeningTurn = true;
-    FirstMoveBy = 0;
+    wnd->Game().OpeningTurn = true;
+    settings.FirstMoveBy = 0;
     EXPECT_EQ(shown(), "3----5--");
-    FirstMoveBy = 2;
-    wnd->FirstGame = true;
+    settings.FirstMoveBy = 2;
+    wnd->Game().FirstGame = true;
     EXPECT_EQ(shown(), "----35--");
-    DiceAsIcons = 0;
+    settings.DiceAsIcons = 0;
     EXPECT_EQ(shown(), "--------");
 }
 
 TEST_F(WindowView, ProgressBarSharesThePips)
 {
-    ShowProgress = 1;
+    settings.ShowProgress = 1;
     // The computer 60 pips, the human 240: the human's colour takes a fifth.
     const BoardData data = Table({{4, COMPUTER, 15}, {5, HUMAN, 12}});
-    wnd->board.SetData(data);
-    wnd->DrawProgressBar();
+    wnd->Game().board.SetData(data);
+    wnd->Panel().DrawProgressBar();
     const Rect pane = platform.status.PaneRect(1);
     const int w = pane.right - pane.left;
     EXPECT_TRUE(platform.status.progressShown);
     EXPECT_EQ(platform.status.progressFirst,
               (Rect{pane.right - 240 * w / 300, pane.top + 1, pane.right, pane.bottom - 1}));
-    EXPECT_EQ(platform.status.progressFirstColour, SchemeColour[COLOUR_COMPUTER]);
+    EXPECT_EQ(platform.status.progressFirstColour, SchemeColour()[COLOUR_COMPUTER]);
     EXPECT_EQ(platform.status.progressSecond, (Rect{pane.left, pane.top + 1, pane.left + w / 5, pane.bottom - 1}));
-    EXPECT_EQ(platform.status.progressSecondColour, SchemeColour[COLOUR_HUMAN]);
+    EXPECT_EQ(platform.status.progressSecondColour, SchemeColour()[COLOUR_HUMAN]);
     // No pips at all, or the bar switched off: only erased.
-    wnd->board.SetData(BoardData{});
+    wnd->Game().board.SetData(BoardData{});
     const int draws = platform.status.progressDraws;
-    wnd->DrawProgressBar();
+    wnd->Panel().DrawProgressBar();
     EXPECT_EQ(platform.status.progressDraws, draws);
     EXPECT_FALSE(platform.status.progressShown);
-    wnd->board.SetData(data);
-    ShowProgress = 0;
-    wnd->DrawProgressBar();
+    wnd->Game().board.SetData(data);
+    settings.ShowProgress = 0;
+    wnd->Panel().DrawProgressBar();
     EXPECT_EQ(platform.status.progressDraws, draws);
 }
 
 TEST_F(WindowView, CursorBlinksOnlyForTheHumanInTheActiveWindow)
 {
-    wnd->board.CurrentPlayer = HUMAN;
+    wnd->Game().board.CurrentPlayer = HUMAN;
     const int last = platform.list.LineCount() - 1;
     const Rect line = platform.list.LineRect(last);
     const std::size_t texts = platform.screen.texts.size();
-    wnd->BlinkShown = false;
-    wnd->OnTimer(BLINK_TIMER);
+    ASSERT_FALSE(wnd->Panel().BlinkShown());
+    wnd->Panel().OnTimer(BLINK_TIMER);
     ASSERT_EQ(platform.screen.texts.size(), texts + 1);
     const TextCall underscore = platform.screen.texts.back();
     EXPECT_EQ(underscore.text, "_");
     EXPECT_EQ(underscore.x, line.left + platform.list.TextWidth(platform.list.LineText(last).substr(0, 23)) + 6);
     EXPECT_EQ(underscore.y, line.top);
     EXPECT_TRUE(underscore.opaque);
-    wnd->OnTimer(BLINK_TIMER);
+    wnd->Panel().OnTimer(BLINK_TIMER);
     EXPECT_EQ(platform.screen.texts.back().text, "   ");
 
     platform.active = ActiveWindow::Other;
-    wnd->OnTimer(BLINK_TIMER);
+    wnd->Panel().OnTimer(BLINK_TIMER);
     platform.active = ActiveWindow::Main;
-    AutoPlay = true;
-    wnd->OnTimer(BLINK_TIMER);
-    AutoPlay = false;
-    wnd->board.CurrentPlayer = COMPUTER;
-    wnd->OnTimer(BLINK_TIMER);
+    Game().AutoPlay = true;
+    wnd->Panel().OnTimer(BLINK_TIMER);
+    Game().AutoPlay = false;
+    wnd->Game().board.CurrentPlayer = COMPUTER;
+    wnd->Panel().OnTimer(BLINK_TIMER);
     EXPECT_EQ(platform.screen.texts.size(), texts + 2);
 }
 
 TEST_F(WindowView, NewColoursRedrawThePiecesOnly)
 {
-    const BoardData data = wnd->board.Data();
-    SchemeColour = DefaultSchemes[2];
-    wnd->RefreshColours();
-    EXPECT_EQ(wnd->board.Data(), data);
-    EXPECT_EQ(platform.background, SchemeColour[COLOUR_BACKGROUND]);
-    EXPECT_EQ(platform.list.background, SchemeColour[COLOUR_BACKGROUND]);
+    const BoardData data = wnd->Game().board.Data();
+    SchemeColour() = DefaultSchemes[2];
+    wnd->View().RefreshColours();
+    EXPECT_EQ(wnd->Game().board.Data(), data);
+    EXPECT_EQ(platform.background, SchemeColour()[COLOUR_BACKGROUND]);
+    EXPECT_EQ(platform.list.background, SchemeColour()[COLOUR_BACKGROUND]);
     EXPECT_TRUE(platform.invalidatePending);
     // Point 1 holds two of the human's pieces, now in the new colour, also after the repaint.
-    const PieceImage& piece = *dynamic_cast<PositionTop&>(wnd->board[1]).pieces[1];
-    EXPECT_EQ(platform.screen.Pixel(piece.x + 15, piece.y + 15), SchemeColour[COLOUR_HUMAN]);
+    const PieceImage& piece = *dynamic_cast<PositionTop&>(wnd->Game().board[1]).pieces[1];
+    EXPECT_EQ(platform.screen.Pixel(piece.x + 15, piece.y + 15), SchemeColour()[COLOUR_HUMAN]);
     platform.PaintPending();
-    EXPECT_EQ(platform.screen.Pixel(piece.x + 15, piece.y + 15), SchemeColour[COLOUR_HUMAN]);
+    EXPECT_EQ(platform.screen.Pixel(piece.x + 15, piece.y + 15), SchemeColour()[COLOUR_HUMAN]);
 }
 
 TEST_F(WindowView, WaitsHitsAndSoundsUnlessFinishingQuick)
 {
-    Speed = 12;
-    SoundActive[SOUND_MOVE] = 1;
+    settings.Speed = 12;
+    settings.SoundActive[SOUND_MOVE] = 1;
     platform.sleeps.clear();
     platform.sounds.clear();
-    wnd->Delay();
-    wnd->PlayHitOrMove(SOUND_MOVE);
-    AutoPlay = FastFinish = true;
-    wnd->Delay();
-    wnd->PlayHitOrMove(SOUND_MOVE);
+    wnd->View().Delay();
+    wnd->View().PlayHitOrMove(SOUND_MOVE);
+    Game().AutoPlay = Game().FastFinish = true;
+    wnd->View().Delay();
+    wnd->View().PlayHitOrMove(SOUND_MOVE);
     EXPECT_EQ(platform.sleeps, (std::vector<int>{12}));
     ASSERT_EQ(platform.sounds.size(), 1u);
     EXPECT_TRUE(platform.sounds[0].async);
 
-    wnd->board.CurrentPlayer = COMPUTER;
-    HitsMade = {0, 0, 0};
-    wnd->CountHit();
-    EXPECT_EQ(HitsMade, (std::array<int, 3>{0, 1, 0}));
+    wnd->Game().board.CurrentPlayer = COMPUTER;
+    Game().HitsMade = {0, 0, 0};
+    wnd->View().CountHit();
+    EXPECT_EQ(Game().HitsMade, (std::array<int, 3>{0, 1, 0}));
 }
 
 } // namespace

@@ -470,7 +470,9 @@ TEST_F(StatisticsDialog, DrawsTheGraphOnTheBoardsBackground)
     model.OnOpen(path.toStdString(), record);
     ASSERT_EQ(model.GraphRecord().percent[10], 81);
 
-    const Colour background = SchemeColour[COLOUR_BACKGROUND];
+    // The window gives the dialog the board's background colour.
+    model.background = DefaultSchemes[2][COLOUR_BACKGROUND];
+    const Colour background = model.background;
     const QColor expectedBackground(RedOf(background), GreenOf(background), BlueOf(background));
     Drive([&] { return ExecStatDlg(model, nullptr); },
           [&](QDialog& dialog) {

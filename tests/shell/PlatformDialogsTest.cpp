@@ -36,7 +36,7 @@ TEST_F(ShellWindow, PositionSavedAndOpenedThroughTheFileDialogs)
     // Save needs the turn's start: take the move back first (Esc).
     QTest::keyClick(&Canvas(), Qt::Key_Escape);
     ASSERT_TRUE(WaitIdle());
-    ASSERT_EQ(wnd->MovesMade, 0);
+    ASSERT_EQ(wnd->Game().MovesMade, 0);
 
     bool seen = false;
     WhenModal<QFileDialog>([&](QFileDialog& dialog) {
@@ -60,7 +60,7 @@ TEST_F(ShellWindow, PositionSavedAndOpenedThroughTheFileDialogs)
     QTest::keyClick(&Canvas(), Qt::Key_Q);
     QTest::keyClick(&Canvas(), Qt::Key_T);
     ASSERT_TRUE(WaitIdle());
-    ASSERT_EQ(wnd->board[20].count, 1);
+    ASSERT_EQ(wnd->Game().board[20].count, 1);
     seen = false;
     WhenModal<QFileDialog>([&](QFileDialog& dialog) {
         seen = true;
@@ -72,15 +72,15 @@ TEST_F(ShellWindow, PositionSavedAndOpenedThroughTheFileDialogs)
     platform->Frame().Action(ID_FILE_OPEN)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return seen && !platform->Busy(); }, TIMEOUT_MS));
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(wnd->board[20].count, 0);
-    EXPECT_EQ(wnd->board[17].count, 3);
+    EXPECT_EQ(wnd->Game().board[20].count, 0);
+    EXPECT_EQ(wnd->Game().board[17].count, 3);
     EXPECT_EQ(platform->Frame().windowTitle(), QStringLiteral("Tablor - game.pos"));
 
     // A cancelled dialog changes nothing.
     WhenModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     platform->Frame().Action(ID_FILE_OPEN)->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform->Busy() && wnd->queue.Empty(); }, TIMEOUT_MS));
-    EXPECT_EQ(wnd->board[17].count, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform->Busy() && wnd->Queue().Empty(); }, TIMEOUT_MS));
+    EXPECT_EQ(wnd->Game().board[17].count, 3);
 }
 
 TEST_F(ShellWindow, MissingDocumentationIsReported)

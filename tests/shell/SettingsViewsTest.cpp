@@ -205,16 +205,16 @@ TEST_F(SettingsViews, SheetShowsTheLiveSettingsAndOkAppliesThePagesShown)
     EXPECT_EQ(active, ActiveWindow::SettingSheet);
     EXPECT_EQ(help, QString::fromLatin1(HelpPage(HELP_SETTINGS)));
 
-    EXPECT_EQ(SpeedSetting(), 20);
-    EXPECT_EQ(Speed, 30);
-    EXPECT_EQ(DiceAsIcons, 0);
-    EXPECT_EQ(ShowProgress, 1);
-    EXPECT_EQ(HighLight, 0);
-    EXPECT_EQ(AutoFinish, 1);
-    EXPECT_EQ(LevelOfPlay, 1);
-    EXPECT_EQ(UseCube, 1);
-    EXPECT_EQ(FirstMoveBy, 0);
-    EXPECT_EQ(Score[HUMAN], 5) << "the scores are only shown";
+    EXPECT_EQ(wnd->Options().SpeedSetting(), 20);
+    EXPECT_EQ(wnd->Options().Speed, 30);
+    EXPECT_EQ(wnd->Options().DiceAsIcons, 0);
+    EXPECT_EQ(wnd->Options().ShowProgress, 1);
+    EXPECT_EQ(wnd->Options().HighLight, 0);
+    EXPECT_EQ(wnd->Options().AutoFinish, 1);
+    EXPECT_EQ(wnd->Options().LevelOfPlay, 1);
+    EXPECT_EQ(wnd->Options().UseCube, 1);
+    EXPECT_EQ(wnd->Options().FirstMoveBy, 0);
+    EXPECT_EQ(wnd->Options().Score[HUMAN], 5) << "the scores are only shown";
     // The cube button follows "Use cube" at once.
     EXPECT_TRUE(platform->CubeWidget().isEnabled());
 
@@ -243,10 +243,10 @@ TEST_F(SettingsViews, CancelAppliesNothingAndTheSheetReopensOnItsLastPage)
         ClickId(sheet, DiceOpts::SOURCE_IDS[0]);
         ClickId(sheet, 2);
     });
-    EXPECT_EQ(SpeedSetting(), 50);
-    EXPECT_EQ(ClockWise, 0);
-    EXPECT_EQ(DiceMode, 2);
-    EXPECT_EQ(wnd->dice->mode, 2);
+    EXPECT_EQ(wnd->Options().SpeedSetting(), 50);
+    EXPECT_EQ(wnd->Options().ClockWise, 0);
+    EXPECT_EQ(wnd->Options().DiceMode, 2);
+    EXPECT_EQ(wnd->Game().dice->mode, 2);
     EXPECT_EQ(Ini(), before);
 
     // Esc cancels as well; the sheet opens on the page it was closed on.
@@ -273,7 +273,7 @@ TEST_F(SettingsViews, CancelAppliesNothingAndTheSheetReopensOnItsLastPage)
     EXPECT_EQ(pagesByKey,
               (std::vector<int>{SettingSheet::PAGE_SOUNDS, SettingSheet::PAGE_VISUAL, SettingSheet::PAGE_SOUNDS}));
     EXPECT_EQ(speed, "50");
-    EXPECT_EQ(HitShake, 1);
+    EXPECT_EQ(wnd->Options().HitShake, 1);
     EXPECT_EQ(Ini(), before);
 }
 
@@ -314,7 +314,7 @@ TEST_F(SettingsViews, ABadSpeedKeepsTheSheetOnTheVisualPage)
     EXPECT_TRUE(selected);
     EXPECT_EQ(integerPrompt, "Please enter an integer.");
     EXPECT_TRUE(refusedOk);
-    EXPECT_EQ(SpeedSetting(), 7);
+    EXPECT_EQ(wnd->Options().SpeedSetting(), 7);
     EXPECT_EQ(Ini()["Options/Speed"], "7");
 }
 
@@ -354,12 +354,13 @@ TEST_F(SettingsViews, DicePageEnablesThePathOnlyForTheRollsFile)
     });
     EXPECT_EQ(enabled, (std::vector<bool>{true, false, true}));
     EXPECT_EQ(filters, (QStringList{"Text files (*.txt)", "All files (*)"}));
-    EXPECT_EQ(DiceMode, 1);
-    EXPECT_EQ(wnd->dice->mode, 1);
-    EXPECT_EQ(QFileInfo(QString::fromStdString(RollsList)), QFileInfo(folder.filePath(QStringLiteral("other.txt"))));
+    EXPECT_EQ(wnd->Options().DiceMode, 1);
+    EXPECT_EQ(wnd->Game().dice->mode, 1);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(wnd->Options().RollsList)),
+              QFileInfo(folder.filePath(QStringLiteral("other.txt"))));
     auto ini = Ini();
     EXPECT_EQ(ini["Options/DiceMode"], "1");
-    EXPECT_EQ(ini["Options/RollsList"], RollsList);
+    EXPECT_EQ(ini["Options/RollsList"], wnd->Options().RollsList);
 }
 
 TEST_F(SettingsViews, SoundsPageEditsEachEventAndPlaysItsFile)
@@ -396,9 +397,9 @@ TEST_F(SettingsViews, SoundsPageEditsEachEventAndPlaysItsFile)
     EXPECT_FALSE(activeAgain);
     EXPECT_EQ(shownAgain, "bang.wav");
     EXPECT_EQ(platform->Sound().LastPath(), "bang.wav") << "the play button plays the page's path";
-    EXPECT_EQ(SoundFile[SOUND_MOVE], "bang.wav");
-    EXPECT_EQ(SoundActive[SOUND_MOVE], 1);
-    EXPECT_EQ(SoundActive[SOUND_DICE], 0);
+    EXPECT_EQ(wnd->Options().SoundFile[SOUND_MOVE], "bang.wav");
+    EXPECT_EQ(wnd->Options().SoundActive[SOUND_MOVE], 1);
+    EXPECT_EQ(wnd->Options().SoundActive[SOUND_DICE], 0);
     auto ini = Ini();
     EXPECT_EQ(ini["Sounds/MoveSound"], "bang.wav");
     EXPECT_EQ(ini["Sounds/MoveSoundActive"], "1");
@@ -428,7 +429,7 @@ TEST_F(SettingsViews, ColourDialogPaintsTheSchemeAndTheBoardFollowsIt)
 
         // Another scheme shows at once, in the dialog and on the board.
         list->setCurrentIndex(2);
-        EXPECT_EQ(SchemeColour, schemeC);
+        EXPECT_EQ(Colours(), schemeC);
         EXPECT_EQ(Background(*Find<QLabel>(dialog, 1012)), ToQColor(schemeC[1]));
         EXPECT_EQ(TextColour(*Find<QLabel>(dialog, 1012)), normalText) << "96 * 3 is above 256";
         EXPECT_TRUE(Same(Grab().pixel(2, 2), schemeC[COLOUR_BACKGROUND]));
@@ -452,7 +453,7 @@ TEST_F(SettingsViews, ColourDialogPaintsTheSchemeAndTheBoardFollowsIt)
 
         // "&Default" puts the scheme back and hands the focus to OK.
         QTest::mouseClick(defaultButton, Qt::LeftButton);
-        EXPECT_EQ(SchemeColour, schemeC);
+        EXPECT_EQ(Colours(), schemeC);
         EXPECT_FALSE(defaultButton->isEnabled());
         EXPECT_EQ(dialog.focusWidget(), Find<QWidget>(dialog, 1));
         EXPECT_TRUE(Same(Grab().pixel(humanPiece), schemeC[COLOUR_HUMAN]));
@@ -463,11 +464,11 @@ TEST_F(SettingsViews, ColourDialogPaintsTheSchemeAndTheBoardFollowsIt)
             chooser.accept();
         });
         QTest::mouseClick(Find<QLabel>(dialog, BackgClr::LABEL_IDS[COLOUR_BAR]), Qt::LeftButton);
-        EXPECT_EQ(SchemeColour[COLOUR_BAR], RGB(0, 0, 0));
+        EXPECT_EQ(Colours()[COLOUR_BAR], RGB(0, 0, 0));
         EXPECT_TRUE(defaultButton->isEnabled());
         ClickId(dialog, 1);
     });
-    EXPECT_EQ(CurScheme, 2);
+    EXPECT_EQ(wnd->Options().CurScheme, 2);
     EXPECT_EQ(Ini()["Options/CurScheme"], "2");
     QFile schemes(folder.filePath(QStringLiteral("tablorw32.clr")));
     ASSERT_TRUE(schemes.open(QIODevice::ReadOnly));
@@ -480,7 +481,7 @@ TEST_F(SettingsViews, ColourDialogPaintsTheSchemeAndTheBoardFollowsIt)
 TEST_F(SettingsViews, ColourDialogCancelPutsTheOldColoursBack)
 {
     Start("31");
-    const ColourSet before = SchemeColour;
+    const ColourSet before = Colours();
     bool changedWhileOpen = false;
     QString help;
     OpenColours([&](QDialog& dialog) {
@@ -497,8 +498,8 @@ TEST_F(SettingsViews, ColourDialogCancelPutsTheOldColoursBack)
     });
     EXPECT_TRUE(changedWhileOpen);
     EXPECT_EQ(help, QString::fromLatin1(HelpPage(HELP_COLOURS)));
-    EXPECT_EQ(SchemeColour, before);
-    EXPECT_EQ(CurScheme, 0);
+    EXPECT_EQ(Colours(), before);
+    EXPECT_EQ(wnd->Options().CurScheme, 0);
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("tablorw32.clr"))));
     EXPECT_EQ(Ini().count("Options/CurScheme"), 0u);
     EXPECT_TRUE(Same(Grab().pixel(2, 2), before[COLOUR_BACKGROUND]));

@@ -20,15 +20,12 @@
 #include <ostream>
 #include <string>
 
-#include "FreshProgram.h"
 #include "core/board/BoardData.h"
 #include "core/files/ColourScheme.h"
 #include "core/settings/Settings.h"
 #include "program/app/BackgApp.h"
 #include "program/dialogs/StatDlg.h"
 #include "program/game/BackgWnd.h"
-#include "program/game/GameGlobals.h"
-#include "program/view/Metrics.h"
 #include "program/view/PositionTop.h"
 #include "shell/qt/BoardCanvas.h"
 #include "shell/qt/MainFrame.h"
@@ -100,7 +97,6 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
         Write("rolls.txt", digits);
         Write("tablorw.ini", "[Options]\nFirstMoveBy=2\nDiceMode=2\nRollsList=rolls.txt\nSpeed=50\n" + options + "\n");
-        ResetProgramState();
 
         platform = std::make_unique<QtPlatform>();
         app = std::make_unique<BackgApp>();
@@ -121,7 +117,7 @@ protected:
     // Waits until the program has handled every message and painted.
     bool WaitIdle()
     {
-        return QTest::qWaitFor([this] { return platform->Ended() || (!platform->Busy() && wnd->queue.Empty()); },
+        return QTest::qWaitFor([this] { return platform->Ended() || (!platform->Busy() && !wnd->HasMessages()); },
                                TIMEOUT_MS);
     }
 
@@ -130,8 +126,9 @@ protected:
     {
         return QTest::qWaitFor(
             [this] {
-                return !platform->Busy() && wnd->queue.Empty() && wnd->board.CurrentPlayer == HUMAN &&
-                       wnd->MovesMade == 0 && !wnd->WaitingConfirm && wnd->dice && wnd->dice->moves > 0;
+                const GameState& game = wnd->Game();
+                return !platform->Busy() && !wnd->HasMessages() && game.CurrentPlayer() == HUMAN &&
+                       game.MovesMade == 0 && !game.WaitingConfirm && game.dice && game.dice->moves > 0;
             },
             TIMEOUT_MS);
     }
@@ -141,18 +138,24 @@ protected:
     // The window as the user sees it: the buffer with the controls over it.
     QImage Grab() { return Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
+    // The board's sizes and colours as the window shows them.
+    const Metrics& Sizes() const { return wnd->View().DisplayMetrics(); }
+    const ColourSet& Colours() const { return wnd->View().SchemeColour(); }
+
     // A point inside location i where a click picks it.
     QPoint PointOf(int i) const
     {
-        const Rect& r = wnd->board[i].rect;
-        return {r.left + Unit, i >= 13 ? r.bottom - PieceSize / 2 : r.top + PieceSize / 2};
+        const Rect& r = wnd->Game().board[i].rect;
+        const int piece = Sizes().PieceSize;
+        return {r.left + Sizes().Unit, i >= 13 ? r.bottom - piece / 2 : r.top + piece / 2};
     }
 
     // The centre of the k-th piece of point i, where it stands when drawn.
     QPoint PieceCentre(int i, int k) const
     {
-        const auto& point = dynamic_cast<const PositionTop&>(wnd->board[i]);
-        return {point.x + PieceSize * 2 / 5 + PieceSize / 2, point.PieceY(k) + PieceSize / 2};
+        const auto& point = dynamic_cast<const PositionTop&>(wnd->Game().board[i]);
+        const int piece = Sizes().PieceSize;
+        return {point.x + piece * 2 / 5 + piece / 2, point.PieceY(k) + piece / 2};
     }
 
     static bool Same(QRgb pixel, Colour c) { return QColor(pixel) == ToQColor(c); }

@@ -12,7 +12,6 @@
 
 #include "ShellFixture.h"
 #include "program/game/Commands.h"
-#include "program/view/Metrics.h"
 #include "shell/qt/PanelControls.h"
 #include "shell/qt/QtMoveList.h"
 #include "shell/qt/QtStatusBar.h"
@@ -47,9 +46,9 @@ TEST_F(ShellWindow, SizeFollowsTheScreenAndTheWindowCannotBeResized)
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     int w = 0, h = 0;
     WindowSizeFor(area.width(), area.height() - QtPlatform::CaptionHeight(), w, h);
-    EXPECT_EQ(WindowWidth, w);
-    EXPECT_EQ(WindowHeight, h);
-    EXPECT_EQ(Unit, (w + h) / 57);
+    EXPECT_EQ(Sizes().WindowWidth, w);
+    EXPECT_EQ(Sizes().WindowHeight, h);
+    EXPECT_EQ(Sizes().Unit, (w + h) / 57);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame.frameGeometry().size() == QSize(w, h); }, 5000))
         << "frame " << frame.frameGeometry().width() << "x" << frame.frameGeometry().height() << ", asked " << w << "x"
@@ -64,8 +63,8 @@ TEST_F(ShellWindow, SizeFollowsTheScreenAndTheWindowCannotBeResized)
     // along its bottom.
     const Rect client = platform->ClientRect();
     EXPECT_EQ(QSize(client.right, client.bottom), Canvas().size());
-    EXPECT_EQ(ClientWidth, client.right);
-    EXPECT_EQ(ClientHeight, client.bottom);
+    EXPECT_EQ(Sizes().ClientWidth, client.right);
+    EXPECT_EQ(Sizes().ClientHeight, client.bottom);
     EXPECT_EQ(Canvas().mapTo(&frame, QPoint(0, 0)).y(), frame.menuBar()->height());
     EXPECT_EQ(platform->Status().PaneRect(2).bottom, client.bottom);
     EXPECT_EQ(platform->Status().PaneRect(2).right, client.right);
@@ -75,15 +74,15 @@ TEST_F(ShellWindow, TheStartingBoardIsPaintedInTheSchemeColours)
 {
     Start("31");
     const QImage image = Grab();
-    const Colour human = SchemeColour[COLOUR_HUMAN];
-    const Colour computer = SchemeColour[COLOUR_COMPUTER];
+    const Colour human = Colours()[COLOUR_HUMAN];
+    const Colour computer = Colours()[COLOUR_COMPUTER];
     for (int k = 1; k <= 2; ++k) EXPECT_TRUE(Same(image.pixel(PieceCentre(1, k)), human)) << "point A, piece " << k;
     for (int k = 1; k <= 5; ++k) EXPECT_TRUE(Same(image.pixel(PieceCentre(6, k)), computer)) << "point F, piece " << k;
     for (int k = 1; k <= 5; ++k) EXPECT_TRUE(Same(image.pixel(PieceCentre(19, k)), human)) << "point S, piece " << k;
     EXPECT_FALSE(Same(image.pixel(PieceCentre(2, 1)), human));
     EXPECT_FALSE(Same(image.pixel(PieceCentre(2, 1)), computer));
     // The corner of the client area is the background.
-    EXPECT_TRUE(Same(image.pixel(2, 2), SchemeColour[COLOUR_BACKGROUND]));
+    EXPECT_TRUE(Same(image.pixel(2, 2), Colours()[COLOUR_BACKGROUND]));
 
     // The human's dice, 3 and 1, beside the board; the trays count nothing yet.
     EXPECT_TRUE(platform->DieWidget(4).isVisible());
@@ -101,7 +100,7 @@ TEST_F(ShellWindow, KeysAndClicksPlayATurnAndTheComputerAnswers)
 {
     Start("316355");
     MainFrame& frame = platform->Frame();
-    const Colour human = SchemeColour[COLOUR_HUMAN];
+    const Colour human = Colours()[COLOUR_HUMAN];
     const QPoint third17 = PieceCentre(17, 3);
     const QPoint first20 = PieceCentre(20, 1);
     EXPECT_TRUE(Same(Grab().pixel(third17), human));
@@ -115,9 +114,9 @@ TEST_F(ShellWindow, KeysAndClicksPlayATurnAndTheComputerAnswers)
     EXPECT_EQ(platform->Status().PaneText(0), "Click on position to move to...");
     QTest::keyClick(&Canvas(), Qt::Key_T, Qt::ShiftModifier);
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(wnd->board[17].count, 2);
-    EXPECT_EQ(wnd->board[20].count, 1);
-    EXPECT_EQ(wnd->board[20].owner, HUMAN);
+    EXPECT_EQ(wnd->Game().board[17].count, 2);
+    EXPECT_EQ(wnd->Game().board[20].count, 1);
+    EXPECT_EQ(wnd->Game().board[20].owner, HUMAN);
     QImage image = Grab();
     EXPECT_FALSE(Same(image.pixel(third17), human));
     EXPECT_TRUE(Same(image.pixel(first20), human));
@@ -129,19 +128,19 @@ TEST_F(ShellWindow, KeysAndClicksPlayATurnAndTheComputerAnswers)
     // A click on S plays the last die, the 1, from 19 to 20 at once.
     QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, PointOf(19));
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(wnd->board[19].count, 4);
-    EXPECT_EQ(wnd->board[20].count, 2);
+    EXPECT_EQ(wnd->Game().board[19].count, 4);
+    EXPECT_EQ(wnd->Game().board[20].count, 2);
     EXPECT_TRUE(Same(Grab().pixel(PieceCentre(20, 2)), human));
-    EXPECT_TRUE(wnd->WaitingConfirm);
+    EXPECT_TRUE(wnd->Game().WaitingConfirm);
     EXPECT_FALSE(ItemEnabled(frame, QStringLiteral("&Action"), ID_FINISH_GAME));
 
     // A click confirms the turn; the computer plays its 6 and 3.
     QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, QPoint(2, 2));
     ASSERT_TRUE(WaitForHumanTurn());
-    EXPECT_EQ(PipCount(wnd->board.Data(), COMPUTER), 167 - 9);
-    EXPECT_EQ(wnd->dice->die[0], 5);
-    EXPECT_EQ(wnd->dice->die[1], 5);
-    EXPECT_EQ(wnd->dice->moves, 4);
+    EXPECT_EQ(PipCount(wnd->Game().board.Data(), COMPUTER), 167 - 9);
+    EXPECT_EQ(wnd->Game().dice->die[0], 5);
+    EXPECT_EQ(wnd->Game().dice->die[1], 5);
+    EXPECT_EQ(wnd->Game().dice->moves, 4);
     EXPECT_EQ(platform->DieWidget(7).Face(), 5);
 }
 
@@ -151,7 +150,7 @@ TEST_F(ShellWindow, NewGameAnsweredNoKeepsTheGame)
     QTest::keyClick(&Canvas(), Qt::Key_Q);
     QTest::keyClick(&Canvas(), Qt::Key_T);
     ASSERT_TRUE(WaitIdle());
-    ASSERT_EQ(wnd->board[20].count, 1);
+    ASSERT_EQ(wnd->Game().board[20].count, 1);
 
     QString text;
     AnswerMessageBox(QMessageBox::No, &text);
@@ -159,8 +158,8 @@ TEST_F(ShellWindow, NewGameAnsweredNoKeepsTheGame)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }, TIMEOUT_MS));
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(text, QStringLiteral("Start new game ?"));
-    EXPECT_EQ(wnd->board[20].count, 1);
-    EXPECT_EQ(wnd->MovesMade, 1);
+    EXPECT_EQ(wnd->Game().board[20].count, 1);
+    EXPECT_EQ(wnd->Game().MovesMade, 1);
 
     // F2 asks the same; Esc is No.
     text.clear();
@@ -172,7 +171,7 @@ TEST_F(ShellWindow, NewGameAnsweredNoKeepsTheGame)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }, TIMEOUT_MS));
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(text, QStringLiteral("Start new game ?"));
-    EXPECT_EQ(wnd->MovesMade, 1);
+    EXPECT_EQ(wnd->Game().MovesMade, 1);
 }
 
 TEST_F(ShellWindow, MenuShowsShortcutsButLeavesKeysToTheProgram)
@@ -221,8 +220,8 @@ TEST_F(ShellWindow, TheCubeButtonDoubles)
     ASSERT_TRUE(WaitIdle());
     // The computer takes at the start: the cube is its, at 2, and the button
     // is disabled for the human.
-    EXPECT_EQ(wnd->CubeValue, 2);
-    EXPECT_EQ(wnd->CubeOwner, COMPUTER);
+    EXPECT_EQ(wnd->Game().CubeValue, 2);
+    EXPECT_EQ(wnd->Game().CubeOwner, COMPUTER);
     EXPECT_EQ(cube.text(), QStringLiteral("2"));
     EXPECT_FALSE(cube.isEnabled());
 }
@@ -235,7 +234,7 @@ TEST_F(ShellWindow, TheUnderscoreBlinksThroughTheMoveList)
     QtMoveList& list = platform->ListWidget();
     const int last = list.LineCount() - 1;
     const Rect line = list.LineRect(last);
-    const int x = line.left + list.TextWidth(list.LineText(last).substr(0, 23)) + (Unit >> 2);
+    const int x = line.left + list.TextWidth(list.LineText(last).substr(0, 23)) + (Sizes().Unit >> 2);
     const QRect cell(x, line.top, platform->BackBuffer().TextWidth("_"), platform->BackBuffer().TextHeight());
     auto blackPixels = [&] {
         const QImage image = Grab();
@@ -245,15 +244,15 @@ TEST_F(ShellWindow, TheUnderscoreBlinksThroughTheMoveList)
         return n;
     };
     ASSERT_TRUE(list.geometry().contains(cell.topLeft()));
-    const bool shownBefore = wnd->BlinkShown;
+    const bool shownBefore = wnd->Panel().BlinkShown();
     platform->PostInput(Message::Tick(BLINK_TIMER));
     ASSERT_TRUE(WaitIdle());
-    ASSERT_NE(wnd->BlinkShown, shownBefore);
-    if (!wnd->BlinkShown) {
+    ASSERT_NE(wnd->Panel().BlinkShown(), shownBefore);
+    if (!wnd->Panel().BlinkShown()) {
         platform->PostInput(Message::Tick(BLINK_TIMER));
         ASSERT_TRUE(WaitIdle());
     }
-    ASSERT_TRUE(wnd->BlinkShown);
+    ASSERT_TRUE(wnd->Panel().BlinkShown());
     EXPECT_GT(blackPixels(), 0);
     platform->PostInput(Message::Tick(BLINK_TIMER));
     ASSERT_TRUE(WaitIdle());
@@ -265,7 +264,7 @@ TEST_F(ShellWindow, MessagesWaitWhileTheProgramSleeps)
     Start("31");
     platform->PostInput(Message::Cmd(ID_SHOW_PROGRESS, CommandSource::Menu));
     platform->Sleep(50);
-    EXPECT_FALSE(wnd->queue.Empty());
+    EXPECT_FALSE(wnd->Queue().Empty());
     EXPECT_EQ(platform->Status().PaneText(2), "");
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(platform->Status().PaneText(2), "Even");
@@ -278,7 +277,7 @@ TEST_F(ShellWindow, ExitAndTheCloseBoxEndTheProgram)
     platform->Frame().close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return platform->Ended(); }, TIMEOUT_MS));
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_TRUE(wnd->quitRequested);
+    EXPECT_TRUE(wnd->QuitRequested());
     EXPECT_FALSE(platform->Frame().isVisible());
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Colours and the current colour set of the board.
+// Colours, the colour sets of the board and the built-in schemes.
 
 #include <array>
 #include <cstdint>
@@ -35,6 +35,3 @@ constexpr std::array<ColourSet, SCHEMES> DefaultSchemes{{
     {RGB(179, 177, 207), RGB(192, 192, 192), RGB(128, 128, 0), RGB(255, 128, 128), RGB(255, 255, 255),
      RGB(192, 192, 192)},
 }};
-
-// The colours the board is painted in now.
-inline ColourSet SchemeColour = DefaultSchemes[0];

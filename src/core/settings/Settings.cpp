@@ -20,113 +20,91 @@ void ReadOption(const Profile& profile, const char* key, int& variable, int buil
     ReadRanged(profile, SECTION_OPTIONS, key, variable, builtIn, 0, high);
 }
 
-// The stored speed is 0..50 (anything else reads as 38); the live value is the delay.
-void ReadSpeed(const Profile& profile)
+// The stored speed is 0..50 (anything else reads as 38); the value held is the delay.
+void ReadSpeed(const Profile& profile, int& speed)
 {
-    int stored = profile.GetInt(SECTION_OPTIONS, KEY_SPEED, MAX_SPEED - Speed);
+    int stored = profile.GetInt(SECTION_OPTIONS, KEY_SPEED, MAX_SPEED - speed);
     if (stored < 0 || stored > MAX_SPEED) stored = DEFAULT_SPEED;
-    Speed = MAX_SPEED - stored;
+    speed = MAX_SPEED - stored;
 }
 
 } // namespace
 
-void ResetSettingsToDefaults()
-{
-    UseCube = DEFAULT_USE_CUBE;
-    AutoFinish = DEFAULT_AUTO_FINISH;
-    DiceAsIcons = DEFAULT_DICE_AS_ICONS;
-    Speed = MAX_SPEED - DEFAULT_SPEED;
-    AutoChangeTurn = DEFAULT_AUTO_CHANGE_TURN;
-    LevelOfPlay = DEFAULT_LEVEL_OF_PLAY;
-    FirstMoveBy = DEFAULT_FIRST_MOVE_BY;
-    ShowProgress = DEFAULT_SHOW_PROGRESS;
-    AutoForcedMoves = DEFAULT_AUTO_FORCED_MOVES;
-    HitShake = DEFAULT_HIT_SHAKE;
-    HighLight = DEFAULT_HIGH_LIGHT;
-    IntelMoves = DEFAULT_INTEL_MOVES;
-    DiceMode = DEFAULT_DICE_MODE;
-    ClockWise = DEFAULT_CLOCK_WISE;
-    RollsList = DEFAULT_ROLLS_LIST;
-    CurScheme = DEFAULT_CUR_SCHEME;
-    for (int event = 0; event < SOUND_EVENTS; ++event) {
-        SoundFile[event] = DefaultSoundFile(event);
-        SoundActive[event] = 0;
-    }
-    Score = {0, 0, 0};
-}
-
 // Reads the keys in the order start-up has always read them: the options,
 // the sounds event by event, the scores, and the colour scheme last.
-void LoadSettings(const Profile& profile)
+void LoadSettings(const Profile& profile, Settings& s)
 {
-    ReadOption(profile, KEY_USE_CUBE, UseCube, DEFAULT_USE_CUBE, 1);
-    ReadOption(profile, KEY_AUTO_FINISH, AutoFinish, DEFAULT_AUTO_FINISH, 2);
-    ReadOption(profile, KEY_DICE_AS_ICONS, DiceAsIcons, DEFAULT_DICE_AS_ICONS, 1);
-    ReadSpeed(profile);
-    ReadOption(profile, KEY_AUTO_CHANGE_TURN, AutoChangeTurn, DEFAULT_AUTO_CHANGE_TURN, 1);
-    ReadOption(profile, KEY_LEVEL_OF_PLAY, LevelOfPlay, DEFAULT_LEVEL_OF_PLAY, 2);
-    ReadOption(profile, KEY_FIRST_MOVE_BY, FirstMoveBy, DEFAULT_FIRST_MOVE_BY, 2);
-    ReadOption(profile, KEY_SHOW_PROGRESS, ShowProgress, DEFAULT_SHOW_PROGRESS, 1);
-    ReadOption(profile, KEY_AUTO_FORCED_MOVES, AutoForcedMoves, DEFAULT_AUTO_FORCED_MOVES, 1);
-    ReadOption(profile, KEY_HIT_SHAKE, HitShake, DEFAULT_HIT_SHAKE, 1);
-    ReadOption(profile, KEY_HIGH_LIGHT, HighLight, DEFAULT_HIGH_LIGHT, 2);
-    ReadOption(profile, KEY_INTEL_MOVES, IntelMoves, DEFAULT_INTEL_MOVES, 1);
-    ReadOption(profile, KEY_DICE_MODE, DiceMode, DEFAULT_DICE_MODE, 2);
-    ReadOption(profile, KEY_CLOCK_WISE, ClockWise, DEFAULT_CLOCK_WISE, 1);
-    RollsList = profile.GetString(SECTION_OPTIONS, KEY_ROLLS_LIST, RollsList);
+    ReadOption(profile, KEY_USE_CUBE, s.UseCube, DEFAULT_USE_CUBE, 1);
+    ReadOption(profile, KEY_AUTO_FINISH, s.AutoFinish, DEFAULT_AUTO_FINISH, 2);
+    ReadOption(profile, KEY_DICE_AS_ICONS, s.DiceAsIcons, DEFAULT_DICE_AS_ICONS, 1);
+    ReadSpeed(profile, s.Speed);
+    ReadOption(profile, KEY_AUTO_CHANGE_TURN, s.AutoChangeTurn, DEFAULT_AUTO_CHANGE_TURN, 1);
+    ReadOption(profile, KEY_LEVEL_OF_PLAY, s.LevelOfPlay, DEFAULT_LEVEL_OF_PLAY, 2);
+    ReadOption(profile, KEY_FIRST_MOVE_BY, s.FirstMoveBy, DEFAULT_FIRST_MOVE_BY, 2);
+    ReadOption(profile, KEY_SHOW_PROGRESS, s.ShowProgress, DEFAULT_SHOW_PROGRESS, 1);
+    ReadOption(profile, KEY_AUTO_FORCED_MOVES, s.AutoForcedMoves, DEFAULT_AUTO_FORCED_MOVES, 1);
+    ReadOption(profile, KEY_HIT_SHAKE, s.HitShake, DEFAULT_HIT_SHAKE, 1);
+    ReadOption(profile, KEY_HIGH_LIGHT, s.HighLight, DEFAULT_HIGH_LIGHT, 2);
+    ReadOption(profile, KEY_INTEL_MOVES, s.IntelMoves, DEFAULT_INTEL_MOVES, 1);
+    ReadOption(profile, KEY_DICE_MODE, s.DiceMode, DEFAULT_DICE_MODE, 2);
+    ReadOption(profile, KEY_CLOCK_WISE, s.ClockWise, DEFAULT_CLOCK_WISE, 1);
+    s.RollsList = profile.GetString(SECTION_OPTIONS, KEY_ROLLS_LIST, s.RollsList);
 
     for (int event = 0; event < SOUND_EVENTS; ++event) {
-        SoundFile[event] = profile.GetString(SECTION_SOUNDS, SOUND_KEYS[event], SoundFile[event]);
-        ReadRanged(profile, SECTION_SOUNDS, SoundActiveKey(event).c_str(), SoundActive[event], 0, 0, 1);
+        s.SoundFile[event] = profile.GetString(SECTION_SOUNDS, SOUND_KEYS[event], s.SoundFile[event]);
+        ReadRanged(profile, SECTION_SOUNDS, SoundActiveKey(event).c_str(), s.SoundActive[event], 0, 0, 1);
     }
 
-    Score[HUMAN] = profile.GetInt(SECTION_GAME, KEY_HUMAN, Score[HUMAN]);
-    Score[COMPUTER] = profile.GetInt(SECTION_GAME, KEY_COMPUTER, Score[COMPUTER]);
+    s.Score[HUMAN] = profile.GetInt(SECTION_GAME, KEY_HUMAN, s.Score[HUMAN]);
+    s.Score[COMPUTER] = profile.GetInt(SECTION_GAME, KEY_COMPUTER, s.Score[COMPUTER]);
 
     // An unknown scheme number means the first scheme; the key keeps its value.
-    ReadOption(profile, KEY_CUR_SCHEME, CurScheme, DEFAULT_CUR_SCHEME, COLOUR_SCHEMES - 1);
+    ReadOption(profile, KEY_CUR_SCHEME, s.CurScheme, DEFAULT_CUR_SCHEME, COLOUR_SCHEMES - 1);
 }
 
-void WriteGamePage(Profile& profile)
+void WriteGamePage(Profile& profile, const Settings& s)
 {
-    profile.WriteInt(SECTION_OPTIONS, KEY_FIRST_MOVE_BY, FirstMoveBy);
-    profile.WriteInt(SECTION_OPTIONS, KEY_USE_CUBE, UseCube);
-    profile.WriteInt(SECTION_OPTIONS, KEY_AUTO_CHANGE_TURN, AutoChangeTurn);
-    profile.WriteInt(SECTION_OPTIONS, KEY_AUTO_FORCED_MOVES, AutoForcedMoves);
-    profile.WriteInt(SECTION_OPTIONS, KEY_INTEL_MOVES, IntelMoves);
-    profile.WriteInt(SECTION_OPTIONS, KEY_LEVEL_OF_PLAY, LevelOfPlay);
+    profile.WriteInt(SECTION_OPTIONS, KEY_FIRST_MOVE_BY, s.FirstMoveBy);
+    profile.WriteInt(SECTION_OPTIONS, KEY_USE_CUBE, s.UseCube);
+    profile.WriteInt(SECTION_OPTIONS, KEY_AUTO_CHANGE_TURN, s.AutoChangeTurn);
+    profile.WriteInt(SECTION_OPTIONS, KEY_AUTO_FORCED_MOVES, s.AutoForcedMoves);
+    profile.WriteInt(SECTION_OPTIONS, KEY_INTEL_MOVES, s.IntelMoves);
+    profile.WriteInt(SECTION_OPTIONS, KEY_LEVEL_OF_PLAY, s.LevelOfPlay);
 }
 
 // "ClockWise" is written only when the user changed it.
-void WriteVisualPage(Profile& profile, bool clockWiseChanged)
+void WriteVisualPage(Profile& profile, const Settings& s, bool clockWiseChanged)
 {
-    profile.WriteInt(SECTION_OPTIONS, KEY_SHOW_PROGRESS, ShowProgress);
-    profile.WriteInt(SECTION_OPTIONS, KEY_HIT_SHAKE, HitShake);
-    profile.WriteInt(SECTION_OPTIONS, KEY_DICE_AS_ICONS, DiceAsIcons);
-    profile.WriteInt(SECTION_OPTIONS, KEY_HIGH_LIGHT, HighLight);
-    profile.WriteInt(SECTION_OPTIONS, KEY_AUTO_FINISH, AutoFinish);
-    profile.WriteInt(SECTION_OPTIONS, KEY_SPEED, SpeedSetting());
-    if (clockWiseChanged) profile.WriteInt(SECTION_OPTIONS, KEY_CLOCK_WISE, ClockWise);
+    profile.WriteInt(SECTION_OPTIONS, KEY_SHOW_PROGRESS, s.ShowProgress);
+    profile.WriteInt(SECTION_OPTIONS, KEY_HIT_SHAKE, s.HitShake);
+    profile.WriteInt(SECTION_OPTIONS, KEY_DICE_AS_ICONS, s.DiceAsIcons);
+    profile.WriteInt(SECTION_OPTIONS, KEY_HIGH_LIGHT, s.HighLight);
+    profile.WriteInt(SECTION_OPTIONS, KEY_AUTO_FINISH, s.AutoFinish);
+    profile.WriteInt(SECTION_OPTIONS, KEY_SPEED, s.SpeedSetting());
+    if (clockWiseChanged) profile.WriteInt(SECTION_OPTIONS, KEY_CLOCK_WISE, s.ClockWise);
 }
 
-void WriteDicePage(Profile& profile)
+void WriteDicePage(Profile& profile, const Settings& s)
 {
-    profile.WriteString(SECTION_OPTIONS, KEY_ROLLS_LIST, RollsList);
-    profile.WriteInt(SECTION_OPTIONS, KEY_DICE_MODE, DiceMode);
+    profile.WriteString(SECTION_OPTIONS, KEY_ROLLS_LIST, s.RollsList);
+    profile.WriteInt(SECTION_OPTIONS, KEY_DICE_MODE, s.DiceMode);
 }
 
-void WriteSoundsPage(Profile& profile)
+void WriteSoundsPage(Profile& profile, const Settings& s)
 {
     for (int event = 0; event < SOUND_EVENTS; ++event) {
-        profile.WriteInt(SECTION_SOUNDS, SoundActiveKey(event), SoundActive[event]);
-        profile.WriteString(SECTION_SOUNDS, SOUND_KEYS[event], SoundFile[event]);
+        profile.WriteInt(SECTION_SOUNDS, SoundActiveKey(event), s.SoundActive[event]);
+        profile.WriteString(SECTION_SOUNDS, SOUND_KEYS[event], s.SoundFile[event]);
     }
 }
 
-void WriteScores(Profile& profile)
+void WriteScores(Profile& profile, const Settings& s)
 {
-    profile.WriteInt(SECTION_GAME, KEY_HUMAN, Score[HUMAN]);
-    profile.WriteInt(SECTION_GAME, KEY_COMPUTER, Score[COMPUTER]);
+    profile.WriteInt(SECTION_GAME, KEY_HUMAN, s.Score[HUMAN]);
+    profile.WriteInt(SECTION_GAME, KEY_COMPUTER, s.Score[COMPUTER]);
 }
 
-void WriteCurScheme(Profile& profile) { profile.WriteInt(SECTION_OPTIONS, KEY_CUR_SCHEME, CurScheme); }
+void WriteCurScheme(Profile& profile, const Settings& s)
+{
+    profile.WriteInt(SECTION_OPTIONS, KEY_CUR_SCHEME, s.CurScheme);
+}

@@ -1,6 +1,6 @@
 #pragma once
-// The live settings: program-wide variables named like their keys in the
-// settings file, holding the defaults until LoadSettings reads the file.
+// The settings: every key of the settings file with its default and range,
+// and the value that holds them all.
 
 #include <array>
 #include <string>
@@ -67,48 +67,49 @@ inline std::string DefaultSoundFile(int event) { return std::string(SOUND_BASE_N
 // The on/off key of an event.
 inline std::string SoundActiveKey(int event) { return std::string(SOUND_KEYS[event]) + SOUND_ACTIVE_SUFFIX; }
 
-// Section "Options".
-inline int UseCube = DEFAULT_USE_CUBE;
-inline int AutoFinish = DEFAULT_AUTO_FINISH;
-inline int DiceAsIcons = DEFAULT_DICE_AS_ICONS;
-// Held as the animation's per-step delay, 50 - the stored speed.
-inline int Speed = MAX_SPEED - DEFAULT_SPEED;
-inline int AutoChangeTurn = DEFAULT_AUTO_CHANGE_TURN;
-inline int LevelOfPlay = DEFAULT_LEVEL_OF_PLAY;
-inline int FirstMoveBy = DEFAULT_FIRST_MOVE_BY;
-inline int ShowProgress = DEFAULT_SHOW_PROGRESS;
-inline int AutoForcedMoves = DEFAULT_AUTO_FORCED_MOVES;
-inline int HitShake = DEFAULT_HIT_SHAKE;
-inline int HighLight = DEFAULT_HIGH_LIGHT;
-inline int IntelMoves = DEFAULT_INTEL_MOVES;
-inline int DiceMode = DEFAULT_DICE_MODE;
-inline int ClockWise = DEFAULT_CLOCK_WISE;
-inline std::string RollsList = DEFAULT_ROLLS_LIST;
-inline int CurScheme = DEFAULT_CUR_SCHEME;
+// Every setting, named like its key in the settings file, and the scores.
+// A value made with no file read holds the built-in defaults.
+struct Settings {
+    // Section "Options".
+    int UseCube = DEFAULT_USE_CUBE;
+    int AutoFinish = DEFAULT_AUTO_FINISH;
+    int DiceAsIcons = DEFAULT_DICE_AS_ICONS;
+    // Held as the animation's per-step delay, 50 - the stored speed.
+    int Speed = MAX_SPEED - DEFAULT_SPEED;
+    int AutoChangeTurn = DEFAULT_AUTO_CHANGE_TURN;
+    int LevelOfPlay = DEFAULT_LEVEL_OF_PLAY;
+    int FirstMoveBy = DEFAULT_FIRST_MOVE_BY;
+    int ShowProgress = DEFAULT_SHOW_PROGRESS;
+    int AutoForcedMoves = DEFAULT_AUTO_FORCED_MOVES;
+    int HitShake = DEFAULT_HIT_SHAKE;
+    int HighLight = DEFAULT_HIGH_LIGHT;
+    int IntelMoves = DEFAULT_INTEL_MOVES;
+    int DiceMode = DEFAULT_DICE_MODE;
+    int ClockWise = DEFAULT_CLOCK_WISE;
+    std::string RollsList = DEFAULT_ROLLS_LIST;
+    int CurScheme = DEFAULT_CUR_SCHEME;
 
-// Section "Sounds", indexed by SoundEvent.
-inline std::array<std::string, SOUND_EVENTS> SoundFile{DefaultSoundFile(0), DefaultSoundFile(1), DefaultSoundFile(2),
-                                                       DefaultSoundFile(3), DefaultSoundFile(4)};
-inline std::array<int, SOUND_EVENTS> SoundActive{0, 0, 0, 0, 0};
+    // Section "Sounds", indexed by SoundEvent.
+    std::array<std::string, SOUND_EVENTS> SoundFile{DefaultSoundFile(0), DefaultSoundFile(1), DefaultSoundFile(2),
+                                                    DefaultSoundFile(3), DefaultSoundFile(4)};
+    std::array<int, SOUND_EVENTS> SoundActive{0, 0, 0, 0, 0};
 
-// Section "Game": accumulated points, indexed by player (slot 0 unused).
-inline std::array<int, 3> Score{0, 0, 0};
+    // Section "Game": accumulated points, indexed by player (slot 0 unused).
+    std::array<int, 3> Score{0, 0, 0};
 
-// The stored speed (1..50 as the settings page shows it) from the live delay.
-inline int SpeedSetting() { return MAX_SPEED - Speed; }
+    // The stored speed (1..50 as the settings page shows it) from the delay.
+    int SpeedSetting() const { return MAX_SPEED - Speed; }
+};
 
-// Puts every live setting back to its built-in default.
-void ResetSettingsToDefaults();
+// Reads every key in start-up order, each with the value `settings` holds as
+// its default; a value outside its key's range takes the key's built-in default.
+void LoadSettings(const Profile& profile, Settings& settings);
 
-// Reads every key in start-up order, each with the live value as its default;
-// a value outside its key's range takes the key's built-in default.
-void LoadSettings(const Profile& profile);
-
-// Writers: each writes its group of keys from the live settings, in order.
-// Failures to write are not reported.
-void WriteGamePage(Profile& profile);
-void WriteVisualPage(Profile& profile, bool clockWiseChanged);
-void WriteDicePage(Profile& profile);
-void WriteSoundsPage(Profile& profile);
-void WriteScores(Profile& profile);
-void WriteCurScheme(Profile& profile);
+// Writers: each writes its group of keys from `settings`, in order. Failures
+// to write are not reported.
+void WriteGamePage(Profile& profile, const Settings& settings);
+void WriteVisualPage(Profile& profile, const Settings& settings, bool clockWiseChanged);
+void WriteDicePage(Profile& profile, const Settings& settings);
+void WriteSoundsPage(Profile& profile, const Settings& settings);
+void WriteScores(Profile& profile, const Settings& settings);
+void WriteCurScheme(Profile& profile, const Settings& settings);

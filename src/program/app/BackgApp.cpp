@@ -13,7 +13,7 @@ BackgApp::~BackgApp() = default;
 bool BackgApp::InitInstance(Platform& platform)
 {
     platform.SetCaption(title);
-    window = std::make_unique<BackgWnd>(platform, paths);
+    window = std::make_unique<BackgWnd>(platform, paths, settings);
     platform.ShowWindow();
     return true;
 }

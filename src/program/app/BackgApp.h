@@ -1,11 +1,12 @@
 #pragma once
 // The application: forms the paths of the program's files from the current
-// directory and creates the one main window.
+// directory, holds the settings, and creates the one main window.
 
 #include <memory>
 #include <string>
 
 #include "core/settings/Paths.h"
+#include "core/settings/Settings.h"
 
 class BackgWnd;
 class Platform;
@@ -24,6 +25,8 @@ public:
     AppPaths paths;
     // The help file, shown at a context or its default topic.
     std::string helpFile;
+    // Read by the main window when it is created, and changed by the game.
+    Settings settings;
 
 private:
     std::string title;

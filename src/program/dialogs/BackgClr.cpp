@@ -7,15 +7,18 @@
 #include "program/app/StringTable.h"
 #include "program/platform/Platform.h"
 
-BackgClr::BackgClr(Platform& p, std::string path, std::function<void()> refreshWindow)
-    : platform(p), schemePath(std::move(path)), refresh(std::move(refreshWindow))
+BackgClr::BackgClr(Platform& p, std::string path, Settings& appSettings, ColourSet& colours,
+                   std::function<void()> refreshWindow)
+    : platform(p), schemePath(std::move(path)), settings(appSettings), SchemeColour(colours),
+      refresh(std::move(refreshWindow))
 {
 }
 
 void BackgClr::Open()
 {
     savedColours = SchemeColour;
-    shownScheme = CurScheme >= 0 && CurScheme < SCHEMES ? CurScheme : 0;
+    const int current = settings.CurScheme;
+    shownScheme = current >= 0 && current < SCHEMES ? current : 0;
     schemes = ReadSchemes(schemePath);
     listEntries.clear();
     for (int i = 0; i < SCHEMES; ++i) {
@@ -67,7 +70,7 @@ void BackgClr::Default()
 
 void BackgClr::Ok()
 {
-    CurScheme = shownScheme;
+    settings.CurScheme = shownScheme;
     // Normally the shown scheme is already in force; if the file changed
     // since start-up it may not be, and the board must show what is chosen.
     const bool changed = SchemeColour != schemes[shownScheme];

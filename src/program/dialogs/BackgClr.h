@@ -18,6 +18,7 @@
 #include "program/dialogs/DialogButton.h"
 
 class Platform;
+struct Settings;
 
 // How the view paints one colour label.
 struct LabelPaint {
@@ -44,8 +45,11 @@ public:
     static constexpr DialogButton HELP{57670, "&Help", false};
     static constexpr Colour WHITE = RGB(255, 255, 255);
 
-    // `refresh` repaints the main window after the colours changed.
-    BackgClr(Platform& platform, std::string schemePath, std::function<void()> refresh);
+    // `schemeColour` is the board's colours in force, `settings` holds the
+    // current scheme's number; `refresh` repaints the main window after the
+    // colours changed.
+    BackgClr(Platform& platform, std::string schemePath, Settings& settings, ColourSet& schemeColour,
+             std::function<void()> refresh);
 
     // Keeps the colours in force, reads the four schemes (a record that cannot
     // be read whole is its scheme's default) and lists them; the shown
@@ -83,6 +87,8 @@ public:
 private:
     Platform& platform;
     std::string schemePath;
+    Settings& settings;
+    ColourSet& SchemeColour;
     std::function<void()> refresh;
     std::vector<std::string> listEntries;
 };

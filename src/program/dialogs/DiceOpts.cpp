@@ -9,8 +9,9 @@
 
 void DiceOpts::Load()
 {
-    mode = DiceMode;
-    path = RollsList;
+    const Settings& s = context.settings;
+    mode = s.DiceMode;
+    path = s.RollsList;
 }
 
 bool DiceOpts::PathEnabled() const { return mode == DICE_FROM_FILE; }
@@ -28,11 +29,12 @@ bool DiceOpts::Browse()
 
 void DiceOpts::Apply()
 {
+    Settings& s = context.settings;
     // An exact comparison: a path differing only in case is another file.
-    if (path == RollsList && mode == DiceMode) return;
-    RollsList = path;
+    if (path == s.RollsList && mode == s.DiceMode) return;
+    s.RollsList = path;
     if (context.dice) context.dice->mode = mode;
-    DiceMode = mode;
-    WriteDicePage(context.profile);
+    s.DiceMode = mode;
+    WriteDicePage(context.profile, s);
     if (context.dice && context.dice->RollsFileOpen()) context.dice->CloseRollsFile();
 }

@@ -9,6 +9,7 @@
 class DiceRecord;
 class Platform;
 class Profile;
+struct Settings;
 
 // The answer of a page that is being left: refused with a prompt to show and
 // the control to give the focus, or accepted.
@@ -18,12 +19,13 @@ struct PageCheck {
     int focusId = 0;
 };
 
-// What the pages change besides the live settings: the settings file, the
-// dialogs and sounds of the platform, the dice record of the main window, and
-// the board, rebuilt for the other direction of play.
+// What the pages change: the settings and the settings file, the dialogs and
+// sounds of the platform, the dice record of the main window, and the board,
+// rebuilt for the other direction of play.
 struct SheetContext {
     Platform& platform;
     Profile& profile;
+    Settings& settings;
     DiceRecord* dice = nullptr;
     std::function<void(bool clockWise)> reverseDirection;
 };
@@ -36,11 +38,11 @@ public:
     OptsPage& operator=(const OptsPage&) = delete;
 
     virtual const char* Title() const = 0;
-    // Copies the live settings into the page.
+    // Copies the settings into the page.
     virtual void Load() = 0;
     // Checks the fields as the user typed them.
     virtual PageCheck Validate() { return {}; }
-    // Copies the page's values into the live settings and writes them.
+    // Copies the page's values into the settings and writes them.
     virtual void Apply() = 0;
 
 protected:

@@ -5,25 +5,27 @@
 
 void PlayOpts::Load()
 {
+    const Settings& s = context.settings;
     if (skillList.empty()) skillList.assign(SKILL_NAMES.begin(), SKILL_NAMES.end());
-    levelOfPlay = LevelOfPlay;
-    autoChangeTurn = AutoChangeTurn;
-    autoForcedMoves = AutoForcedMoves;
-    useCube = UseCube;
-    intelMoves = IntelMoves;
-    firstMoveBy = FirstMoveBy;
-    humanScore = std::to_string(Score[HUMAN]);
-    computerScore = std::to_string(Score[COMPUTER]);
+    levelOfPlay = s.LevelOfPlay;
+    autoChangeTurn = s.AutoChangeTurn;
+    autoForcedMoves = s.AutoForcedMoves;
+    useCube = s.UseCube;
+    intelMoves = s.IntelMoves;
+    firstMoveBy = s.FirstMoveBy;
+    humanScore = std::to_string(s.Score[HUMAN]);
+    computerScore = std::to_string(s.Score[COMPUTER]);
 }
 
 // The scores are only shown: they are never written back.
 void PlayOpts::Apply()
 {
-    FirstMoveBy = firstMoveBy;
-    UseCube = useCube;
-    AutoChangeTurn = autoChangeTurn;
-    AutoForcedMoves = autoForcedMoves;
-    IntelMoves = intelMoves;
-    LevelOfPlay = levelOfPlay;
-    WriteGamePage(context.profile);
+    Settings& s = context.settings;
+    s.FirstMoveBy = firstMoveBy;
+    s.UseCube = useCube;
+    s.AutoChangeTurn = autoChangeTurn;
+    s.AutoForcedMoves = autoForcedMoves;
+    s.IntelMoves = intelMoves;
+    s.LevelOfPlay = levelOfPlay;
+    WriteGamePage(context.profile, s);
 }

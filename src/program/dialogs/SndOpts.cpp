@@ -7,8 +7,8 @@
 
 void SndOpts::Load()
 {
-    files = SoundFile;
-    active = SoundActive;
+    files = context.settings.SoundFile;
+    active = context.settings.SoundActive;
     eventList.assign(EVENT_NAMES.begin(), EVENT_NAMES.end());
     SelectEvent(SOUND_DICE);
 }
@@ -37,7 +37,7 @@ void SndOpts::Play() { context.platform.PlaySound(files[selected], true); }
 
 void SndOpts::Apply()
 {
-    SoundActive = active;
-    SoundFile = files;
-    WriteSoundsPage(context.profile);
+    context.settings.SoundActive = active;
+    context.settings.SoundFile = files;
+    WriteSoundsPage(context.profile, context.settings);
 }

@@ -4,23 +4,8 @@
 
 #include "core/board/BoardData.h"
 #include "program/app/StringTable.h"
-#include "program/game/GameGlobals.h"
-
-GameFigures GameFigures::Current()
-{
-    GameFigures f;
-    f.PipsRolled = ::PipsRolled;
-    f.DoublesRolled = ::DoublesRolled;
-    f.HitsMade = ::HitsMade;
-    f.ScoreSinceStart = ::ScoreSinceStart;
-    f.Score = ::Score;
-    f.ThinkingTime = ::ThinkingTime;
-    return f;
-}
 
 StatDlg::StatDlg(const GameFigures& gameFigures, int gameWinner) : figures(gameFigures), winner(gameWinner) {}
-
-StatDlg::StatDlg(int gameWinner) : StatDlg(GameFigures::Current(), gameWinner) {}
 
 std::string StatDlg::ThinkingTimeText(long milliseconds)
 {

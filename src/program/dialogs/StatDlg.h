@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/board/Position.h"
+#include "core/files/ColourScheme.h"
 #include "core/files/WinGraph.h"
 #include "core/settings/Settings.h"
 #include "program/dialogs/DialogButton.h"
@@ -19,14 +20,7 @@ struct GameFigures {
     std::array<int, 3> ScoreSinceStart{};
     std::array<int, 3> Score{};
     std::array<int, 3> ThinkingTime{};
-
-    // The program-wide counters of the game just finished.
-    static GameFigures Current();
 };
-
-// The graph record kept between games; each opening of the dialog reads the
-// file over it again.
-inline WinGraph InMemoryWinGraph{};
 
 class StatDlg {
 public:
@@ -64,8 +58,6 @@ public:
     static constexpr Rect BASE_LINE_DU{35, 137, 277, 138};
 
     StatDlg(const GameFigures& figures, int winner);
-    // From the program-wide counters.
-    explicit StatDlg(int winner);
 
     // The text of a value cell or of the graph's end label; "" for another id.
     std::string CellText(int id) const;
@@ -73,9 +65,10 @@ public:
     // "%ld min %02ld sec" for a time in milliseconds; a negative time reads as 0.
     static std::string ThinkingTimeText(long milliseconds);
 
-    // Opening the dialog: counts the game into the graph file (and into
-    // `record`, kept for drawing) and tells which sound event to play.
-    SoundEvent OnOpen(const std::string& graphPath, WinGraph& record = InMemoryWinGraph);
+    // Opening the dialog: counts the game into the graph file and into
+    // `record`, the graph kept between games (read over by the file), and
+    // tells which sound event to play.
+    SoundEvent OnOpen(const std::string& graphPath, WinGraph& record);
 
     // The lines of the graph between the axis and the base line, as placed
     // on the screen.
@@ -89,6 +82,8 @@ public:
 
     // 0 new rolls, 1 same rolls, 2 swapped rolls.
     int rollChoice = 0;
+    // The dialog is painted in the board's background colour.
+    Colour background = DefaultSchemes[0][COLOUR_BACKGROUND];
 
 private:
     GameFigures figures;

@@ -7,14 +7,15 @@
 
 void VisOpts::Load()
 {
-    speed = SpeedSetting();
+    const Settings& s = context.settings;
+    speed = s.SpeedSetting();
     speedText = std::to_string(speed);
-    showProgress = ShowProgress;
-    diceAsIcons = DiceAsIcons;
-    hitShake = HitShake;
-    clockWise = ClockWise;
-    autoFinish = AutoFinish;
-    highLight = HighLight;
+    showProgress = s.ShowProgress;
+    diceAsIcons = s.DiceAsIcons;
+    hitShake = s.HitShake;
+    clockWise = s.ClockWise;
+    autoFinish = s.AutoFinish;
+    highLight = s.HighLight;
 }
 
 PageCheck VisOpts::Validate()
@@ -30,12 +31,13 @@ PageCheck VisOpts::Validate()
 // rebuilds the board at once with the position kept.
 void VisOpts::Apply()
 {
-    ShowProgress = showProgress;
-    HitShake = hitShake;
-    DiceAsIcons = diceAsIcons;
-    HighLight = highLight;
-    AutoFinish = autoFinish;
-    Speed = MAX_SPEED - speed;
-    WriteVisualPage(context.profile, false);
-    if ((clockWise != 0) != (ClockWise != 0) && context.reverseDirection) context.reverseDirection(clockWise != 0);
+    Settings& s = context.settings;
+    s.ShowProgress = showProgress;
+    s.HitShake = hitShake;
+    s.DiceAsIcons = diceAsIcons;
+    s.HighLight = highLight;
+    s.AutoFinish = autoFinish;
+    s.Speed = MAX_SPEED - speed;
+    WriteVisualPage(context.profile, s, false);
+    if ((clockWise != 0) != (s.ClockWise != 0) && context.reverseDirection) context.reverseDirection(clockWise != 0);
 }

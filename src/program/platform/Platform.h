@@ -9,6 +9,7 @@
 #include <string>
 
 #include "program/platform/Controls.h"
+#include "program/platform/MainWindow.h"
 #include "program/platform/Surface.h"
 
 class StatDlg;
@@ -42,6 +43,10 @@ struct FileDialogOptions {
 class Platform {
 public:
     virtual ~Platform() = default;
+
+    // The main window the platform delivers the window system's messages to,
+    // from its creation on; null once it is gone.
+    virtual void Attach(MainWindow* /*window*/) {}
 
     // Window
     // Width and height of the screen area a maximised window gets.

@@ -1,11 +1,10 @@
 #include "program/view/BarComputer.h"
 
 #include "core/board/Board.h"
-#include "program/view/Metrics.h"
 
 void BarComputer::Layout()
 {
-    const int s = Unit;
+    const int s = Sizes().Unit;
     const int base = (*board)[24].y;
     x = (*board)[HUMAN_BAR].x;
     y = base - s;

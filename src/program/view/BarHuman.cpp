@@ -3,8 +3,6 @@
 #include <cstdlib>
 
 #include "core/board/Board.h"
-#include "core/files/ColourScheme.h"
-#include "program/view/Metrics.h"
 
 bool BarHuman::HitTest(int px, int py) const
 {
@@ -19,18 +17,17 @@ void BarHuman::Layout()
     const Position& point1 = (*board)[1];
     const Position& point12 = (*board)[12];
     const Position& point16 = (*board)[16];
-    const int s = Unit;
+    const int s = Sizes().Unit;
     const int left = std::abs(point12.x - point1.x) >> 1;
     x = left;
     y = point12.y + s;
     rect = {left, point12.y, left + 2 * s, point16.y};
-    Surface* screen = ViewScreen();
-    if (!screen) return;
-    screen->FillRect(rect, SchemeColour[COLOUR_BAR]);
+    Surface& screen = view.Screen();
+    screen.FillRect(rect, view.SchemeColour()[COLOUR_BAR]);
     const int right = rect.right - 1;
     const int bottom = rect.bottom - 1;
-    screen->Line(rect.left, bottom, rect.left, rect.top, RGB(255, 255, 255));
-    screen->Line(rect.left, rect.top, right, rect.top, RGB(255, 255, 255));
-    screen->Line(right, rect.top, right, bottom, RGB(0, 0, 0));
-    screen->Line(right, bottom, rect.left, bottom, RGB(0, 0, 0));
+    screen.Line(rect.left, bottom, rect.left, rect.top, RGB(255, 255, 255));
+    screen.Line(rect.left, rect.top, right, rect.top, RGB(255, 255, 255));
+    screen.Line(right, rect.top, right, bottom, RGB(0, 0, 0));
+    screen.Line(right, bottom, rect.left, bottom, RGB(0, 0, 0));
 }

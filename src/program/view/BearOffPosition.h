@@ -6,10 +6,12 @@
 
 #include "core/board/Position.h"
 #include "program/platform/Controls.h"
+#include "program/view/ViewHost.h"
 
 class BearOffPosition : public Position {
 public:
-    BearOffPosition(Board* owningBoard, int location, int startOwner);
+    // Shows its count in the main window's label for the tray.
+    BearOffPosition(Board* owningBoard, int location, int startOwner, ViewHost& host);
     // Empties the tray and its label.
     ~BearOffPosition() override;
 
@@ -20,4 +22,7 @@ public:
 
     TrayLabel* label = nullptr;
     std::string labelText;
+
+private:
+    ViewHost& view;
 };

@@ -1,32 +1,35 @@
 #pragma once
-// Display metrics, recomputed from the window size at every size message.
+// Display metrics: the board's sizes, recomputed from the window size at
+// every size message. The view owns one; the locations draw by it.
 
 #include <cstdint>
 
-// The board's unit length: (W + H) / 57.
-inline int Unit = 27;
-// Diameter of a piece: 1.15 x Unit.
-inline int PieceSize = 31;
-// Horizontal offset of a piece's shadow: PieceSize / 5.
-inline int ShadowOffset = 6;
-// Side of the square a piece with its shadow covers.
-inline std::int16_t PieceCell = 37;
-// The main window's outer size (W x H) and its client area.
-inline int WindowWidth = 939;
-inline int WindowHeight = 626;
-inline int ClientWidth = 939;
-inline int ClientHeight = 560;
+struct Metrics {
+    // The board's unit length: (W + H) / 57.
+    int Unit = 27;
+    // Diameter of a piece: 1.15 x Unit.
+    int PieceSize = 31;
+    // Horizontal offset of a piece's shadow: PieceSize / 5.
+    int ShadowOffset = 6;
+    // Side of the square a piece with its shadow covers.
+    std::int16_t PieceCell = 37;
+    // The main window's outer size (W x H) and its client area.
+    int WindowWidth = 939;
+    int WindowHeight = 626;
+    int ClientWidth = 939;
+    int ClientHeight = 560;
 
-// Sets the metrics for a window of outer size w x h.
-inline void SetMetrics(int w, int h)
-{
-    WindowWidth = w;
-    WindowHeight = h;
-    Unit = (w + h) / 57;
-    PieceSize = Unit * 115 / 100; // exact, where 1.15 in floating point truncates low
-    ShadowOffset = PieceSize / 5;
-    PieceCell = static_cast<std::int16_t>(PieceSize + ShadowOffset);
-}
+    // Sets the sizes for a window of outer size w x h.
+    void SetMetrics(int w, int h)
+    {
+        WindowWidth = w;
+        WindowHeight = h;
+        Unit = (w + h) / 57;
+        PieceSize = Unit * 115 / 100; // exact, where 1.15 in floating point truncates low
+        ShadowOffset = PieceSize / 5;
+        PieceCell = static_cast<std::int16_t>(PieceSize + ShadowOffset);
+    }
+};
 
 // The window's outer size for a screen area of wf x hf a maximised window gets.
 inline void WindowSizeFor(int wf, int hf, int& w, int& h)

@@ -1,10 +1,7 @@
 // The animated move of a piece from a point or a bar onto another location.
 
 #include "core/board/Board.h"
-#include "core/settings/Settings.h"
-#include "program/view/Metrics.h"
 #include "program/view/PositionTop.h"
-#include "program/view/ViewHost.h"
 
 void PositionTop::MoveTo(int target) { MovePiece(target); }
 
@@ -23,7 +20,7 @@ void PositionTop::MovePiece(int target)
         target >= 1 && target <= 24 && target != index && dest.count == 1 && dest.owner == Opponent(Mover());
     const int bar = Mover() == HUMAN ? COMPUTER_BAR : HUMAN_BAR;
     PieceImage* piece = count < static_cast<int>(pieces.size()) ? pieces[count].get() : nullptr;
-    if (!piece || !View) {
+    if (!piece) {
         // No image to move: the same data change without animation.
         if (hits) dest.MoveTo(bar);
         RemovePiece();
@@ -31,10 +28,11 @@ void PositionTop::MovePiece(int target)
         return;
     }
 
-    const int step = PieceSize * 3 / 5;
+    const Metrics& m = Sizes();
+    const int step = m.PieceSize * 3 / 5;
     // A piece that goes to a bar has been hit.
-    if ((target == HUMAN_BAR || target == COMPUTER_BAR) && !View->UndoInProgressNow()) {
-        View->PlayHitOrMove(SOUND_HIT);
+    if ((target == HUMAN_BAR || target == COMPUTER_BAR) && !view.UndoInProgressNow()) {
+        view.PlayHitOrMove(SOUND_HIT);
         piece->ShakePiece(index);
     }
 
@@ -48,7 +46,7 @@ void PositionTop::MovePiece(int target)
             piece->DrawPiece(false, true);
         else
             piece->DrawPiece(true, false);
-        View->Delay();
+        view.Delay();
     } while (HitTest(piece->x, piece->y) && ++frames < ANIMATION_FRAME_LIMIT);
 
     // Travel, unless the target lies in the same column.
@@ -62,28 +60,28 @@ void PositionTop::MovePiece(int target)
         do {
             piece->ErasePiece();
             piece->x += across;
-            arrived = right ? piece->x >= dest.x : piece->x - Unit <= dest.x;
+            arrived = right ? piece->x >= dest.x : piece->x - m.Unit <= dest.x;
             if (arrived && hits)
                 piece->DrawPiece(false, true);
             else
                 piece->DrawPiece(true, false);
-            View->Delay();
+            view.Delay();
         } while (!arrived && ++frames < ANIMATION_FRAME_LIMIT);
     }
 
     if (hits) {
-        View->CountHit();
+        view.CountHit();
         dest.MoveTo(bar);
     }
 
     // Drop into the target's column.
     piece->ErasePiece();
-    piece->x = dest.x + PieceSize * 2 / 5;
+    piece->x = dest.x + m.PieceSize * 2 / 5;
     piece->DrawPiece(true, false);
 
     // Settle until the next step would reach the top of the target's stack.
     if (target != COMPUTER_TRAY && target != HUMAN_TRAY) {
-        const int reach = (dest.count + 1) * Unit;
+        const int reach = (dest.count + 1) * m.Unit;
         const int down = dest.y > piece->y ? step : -step;
         bool stop = false;
         frames = 0;
@@ -92,13 +90,13 @@ void PositionTop::MovePiece(int target)
             piece->y += down;
             piece->SaveBackground();
             piece->FillDisc();
-            View->Delay();
+            view.Delay();
             const int next = piece->y + down;
             stop = down < 0 ? next <= dest.y + reach : next >= dest.y - reach;
         } while (!stop && ++frames < ANIMATION_FRAME_LIMIT);
     }
 
-    View->PlayHitOrMove(SOUND_MOVE);
+    view.PlayHitOrMove(SOUND_MOVE);
     RemovePiece();
     dest.AddPiece();
 }

@@ -8,6 +8,8 @@
 #include "core/files/ColourScheme.h"
 #include "program/platform/Surface.h"
 
+class ViewHost;
+
 // Every animation loop stops after this many frames, whatever the geometry
 // (a zero-sized window or a Unit of 0 would otherwise never arrive).
 constexpr int ANIMATION_FRAME_LIMIT = 10000;
@@ -17,8 +19,9 @@ constexpr Colour SHADOW_COLOUR = RGB(64, 64, 64);
 
 class PieceImage {
 public:
-    // An image at (x, y), the top-left corner of its disc; nothing is drawn yet.
-    PieceImage(int x, int y, int number, int owner);
+    // An image at (x, y), the top-left corner of its disc, drawn on the main
+    // window's surface in its owner's colour; nothing is drawn yet.
+    PieceImage(ViewHost& view, int x, int y, int number, int owner);
     // Takes the piece off the board first (restores what lay under it).
     ~PieceImage();
     PieceImage(const PieceImage&) = delete;
@@ -46,7 +49,8 @@ public:
     bool saved = false;
 
 private:
-    Surface* surface = nullptr;
+    ViewHost& view;
+    Surface& surface;
     std::unique_ptr<Bitmap> background;
     // The owner's colour when the image was made (the colour's brush).
     Colour colour = 0;

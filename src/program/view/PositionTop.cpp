@@ -4,21 +4,16 @@
 #include <string>
 
 #include "core/board/Board.h"
-#include "core/files/ColourScheme.h"
-#include "core/settings/Settings.h"
-#include "program/view/Metrics.h"
-#include "program/view/ViewHost.h"
 
-Surface* ViewScreen() { return View ? &View->Screen() : nullptr; }
-
-int PointColumnX(int point)
+int PointColumnX(int point, const Metrics& m, bool clockWise)
 {
-    const int col = WindowWidth / 17;
-    if (ClockWise) return col * (point - 1) + (point > 6 ? 3 * Unit : 0);
-    return col * (12 - point) + (point < 7 ? 3 * Unit : 0);
+    const int col = m.WindowWidth / 17;
+    if (clockWise) return col * (point - 1) + (point > 6 ? 3 * m.Unit : 0);
+    return col * (12 - point) + (point < 7 ? 3 * m.Unit : 0);
 }
 
-PositionTop::PositionTop(Board* owningBoard, int location, int startOwner) : Position(owningBoard, location, startOwner)
+PositionTop::PositionTop(Board* owningBoard, int location, int startOwner, ViewHost& host)
+    : Position(owningBoard, location, startOwner), view(host)
 {
 }
 
@@ -42,33 +37,34 @@ void PositionTop::AddPiece()
     Position::AddPiece();
     if (count == before) return;
     pieces[count].reset();
-    pieces[count] = std::make_unique<PieceImage>(x + PieceSize * 2 / 5, PieceY(count), count, owner);
+    pieces[count] = std::make_unique<PieceImage>(view, x + Sizes().PieceSize * 2 / 5, PieceY(count), count, owner);
     pieces[count]->DrawPiece(false, false);
 }
 
-int PositionTop::PieceY(int k) const { return y + (std::min(k, 5) - 1) * PieceSize; }
+int PositionTop::PieceY(int k) const { return y + (std::min(k, 5) - 1) * Sizes().PieceSize; }
 
 void PositionTop::DrawTriangle(const Point (&corners)[3]) const
 {
-    Surface* screen = ViewScreen();
-    if (!screen) return;
-    screen->FillRect(rect, SchemeColour[COLOUR_BACKGROUND]);
-    const Colour fill = index % 2 != 0 ? SchemeColour[COLOUR_POSITION_A] : SchemeColour[COLOUR_POSITION_B];
-    screen->Polygon(corners, 3, fill, RGB(255, 255, 255));
+    const ColourSet& colours = view.SchemeColour();
+    Surface& screen = view.Screen();
+    screen.FillRect(rect, colours[COLOUR_BACKGROUND]);
+    const Colour fill = index % 2 != 0 ? colours[COLOUR_POSITION_A] : colours[COLOUR_POSITION_B];
+    screen.Polygon(corners, 3, fill, RGB(255, 255, 255));
 }
 
 void PositionTop::Layout()
 {
-    const int s = Unit;
-    const int left = PointColumnX(index);
+    const Metrics& m = Sizes();
+    const int s = m.Unit;
+    const int left = PointColumnX(index, m, view.Options().ClockWise != 0);
     const int top = 2 * s;
-    const int tip = top + 5 * PieceSize + PieceSize / 2;
+    const int tip = top + 5 * m.PieceSize + m.PieceSize / 2;
     rect = {left, top, left + 2 * s, tip};
     x = left;
     y = top;
     const Point corners[3] = {{left, top}, {left + s, tip}, {left + 2 * s, top}};
     DrawTriangle(corners);
-    if (Surface* screen = ViewScreen()) screen->Line(left + 2 * s, top, left + s, tip, RGB(0, 0, 0));
+    view.Screen().Line(left + 2 * s, top, left + s, tip, RGB(0, 0, 0));
     DrawLetter(markColour);
 }
 
@@ -76,14 +72,12 @@ void PositionTop::Layout()
 void PositionTop::DrawLetter(int colourIndex)
 {
     markColour = colourIndex;
-    Surface* screen = ViewScreen();
-    if (!screen) return;
-    const int s = Unit;
+    const int s = Sizes().Unit;
     const int letterY = index >= 13 ? y + s / 2 : y - s;
     const Colour colour = colourIndex == 1 ? RGB(255, 255, 0) : RGB(0, 0, 0);
     // x + S / 1.4, truncated
-    screen->Text(x + s * 5 / 7, letterY, std::string(1, static_cast<char>(64 + index)), colour,
-                 SchemeColour[COLOUR_BACKGROUND], true);
+    view.Screen().Text(x + s * 5 / 7, letterY, std::string(1, static_cast<char>(64 + index)), colour,
+                       view.SchemeColour()[COLOUR_BACKGROUND], true);
 }
 
 void PositionTop::DrawPieces()

@@ -9,10 +9,12 @@
 #include "core/board/Position.h"
 #include "program/platform/Surface.h"
 #include "program/view/PieceImage.h"
+#include "program/view/ViewHost.h"
 
 class PositionTop : public Position {
 public:
-    PositionTop(Board* owningBoard, int location, int startOwner);
+    // Draws through `host`, the main window.
+    PositionTop(Board* owningBoard, int location, int startOwner, ViewHost& host);
     // Takes every piece off, the top one first, destroying their images.
     ~PositionTop() override;
 
@@ -42,11 +44,11 @@ protected:
     // Fills rect with the background, then the triangle in the point's colour
     // with a white outline.
     void DrawTriangle(const Point (&corners)[3]) const;
-};
+    const Metrics& Sizes() const { return view.DisplayMetrics(); }
 
-// The main window's drawing surface, or none while no window exists.
-Surface* ViewScreen();
+    ViewHost& view;
+};
 
 // The x of the point's column: 1..12 from left to right with ClockWise, from
 // right to left without; the bar's gap lies between points 6 and 7.
-int PointColumnX(int point);
+int PointColumnX(int point, const Metrics& metrics, bool clockWise);

@@ -1,9 +1,12 @@
 #pragma once
-// What the board's locations ask of the main window while they draw and
-// animate their pieces.
+// What the board's locations ask of the main window while they lay
+// themselves out, draw and animate their pieces.
 
+#include "core/files/ColourScheme.h"
+#include "core/settings/Settings.h"
 #include "program/platform/Controls.h"
 #include "program/platform/Surface.h"
+#include "program/view/Metrics.h"
 
 class ViewHost {
 public:
@@ -12,6 +15,13 @@ public:
     virtual Surface& Screen() = 0;
     // The count label of tray 26 or 27.
     virtual TrayLabel& TrayControl(int location) = 0;
+    // The board's sizes, the colours it is painted in, and the settings
+    // (direction of play, shaking hit pieces).
+    virtual const Metrics& DisplayMetrics() const = 0;
+    virtual const ColourSet& SchemeColour() const = 0;
+    virtual const Settings& Options() const = 0;
+    // Whether the trays are highlighted as a possible target (their counts in yellow).
+    virtual bool TrayHighlighted() const = 0;
     // One animation step's wait (50 - Speed ms), skipped when finishing quick.
     virtual void Delay() = 0;
     // The move or hit sound, unless finishing quick.
@@ -21,6 +31,3 @@ public:
     // A hit made by the side to move (the hitting piece's animation counts it).
     virtual void CountHit() = 0;
 };
-
-// The host the locations draw through (the main window).
-inline ViewHost* View = nullptr;

@@ -20,7 +20,6 @@
 #include <algorithm>
 
 #include "program/app/BackgApp.h"
-#include "program/game/BackgWnd.h"
 #include "program/game/Commands.h"
 #include "shell/qt/BoardCanvas.h"
 #include "shell/qt/FileFilter.h"
@@ -104,14 +103,14 @@ bool QtPlatform::Start(BackgApp& app)
 
 void QtPlatform::PostInput(const Message& m)
 {
-    if (ended || MainWnd == nullptr) return;
-    MainWnd->Post(m);
+    if (ended || mainWindow == nullptr) return;
+    mainWindow->Post(m);
     SchedulePump();
 }
 
 bool QtPlatform::CommandEnabled(int id) const
 {
-    return !ended && MainWnd != nullptr && !MainWnd->quitRequested && MainWnd->IsCommandEnabled(id);
+    return !ended && mainWindow != nullptr && !mainWindow->QuitRequested() && mainWindow->IsCommandEnabled(id);
 }
 
 void QtPlatform::RequestClose()
@@ -130,8 +129,7 @@ void QtPlatform::SchedulePump()
 void QtPlatform::RunPump()
 {
     pumpScheduled = false;
-    BackgWnd* window = MainWnd;
-    if (ended || window == nullptr) return;
+    if (ended || mainWindow == nullptr) return;
     if (busy > 0) {
         // The handler running now goes on with the queue itself.
         pumpDeferred = true;
@@ -139,10 +137,10 @@ void QtPlatform::RunPump()
     }
     ++busy;
     if (closeRequested) {
-        window->quitRequested = true;
+        mainWindow->RequestQuit();
         quitting = true;
     } else {
-        window->PumpMessages();
+        mainWindow->PumpMessages();
     }
     --busy;
     AfterMessages();
@@ -151,13 +149,13 @@ void QtPlatform::RunPump()
 void QtPlatform::AfterMessages()
 {
     if (busy > 0 || ended) return;
-    if (quitting || (MainWnd != nullptr && MainWnd->quitRequested)) {
+    if (quitting || (mainWindow != nullptr && mainWindow->QuitRequested())) {
         End();
         return;
     }
     if (frameChanged) Refit();
     if (paintPending) PaintBoard();
-    if (pumpDeferred || closeRequested || (MainWnd != nullptr && !MainWnd->queue.Empty())) {
+    if (pumpDeferred || closeRequested || (mainWindow != nullptr && mainWindow->HasMessages())) {
         pumpDeferred = false;
         SchedulePump();
     }
@@ -255,8 +253,8 @@ void QtPlatform::CheckFrame()
 void QtPlatform::Refit()
 {
     frameChanged = false;
-    if (MainWnd != nullptr)
-        MainWnd->OnSize();
+    if (mainWindow != nullptr)
+        mainWindow->OnSize();
     else
         FitWindow();
     // The corner is the frame's: the window is placed again now that the frame
@@ -292,7 +290,7 @@ void QtPlatform::PaintBoard()
     paintPending = false;
     surface.Fill(background);
     ++busy;
-    if (MainWnd != nullptr) MainWnd->OnPaint();
+    if (mainWindow != nullptr) mainWindow->OnPaint();
     --busy;
 }
 

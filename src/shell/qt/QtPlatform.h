@@ -30,7 +30,6 @@
 #include "shell/qt/SoundPlayer.h"
 
 class BackgApp;
-class BackgWnd;
 class BoardCanvas;
 class InputFilter;
 class MainFrame;
@@ -56,6 +55,7 @@ public:
     // Lets the application create its main window on this platform, then
     // starts handling messages; false when the window could not be created.
     bool Start(BackgApp& app);
+    void Attach(MainWindow* window) override { mainWindow = window; }
 
     // --- What the window's parts report ---
     // Queues a message for the program and schedules its handling.
@@ -179,6 +179,8 @@ private:
     // The window was placed in the screen's corner before its frame was known.
     bool cornerUntilFramed = false;
 
+    // The program's main window, from its creation until it is destroyed.
+    MainWindow* mainWindow = nullptr;
     int busy = 0;
     bool pumpScheduled = false;
     bool pumpDeferred = false;

@@ -67,7 +67,7 @@ DialogUnits::DialogUnits(const QFont& font)
 StatDlgView::StatDlgView(StatDlg& dialogModel, QWidget* parent)
     : TablorDialog(parent, StatDlg::CAPTION), model(dialogModel), units(font())
 {
-    const Colour background = SchemeColour[COLOUR_BACKGROUND];
+    const Colour background = model.background;
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(RedOf(background), GreenOf(background), BlueOf(background)));
     setPalette(colours);

@@ -1,0 +1,64 @@
+#include "program/game/DoublingCube.h"
+
+#include "program/app/StringTable.h"
+#include "program/game/TurnCycle.h"
+#include "program/view/SidePanel.h"
+
+DoublingCube::DoublingCube(WindowContext& context)
+    : ctx(context), platform(context.platform), settings(context.settings), game(context.game)
+{
+}
+
+bool DoublingCube::ComputerWantsToDouble() const
+{
+    return settings.UseCube && game.ComputerMayDouble && !game.AutoPlay && game.CubeOwner != HUMAN &&
+           game.CubeValue < 64 && PiecesInRange(14, 25, game.board, game.CurrentPlayer()) != 1 &&
+           game.rules->DoublingBalance() <= -DOUBLING_THRESHOLD;
+}
+
+void DoublingCube::ComputerOffersDouble()
+{
+    ctx.panel.ShowProgressText();
+    switch (platform.MessageBox(LoadString(IDS_COMPUTER_DOUBLES), Buttons::YesNoCancel, Icon::Question)) {
+    case IDYES:
+        game.CubeValue *= 2;
+        game.CubeOwner = HUMAN;
+        UpdateCube();
+        break;
+    case IDNO:
+        game.Winner = COMPUTER;
+        break;
+    default:
+        game.ComputerMayDouble = false;
+        break;
+    }
+    platform.Status().SetPaneText(2, "");
+}
+
+void DoublingCube::HumanDoubles()
+{
+    platform.SetFocusToMain();
+    platform.SetCursor(CursorKind::Wait);
+    ctx.turns.Pause(DOUBLE_ANSWER_PAUSE_MS);
+    platform.SetCursor(CursorKind::Arrow);
+    game.ComputerMayDouble = true;
+    if (game.rules->AcceptDouble()) {
+        game.CubeValue *= 2;
+        game.CubeOwner = COMPUTER;
+        UpdateCube();
+    } else if (platform.MessageBox(LoadString(IDS_NOT_ACCEPTED), Buttons::OkCancel, Icon::Information) == IDOK) {
+        ctx.turns.EndGame(HUMAN, false);
+    }
+}
+
+void DoublingCube::UpdateCube()
+{
+    platform.Cube().SetText(game.CubeValue == 1 ? "64" : std::to_string(game.CubeValue));
+    ctx.panel.PlaceCube();
+    platform.Cube().Enable(DoubleEnabled());
+}
+
+bool DoublingCube::DoubleEnabled() const
+{
+    return settings.UseCube && game.MovesMade == 0 && game.CubeOwner != COMPUTER && game.CubeValue != 64;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The doubling cube: the computer's offer and the human's answer, the
+// human's double and the computer's answer, and the cube button.
+
+#include "program/game/WindowContext.h"
+
+// How long the computer seems to weigh the human's double, in milliseconds.
+constexpr int DOUBLE_ANSWER_PAUSE_MS = 1500;
+
+class DoublingCube {
+public:
+    explicit DoublingCube(WindowContext& context);
+
+    // Whether the computer doubles before its roll.
+    bool ComputerWantsToDouble() const;
+    // Asks the human: Yes takes (the human owns the cube), No drops (the
+    // computer wins), Cancel asks the computer not to double again.
+    void ComputerOffersDouble();
+    // The human doubles: the computer takes, or drops and the human may win.
+    void HumanDoubles();
+    // The button shows the cube's value ("64" at 1) beside its owner.
+    void UpdateCube();
+    // Whether the human may double now.
+    bool DoubleEnabled() const;
+
+private:
+    WindowContext& ctx;
+    Platform& platform;
+    const Settings& settings;
+    GameState& game;
+};

@@ -1,0 +1,90 @@
+#pragma once
+// The state of the game in progress, and what is counted from game to game:
+// the board with the side to move, the rules, the dice, the turn, the cube
+// and the statistics. The main window owns one; its parts work on it.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/board/Board.h"
+#include "core/board/RulesEngine.h"
+#include "core/dice/DiceRecord.h"
+#include "core/dice/Random.h"
+#include "core/files/PositionFile.h"
+#include "core/files/WinGraph.h"
+
+// One move of a piece: (from, to) locations, NO_VALUE in both when empty.
+struct MovePair {
+    std::uint8_t from = NO_VALUE;
+    std::uint8_t to = NO_VALUE;
+};
+
+struct GameState {
+    explicit GameState(LocationFactory factory) : board(std::move(factory)) {}
+    GameState(const GameState&) = delete;
+    GameState& operator=(const GameState&) = delete;
+
+    MovePair& CurrentMove() { return TurnMoves[CurrentMoveIndex]; }
+    const MovePair& CurrentMove() const { return TurnMoves[CurrentMoveIndex]; }
+    int CurrentPlayer() const { return board.CurrentPlayer; }
+    // The animation, the pauses and the move and hit sounds are skipped.
+    bool FinishingQuick() const { return AutoPlay && FastFinish; }
+
+    Random random;
+    // The live board, with the side to move and the table of the position
+    // the turn started from.
+    Board board;
+    // Made anew at every new game and every change of direction.
+    std::unique_ptr<RulesEngine> rules;
+    // Made at the first game and kept: the rolls file stays open from game to game.
+    std::unique_ptr<DiceRecord> dice;
+
+    // The turn.
+    int Starter = 0;
+    int Winner = 0;
+    int MovesMade = 0;
+    // The human's moves of the turn (the undo stack); after the fourth move
+    // CurrentMove is the fifth, unused entry.
+    std::array<MovePair, 5> TurnMoves{};
+    int CurrentMoveIndex = 0;
+    bool OpeningTurn = false;
+    bool FirstGame = true;
+    bool ReplayRolls = false;
+    // The human's dice are played; a key or click ends the turn.
+    bool WaitingConfirm = false;
+    // The suggested move was played: the turn waits for confirmation.
+    bool HoldTurn = false;
+    bool UndoInProgress = false;
+    bool BothDicePlayable = false;
+    // A move was taken back in this turn; blocks automatic forced moves.
+    bool UndoUsed = false;
+    // The program plays both sides (Finish game); FastFinish skips every
+    // pause, animation delay and the move and hit sounds meanwhile.
+    bool AutoPlay = false;
+    bool FastFinish = false;
+
+    // The doubling cube.
+    int CubeValue = 1;
+    int CubeOwner = 0;
+    bool ComputerMayDouble = true;
+
+    // Statistics, indexed by player (slot 0 unused). The thinking time is
+    // held as a clock: 0 or more is stopped, negative is running (the start
+    // tick subtracted).
+    std::array<int, 3> ScoreSinceStart{0, 0, 0};
+    std::array<int, 3> HitsMade{0, 0, 0};
+    std::array<int, 3> PipsRolled{0, 0, 0};
+    std::array<int, 3> DoublesRolled{0, 0, 0};
+    std::array<int, 3> ThinkingTime{0, 0, 0};
+    // The graph record kept between games; each statistics dialog reads the
+    // file over it again.
+    WinGraph graph{};
+};
+
+// The game as a position file holds it.
+PositionFileData CurrentPositionData(const GameState& game);
+
+// The human's remaining dice played by the computer's search ("Good"), as moves.
+std::vector<MovePair> SuggestedMoves(GameState& game, bool useBook);

@@ -1,0 +1,391 @@
+#include "program/game/TurnCycle.h"
+
+#include <cstdio>
+
+#include "program/app/StringTable.h"
+#include "program/dialogs/DiceDlg.h"
+#include "program/dialogs/StatDlg.h"
+#include "program/game/Commands.h"
+#include "program/game/DoublingCube.h"
+#include "program/input/MoveInput.h"
+#include "program/sound/SoundEvents.h"
+#include "program/view/BoardView.h"
+#include "program/view/SidePanel.h"
+
+TurnCycle::TurnCycle(WindowContext& context)
+    : ctx(context), platform(context.platform), settings(context.settings), game(context.game)
+{
+}
+
+void TurnCycle::MakeRules()
+{
+    game.rules.reset();
+    game.rules = std::make_unique<RulesEngine>(&game.board, game.dice.get());
+    game.rules->tickCount = [this] { return platform.TickCount(); };
+}
+
+void TurnCycle::NewGame()
+{
+    Board& board = game.board;
+    SidePanel& panel = ctx.panel;
+    board.BuildBoard(true);
+    game.rules.reset();
+    if (!game.dice) game.dice = std::make_unique<DiceRecord>(&game.random, this);
+    DiceRecord& dice = *game.dice;
+    dice.historyPos = 0;
+    dice.mode = settings.DiceMode;
+    dice.replay = game.ReplayRolls;
+    MakeRules();
+    platform.Invalidate();
+
+    game.HitsMade = {0, 0, 0};
+    game.PipsRolled = {0, 0, 0};
+    game.DoublesRolled = {0, 0, 0};
+    game.ThinkingTime = {0, 0, 0};
+    game.CubeValue = 1;
+    game.CubeOwner = 0;
+    game.ComputerMayDouble = true;
+    game.OpeningTurn = true;
+    game.AutoPlay = false;
+    ctx.input.ResetHighlights();
+
+    panel.CreatePanelControls();
+    panel.ResetMoveList();
+    ctx.cube.UpdateCube();
+    ctx.FlushInput();
+    panel.HideDice();
+
+    if (!game.ReplayRolls) {
+        dice.history.clear();
+        dice.RollDice();
+        game.rules->UpdateRace();
+        const int computerDie = dice.die[0];
+        const int humanDie = dice.die[1];
+        const int higher = humanDie > computerDie ? HUMAN : COMPUTER;
+        if (!game.FirstGame && game.Winner != NOBODY) {
+            board.CurrentPlayer = computerDie == humanDie ? game.Winner : higher;
+        } else {
+            const int firstMoveBy = settings.FirstMoveBy;
+            board.CurrentPlayer = firstMoveBy == 1 ? COMPUTER : firstMoveBy == 2 ? HUMAN : higher;
+        }
+    } else {
+        dice.RollDice();
+        game.rules->UpdateRace();
+    }
+    if (board.CurrentPlayer != HUMAN && board.CurrentPlayer != COMPUTER) board.CurrentPlayer = COMPUTER;
+    game.Winner = NOBODY;
+    game.Starter = board.CurrentPlayer;
+
+    platform.Invalidate();
+    platform.UpdateNow();
+    if (board.CurrentPlayer == HUMAN)
+        StartTurn();
+    else
+        ctx.PostCommand(ID_COMPUTER_TURN);
+}
+
+void TurnCycle::StartTurn()
+{
+    Board& board = game.board;
+    game.TurnMoves.fill(MovePair{});
+    game.MovesMade = 0;
+    game.CurrentMoveIndex = 0;
+    ctx.panel.HideDice();
+    game.UndoUsed = false;
+    if (!game.OpeningTurn) {
+        board.CurrentPlayer = Opponent(board.CurrentPlayer);
+        game.dice->RollDice();
+        game.rules->UpdateRace();
+    }
+    // A side on the bar that cannot enter sees no roll: nothing is shown,
+    // listed or counted.
+    if (!ClosedOut(board.Data(), board.CurrentPlayer)) {
+        if (settings.SoundActive[SOUND_DICE] && !game.AutoPlay) {
+            platform.SetCursor(CursorKind::Wait);
+            platform.Sleep(DICE_SOUND_PAUSE_MS);
+            PlayEvent(platform, settings, SOUND_DICE, false);
+            platform.SetCursor(board.CurrentPlayer == COMPUTER ? CursorKind::Wait : CursorKind::Arrow);
+        }
+        ctx.panel.ShowDice();
+        ctx.panel.AddListLine(DiceText());
+    }
+    ctx.FlushInput();
+    PromptHumanMove(false);
+}
+
+void TurnCycle::PromptHumanMove(bool restart)
+{
+    SidePanel& panel = ctx.panel;
+    if (restart) {
+        if (game.CurrentMove().from != NO_VALUE) ctx.input.Highlight(game.CurrentMove().from, false);
+        Pause(REFUSED_MOVE_PAUSE_MS);
+        panel.DeleteLastLine();
+    }
+    if (game.CurrentPlayer() != HUMAN) return;
+    platform.Cube().Enable(ctx.cube.DoubleEnabled());
+    if (!game.AutoPlay) {
+        platform.Status().SetPaneText(2, "");
+        platform.Status().SetPaneText(0, LoadString(game.rules->CannotMove() ? IDS_CANNOT_MOVE : IDS_LEAVE_FROM));
+    }
+    const int made = game.MovesMade;
+    char line[16];
+    std::snprintf(line, sizeof line, "%d%s ", made + 1, LoadString(IDS_ORDINAL_1 + (made > 3 ? 3 : made)));
+    panel.AddListLine(std::string(line) + LoadString(IDS_FROM));
+    game.CurrentMove() = MovePair{};
+    if (made == 0) game.BothDicePlayable = game.rules->BothDiceUsable();
+    if (!game.UndoInProgress) ctx.PostCommand(ID_PLAY_FORCED);
+    StartClock(game.CurrentPlayer());
+}
+
+bool TurnCycle::ApplyMove(MovePair pair)
+{
+    StopClock(HUMAN);
+    if (pair.from != NO_VALUE) ctx.input.Highlight(pair.from, false);
+    TransferPiece(pair.from, pair.to);
+    const RulesEngine& rules = *game.rules;
+    if (rules.humanOff() == PIECES_PER_SIDE || rules.computerOff() == PIECES_PER_SIDE) {
+        EndGame(rules.humanOff() == PIECES_PER_SIDE ? HUMAN : COMPUTER, true);
+        return false;
+    }
+    if (game.CurrentPlayer() != HUMAN) return true;
+    game.TurnMoves[game.MovesMade] = pair;
+    game.MovesMade += 1;
+    game.CurrentMoveIndex = game.MovesMade;
+    game.dice->RemoveDie(pair.to - pair.from);
+    ctx.input.RefreshHover();
+    ctx.panel.ShowDice();
+    if (game.dice->moves > 0)
+        PromptHumanMove(false);
+    else
+        FinishHumanTurn();
+    return true;
+}
+
+void TurnCycle::TransferPiece(int from, int to)
+{
+    Board& board = game.board;
+    if (to < 1 || to > 24) to = game.UndoInProgress ? HUMAN_BAR : TrayOf(board.CurrentPlayer);
+    if (from < 0 || from >= LOCATIONS) return;
+    if (onTransfer) onTransfer(from, to);
+    if (from == HUMAN_TRAY) {
+        // Undo puts back a borne-off piece without animation.
+        board[HUMAN_TRAY].RemovePiece();
+        board[to].AddPiece();
+    } else {
+        board[from].MoveTo(to);
+    }
+    ctx.panel.DrawProgressBar();
+}
+
+void TurnCycle::FinishHumanTurn()
+{
+    if (game.AutoPlay || ((settings.AutoChangeTurn || game.rules->race) && !game.HoldTurn)) {
+        game.OpeningTurn = false;
+        ctx.PostCommand(ID_COMPUTER_TURN);
+        return;
+    }
+    game.WaitingConfirm = true;
+    platform.SetCursor(CursorKind::Confirm);
+    ctx.panel.SetStatus(IDS_UNDO_HINT);
+}
+
+void TurnCycle::PlayForcedMoves()
+{
+    if (!settings.AutoForcedMoves || game.AutoPlay || game.UndoUsed || game.CurrentPlayer() != HUMAN ||
+        game.WaitingConfirm)
+        return;
+    const DiceRecord& dice = *game.dice;
+    const RulesEngine& rules = *game.rules;
+    for (int k = 0; k < dice.moves && k < 4; ++k) {
+        const int d = dice.die[k];
+        const int left = dice.moves;
+        const int other = k == 0 ? dice.die[1] : dice.die[0];
+        int sources = 0;
+        int source = -1;
+        for (int s = 0; s <= 24; ++s) {
+            if (!rules.IsLegalMove(s, d)) continue;
+            // Entering with this die is no force when the other die enters as well.
+            if (s == HUMAN_BAR && (left == 2 || left == 3) && rules.humanBar() < left &&
+                rules.IsLegalMove(HUMAN_BAR, other))
+                continue;
+            ++sources;
+            source = s;
+        }
+        if (sources != 1) continue;
+        game.CurrentMove() = MovePair{static_cast<std::uint8_t>(source), static_cast<std::uint8_t>(source + d)};
+        ctx.panel.AppendToLastLine(std::string(1, LocationLetter(source)) + LoadString(IDS_TO) +
+                                   LocationLetter(source + d));
+        ctx.FlushInput();
+        if (!ApplyMove(game.CurrentMove())) return;
+    }
+}
+
+void TurnCycle::PlayComputerTurn()
+{
+    SidePanel& panel = ctx.panel;
+    panel.HideBlink();
+    panel.AddListLine(" ");
+    platform.SetFocusToMain();
+    if (ctx.cube.ComputerWantsToDouble()) ctx.cube.ComputerOffersDouble();
+    StartTurn();
+    if (game.Winner != NOBODY) {
+        EndGame(game.Winner, false);
+        return;
+    }
+    if (ClosedOut(game.board.Data(), COMPUTER)) {
+        Pause(CLOSED_OUT_PAUSE_MS);
+    } else {
+        panel.SetStatus(IDS_THINKING);
+        if (!game.AutoPlay) platform.SetCursor(CursorKind::Wait);
+        StartClock(game.CurrentPlayer());
+        RulesEngine& rules = *game.rules;
+        const DiceRecord& dice = *game.dice;
+        const int t = rules.ChooseMove(game.OpeningTurn, settings.LevelOfPlay);
+        if (!game.FinishingQuick()) {
+            // The computer seems to think a while, longer over a doublet.
+            int pause = COMPUTER_MOVE_PAUSE_MS;
+            if (rules.race || game.AutoPlay)
+                pause = 0;
+            else if (dice.die[0] == dice.die[1])
+                pause = t < COMPUTER_MOVE_PAUSE_MS ? COMPUTER_MOVE_PAUSE_MS - t : 0;
+            if (pause > 0) platform.Sleep(pause);
+        }
+        StopClock(game.CurrentPlayer());
+        panel.AddListLine(" ");
+        panel.SetStatus(IDS_MOVING);
+        for (int i = 0; i < dice.moves && i < 4; ++i) {
+            const int from = rules.bestFrom[i];
+            const int die = rules.bestDice[i];
+            game.CurrentMove() = MovePair{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(from - die)};
+            char text[16];
+            std::snprintf(text, sizeof text, "%c+%d  ", LocationLetter(from), die);
+            panel.AppendToLastLine(text);
+            if (!ApplyMove(game.CurrentMove())) return;
+        }
+    }
+    game.board.CaptureBoard();
+    if (!game.AutoPlay) platform.SetCursor(CursorKind::Arrow);
+    panel.AddListLine(" ");
+    game.OpeningTurn = false;
+    game.FirstGame = false;
+    StartTurn();
+}
+
+void TurnCycle::EndGame(int winner, bool gammonCheck)
+{
+    ctx.FlushInput();
+    StopClock(HUMAN);
+    game.AutoPlay = false;
+    game.Winner = winner;
+    if (gammonCheck) game.CubeValue *= GameValue(game.board.Data());
+    if (winner == HUMAN || winner == COMPUTER) {
+        game.ScoreSinceStart[winner] += game.CubeValue;
+        settings.Score[winner] += game.CubeValue;
+    }
+    WriteScores(ctx.profile, settings);
+
+    StatDlg dialog(GameFigures{game.PipsRolled, game.DoublesRolled, game.HitsMade, game.ScoreSinceStart, settings.Score,
+                               game.ThinkingTime},
+                   game.Winner);
+    dialog.rollChoice = 0;
+    dialog.background = ctx.view.SchemeColour()[COLOUR_BACKGROUND];
+    PlayEvent(platform, settings, dialog.OnOpen(ctx.paths.graphPath, game.graph), true);
+    const int result = platform.RunStatDlg(dialog);
+    if (result == IDOK) {
+        game.ReplayRolls = dialog.rollChoice > 0;
+        if (dialog.rollChoice == 2)
+            game.board.CurrentPlayer = Opponent(game.Starter);
+        else if (dialog.rollChoice == 1)
+            game.board.CurrentPlayer = game.Starter;
+        platform.Invalidate();
+        platform.UpdateNow();
+        NewGame();
+    } else {
+        ctx.PostCommand(ID_APP_EXIT);
+    }
+}
+
+void TurnCycle::LoadPosition(const PositionFileData& d)
+{
+    Board& board = game.board;
+    SidePanel& panel = ctx.panel;
+    game.OpeningTurn = false;
+    panel.HideDice();
+    board.BoardTable = WithFixedOwners(FromImage(d.board));
+    board.Refill(board.BoardTable);
+    game.dice->die = d.die;
+    game.dice->moves = d.moves;
+    game.MovesMade = 0; // a file never holds moves of the turn that Undo could take back
+    game.rules->race = d.race != 0;
+    game.ThinkingTime[HUMAN] = d.thinkingTimeHuman;
+    game.ThinkingTime[COMPUTER] = d.thinkingTimeComputer;
+    game.CubeOwner = d.cubeOwner;
+    game.CubeValue = d.cubeValue;
+    game.PipsRolled[HUMAN] = d.pipsRolledHuman;
+    game.PipsRolled[COMPUTER] = d.pipsRolledComputer;
+    game.ComputerMayDouble = d.computerMayDouble != 0;
+    game.DoublesRolled[HUMAN] = d.doublesRolledHuman;
+    game.DoublesRolled[COMPUTER] = d.doublesRolledComputer;
+    game.HitsMade[HUMAN] = d.hitsMadeHuman;
+    game.HitsMade[COMPUTER] = d.hitsMadeComputer;
+    game.CurrentMoveIndex = game.MovesMade;
+    game.TurnMoves.fill(MovePair{});
+    ctx.cube.UpdateCube();
+    panel.ResetMoveList();
+    game.dice->RollDice();
+    game.rules->UpdateRace();
+    panel.AddListLine(DiceText());
+    PromptHumanMove(false);
+    panel.ShowDice();
+    // Highlights drawn for the old position and dice are cleared.
+    ctx.input.RefreshHover();
+}
+
+std::string TurnCycle::DiceText()
+{
+    const DiceRecord& dice = *game.dice;
+    const int player = game.CurrentPlayer();
+    std::string text = LoadString(IDS_DICE);
+    for (int i = 0; i < dice.moves && i < 4; ++i) {
+        text += std::to_string(dice.die[i]) + "+";
+        if (player == HUMAN || player == COMPUTER) {
+            game.PipsRolled[player] += dice.die[i];
+            if (i == 3) game.DoublesRolled[player] += 1;
+        }
+    }
+    if (!text.empty() && text.back() == '+') text.pop_back();
+    return text;
+}
+
+void TurnCycle::StartClock(int player)
+{
+    if (player != HUMAN && player != COMPUTER) return;
+    if (game.ThinkingTime[player] >= 0) game.ThinkingTime[player] -= static_cast<int>(platform.TickCount());
+}
+
+void TurnCycle::StopClock(int player)
+{
+    if (player != HUMAN && player != COMPUTER) return;
+    if (game.ThinkingTime[player] < 0) game.ThinkingTime[player] += static_cast<int>(platform.TickCount());
+}
+
+void TurnCycle::Pause(int ms)
+{
+    if (game.FinishingQuick()) return;
+    platform.Sleep(ms);
+}
+
+void TurnCycle::AskManualDice(DiceRecord& record)
+{
+    DiceDlg dialog(record.die[0], record.die[1]);
+    if (platform.RunDiceDlg(dialog) == IDOK) dialog.Apply(record);
+}
+
+void TurnCycle::InvalidRollsFile()
+{
+    platform.MessageBox(LoadString(IDS_INVALID_ROLLS), Buttons::Ok, Icon::Exclamation);
+}
+
+bool TurnCycle::IsAutoPlay() const { return game.AutoPlay; }
+
+std::string TurnCycle::RollsPath() const { return settings.RollsList; }

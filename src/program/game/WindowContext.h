@@ -1,0 +1,47 @@
+#pragma once
+// What the parts of the main window share: the platform, the settings and the
+// files, the window's queue, the state of the game, and each other. BackgWnd
+// makes one and hands it to every part it owns; a part keeps what it uses.
+
+#include "core/settings/Paths.h"
+#include "core/settings/Profile.h"
+#include "core/settings/Settings.h"
+#include "program/game/GameState.h"
+#include "program/platform/MessageQueue.h"
+#include "program/platform/Platform.h"
+
+class BoardView;
+class SidePanel;
+class MoveInput;
+class DoublingCube;
+class TurnCycle;
+class CommandTable;
+
+struct WindowContext {
+    Platform& platform;
+    Settings& settings;
+    const AppPaths& paths;
+    Profile& profile;
+    MessageQueue& queue;
+    GameState& game;
+
+    BoardView& view;
+    SidePanel& panel;
+    MoveInput& input;
+    DoublingCube& cube;
+    TurnCycle& turns;
+    CommandTable& commands;
+
+    // Set by the Exit command and by a close of the window: nothing more is handled.
+    bool quitRequested = false;
+
+    // Posts a command to the window itself; it is handled before input that waits.
+    void PostCommand(int id) { queue.Post(Message::Cmd(id, CommandSource::Posted)); }
+    // Removes every queued input, command and timer message, and the input the
+    // window system holds but has not delivered yet.
+    void FlushInput()
+    {
+        queue.FlushInput();
+        platform.DropPendingInput();
+    }
+};

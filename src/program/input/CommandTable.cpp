@@ -1,0 +1,306 @@
+#include "program/input/CommandTable.h"
+
+#include <cstdlib>
+
+#include "core/files/PositionFile.h"
+#include "program/app/StringTable.h"
+#include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/BackgClr.h"
+#include "program/dialogs/FinishDlg.h"
+#include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/SettingSheet.h"
+#include "program/game/Commands.h"
+#include "program/game/DoublingCube.h"
+#include "program/game/TurnCycle.h"
+#include "program/input/MoveInput.h"
+#include "program/view/BoardView.h"
+#include "program/view/SidePanel.h"
+
+CommandTable::CommandTable(WindowContext& context)
+    : ctx(context), platform(context.platform), settings(context.settings), game(context.game)
+{
+}
+
+// Every command with its enabling rule and what it does, in menu order.
+std::span<const CommandTable::Entry> CommandTable::Table()
+{
+    using C = CommandTable;
+    static constexpr Entry table[] = {
+        {ID_COMPUTER_TURN, nullptr, [](C& c) { c.ctx.turns.PlayComputerTurn(); }},
+        {ID_PLAY_FORCED, nullptr, [](C& c) { c.ctx.turns.PlayForcedMoves(); }},
+        {ID_FILE_NEW, nullptr, [](C& c) { c.OnNewGameCommand(); }},
+        {ID_FILE_OPEN, nullptr, [](C& c) { c.OnOpen(); }},
+        {ID_FILE_SAVE, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSave(); }},
+        {ID_SETTINGS, nullptr, [](C& c) { c.OnSettings(); }},
+        {ID_RESET_SCORES, nullptr, [](C& c) { c.OnResetScores(); }},
+        {ID_APP_EXIT, nullptr, [](C& c) { c.OnExit(); }},
+        {ID_SHOW_PROGRESS, nullptr, [](C& c) { c.ctx.panel.ShowProgressText(); }},
+        {ID_UNDO, [](const C& c) { return c.game.MovesMade > 0; }, [](C& c) { c.ctx.input.Undo(); }},
+        {ID_DOUBLE, [](const C& c) { return c.ctx.cube.DoubleEnabled(); }, [](C& c) { c.ctx.cube.HumanDoubles(); }},
+        {ID_PASS,
+         [](const C& c) { return c.game.CurrentPlayer() == HUMAN && c.game.rules && c.game.rules->CannotMove(); },
+         [](C& c) { c.OnPass(); }},
+        {ID_RESIGN, [](const C& c) { return !c.game.WaitingConfirm; }, [](C& c) { c.OnResign(); }},
+        {ID_SUGGEST_MOVE, nullptr, [](C& c) { c.OnSuggestMove(); }},
+        {ID_SWITCH_SIDES, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSwitchSides(); }},
+        {ID_FINISH_GAME, [](const C& c) { return !c.game.WaitingConfirm; }, [](C& c) { c.OnFinishGame(); }},
+        {ID_COLOURS, nullptr, [](C& c) { c.OnColours(); }},
+        {ID_REDRAW, nullptr, [](C& c) { c.platform.Invalidate(); }},
+        {ID_HELP, nullptr, [](C& c) { c.OnHelp(); }},
+        {ID_DOCUMENTATION, nullptr, [](C& c) { c.OnDocumentation(); }},
+        {ID_APP_ABOUT, nullptr, [](C& c) { c.OnAbout(); }},
+    };
+    return table;
+}
+
+const CommandTable::Entry* CommandTable::Find(int id)
+{
+    for (const Entry& entry : Table())
+        if (entry.id == id) return &entry;
+    return nullptr;
+}
+
+bool CommandTable::IsCommandEnabled(int id) const
+{
+    const Entry* entry = Find(id);
+    return entry == nullptr || entry->enabled == nullptr || entry->enabled(*this);
+}
+
+void CommandTable::OnCommand(int id, CommandSource source)
+{
+    if (source != CommandSource::Posted && !IsCommandEnabled(id)) return;
+    if (const Entry* entry = Find(id)) entry->run(*this);
+}
+
+void CommandTable::OnExit()
+{
+    ctx.quitRequested = true;
+    platform.Quit();
+}
+
+void CommandTable::OnNewGameCommand()
+{
+    if (platform.MessageBox(LoadString(IDS_START_NEW_GAME), Buttons::YesNo, Icon::Question) == IDYES)
+        ctx.turns.NewGame();
+}
+
+void CommandTable::OnResetScores()
+{
+    if (platform.MessageBox(LoadString(IDS_RESET_SCORES), Buttons::YesNo, Icon::Question) != IDYES) return;
+    settings.Score[HUMAN] = 0;
+    settings.Score[COMPUTER] = 0;
+    WriteScores(ctx.profile, settings);
+}
+
+void CommandTable::OnPass()
+{
+    if (game.dice->moves != 0 && game.BothDicePlayable) {
+        platform.MessageBox(LoadString(IDS_BOTH_DICE), Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    ctx.turns.StopClock(HUMAN);
+    ctx.panel.DeleteLastLine();
+    ctx.panel.AddListLine(LoadString(IDS_NO_MOVE));
+    // The turn always passes to the computer, even from an opening turn.
+    game.OpeningTurn = false;
+    ctx.PostCommand(ID_COMPUTER_TURN);
+}
+
+void CommandTable::OnResign()
+{
+    const bool backPieces = PiecesInRange(0, 6, game.board, HUMAN) != 0 && !game.rules->race;
+    GvUpDlg dialog(game.rules->GammonRisk(), backPieces);
+    if (platform.RunResignDlg(dialog) == IDCANCEL) return;
+    game.CubeValue *= dialog.Multiplier();
+    game.Winner = COMPUTER;
+    ctx.turns.EndGame(COMPUTER, false);
+}
+
+void CommandTable::OnSuggestMove()
+{
+    if (game.CurrentPlayer() != HUMAN) return;
+    const std::vector<MovePair> moves = SuggestedMoves(game, game.OpeningTurn && game.MovesMade == 0);
+    game.HoldTurn = !game.AutoPlay;
+    for (const MovePair& m : moves) {
+        game.CurrentMove() = m;
+        ctx.panel.AppendToLastLine(std::string(1, LocationLetter(m.from)) + LoadString(IDS_TO) + LocationLetter(m.to));
+        ctx.FlushInput();
+        if (!ctx.turns.ApplyMove(game.CurrentMove())) return;
+    }
+}
+
+void CommandTable::OnSwitchSides()
+{
+    Board& board = game.board;
+    const BoardSnapshot snapshot = SnapshotBoard(board);
+    for (int i = 0; i < LOCATIONS; ++i) {
+        const int j = i == HUMAN_TRAY ? COMPUTER_TRAY : i == COMPUTER_TRAY ? HUMAN_TRAY : std::abs(i - 25);
+        Position& target = board[j];
+        while (target.count > 0) target.RemovePiece();
+        const int fixed = FixedOwner(j);
+        target.owner = fixed != NOBODY ? fixed : Opponent(snapshot[i].owner);
+        while (target.count < snapshot[i].count) target.AddPiece();
+    }
+    board.CaptureBoard();
+    ctx.panel.DrawProgressBar();
+    ctx.turns.PromptHumanMove(true);
+}
+
+void CommandTable::OnFinishGame()
+{
+    switch (settings.AutoFinish) {
+    case 0:
+        game.FastFinish = true;
+        break;
+    case 1:
+        game.FastFinish = false;
+        break;
+    default: {
+        FinishDlg dialog;
+        const int answer = platform.RunFinishDlg(dialog);
+        if (answer == FinishDlg::ID_FAST)
+            game.FastFinish = true;
+        else if (answer == FinishDlg::ID_SLOW)
+            game.FastFinish = false;
+        else
+            return;
+    }
+    }
+    if (!game.AutoPlay) {
+        platform.Status().SetPaneText(2, "");
+        platform.Status().SetPaneText(0, LoadString(IDS_KEEP_ESC));
+        platform.Status().Repaint();
+    }
+    game.AutoPlay = true;
+    while (game.AutoPlay && !ctx.quitRequested) {
+        if (platform.EscHeld()) {
+            game.AutoPlay = false;
+            break;
+        }
+        ctx.turns.PromptHumanMove(true);
+        platform.UpdateNow();
+        OnSuggestMove();
+        if (game.AutoPlay) ctx.turns.PlayComputerTurn();
+    }
+    ctx.turns.PromptHumanMove(true);
+}
+
+void CommandTable::OnHelp()
+{
+    switch (platform.Active()) {
+    case ActiveWindow::SettingSheet:
+        platform.ShowHelp(HELP_SETTINGS);
+        break;
+    case ActiveWindow::Colours:
+        platform.ShowHelp(HELP_COLOURS);
+        break;
+    case ActiveWindow::Resign:
+        platform.ShowHelp(HELP_RESIGN);
+        break;
+    case ActiveWindow::AutoFinish:
+        platform.ShowHelp(HELP_AUTO_FINISH);
+        break;
+    default:
+        platform.ShowHelp(0);
+        break;
+    }
+}
+
+void CommandTable::OnDocumentation()
+{
+    const std::string& path = ctx.paths.documentationPath;
+    if (platform.OpenDocument(path) == OpenResult::NotFound)
+        platform.MessageBox(path + LoadString(IDS_NOT_FOUND), Buttons::Ok, Icon::Exclamation);
+}
+
+void CommandTable::OnAbout()
+{
+    AboutDlg dialog;
+    platform.RunAboutDlg(dialog);
+}
+
+namespace {
+
+FileDialogOptions PositionDialog(bool save)
+{
+    FileDialogOptions options;
+    options.filter = LoadString(IDS_POSITION_FILTER);
+    options.initialName = "*.pos";
+    if (save) {
+        options.defaultExtension = "pos";
+        options.confirmOverwrite = true;
+    }
+    return options;
+}
+
+} // namespace
+
+void CommandTable::OnSave()
+{
+    const std::optional<std::string> path = platform.SaveFileDialog(PositionDialog(true));
+    if (!path) return;
+    ctx.turns.StopClock(game.CurrentPlayer());
+    WritePositionFile(*path, CurrentPositionData(game));
+}
+
+void CommandTable::OnOpen()
+{
+    const std::optional<std::string> path = platform.OpenFileDialog(PositionDialog(false));
+    if (!path) return;
+    PositionFileData data = CurrentPositionData(game);
+    switch (ReadPositionFile(*path, data)) {
+    case PositionFileResult::CannotOpen:
+        return;
+    case PositionFileResult::Invalid:
+        platform.MessageBox(LoadString(IDS_INVALID_POSITION), Buttons::Ok, Icon::Exclamation);
+        return;
+    case PositionFileResult::Ok:
+        break;
+    }
+    ctx.turns.LoadPosition(data);
+    std::string name = *path;
+    const std::size_t slash = name.find_last_of("/\\");
+    if (slash != std::string::npos) name = name.substr(slash + 1);
+    // The caption is shortened to fit its 64-character buffer.
+    platform.SetCaption((ApplicationTitle() + " - " + name).substr(0, 63));
+}
+
+// After OK the cube button and the dice show what the pages changed.
+void CommandTable::OnSettings()
+{
+    SettingSheet sheet(
+        SheetContext{platform, ctx.profile, settings, game.dice.get(), [this](bool cw) { ReverseDirection(cw); }},
+        lastSettingsPage);
+    const int result = platform.RunSettingSheet(sheet);
+    lastSettingsPage = sheet.ActivePage();
+    if (result != IDOK) return;
+    platform.Cube().Enable(ctx.cube.DoubleEnabled());
+    ctx.panel.ShowDice();
+}
+
+void CommandTable::ReverseDirection(bool clockWise)
+{
+    Board& board = game.board;
+    // BoardTable holds the position the turn started from; the capture below
+    // only serves the rebuild.
+    const BoardData turnStart = board.BoardTable;
+    board.CaptureBoard();
+    settings.ClockWise = clockWise ? 1 : 0;
+    board.BuildBoard(false);
+    ctx.turns.MakeRules();
+    ctx.profile.WriteInt(SECTION_OPTIONS, KEY_CLOCK_WISE, settings.ClockWise);
+    // The side panel follows the board to its new places.
+    ctx.panel.PlacePanelControls();
+    ctx.panel.PlaceCube();
+    platform.Invalidate();
+    board.BoardTable = turnStart;
+}
+
+// OK makes the shown scheme current in the settings file as well.
+void CommandTable::OnColours()
+{
+    BackgClr dialog(platform, ctx.paths.schemePath, settings, ctx.view.Colours(),
+                    [this] { ctx.view.RefreshColours(); });
+    dialog.Open();
+    if (platform.RunColourDlg(dialog) == IDOK) WriteCurScheme(ctx.profile, settings);
+}

@@ -1,0 +1,82 @@
+#include "program/view/BoardView.h"
+
+#include "program/input/MoveInput.h"
+#include "program/sound/SoundEvents.h"
+#include "program/view/PositionTop.h"
+#include "program/view/SidePanel.h"
+
+BoardView::BoardView(WindowContext& context)
+    : ctx(context), platform(context.platform), settings(context.settings), game(context.game)
+{
+}
+
+void BoardView::OnSize()
+{
+    if (platform.IsMinimized()) return;
+    int screenWidth = 0, screenHeight = 0;
+    platform.ScreenArea(screenWidth, screenHeight);
+    int w = 0, h = 0;
+    WindowSizeFor(screenWidth, screenHeight, w, h);
+    metrics.SetMetrics(w, h);
+    // Only while the window is being created is it moved to the corner.
+    platform.SetWindowSize(w, h, !game.board.Built());
+    const Rect client = platform.ClientRect();
+    metrics.ClientWidth = client.right - client.left;
+    metrics.ClientHeight = client.bottom - client.top;
+}
+
+void BoardView::OnPaint()
+{
+    Board& board = game.board;
+    if (board.Built()) {
+        for (int i = HUMAN_BAR; i <= COMPUTER_BAR; ++i) {
+            board[i].Layout();
+            if (auto* location = dynamic_cast<PositionTop*>(&board[i])) location->DrawPieces();
+        }
+    }
+    platform.Cube().Repaint();
+    // The side controls repaint with the board, and the progress bar with them.
+    ctx.panel.DrawProgressBar();
+}
+
+void BoardView::RefreshColours()
+{
+    ctx.panel.ApplyBackgroundColour();
+    platform.Invalidate();
+    Board& board = game.board;
+    if (!board.Built()) return;
+    for (int i = 1; i <= 24; ++i) {
+        Position& point = board[i];
+        const int pieces = point.count;
+        const int owner = point.owner;
+        while (point.count > 0) point.RemovePiece();
+        point.owner = owner;
+        for (int k = 0; k < pieces && point.count < pieces; ++k) point.AddPiece();
+    }
+}
+
+Surface& BoardView::Screen() { return platform.Screen(); }
+
+TrayLabel& BoardView::TrayControl(int location) { return platform.Tray(location == COMPUTER_TRAY ? 0 : 1); }
+
+bool BoardView::TrayHighlighted() const { return ctx.input.TrayHighlighted(); }
+
+void BoardView::Delay()
+{
+    if (!game.FinishingQuick()) platform.Sleep(settings.Speed);
+}
+
+void BoardView::PlayHitOrMove(int event)
+{
+    if (!game.FinishingQuick()) PlayEvent(platform, settings, event, true);
+}
+
+bool BoardView::UndoInProgressNow() const { return game.UndoInProgress; }
+
+int BoardView::NextRandom() { return game.random.Next(); }
+
+void BoardView::CountHit()
+{
+    const int player = game.CurrentPlayer();
+    if (player == COMPUTER || player == HUMAN) ++game.HitsMade[player];
+}

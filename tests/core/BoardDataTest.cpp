@@ -146,3 +146,28 @@ TEST(BoardData, IsValidAndFixedOwners)
     b = Data({{1, HUMAN, 15}, {COMPUTER_TRAY, COMPUTER, 15}});
     EXPECT_TRUE(IsValid(WithFixedOwners(b)));
 }
+
+// A finished game counts 3 while the loser still has pieces on its bar or in
+// the winner's home board, 2 while it has borne off none, else 1.
+TEST(BoardData, GameValueSingleGammonBackgammon)
+{
+    BoardData b = WithFixedOwners(BoardData{});
+    b[COMPUTER_TRAY].count = PIECES_PER_SIDE;
+    b[HUMAN_TRAY].count = 3;
+    b[20] = {12, HUMAN};
+    EXPECT_EQ(GameValue(b), 1);
+    b[HUMAN_TRAY].count = 0;
+    b[20].count = PIECES_PER_SIDE;
+    EXPECT_EQ(GameValue(b), 2);
+    b[20].count = 14;
+    b[6] = {1, HUMAN};
+    EXPECT_EQ(GameValue(b), 3) << "a piece in the winner's home board";
+    b[6] = {};
+    b[HUMAN_BAR].count = 1;
+    EXPECT_EQ(GameValue(b), 3) << "a piece on the bar";
+    // The same for the human's win.
+    EXPECT_EQ(GameValue(Mirrored(b)), 3);
+    b[HUMAN_BAR].count = 0;
+    b[19].count = 1;
+    EXPECT_EQ(GameValue(Mirrored(b)), 2);
+}

@@ -564,3 +564,54 @@ TEST_F(ComputerPlayer, SelfPlaySignature)
     EXPECT_GT(turns, 80);
     EXPECT_EQ(signature, 13410678062703989062u);
 }
+
+// Each engine answers for its own board, side and level: a search for the
+// human's side on one board (which mirrors that board and sets its side to
+// move) between searches for the computer's side on another changes nothing
+// in either.
+TEST(TwoEngines, SearchesInTurnMatchSearchesAlone)
+{
+    const std::vector<Sample> samples = SelfPlaySamples(2, 11);
+    ASSERT_GT(samples.size(), 40u);
+    struct Engine {
+        Board board;
+        Random random{1};
+        DiceRecord dice{&random, nullptr};
+        RulesEngine rules{&board, &dice};
+        Engine(int side)
+        {
+            board.BuildBoard(true);
+            board.CurrentPlayer = side;
+        }
+        // The play for a sample: the computer's by ChooseMove at level 0, the
+        // human's (the sample mirrored) by the suggestion at "Good".
+        std::vector<int> Play(const Sample& s)
+        {
+            board.SetData(board.CurrentPlayer == COMPUTER ? s.board : Mirrored(s.board));
+            rules.UpdateRace();
+            dice.SetRoll(s.first, s.second);
+            std::vector<int> out;
+            if (board.CurrentPlayer == COMPUTER) {
+                rules.ChooseMove(false, 0);
+                for (int k = 0; k < dice.moves; ++k) out.insert(out.end(), {rules.bestFrom[k], rules.bestDice[k]});
+            } else {
+                std::array<std::pair<int, int>, 4> moves{};
+                int count = 0;
+                rules.SuggestMove(false, moves, count, 2);
+                for (int k = 0; k < count; ++k) out.insert(out.end(), {moves[k].first, moves[k].second});
+            }
+            out.push_back(board.CurrentPlayer);
+            return out;
+        }
+    };
+    std::vector<std::vector<int>> alone[2];
+    for (int side : {COMPUTER, HUMAN}) {
+        Engine engine(side);
+        for (const Sample& s : samples) alone[side - 1].push_back(engine.Play(s));
+    }
+    Engine computer(COMPUTER), human(HUMAN);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        EXPECT_EQ(computer.Play(samples[i]), alone[0][i]) << i;
+        EXPECT_EQ(human.Play(samples[i]), alone[1][i]) << i;
+    }
+}

@@ -12,6 +12,7 @@
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
 #include "program/dialogs/SettingSheet.h"
+#include "program/input/Menu.h"
 
 namespace {
 
@@ -561,4 +562,19 @@ TEST_F(GameTest, AnInvalidPositionFileLeavesTheGameUntouched)
     EXPECT_EQ(window->Game().CurrentMove().from, 17);
     EXPECT_EQ(Dice().moves, 2);
     EXPECT_EQ(Game().PipsRolled[HUMAN], 4);
+}
+
+// Every item of the menu bar, every accelerator and both commands the program
+// posts to itself are in the command table; nothing else is.
+TEST(CommandTable, HandlesEveryMenuItemAndAccelerator)
+{
+    for (const MenuPopup& popup : MenuBar())
+        for (const MenuItem& item : popup.items) EXPECT_TRUE(CommandTable::Handles(item.id)) << item.text;
+    for (const Accelerator& accelerator : AcceleratorTable())
+        EXPECT_TRUE(CommandTable::Handles(accelerator.command)) << accelerator.command;
+    EXPECT_TRUE(CommandTable::Handles(ID_COMPUTER_TURN));
+    EXPECT_TRUE(CommandTable::Handles(ID_PLAY_FORCED));
+    EXPECT_TRUE(CommandTable::Handles(ID_DOUBLE)) << "the cube button";
+    EXPECT_FALSE(CommandTable::Handles(0));
+    EXPECT_FALSE(CommandTable::Handles(BLINK_TIMER));
 }

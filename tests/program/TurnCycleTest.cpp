@@ -4,6 +4,8 @@
 #include "core/settings/Profile.h"
 #include "program/app/StringTable.h"
 
+#include <fstream>
+
 namespace {
 
 // Plays until the statistics dialog has been shown `games` times, the human's
@@ -124,4 +126,66 @@ TEST_F(GameTest, FinishGameQuickPlaysToTheEndAndWritesTheScores)
     // Quick: no pause while the game is played; only the re-prompt after
     // the loop, when the game is over, waits its 200 ms.
     EXPECT_LE(platform.sleptTotal, 200);
+}
+
+// Nothing of a game lives outside its window: two windows in one process,
+// each in a folder of its own with its own settings, play side by side and
+// finish their games into their own settings files.
+TEST(TwoWindows, EachPlaysItsOwnGameWithItsOwnSettings)
+{
+    struct Side {
+        explicit Side(const std::string& name, const std::string& options)
+            : dir(std::filesystem::temp_directory_path() / (name + std::to_string(::getpid())))
+        {
+            std::filesystem::remove_all(dir);
+            std::filesystem::create_directories(dir);
+            std::ofstream(dir / "tablorw.ini") << "[Options]\nAutoFinish=0\n" << options << "\n";
+            window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
+            platform.post = [this](const Message& m) { window->Post(m); };
+            Pump();
+        }
+        ~Side()
+        {
+            window.reset();
+            std::filesystem::remove_all(dir);
+        }
+        void Pump()
+        {
+            for (int guard = 0; guard < 1000 && window->HasMessages(); ++guard) window->PumpMessages();
+        }
+        std::filesystem::path dir;
+        TestPlatform platform;
+        Settings settings;
+        std::unique_ptr<BackgWnd> window;
+    };
+    Side human("tablor-two-human-", "FirstMoveBy=2\nClockWise=1\nLevelOfPlay=0");
+    Side computer("tablor-two-computer-", "FirstMoveBy=1");
+
+    // Each window read its own file: the human starts one game, the computer
+    // the other, and each board lies the way its own settings say.
+    EXPECT_EQ(human.settings.LevelOfPlay, 0);
+    EXPECT_EQ(computer.settings.LevelOfPlay, 2);
+    EXPECT_EQ(human.window->Game().Starter, HUMAN);
+    EXPECT_EQ(computer.window->Game().Starter, COMPUTER);
+    EXPECT_EQ(human.window->Game().board[1].x, 0);
+    EXPECT_EQ(computer.window->Game().board[12].x, 0);
+    EXPECT_EQ(computer.window->Game().CurrentPlayer(), HUMAN) << "the computer's opening turn is played";
+    EXPECT_NE(computer.window->Game().board.Data(), WithFixedOwners(StandardSetup()));
+    EXPECT_EQ(human.window->Game().board.Data(), WithFixedOwners(StandardSetup()));
+
+    // Both finish their games quick, one after the other, and quit.
+    for (Side* side : {&human, &computer}) {
+        side->platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+        side->platform.Input().Menu(ID_FINISH_GAME);
+        side->Pump();
+        EXPECT_TRUE(side->platform.quit);
+    }
+    for (const Side* side : {&human, &computer}) {
+        const GameState& game = side->window->Game();
+        const Profile profile((side->dir / "tablorw.ini").string());
+        EXPECT_EQ(game.ScoreSinceStart[HUMAN] + game.ScoreSinceStart[COMPUTER], game.CubeValue);
+        EXPECT_EQ(profile.GetInt("Game", "Human", -1), game.ScoreSinceStart[HUMAN]);
+        EXPECT_EQ(profile.GetInt("Game", "Computer", -1), game.ScoreSinceStart[COMPUTER]);
+        EXPECT_EQ(side->settings.Score, game.ScoreSinceStart);
+    }
 }

@@ -37,7 +37,7 @@ constexpr int HitsMadeComputer = 282;
 struct PositionFileData {
     std::int32_t magic = POSITION_FILE_MAGIC;
     BoardImage board{};
-    std::array<std::uint8_t, 4> die{255, 255, 255, 255};
+    std::array<std::uint8_t, 4> die{NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
     std::uint8_t reserved = 0;
     std::int32_t moves = 0;
     std::int32_t movesMade = 0;

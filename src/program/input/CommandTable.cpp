@@ -108,8 +108,7 @@ void CommandTable::OnPass()
 
 void CommandTable::OnResign()
 {
-    const bool backPieces = PiecesInRange(0, 6, game.board, HUMAN) != 0 && !game.rules->race;
-    GvUpDlg dialog(game.rules->GammonRisk(), backPieces);
+    GvUpDlg dialog = GvUpDlg::ForPosition(game.rules->GammonRisk(), game.board.Data(), game.rules->race);
     if (platform.RunResignDlg(dialog) == IDCANCEL) return;
     game.CubeValue *= dialog.Multiplier();
     game.Winner = COMPUTER;

@@ -17,6 +17,8 @@ public:
     bool IsCommandEnabled(int id) const;
     // Carries out a command; from the menu or an accelerator only when enabled.
     void OnCommand(int id, CommandSource source);
+    // Whether the table has the command.
+    static bool Handles(int id) { return Find(id) != nullptr; }
 
     void OnNewGameCommand();
     void OnResetScores();

@@ -256,13 +256,17 @@ TEST_F(SettingsViews, CancelAppliesNothingAndTheSheetReopensOnItsLastPage)
     OpenSheet([&](QDialog& sheet) {
         page = Tabs(sheet).currentIndex();
         EXPECT_TRUE(Checked(sheet, DiceOpts::SOURCE_IDS[2]));
-        // The page keys work wherever the focus is, in a list box too.
-        QTest::keyClick(sheet.focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        // The page keys work wherever the focus is, in a list box too. The
+        // keys go to the widget meant: a window that is not active yet (a
+        // busy machine) has no focus widget to send them to.
+        QWidget* first = sheet.focusWidget() != nullptr ? sheet.focusWidget() : &sheet;
+        QTest::keyClick(first, Qt::Key_Tab, Qt::ControlModifier);
         pagesByKey.push_back(Tabs(sheet).currentIndex());
-        Find<QWidget>(sheet, SndOpts::ID_EVENT)->setFocus();
-        QTest::keyClick(sheet.focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QWidget* list = Find<QWidget>(sheet, SndOpts::ID_EVENT);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Tab, Qt::ControlModifier);
         pagesByKey.push_back(Tabs(sheet).currentIndex());
-        QTest::keyClick(sheet.focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+        QTest::keyClick(list, Qt::Key_PageUp, Qt::ControlModifier);
         pagesByKey.push_back(Tabs(sheet).currentIndex());
         ClickTab(sheet, SettingSheet::PAGE_VISUAL);
         speed = TextOf(sheet, VisOpts::ID_SPEED);

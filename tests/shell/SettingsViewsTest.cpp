@@ -256,9 +256,11 @@ TEST_F(SettingsViews, CancelAppliesNothingAndTheSheetReopensOnItsLastPage)
     OpenSheet([&](QDialog& sheet) {
         page = Tabs(sheet).currentIndex();
         EXPECT_TRUE(Checked(sheet, DiceOpts::SOURCE_IDS[2]));
-        // The page keys work wherever the focus is, in a list box too. The
-        // keys go to the widget meant: a window that is not active yet (a
-        // busy machine) has no focus widget to send them to.
+        // The page keys work wherever the focus is, in a list box too. They
+        // are shortcuts of the sheet's window, which a busy machine may not
+        // have made active yet.
+        sheet.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
         QWidget* first = sheet.focusWidget() != nullptr ? sheet.focusWidget() : &sheet;
         QTest::keyClick(first, Qt::Key_Tab, Qt::ControlModifier);
         pagesByKey.push_back(Tabs(sheet).currentIndex());

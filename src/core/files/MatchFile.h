@@ -71,6 +71,8 @@ public:
     bool Ended() const { return game.winner != NOBODY; }
     // The game so far, the open turn included.
     MatchGame Game() const;
+    // The turns played to their end: the turn still being played is left out.
+    const MatchGame& Played() const { return game; }
 
 private:
     void Close();

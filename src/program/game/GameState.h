@@ -82,8 +82,10 @@ struct GameState {
     // The graph record kept between games; each statistics dialog reads the
     // file over it again.
     WinGraph graph{};
-    // Every roll, move and cube action of the game, for export.
+    // Every roll, move and cube action of the game, and of the game finished
+    // last, for export.
     GameRecord record;
+    GameRecord finished;
 };
 
 // The game as a position file holds it.

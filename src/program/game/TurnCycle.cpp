@@ -291,6 +291,7 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
     game.Winner = winner;
     if (gammonCheck) game.CubeValue *= GameValue(game.board.Data());
     game.record.End(winner, game.CubeValue, gammonCheck);
+    game.finished = game.record;
     RemoveSavedGame(ctx.paths.savedGamePath);
     if (winner == HUMAN || winner == COMPUTER) {
         game.ScoreSinceStart[winner] += game.CubeValue;

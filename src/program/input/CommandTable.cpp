@@ -33,7 +33,8 @@ std::span<const CommandTable::Entry> CommandTable::Table()
         {ID_FILE_NEW, nullptr, [](C& c) { c.OnNewGameCommand(); }},
         {ID_FILE_OPEN, nullptr, [](C& c) { c.OnOpen(); }},
         {ID_FILE_SAVE, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSave(); }},
-        {ID_EXPORT_GAME, [](const C& c) { return c.game.record.HasMoves(); }, [](C& c) { c.OnExportGame(); }},
+        {ID_EXPORT_GAME, [](const C& c) { return c.game.record.HasMoves() || c.game.finished.Ended(); },
+         [](C& c) { c.OnExportGame(); }},
         {ID_SETTINGS, nullptr, [](C& c) { c.OnSettings(); }},
         {ID_RESET_SCORES, nullptr, [](C& c) { c.OnResetScores(); }},
         {ID_APP_EXIT, nullptr, [](C& c) { c.OnExit(); }},
@@ -247,11 +248,13 @@ void CommandTable::OnSave()
     WritePositionFile(*path, CurrentPositionData(game));
 }
 
-// A game that began anywhere but in the starting position has no place in a
-// match file, which always starts there.
+// The game in progress, as far as its turns are played; before the first move
+// of a game, the game finished last. A game that began anywhere but in the
+// starting position has no place in a match file, which always starts there.
 void CommandTable::OnExportGame()
 {
-    if (!game.record.FromStart()) {
+    const GameRecord& record = game.record.HasMoves() || !game.finished.Ended() ? game.record : game.finished;
+    if (!record.FromStart()) {
         platform.MessageBox(LoadString(IDS_EXPORT_NOT_FROM_START), Buttons::Ok, Icon::Exclamation);
         return;
     }
@@ -267,7 +270,7 @@ void CommandTable::OnExportGame()
     localtime_r(&now, &local);
     char date[32];
     std::strftime(date, sizeof date, "[EventDate \"%Y.%m.%d\"]", &local);
-    const std::string text = MatchFileText({game.record.Game()}, {"[Site \"Tablor\"]", date});
+    const std::string text = MatchFileText({record.Played()}, {"[Site \"Tablor\"]", date});
     if (!WriteMatchFile(*path, text))
         platform.MessageBox(LoadString(IDS_CANNOT_EXPORT), Buttons::Ok, Icon::Exclamation);
 }

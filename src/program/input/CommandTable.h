@@ -35,7 +35,8 @@ public:
     void OnAbout();
     void OnOpen();
     void OnSave();
-    // Writes the game so far to a match file that analysis programs import.
+    // Writes the game so far (or, before the first move of a game, the game
+    // finished last) to a match file that analysis programs import.
     void OnExportGame();
     // Runs the settings sheet on the page it was last closed on.
     void OnSettings();

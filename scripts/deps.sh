@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils
   desktop-file-utils
+  gnubg
 )
 
 missing=()

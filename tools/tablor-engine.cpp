@@ -2,11 +2,12 @@
 //
 //   tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book] [--side computer|human]
 //   tablor-engine rolls --seed S --count N
-//   tablor-engine selfplay --games N --seed S [--levels C,H] [--moves]
+//   tablor-engine selfplay --games N --seed S [--levels C,H] [--moves] [--export FILE.mat]
 //
 // Output is one line of JSON (rolls: one roll a line). Bad arguments, an
 // unreadable file or a board that breaks the model give one line on standard
 // error and exit status 2.
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -26,7 +27,7 @@ constexpr const char* USAGE =
     "usage: tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book]\n"
     "                          [--side computer|human]\n"
     "       tablor-engine rolls --seed S --count N\n"
-    "       tablor-engine selfplay --games N --seed S [--levels C,H] [--moves]\n"
+    "       tablor-engine selfplay --games N --seed S [--levels C,H] [--moves] [--export FILE.mat]\n"
     "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
     "With --side human the human's play is found by the mirrored search at --level (default 2, as the\n"
     "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n";
@@ -111,7 +112,13 @@ int RunSelfPlay(const SelfPlayArgs& args)
     SelfPlayOptions options;
     options.computerLevel = args.computerLevel;
     options.humanLevel = args.humanLevel;
-    if (args.moves) options.onTurn = [](const SelfPlayTurn& turn) { std::printf("%s\n", TurnLine(turn).c_str()); };
+    GameRecord record;
+    std::vector<MatchGame> exported;
+    std::array<int, 3> score{0, 0, 0};
+    options.onTurn = [&](const SelfPlayTurn& turn) {
+        if (args.moves) std::printf("%s\n", TurnLine(turn).c_str());
+        if (!args.exportPath.empty()) RecordTurn(turn, record);
+    };
 
     long wins[3] = {0, 0, 0};
     long gammons = 0, backgammons = 0, turns = 0, searches = 0;
@@ -119,7 +126,14 @@ int RunSelfPlay(const SelfPlayArgs& args)
     const auto started = Clock::now();
     for (long g = 0; g < args.games; ++g) {
         if (args.moves) std::printf("game %ld\n", g + 1);
+        record.Start(true);
         const SelfPlayResult r = PlaySelfGame(random, options);
+        if (!args.exportPath.empty()) {
+            record.End(r.winner, r.points, true);
+            exported.push_back(record.Game());
+            exported.back().scoreBefore = score;
+            score[r.winner] += r.points;
+        }
         wins[r.winner] += 1;
         gammons += r.points == 2;
         backgammons += r.points == 3;
@@ -136,6 +150,11 @@ int RunSelfPlay(const SelfPlayArgs& args)
         }
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    if (!args.exportPath.empty()) {
+        const std::vector<std::string> header{"[Site \"Tablor self-play, seed " + std::to_string(args.seed) + "\"]"};
+        if (!WriteMatchFile(args.exportPath, MatchFileText(exported, header)))
+            return Fail("cannot write " + args.exportPath);
+    }
     std::printf("{\"games\":%ld,\"computer_wins\":%ld,\"human_wins\":%ld,\"unfinished\":%ld,\"gammons\":%ld,"
                 "\"backgammons\":%ld,\"turns\":%ld,\"searches\":%ld,\"engine_seconds\":%.6f,\"seconds\":%.6f,"
                 "\"games_per_second\":%.1f}\n",

@@ -3,13 +3,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "Gnubg.h"
 #include "core/board/Board.h"
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
@@ -242,4 +245,60 @@ TEST(EngineTool, BadInputExitsWithStatusTwo)
     const ToolRun r = Engine("move --board " + BoardArgument(b) + " --dice 3 1");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("{\"moves\":[[25,", 0), 0u) << r.out;
+}
+
+// The games of `selfplay --export` load in GNU Backgammon, an analysis
+// program nobody here wrote, with every move legal; each game ends there in
+// the position and with the score that the same games reach in Tablor.
+TEST(EngineTool, SelfPlayExportLoadsInGnubgAsPlayed)
+{
+    if (GnubgPath().empty()) GTEST_SKIP() << "gnubg is not installed: the exported games are not checked";
+    constexpr int GAMES = 300;
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / ("tablor-export-" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string all = (dir / "all.mat").string();
+    ASSERT_EQ(Engine("selfplay --games " + std::to_string(GAMES) + " --seed 7 --export '" + all + "'").status, 0);
+
+    // The same games in this process: their last positions and results.
+    std::vector<BoardData> finals;
+    std::vector<std::array<int, 3>> scores;
+    std::array<int, 3> score{0, 0, 0};
+    SelfPlayOptions options;
+    BoardData last{};
+    options.onTurn = [&last](const SelfPlayTurn& turn) { last = turn.after; };
+    Random random(7);
+    for (int g = 0; g < GAMES; ++g) {
+        const SelfPlayResult r = PlaySelfGame(random, options);
+        ASSERT_NE(r.winner, NOBODY);
+        score[r.winner] += r.points;
+        finals.push_back(last);
+        scores.push_back(score);
+    }
+
+    // The whole file, then each game from a file of its own.
+    const std::string text = ReadFile(all);
+    std::vector<std::string> files{all};
+    std::size_t at = text.find("\n Game ");
+    for (int g = 0; g < GAMES; ++g) {
+        ASSERT_NE(at, std::string::npos) << "game " << g + 1;
+        const std::size_t next = text.find("\n Game ", at + 1);
+        files.push_back((dir / ("game" + std::to_string(g + 1) + ".mat")).string());
+        std::ofstream(files.back()) << " 0 point match\n"
+                                    << text.substr(at, next == std::string::npos ? next : next - at);
+        at = next;
+    }
+    const GnubgRun run = ImportIntoGnubg(files, dir);
+    EXPECT_EQ(run.warnings, 0) << run.output.substr(0, 2000);
+    ASSERT_EQ(run.games.size(), files.size()) << run.output.substr(0, 2000);
+    EXPECT_EQ(run.games[0].human, score[HUMAN]);
+    EXPECT_EQ(run.games[0].computer, score[COMPUTER]);
+    for (int g = 0; g < GAMES; ++g) {
+        const GnubgGame& seen = run.games[g + 1];
+        EXPECT_TRUE(SamePosition(seen.positionId, finals[g])) << "game " << g + 1 << ": " << seen.positionId;
+        EXPECT_EQ(seen.human, scores[g][HUMAN]) << "game " << g + 1;
+        EXPECT_EQ(seen.computer, scores[g][COMPUTER]) << "game " << g + 1;
+    }
+    std::filesystem::remove_all(dir);
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
 #include <string>
 
+#include "program/game/Commands.h"
 #include "program/input/Menu.h"
 
 namespace {
@@ -58,18 +61,32 @@ TEST(Menu, MenuBarAsStored)
     EXPECT_EQ(resign.StoredText(), "&Resign...\tCtrl+Space");
     EXPECT_EQ(resign.Prompt(), "Give up this game");
     EXPECT_TRUE(resign.separatorAfter);
-    EXPECT_EQ(FindMenu("&File")->items[4].StoredText(), "&Reset scores");
-    EXPECT_EQ(FindMenu("&File")->items[5].Prompt(), "");
+    const MenuItem& exportGame = FindMenu("&File")->items[3];
+    EXPECT_EQ(exportGame.id, ID_EXPORT_GAME);
+    EXPECT_EQ(exportGame.StoredText(), "Export &game...\tCtrl+E");
+    EXPECT_EQ(exportGame.Prompt(), "Write the game so far to a match file for analysis");
+    EXPECT_EQ(FindMenu("&File")->items[5].StoredText(), "&Reset scores");
+    EXPECT_EQ(FindMenu("&File")->items[6].Prompt(), "");
     EXPECT_EQ(FindMenu("&View")->items[0].Prompt(), "Choose or edit a color scheme");
     EXPECT_EQ(FindMenu("&Tools"), nullptr);
 
-    // Separators after New game, Save, Settings, Reset scores, Resign,
+    // Separators after New game, Export game, Settings, Reset scores, Resign,
     // Suggest move and Documentation.
     std::string separated;
     for (const MenuPopup& popup : bar)
         for (const MenuItem& item : popup.items)
             if (item.separatorAfter) separated += std::to_string(item.id) + " ";
-    EXPECT_EQ(separated, "57600 57604 229 226 32774 32773 32787 ");
+    EXPECT_EQ(separated, "57600 32788 229 226 32774 32773 32787 ");
+
+    // No two items of the File menu share an access key.
+    std::string keys;
+    for (const MenuItem& item : FindMenu("&File")->items) {
+        const char* amp = std::strchr(item.text, '&');
+        ASSERT_NE(amp, nullptr) << item.text;
+        const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(amp[1])));
+        EXPECT_EQ(keys.find(key), std::string::npos) << item.text;
+        keys += key;
+    }
 
     // Every shortcut shown on a menu item is in the accelerator table.
     for (const MenuPopup& popup : bar) {

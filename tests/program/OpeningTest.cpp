@@ -29,6 +29,8 @@ TEST_F(GameTest, FirstMoveBySettingDecidesTheFirstOpening)
         platform.onPaint = nullptr;
         platform.post = nullptr;
         window.reset();
+        // Each start is a new game, not the one the last window kept.
+        std::filesystem::remove(PathOf("tablorw.sav"));
         StartWithRolls(opening + " 52 61", "FirstMoveBy=" + std::to_string(firstMoveBy));
     };
 

@@ -145,6 +145,9 @@ bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, 
             out.humanLevel = static_cast<int>(h);
         } else if (option == "--moves") {
             out.moves = true;
+        } else if (option == "--export") {
+            if (!r.Value(option, out.exportPath)) return false;
+            if (out.exportPath.empty()) return r.Error("--export wants a file name");
         } else {
             return r.Error("unknown option '" + option + "' for selfplay");
         }

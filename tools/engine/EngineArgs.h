@@ -26,6 +26,8 @@ struct SelfPlayArgs {
     std::uint32_t seed = 0;
     int computerLevel = 2, humanLevel = 2;
     bool moves = false;
+    // A match file to write the games to, "" for none.
+    std::string exportPath;
 };
 
 // Each takes the whole argument list, the command first; false with `error` set

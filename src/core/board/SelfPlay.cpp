@@ -30,6 +30,19 @@ bool PlayMoves(Board& board, SelfPlayTurn& turn)
 
 } // namespace
 
+void RecordTurn(const SelfPlayTurn& turn, GameRecord& record)
+{
+    record.Roll(turn.player, turn.first, turn.second);
+    BoardData b = turn.before;
+    for (int k = 0; k < turn.count; ++k) {
+        const auto [from, to] = turn.moves[k];
+        const int target = to >= 1 && to <= 24 ? to : TrayOf(turn.player);
+        const bool hit = target <= 24 && b[target].count == 1 && b[target].owner == Opponent(turn.player);
+        record.Move(from, target, hit);
+        MoveTo(b, from, target, turn.player);
+    }
+}
+
 SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
 {
     using Clock = std::chrono::steady_clock;

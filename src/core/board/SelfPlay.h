@@ -10,6 +10,7 @@
 
 #include "core/board/BoardData.h"
 #include "core/dice/Random.h"
+#include "core/files/MatchFile.h"
 
 // One turn as it was played.
 struct SelfPlayTurn {
@@ -46,6 +47,10 @@ struct SelfPlayResult {
 // and the side that starts plays it with the opening table. The game is
 // played on a board of its own: nothing outside it changes.
 SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options = {});
+
+// Records a turn of a self-played game into `record`: its roll, and each
+// move with whether it hit.
+void RecordTurn(const SelfPlayTurn& turn, GameRecord& record);
 
 // The 64-bit FNV-1a hash step, for folding results into one signature.
 constexpr std::uint64_t FNV_OFFSET = 14695981039346656037ull;

@@ -13,6 +13,8 @@ constexpr const char* HELP_FILE_NAME = "tablorw.chm";
 constexpr const char* GRAPH_FILE_NAME = "tablorw32.gph";
 constexpr const char* SCHEME_FILE_NAME = "tablorw32.clr";
 constexpr const char* DOCUMENTATION_FILE_NAME = "Documentation.htm";
+// The game in progress, kept so that it survives quitting.
+constexpr const char* SAVED_GAME_FILE_NAME = "tablorw.sav";
 
 // The process's current directory, or "" when it cannot be told.
 std::string CurrentDirectory();
@@ -32,4 +34,5 @@ struct AppPaths {
     std::string graphPath;
     std::string schemePath;
     std::string documentationPath;
+    std::string savedGamePath;
 };

@@ -38,6 +38,10 @@ enum StringId : int {
     IDS_INVALID_POSITION = 2007,
     IDS_INVALID_ROLLS = 2008,
     IDS_NOT_FOUND = 2009,
+    IDS_GAME_RESUMED = 2020,
+    IDS_MATCH_FILTER = 2021,
+    IDS_CANNOT_EXPORT = 2022,
+    IDS_EXPORT_NOT_FROM_START = 2023,
 };
 
 // The text of a string id ("" for an unknown id). The command ids of the

@@ -18,7 +18,7 @@ BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings)
     view.Colours() = ReadCurrentScheme(paths.schemePath, settings.CurScheme);
     view.OnSize();
     platform.StartTimer(BLINK_TIMER, BLINK_INTERVAL_MS);
-    turns.NewGame();
+    turns.StartOrResume();
 }
 
 BackgWnd::~BackgWnd()

@@ -21,11 +21,15 @@ void DoublingCube::ComputerOffersDouble()
     ctx.panel.ShowProgressText();
     switch (platform.MessageBox(LoadString(IDS_COMPUTER_DOUBLES), Buttons::YesNoCancel, Icon::Question)) {
     case IDYES:
+        game.record.Double(COMPUTER, game.CubeValue * 2);
+        game.record.Take(HUMAN);
         game.CubeValue *= 2;
         game.CubeOwner = HUMAN;
         UpdateCube();
         break;
     case IDNO:
+        game.record.Double(COMPUTER, game.CubeValue * 2);
+        game.record.Drop(HUMAN);
         game.Winner = COMPUTER;
         break;
     default:
@@ -43,10 +47,14 @@ void DoublingCube::HumanDoubles()
     platform.SetCursor(CursorKind::Arrow);
     game.ComputerMayDouble = true;
     if (game.rules->AcceptDouble()) {
+        game.record.Double(HUMAN, game.CubeValue * 2);
+        game.record.Take(COMPUTER);
         game.CubeValue *= 2;
         game.CubeOwner = COMPUTER;
         UpdateCube();
     } else if (platform.MessageBox(LoadString(IDS_NOT_ACCEPTED), Buttons::OkCancel, Icon::Information) == IDOK) {
+        game.record.Double(HUMAN, game.CubeValue * 2);
+        game.record.Drop(COMPUTER);
         ctx.turns.EndGame(HUMAN, false);
     }
 }

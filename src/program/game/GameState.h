@@ -12,6 +12,7 @@
 #include "core/board/RulesEngine.h"
 #include "core/dice/DiceRecord.h"
 #include "core/dice/Random.h"
+#include "core/files/MatchFile.h"
 #include "core/files/PositionFile.h"
 #include "core/files/WinGraph.h"
 
@@ -81,6 +82,10 @@ struct GameState {
     // The graph record kept between games; each statistics dialog reads the
     // file over it again.
     WinGraph graph{};
+    // Every roll, move and cube action of the game, and of the game finished
+    // last, for export.
+    GameRecord record;
+    GameRecord finished;
 };
 
 // The game as a position file holds it.

@@ -7,6 +7,7 @@
 #include "program/dialogs/StatDlg.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
+#include "program/game/SavedGame.h"
 #include "program/input/MoveInput.h"
 #include "program/sound/SoundEvents.h"
 #include "program/view/BoardView.h"
@@ -47,6 +48,8 @@ void TurnCycle::NewGame()
     game.ComputerMayDouble = true;
     game.OpeningTurn = true;
     game.AutoPlay = false;
+    game.record.Start(true);
+    RemoveSavedGame(ctx.paths.savedGamePath);
     ctx.input.ResetHighlights();
 
     panel.CreatePanelControls();
@@ -97,6 +100,7 @@ void TurnCycle::StartTurn()
         game.dice->RollDice();
         game.rules->UpdateRace();
     }
+    game.record.Roll(board.CurrentPlayer, game.dice->die[0], game.dice->die[1]);
     // A side on the bar that cannot enter sees no roll: nothing is shown,
     // listed or counted.
     if (!ClosedOut(board.Data(), board.CurrentPlayer)) {
@@ -109,6 +113,7 @@ void TurnCycle::StartTurn()
         ctx.panel.ShowDice();
         ctx.panel.AddListLine(DiceText());
     }
+    if (board.CurrentPlayer == HUMAN) SaveGameInProgress();
     ctx.FlushInput();
     PromptHumanMove(false);
 }
@@ -141,6 +146,13 @@ bool TurnCycle::ApplyMove(MovePair pair)
 {
     StopClock(HUMAN);
     if (pair.from != NO_VALUE) ctx.input.Highlight(pair.from, false);
+    if (pair.from < LOCATIONS) {
+        const Board& board = game.board;
+        const int target = pair.to >= 1 && pair.to <= 24 ? pair.to : TrayOf(board.CurrentPlayer);
+        const bool hit =
+            target <= 24 && board[target].count == 1 && board[target].owner == Opponent(board.CurrentPlayer);
+        game.record.Move(pair.from, target, hit);
+    }
     TransferPiece(pair.from, pair.to);
     const RulesEngine& rules = *game.rules;
     if (rules.humanOff() == PIECES_PER_SIDE || rules.computerOff() == PIECES_PER_SIDE) {
@@ -278,6 +290,9 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
     game.AutoPlay = false;
     game.Winner = winner;
     if (gammonCheck) game.CubeValue *= GameValue(game.board.Data());
+    game.record.End(winner, game.CubeValue, gammonCheck);
+    game.finished = game.record;
+    RemoveSavedGame(ctx.paths.savedGamePath);
     if (winner == HUMAN || winner == COMPUTER) {
         game.ScoreSinceStart[winner] += game.CubeValue;
         settings.Score[winner] += game.CubeValue;
@@ -310,6 +325,7 @@ void TurnCycle::LoadPosition(const PositionFileData& d)
     Board& board = game.board;
     SidePanel& panel = ctx.panel;
     game.OpeningTurn = false;
+    game.record.Start(false);
     panel.HideDice();
     board.BoardTable = WithFixedOwners(FromImage(d.board));
     board.Refill(board.BoardTable);
@@ -334,25 +350,99 @@ void TurnCycle::LoadPosition(const PositionFileData& d)
     panel.ResetMoveList();
     game.dice->RollDice();
     game.rules->UpdateRace();
+    game.record.Roll(HUMAN, game.dice->die[0], game.dice->die[1]);
     panel.AddListLine(DiceText());
+    SaveGameInProgress();
     PromptHumanMove(false);
     panel.ShowDice();
     // Highlights drawn for the old position and dice are cleared.
     ctx.input.RefreshHover();
 }
 
+void TurnCycle::StartOrResume()
+{
+    if (const std::optional<PositionFileData> kept = ReadSavedGame(ctx.paths.savedGamePath))
+        ResumeGame(*kept);
+    else
+        NewGame();
+}
+
+// As a new game begins, but with the kept turn's board, cube, statistics and
+// roll; the roll was counted when it was made and is only listed again.
+void TurnCycle::ResumeGame(const PositionFileData& d)
+{
+    Board& board = game.board;
+    SidePanel& panel = ctx.panel;
+    board.BoardTable = WithFixedOwners(FromImage(d.board));
+    board.BuildBoard(false);
+    board.CurrentPlayer = HUMAN;
+    if (!game.dice) game.dice = std::make_unique<DiceRecord>(&game.random, this);
+    DiceRecord& dice = *game.dice;
+    dice.mode = settings.DiceMode;
+    dice.replay = false;
+    dice.die = d.die;
+    dice.moves = d.moves;
+    // The roll in hand is the game's history: "Same rolls" replays from it,
+    // and later rolls are no opening rolls.
+    dice.history.assign(d.die.begin(), d.die.begin() + 2);
+    dice.historyPos = 2;
+    MakeRules();
+
+    game.ThinkingTime = {0, d.thinkingTimeComputer, d.thinkingTimeHuman};
+    game.PipsRolled = {0, d.pipsRolledComputer, d.pipsRolledHuman};
+    game.DoublesRolled = {0, d.doublesRolledComputer, d.doublesRolledHuman};
+    game.HitsMade = {0, d.hitsMadeComputer, d.hitsMadeHuman};
+    game.CubeValue = d.cubeValue;
+    game.CubeOwner = d.cubeOwner;
+    game.ComputerMayDouble = d.computerMayDouble != 0;
+    game.OpeningTurn = false;
+    game.FirstGame = false;
+    game.AutoPlay = false;
+    game.Winner = NOBODY;
+    game.Starter = HUMAN;
+    game.MovesMade = 0;
+    game.CurrentMoveIndex = 0;
+    game.TurnMoves.fill(MovePair{});
+    game.record.Start(false);
+    game.record.Roll(HUMAN, dice.die[0], dice.die[1]);
+    ctx.input.ResetHighlights();
+    platform.Invalidate();
+
+    panel.CreatePanelControls();
+    panel.ResetMoveList();
+    ctx.cube.UpdateCube();
+    ctx.FlushInput();
+    panel.AddListLine(LoadString(IDS_GAME_RESUMED));
+    panel.AddListLine(DiceLine());
+    platform.UpdateNow();
+    PromptHumanMove(false);
+    panel.ShowDice();
+}
+
+void TurnCycle::SaveGameInProgress()
+{
+    if (game.CurrentPlayer() == HUMAN && game.MovesMade == 0)
+        WriteSavedGame(ctx.paths.savedGamePath, CurrentPositionData(game));
+}
+
 std::string TurnCycle::DiceText()
 {
     const DiceRecord& dice = *game.dice;
     const int player = game.CurrentPlayer();
-    std::string text = LoadString(IDS_DICE);
-    for (int i = 0; i < dice.moves && i < 4; ++i) {
-        text += std::to_string(dice.die[i]) + "+";
-        if (player == HUMAN || player == COMPUTER) {
+    if (player == HUMAN || player == COMPUTER) {
+        for (int i = 0; i < dice.moves && i < 4; ++i) {
             game.PipsRolled[player] += dice.die[i];
             if (i == 3) game.DoublesRolled[player] += 1;
         }
     }
+    return DiceLine();
+}
+
+std::string TurnCycle::DiceLine() const
+{
+    const DiceRecord& dice = *game.dice;
+    std::string text = LoadString(IDS_DICE);
+    for (int i = 0; i < dice.moves && i < 4; ++i) text += std::to_string(dice.die[i]) + "+";
     if (!text.empty() && text.back() == '+') text.pop_back();
     return text;
 }

@@ -45,11 +45,20 @@ public:
     void EndGame(int winner, bool gammonCheck);
     // Puts a position from a file in place and prompts the human to move.
     void LoadPosition(const PositionFileData& data);
+    // The first game of a start: the game in progress when the program last
+    // ended, if one was kept, or else a new game.
+    void StartOrResume();
+    // Plays on from a kept human turn: its board, cube, statistics and roll.
+    void ResumeGame(const PositionFileData& data);
+    // Keeps the game at the start of the human's turn (see SavedGame).
+    void SaveGameInProgress();
     // Makes the rules anew over the board and the dice.
     void MakeRules();
 
     // "Dice: 6+5", counting the pips and doubles rolled.
     std::string DiceText();
+    // The same line without counting.
+    std::string DiceLine() const;
     void StartClock(int player);
     void StopClock(int player);
     // Waits ms milliseconds unless the program finishes a game quick.

@@ -1,7 +1,9 @@
 #include "program/input/CommandTable.h"
 
 #include <cstdlib>
+#include <ctime>
 
+#include "core/files/MatchFile.h"
 #include "core/files/PositionFile.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/AboutDlg.h"
@@ -31,6 +33,8 @@ std::span<const CommandTable::Entry> CommandTable::Table()
         {ID_FILE_NEW, nullptr, [](C& c) { c.OnNewGameCommand(); }},
         {ID_FILE_OPEN, nullptr, [](C& c) { c.OnOpen(); }},
         {ID_FILE_SAVE, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSave(); }},
+        {ID_EXPORT_GAME, [](const C& c) { return c.game.record.HasMoves() || c.game.finished.Ended(); },
+         [](C& c) { c.OnExportGame(); }},
         {ID_SETTINGS, nullptr, [](C& c) { c.OnSettings(); }},
         {ID_RESET_SCORES, nullptr, [](C& c) { c.OnResetScores(); }},
         {ID_APP_EXIT, nullptr, [](C& c) { c.OnExit(); }},
@@ -141,6 +145,8 @@ void CommandTable::OnSwitchSides()
         while (target.count < snapshot[i].count) target.AddPiece();
     }
     board.CaptureBoard();
+    // The game goes on from a position no roll led to.
+    game.record.Interrupt();
     ctx.panel.DrawProgressBar();
     ctx.turns.PromptHumanMove(true);
 }
@@ -240,6 +246,33 @@ void CommandTable::OnSave()
     if (!path) return;
     ctx.turns.StopClock(game.CurrentPlayer());
     WritePositionFile(*path, CurrentPositionData(game));
+}
+
+// The game in progress, as far as its turns are played; before the first move
+// of a game, the game finished last. A game that began anywhere but in the
+// starting position has no place in a match file, which always starts there.
+void CommandTable::OnExportGame()
+{
+    const GameRecord& record = game.record.HasMoves() || !game.finished.Ended() ? game.record : game.finished;
+    if (!record.FromStart()) {
+        platform.MessageBox(LoadString(IDS_EXPORT_NOT_FROM_START), Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    FileDialogOptions options;
+    options.filter = LoadString(IDS_MATCH_FILTER);
+    options.initialName = "*.mat";
+    options.defaultExtension = "mat";
+    options.confirmOverwrite = true;
+    const std::optional<std::string> path = platform.SaveFileDialog(options);
+    if (!path) return;
+    const std::time_t now = platform.Now();
+    std::tm local{};
+    localtime_r(&now, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "[EventDate \"%Y.%m.%d\"]", &local);
+    const std::string text = MatchFileText({record.Played()}, {"[Site \"Tablor\"]", date});
+    if (!WriteMatchFile(*path, text))
+        platform.MessageBox(LoadString(IDS_CANNOT_EXPORT), Buttons::Ok, Icon::Exclamation);
 }
 
 void CommandTable::OnOpen()

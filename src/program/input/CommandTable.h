@@ -35,6 +35,9 @@ public:
     void OnAbout();
     void OnOpen();
     void OnSave();
+    // Writes the game so far (or, before the first move of a game, the game
+    // finished last) to a match file that analysis programs import.
+    void OnExportGame();
     // Runs the settings sheet on the page it was last closed on.
     void OnSettings();
     // Rebuilds the board for the other direction of play, keeping the

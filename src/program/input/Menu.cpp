@@ -6,9 +6,10 @@
 namespace {
 
 constexpr MenuItem FILE_ITEMS[] = {
-    {ID_FILE_NEW, "&New game", "Ctrl+N", true},   {ID_FILE_OPEN, "&Open...", "Ctrl+O", false},
-    {ID_FILE_SAVE, "&Save...", "Ctrl+S", true},   {ID_SETTINGS, "S&ettings...", "F9", true},
-    {ID_RESET_SCORES, "&Reset scores", "", true}, {ID_APP_EXIT, "E&xit", "", false},
+    {ID_FILE_NEW, "&New game", "Ctrl+N", true},  {ID_FILE_OPEN, "&Open...", "Ctrl+O", false},
+    {ID_FILE_SAVE, "&Save...", "Ctrl+S", false}, {ID_EXPORT_GAME, "Export &game...", "Ctrl+E", true},
+    {ID_SETTINGS, "S&ettings...", "F9", true},   {ID_RESET_SCORES, "&Reset scores", "", true},
+    {ID_APP_EXIT, "E&xit", "", false},
 };
 
 constexpr MenuItem ACTION_ITEMS[] = {
@@ -48,6 +49,7 @@ constexpr Accelerator ACCELERATORS[] = {
     {VK_F2, false, false, ID_FILE_NEW},
     {LetterKey('O'), false, true, ID_FILE_OPEN},
     {LetterKey('S'), false, true, ID_FILE_SAVE},
+    {LetterKey('E'), false, true, ID_EXPORT_GAME},
     {VK_F9, false, false, ID_SETTINGS},
     {'?', true, false, ID_SHOW_PROGRESS},
     {'/', true, false, ID_SHOW_PROGRESS},

@@ -189,6 +189,7 @@ void MoveInput::Undo()
         const int from = game.CurrentMove().from;
         int to = game.CurrentMove().to;
         game.dice->GiveBackDie(to - from);
+        game.record.UndoMove();
         panel.ShowDice();
         game.UndoInProgress = true;
         game.UndoUsed = true;

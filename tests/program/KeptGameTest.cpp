@@ -1,0 +1,250 @@
+// The game in progress kept across a quit, and games exported to match files.
+#include "GameFixture.h"
+
+#include "Gnubg.h"
+#include "core/files/PositionFile.h"
+#include "core/settings/Profile.h"
+#include "program/app/StringTable.h"
+
+namespace {
+
+// The rolls of the games below: the opening roll 1-3 gives the human the
+// first turn; the rolls after it are read round and round.
+constexpr const char* ROLLS = "13 52 64 31 66 42 15 23 61 54 33 26 41 65 12 34 55 21 63 44 62 51";
+
+FileDialogOptions MatchDialog()
+{
+    FileDialogOptions options;
+    options.filter = "Match files (*.mat)|*.mat|All files (*.*)|*.*||";
+    options.initialName = "*.mat";
+    options.defaultExtension = "mat";
+    options.confirmOverwrite = true;
+    return options;
+}
+
+class KeptGame : public GameTest {
+protected:
+    std::string Kept() const { return PathOf("tablorw.sav"); }
+    bool KeptExists() const { return std::filesystem::exists(Kept()); }
+    // Ends the program and starts it again in the same folder.
+    void Restart()
+    {
+        platform.post = nullptr;
+        platform.onPaint = nullptr;
+        window.reset();
+        window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
+        platform.post = [this](const Message& m) { window->Post(m); };
+        platform.onPaint = [this] { window->OnPaint(); };
+        Pump();
+    }
+    // Plays the human's turn and confirms it; the computer plays its turn.
+    void PlayTurnPair()
+    {
+        PlayHumanTurn();
+        if (Game().WaitingConfirm) Confirm();
+    }
+};
+
+} // namespace
+
+// Quit in the middle of the human's turn and start again: the board, cube,
+// dice and statistics of the turn's start are back, the roll is listed once
+// more but not counted again, and the game plays on to its score; then the
+// kept game is gone.
+TEST_F(KeptGame, QuitInTheHumansTurnThenPlayOnAfterARestart)
+{
+    StartWithRolls(ROLLS, "UseCube=1\nAutoFinish=0");
+    EXPECT_TRUE(KeptExists()) << "the first turn is kept";
+    Menu(ID_DOUBLE);
+    ASSERT_EQ(Game().CubeValue, 2);
+    PlayTurnPair();
+    PlayTurnPair();
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    ASSERT_EQ(Game().MovesMade, 0);
+    const BoardData start = Data();
+    const auto die = Dice().die;
+    const auto pips = Game().PipsRolled;
+    const auto hits = Game().HitsMade;
+    // A move of the turn is not kept: the turn starts again from its start.
+    PlayHumanTurn();
+    ASSERT_NE(Data(), start);
+
+    Restart();
+    EXPECT_EQ(Data(), start);
+    EXPECT_EQ(BoardTable(), start);
+    EXPECT_EQ(Dice().die, die);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
+    EXPECT_EQ(Game().CubeValue, 2);
+    EXPECT_EQ(Game().CubeOwner, COMPUTER);
+    EXPECT_EQ(Game().PipsRolled, pips);
+    EXPECT_EQ(Game().HitsMade, hits);
+    EXPECT_EQ(Game().MovesMade, 0);
+    EXPECT_EQ(LineFromEnd(2), LoadString(IDS_GAME_RESUMED));
+    EXPECT_EQ(LineFromEnd(1).rfind("Dice: ", 0), 0u);
+    EXPECT_TRUE(platform.dice[4].visible) << "the roll is shown on the human's side";
+
+    // Played on to the end: scored with the kept cube, and no game is kept.
+    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+    Menu(ID_FINISH_GAME);
+    ASSERT_TRUE(platform.quit);
+    const int points = Game().ScoreSinceStart[HUMAN] + Game().ScoreSinceStart[COMPUTER];
+    EXPECT_GE(points, 2);
+    EXPECT_EQ(points % 2, 0) << "the cube of 2 counts";
+    EXPECT_EQ(Profile(PathOf("tablorw.ini")).GetInt("Game", "Human", -1) +
+                  Profile(PathOf("tablorw.ini")).GetInt("Game", "Computer", -1),
+              points);
+    EXPECT_FALSE(KeptExists());
+}
+
+// A kept file that holds no game the human can play on is removed and a new
+// game starts: cut short, damaged, a game already over, a roll partly played
+// or no roll, negative figures.
+TEST_F(KeptGame, AKeptFileThatHoldsNoPlayableGameIsRemoved)
+{
+    StartWithRolls(ROLLS);
+    ASSERT_TRUE(KeptExists());
+    PositionFileData good;
+    ASSERT_EQ(ReadPositionFile(Kept(), good), PositionFileResult::Ok);
+    const PositionFileBytes bytes = EncodePositionFile(good);
+
+    std::vector<std::pair<std::string, std::string>> cases;
+    cases.push_back({"cut short", std::string(bytes.begin(), bytes.begin() + 228)});
+    cases.push_back({"not a position file", std::string(POSITION_FILE_SIZE, 'x')});
+    auto changed = [&](const std::function<void(PositionFileData&)>& change) {
+        PositionFileData d = good;
+        change(d);
+        const PositionFileBytes b = EncodePositionFile(d);
+        return std::string(b.begin(), b.end());
+    };
+    cases.push_back({"over", changed([](PositionFileData& d) {
+                         BoardData b{};
+                         b[COMPUTER_TRAY].count = PIECES_PER_SIDE;
+                         b[HUMAN_TRAY].count = PIECES_PER_SIDE;
+                         d.board = ToImage(WithFixedOwners(b));
+                     })});
+    cases.push_back({"half a roll", changed([](PositionFileData& d) { d.moves = 1; })});
+    cases.push_back({"no roll", changed([](PositionFileData& d) {
+                         d.die = {NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
+                     })});
+    cases.push_back({"negative", changed([](PositionFileData& d) { d.pipsRolledHuman = -5; })});
+    for (const auto& [name, content] : cases) {
+        SCOPED_TRACE(name);
+        std::ofstream(Kept(), std::ios::binary) << content;
+        Restart();
+        EXPECT_EQ(Data(), WithFixedOwners(StandardSetup())) << "a new game";
+        EXPECT_NE(platform.list.LineText(5), LoadString(IDS_GAME_RESUMED));
+        // The new game's first turn is the human's, and kept anew.
+        PositionFileData now;
+        EXPECT_EQ(ReadPositionFile(Kept(), now), PositionFileResult::Ok);
+        EXPECT_EQ(FromImage(now.board), WithFixedOwners(StandardSetup()));
+    }
+}
+
+// New game and Open replace the kept game as they replace the game on the board.
+TEST_F(KeptGame, NewGameAndOpenReplaceTheKeptGame)
+{
+    StartWithRolls(ROLLS, "FirstMoveBy=1");
+    ASSERT_EQ(Game().Starter, COMPUTER);
+    PlayTurnPair();
+    PlayTurnPair();
+    ASSERT_TRUE(KeptExists());
+    platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDYES);
+    // The computer opens the new game: until the human's first turn no game is kept.
+    bool keptDuringTheComputersTurn = true;
+    window->Turns().onTransfer = [&](int, int) {
+        if (CurrentPlayer() == COMPUTER) keptDuringTheComputersTurn = KeptExists();
+    };
+    Menu(ID_FILE_NEW);
+    EXPECT_FALSE(keptDuringTheComputersTurn);
+    window->Turns().onTransfer = nullptr;
+    ASSERT_TRUE(KeptExists());
+
+    const BoardData opened = MakePosition({{20, HUMAN, 15}, {3, COMPUTER, 15}});
+    PositionFileData data;
+    data.board = ToImage(opened);
+    ASSERT_TRUE(WritePositionFile(PathOf("race.pos"), data));
+    platform.ExpectOpenFile(FileDialogOptions{"Position files (*.pos)|*.pos|All files (*.*)|*.*||", "*.pos", "", false},
+                            PathOf("race.pos"));
+    Menu(ID_FILE_OPEN);
+    PositionFileData kept;
+    ASSERT_EQ(ReadPositionFile(Kept(), kept), PositionFileResult::Ok);
+    EXPECT_EQ(FromImage(kept.board), opened);
+    EXPECT_EQ(kept.die, Dice().die) << "with the fresh roll";
+}
+
+// Export game is greyed until a piece has moved; a game that did not begin
+// in the starting position is refused with a message, and so is a file that
+// cannot be written.
+TEST_F(KeptGame, ExportNeedsAMoveAGameFromTheStartAndAWritableFile)
+{
+    StartWithRolls(ROLLS);
+    EXPECT_FALSE(window->IsCommandEnabled(ID_EXPORT_GAME));
+    PlayHumanTurn();
+    EXPECT_TRUE(window->IsCommandEnabled(ID_EXPORT_GAME));
+    Confirm();
+
+    platform.ExpectSaveFile(MatchDialog(), PathOf("missing/folder/game.mat"));
+    platform.ExpectMessageBox("Cannot write match file !", Buttons::Ok, Icon::Exclamation, IDOK);
+    Menu(ID_EXPORT_GAME);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("missing")));
+
+    Load(MakePosition({{20, HUMAN, 15}, {3, COMPUTER, 15}}));
+    PlayHumanTurn();
+    platform.ExpectMessageBox("Only a game played from the starting position can be exported !", Buttons::Ok,
+                              Icon::Exclamation, IDOK);
+    Menu(ID_EXPORT_GAME);
+    platform.CheckAllScriptsUsed();
+}
+
+// A game played through the window, with a double taken and a move taken
+// back, exported in the middle and after its end, loads in GNU Backgammon with
+// every move legal, and ends there where it ended in Tablor, with its score.
+TEST_F(KeptGame, ExportedGamesLoadInGnubgAsPlayed)
+{
+    if (GnubgPath().empty()) GTEST_SKIP() << "gnubg is not installed: the exported games are not checked";
+    StartWithRolls(ROLLS, "UseCube=1\nAutoFinish=0");
+    // The human takes every double the computer offers.
+    platform.alwaysMessageBox = [](const std::string&, Buttons, Icon) { return static_cast<int>(IDYES); };
+    Menu(ID_DOUBLE);
+    ASSERT_EQ(Game().CubeOwner, COMPUTER) << "the computer takes";
+    PlayHumanTurn();
+    Key(VK_ESCAPE);
+    ASSERT_EQ(Game().MovesMade, 1) << "a move taken back";
+    PlayHumanTurn();
+    Confirm();
+    for (int turn = 0; turn < 4 && CurrentPlayer() == HUMAN; ++turn) PlayTurnPair();
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    ASSERT_EQ(Game().MovesMade, 0);
+
+    // In the middle: the turns played so far.
+    platform.ExpectSaveFile(MatchDialog(), PathOf("middle.mat"));
+    Menu(ID_EXPORT_GAME);
+    const BoardData middle = Data();
+
+    // To the end, quick; before the next game's first move, Export writes
+    // the game just finished.
+    BoardData last{};
+    platform.OnStatDlg([&last, this](StatDlg&) {
+        last = Data();
+        return static_cast<int>(IDOK);
+    });
+    Menu(ID_FINISH_GAME);
+    ASSERT_EQ(platform.DialogKinds().back(), DialogKind::StatDlg);
+    platform.ExpectSaveFile(MatchDialog(), PathOf("whole.mat"));
+    Menu(ID_EXPORT_GAME);
+    platform.CheckAllScriptsUsed();
+
+    const GnubgRun run = ImportIntoGnubg({PathOf("middle.mat"), PathOf("whole.mat")}, dir);
+    EXPECT_EQ(run.warnings, 0) << run.output;
+    ASSERT_EQ(run.games.size(), 2u) << run.output;
+    EXPECT_TRUE(SamePosition(run.games[0].positionId, middle)) << run.games[0].positionId;
+    EXPECT_TRUE(SamePosition(run.games[1].positionId, last)) << run.games[1].positionId;
+    EXPECT_EQ(run.games[1].human, Game().ScoreSinceStart[HUMAN]);
+    EXPECT_EQ(run.games[1].computer, Game().ScoreSinceStart[COMPUTER]);
+    std::ifstream whole(PathOf("whole.mat"));
+    const std::string text{std::istreambuf_iterator<char>(whole), std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find(" Human : 0                      Computer : 0\n"), std::string::npos);
+    // The human doubled on seeing the opening roll: the double and the take
+    // come first, then the roll, the higher die first.
+    EXPECT_NE(text.find("  1)  Doubles => 2" + std::string(16, ' ') + "Takes\n  2) 31: "), std::string::npos) << text;
+}

@@ -21,6 +21,9 @@
 #include <QSize>
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -38,6 +41,7 @@ class QtDicePicture;
 class QtMoveList;
 class QtStatusBar;
 class QtTrayLabel;
+class QEventLoop;
 class QTimer;
 
 // The platform's icon size: the dice pictures are this many pixels square.
@@ -62,8 +66,15 @@ public:
     void PostInput(const Message& m);
     // Whether a command may be chosen from the menu now.
     bool CommandEnabled(int id) const;
-    // The close box: the program exits when it is between messages.
+    // The close box and the window manager's close: the Exit command between
+    // messages, the end of the process inside a handler (see exitNow).
     void RequestClose();
+    // Ends the process when a close request comes while the program is inside
+    // a handler: at once, nothing more of the handler is run. Tests put their own.
+    std::function<void(int)> exitNow = [](int code) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    };
     // Fits the window again when the window system's frame has changed.
     void CheckFrame();
 
@@ -134,6 +145,11 @@ public:
 
     void ShowHelp(int context) override;
     OpenResult OpenDocument(const std::string& path) override;
+    bool ShowDocument(const std::string& path) override;
+
+    // Handles what is queued now, as the event loop does when the program is
+    // between messages.
+    void RunPump();
 
 signals:
     // The program has ended: the application may leave its event loop.
@@ -142,7 +158,6 @@ signals:
 private:
     // Schedules one pump, unless one is scheduled already.
     void SchedulePump();
-    void RunPump();
     // Between messages: the end of the program, a new fit of the window, a
     // pending full repaint, and a pump for what is still queued.
     void AfterMessages();
@@ -154,6 +169,9 @@ private:
     void FitWindow();
     void Refit();
     void End();
+    // Ends the process if a close was requested while inside a handler.
+    void EndIfClosing();
+    void HandleWindowEvents();
     QMargins FrameMargins() const;
     std::optional<std::string> FileDialog(const FileDialogOptions& options, bool save);
 
@@ -182,6 +200,8 @@ private:
     // The program's main window, from its creation until it is destroyed.
     MainWindow* mainWindow = nullptr;
     int busy = 0;
+    // The loop of the sleep in progress, which a close request ends early.
+    QEventLoop* sleepLoop = nullptr;
     bool pumpScheduled = false;
     bool pumpDeferred = false;
     bool paintPending = false;

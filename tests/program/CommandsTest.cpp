@@ -556,6 +556,13 @@ TEST_F(GameTest, SaveAndOpenAPosition)
     EXPECT_EQ(LastLine(), "1st  from  ");
     EXPECT_EQ(platform.caption, "Tablor - game.pos");
     EXPECT_EQ(CurrentPlayer(), HUMAN);
+    // The race bar shows the opened position, not the one before it.
+    const int c = PipCount(saved, COMPUTER), h = PipCount(saved, HUMAN);
+    const Rect pane = platform.status.PaneRect(1);
+    const int w = pane.right - pane.left;
+    EXPECT_TRUE(platform.status.progressShown);
+    EXPECT_EQ(platform.status.progressFirst.left, pane.right - h * w / (c + h));
+    EXPECT_EQ(platform.status.progressSecond.right, pane.left + c * w / (c + h));
 }
 
 // A file that does not begin with 32 is refused and the game goes on untouched.

@@ -136,8 +136,16 @@ protected:
 
     BoardCanvas& Canvas() { return platform->Canvas(); }
 
-    // The window as the user sees it: the buffer with the controls over it.
-    QImage Grab() { return Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // The window as the user sees it: the buffer with the controls over it,
+    // one pixel for each of the client area's (logical) pixels.
+    QImage Grab()
+    {
+        const QImage image = Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (image.size() == Canvas().size()) return image;
+        QImage logical = image.scaled(Canvas().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        logical.setDevicePixelRatio(1);
+        return logical;
+    }
 
     // The board's sizes and colours as the window shows them.
     const Metrics& Sizes() const { return wnd->View().DisplayMetrics(); }

@@ -6,9 +6,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QtMath>
 
 #include "ShellFixture.h"
 #include "program/game/Commands.h"
@@ -447,4 +449,54 @@ TEST_F(ShellWindow, ACloseWhileAPieceMovesEndsTheProgramAtOnce)
     // The first piece was on its way: the computer's 6 and 3 are not both played.
     EXPECT_GT(PipCount(wnd->Game().board.Data(), COMPUTER), 167 - 9);
     EXPECT_EQ(wnd->Game().CurrentPlayer(), COMPUTER);
+}
+
+// The board at the screen's device pixel ratio (the tests run again with
+// QT_SCALE_FACTOR 2 and 1.5): the buffer, the canvas and the die faces have
+// the screen's pixels, the board's slanted edges are drawn at that
+// resolution, and a move there and back restores every physical pixel.
+TEST_F(ShellWindow, TheBoardIsDrawnAtTheScreensPixelRatio)
+{
+    Start("31", "HighLight=0");
+    const qreal ratio = Canvas().devicePixelRatioF();
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    EXPECT_DOUBLE_EQ(ratio, scale.isEmpty() ? 1.0 : scale.toDouble());
+    const QtSurface& surface = platform->BackBuffer();
+    EXPECT_EQ(surface.Ratio(), ratio);
+    EXPECT_EQ(surface.Image().size(), QSize(qCeil(Sizes().ClientWidth * ratio), qCeil(Sizes().ClientHeight * ratio)));
+    EXPECT_EQ(Canvas().grab().size(), surface.Image().size());
+    const QPixmap face = platform->DieWidget(4).pixmap();
+    EXPECT_EQ(face.devicePixelRatio(), ratio);
+    EXPECT_EQ(face.width(), qCeil(ICON_SIZE * ratio));
+
+    // The board left of the move list, as the buffer holds it.
+    const QRect board = surface.Physical(QRect(0, 0, platform->ListWidget().x(), Sizes().ClientHeight));
+    const QImage before = surface.Image().copy(board);
+    if (ratio >= 2) {
+        // Within one logical pixel the physical ones differ somewhere along
+        // the points' slanted edges: nothing is merely doubled.
+        int split = 0;
+        for (int y = 0; y + 1 < before.height(); y += 2)
+            for (int x = 0; x + 1 < before.width(); x += 2)
+                split += before.pixel(x, y) != before.pixel(x + 1, y) || before.pixel(x, y) != before.pixel(x, y + 1);
+        EXPECT_GT(split, 100);
+    }
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    QTest::keyClick(&Canvas(), Qt::Key_T);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(wnd->Game().board[20].count, 1);
+    EXPECT_NE(surface.Image().copy(board), before);
+    QTest::keyClick(&Canvas(), Qt::Key_Escape);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(wnd->Game().board[20].count, 0);
+    // The piece back on its point is drawn anew with its whole shadow, which
+    // the first painting of the board cut at the next point: its own cell is
+    // left out; every other pixel is as before.
+    const QPoint home = PieceCentre(17, 3) - QPoint(Sizes().PieceSize / 2, Sizes().PieceSize / 2);
+    const QRect cell = surface.Physical(QRect(home, QSize(Sizes().PieceCell, Sizes().PieceCell)));
+    auto withoutCell = [&cell](QImage image) {
+        QPainter(&image).fillRect(cell, Qt::black);
+        return image;
+    };
+    EXPECT_EQ(withoutCell(surface.Image().copy(board)), withoutCell(before));
 }

@@ -208,8 +208,8 @@ int main(int argc, char* argv[])
         const QList<QByteArray> size = screen.split('x');
         QFile file(config.filePath(QStringLiteral("screen.json")));
         if (size.size() == 2 && file.open(QIODevice::WriteOnly)) {
-            file.write(R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": )" + size[0] +
-                       R"(, "height": )" + size[1] + R"(, "logicalDpi": 96}]})");
+            file.write(R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": )" + size[0] + R"(, "height": )" +
+                       size[1] + R"(, "logicalDpi": 96}]})");
             file.close();
             qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toLocal8Bit());
         }

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <QtMath>
 
 #include <vector>
@@ -305,6 +306,53 @@ TEST(InputFilter, EscStateAndDroppedInput)
     EXPECT_TRUE(filter.EscDown());
     mainWindow.removeEventFilter(&mainCount);
     other.removeEventFilter(&otherCount);
+
+    // While the program is busy, the main window's input is held back, in
+    // its order, and given back afterwards; other windows get theirs at once.
+    struct Log : QObject {
+        std::vector<QEvent::Type> types;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress ||
+                e->type() == QEvent::MouseMove)
+                types.push_back(e->type());
+            return false;
+        }
+    } mainLog, otherLog;
+    QWindow* handle = mainWindow.windowHandle();
+    handle->installEventFilter(&mainLog);
+    other.installEventFilter(&otherLog);
+    auto move = [](int x) {
+        return new QMouseEvent(QEvent::MouseMove, QPointF(x, 3), QPointF(x, 3), Qt::NoButton, Qt::NoButton,
+                               Qt::NoModifier);
+    };
+    filter.Hold(true);
+    QCoreApplication::postEvent(handle, press());
+    QCoreApplication::postEvent(handle, move(4));
+    QCoreApplication::postEvent(handle, move(5));
+    QCoreApplication::postEvent(handle, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString("a")));
+    QCoreApplication::postEvent(&other, press());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mainLog.types.empty());
+    EXPECT_EQ(otherLog.types, std::vector<QEvent::Type>{QEvent::MouseButtonPress});
+    EXPECT_TRUE(filter.HasHeld());
+    filter.Hold(false);
+    filter.ReleaseHeld();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(mainLog.types,
+              (std::vector<QEvent::Type>{QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::KeyPress}));
+    // What is held is dropped with the rest of the pending input.
+    mainLog.types.clear();
+    filter.Hold(true);
+    QCoreApplication::postEvent(handle, press());
+    QCoreApplication::processEvents();
+    filter.Hold(false);
+    filter.DropPendingInput();
+    filter.ReleaseHeld();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mainLog.types.empty());
+    handle->removeEventFilter(&mainLog);
+    other.removeEventFilter(&otherLog);
 }
 
 TEST(Platform, ActiveWindowNamedByTheDialog)

@@ -427,7 +427,7 @@ TEST_F(ShellWindow, TheWindowKeepsHandlingItsEventsWhileTheProgramPlays)
 // The same during the animation of the computer's move.
 TEST_F(ShellWindow, ACloseWhileAPieceMovesEndsTheProgramAtOnce)
 {
-    Start("316355", "Speed=0");
+    Start("316355", "Speed=1");
     QTest::keyClick(&Canvas(), Qt::Key_Q);
     QTest::keyClick(&Canvas(), Qt::Key_T);
     QTest::keyClick(&Canvas(), Qt::Key_S);

@@ -157,7 +157,15 @@ void QtPlatform::EndIfClosing()
 
 // Expose and paint, a move of the frame, a change of screen, a close request:
 // everything but the user's input, which waits for the program to drop it.
-void QtPlatform::HandleWindowEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+// (The window system's own filter for input would keep back the close
+// request too: the main window's input is held back here instead.)
+void QtPlatform::HandleWindowEvents()
+{
+    const bool holding = filter->Holding();
+    filter->Hold(true);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    filter->Hold(holding);
+}
 
 void QtPlatform::SchedulePump()
 {
@@ -189,6 +197,8 @@ void QtPlatform::RunPump()
 void QtPlatform::AfterMessages()
 {
     if (busy > 0 || ended) return;
+    // The input held back while the program was busy is the window's again.
+    filter->ReleaseHeld();
     if (quitting || (mainWindow != nullptr && mainWindow->QuitRequested())) {
         End();
         return;
@@ -390,7 +400,10 @@ void QtPlatform::Sleep(int milliseconds)
         QEventLoop loop;
         sleepLoop = &loop;
         QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        const bool holding = filter->Holding();
+        filter->Hold(true);
+        loop.exec(QEventLoop::AllEvents);
+        filter->Hold(holding);
         sleepLoop = nullptr;
     } else {
         HandleWindowEvents();

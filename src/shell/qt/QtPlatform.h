@@ -158,8 +158,9 @@ signals:
 private:
     // Schedules one pump, unless one is scheduled already.
     void SchedulePump();
-    // Between messages: the end of the program, a new fit of the window, a
-    // pending full repaint, and a pump for what is still queued.
+    // Between messages: the input held back meanwhile given back, the end of
+    // the program, a new fit of the window, a pending full repaint, and a
+    // pump for what is still queued.
     void AfterMessages();
     // Erases the buffer and lets the program paint the board.
     void PaintBoard();

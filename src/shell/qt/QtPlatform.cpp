@@ -158,12 +158,20 @@ void QtPlatform::EndIfClosing()
 // Expose and paint, a move of the frame, a change of screen, a close request:
 // everything but the user's input, which waits for the program to drop it.
 // (The window system's own filter for input would keep back the close
-// request too: the main window's input is held back here instead.)
-void QtPlatform::HandleWindowEvents()
+// request too: the main window's input is held back here instead.) While a
+// dialog of the program is open, its input waits as well.
+void QtPlatform::HandleWindowEvents() { RunEvents(nullptr); }
+
+void QtPlatform::RunEvents(QEventLoop* loop)
 {
     const bool holding = filter->Holding();
     filter->Hold(true);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    const QEventLoop::ProcessEventsFlags flags =
+        QApplication::activeModalWidget() != nullptr ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents;
+    if (loop != nullptr)
+        loop->exec(flags);
+    else
+        QCoreApplication::processEvents(flags);
     filter->Hold(holding);
 }
 
@@ -400,10 +408,7 @@ void QtPlatform::Sleep(int milliseconds)
         QEventLoop loop;
         sleepLoop = &loop;
         QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        const bool holding = filter->Holding();
-        filter->Hold(true);
-        loop.exec(QEventLoop::AllEvents);
-        filter->Hold(holding);
+        RunEvents(&loop);
         sleepLoop = nullptr;
     } else {
         HandleWindowEvents();

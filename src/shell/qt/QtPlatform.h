@@ -173,6 +173,9 @@ private:
     // Ends the process if a close was requested while inside a handler.
     void EndIfClosing();
     void HandleWindowEvents();
+    // Handles the window's events until `loop` ends (or those waiting now,
+    // without a loop), with the main window's input held back.
+    void RunEvents(QEventLoop* loop);
     QMargins FrameMargins() const;
     std::optional<std::string> FileDialog(const FileDialogOptions& options, bool save);
 

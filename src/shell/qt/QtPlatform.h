@@ -13,7 +13,16 @@
 // painting is shown at the latest before it sleeps. A full repaint (the
 // program's OnPaint over a buffer erased in the background colour) runs when
 // the program asks for it (UpdateNow) or when it is between messages, never
-// while a handler sleeps; the window's own repaints only copy the buffer.
+// while a handler sleeps; the window's own repaints only copy the buffer,
+// which has the screen's physical pixels.
+//
+// The window never freezes: inside a handler, every sleep (also one of no
+// time, a step of an animation) and every repaint asked for handles the
+// window's own events, while the user's input for the main window is held
+// back until the program is between messages. A close request that comes
+// then ends the process at once: files are written whole at the moment they
+// change, never across a sleep, and nothing of the turn in progress has been
+// recorded.
 
 #include <QElapsedTimer>
 #include <QMargins>

@@ -1,5 +1,11 @@
 // The real window under the offscreen platform: one step of a piece's
-// animation drawn and shown, and the time from start to the first painted board.
+// animation drawn and shown, the time from start to the first painted board,
+// a game finished quick, and the time from a close request during the
+// computer's turn to the end of the program.
+//
+// TABLOR_BENCH_SCREEN=3840x2160 gives the offscreen platform a screen of that
+// many physical pixels; with QT_SCALE_FACTOR=2 the window then has the size
+// of one on a 1920x1080 desktop at four times the pixels.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +17,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/board/BoardData.h"
@@ -34,8 +41,10 @@ public:
         QDir::setCurrent(folder.path());
         QFile ini(QStringLiteral("tablorw.ini"));
         if (ini.open(QIODevice::WriteOnly)) {
-            ini.write("[Options]\nFirstMoveBy=2\n");
+            // The options come first: the first occurrence of a key counts.
+            ini.write("[Options]\n");
             ini.write(options);
+            ini.write("FirstMoveBy=2\n");
         }
     }
     ~GameFolder() { QDir::setCurrent(previous); }
@@ -78,9 +87,11 @@ void AnimationStep(benchmark::State& state)
         if (piece.x + direction < 0 || piece.x + direction > m.ClientWidth - m.PieceCell) direction = -direction;
         piece.x += direction;
         piece.DrawPiece(true, false);
-        platform.UpdateNow();
+        // A step's wait at full speed: shown, and the window's events handled.
+        platform.Sleep(0);
     }
     piece.ErasePiece();
+    state.counters["pixels"] = platform.BackBuffer().Image().width() * platform.BackBuffer().Image().height();
 }
 BENCHMARK(AnimationStep)->Unit(benchmark::kMicrosecond);
 
@@ -143,10 +154,66 @@ void QuickFinishedGame(benchmark::State& state)
 }
 BENCHMARK(QuickFinishedGame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// A close request (the title bar's close box) while the computer's turn is
+// in progress: from the request to the end of the program, which is asked
+// at a random moment of the turn (its pause, a piece on its way).
+void CloseDuringTheComputersTurn(benchmark::State& state)
+{
+    struct Ended {};
+    int round = 0;
+    double worst = 0;
+    for (auto _ : state) {
+        GameFolder folder("FirstMoveBy=1\nSpeed=38\n");
+        auto platform = std::make_unique<QtPlatform>();
+        auto app = std::make_unique<BackgApp>();
+        QElapsedTimer clock;
+        double seconds = -1;
+        platform->exitNow = [&](int) {
+            seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+            throw Ended{};
+        };
+        // The computer starts: its turn is the first message.
+        platform->Start(*app);
+        QTimer::singleShot(100 + (round++ * 397) % 1900, [&] {
+            clock.start();
+            platform->Frame().close();
+        });
+        try {
+            platform->RunPump();
+        } catch (const Ended&) {
+        }
+        if (seconds < 0) {
+            state.SkipWithError("the close came after the computer's turn");
+            break;
+        }
+        worst = std::max(worst, seconds);
+        state.SetIterationTime(seconds);
+        state.PauseTiming();
+        app.reset();
+        platform.reset();
+        state.ResumeTiming();
+    }
+    state.counters["worst_ms"] = worst * 1000;
+}
+BENCHMARK(CloseDuringTheComputersTurn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // A screen of the size asked for, described to the offscreen platform.
+    QTemporaryDir config;
+    const QByteArray screen = qgetenv("TABLOR_BENCH_SCREEN");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !screen.isEmpty()) {
+        const QList<QByteArray> size = screen.split('x');
+        QFile file(config.filePath(QStringLiteral("screen.json")));
+        if (size.size() == 2 && file.open(QIODevice::WriteOnly)) {
+            file.write(R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": )" + size[0] + R"(, "height": )" +
+                       size[1] + R"(, "logicalDpi": 96}]})");
+            file.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toLocal8Bit());
+        }
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);

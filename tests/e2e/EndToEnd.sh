@@ -5,6 +5,10 @@
 # the rest of the game finished by the program, the statistics dialog left
 # with Esc. Then it checks what the program wrote: the position file against
 # the engine tool's play, the scores in tablorw.ini and the graph file.
+# Then, under openbox (when it is installed), a framed window: the side panel
+# stands as in the unframed window at the start, after New game and after
+# "Play clockwise" is turned on, and Alt+F4 during the computer's turn ends
+# the program at once without writing a file.
 #
 # Usage: EndToEnd.sh TABLOR_BINARY TABLOR_ENGINE_BINARY
 #
@@ -50,12 +54,17 @@ engine=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 work=$(mktemp -d "${TMPDIR:-/tmp}/tablor-e2e.XXXXXX")
 xvfb_pid=""
 game_pid=""
+wm_pid=""
 failed=0
 
 cleanup() {
     if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
         kill "$game_pid" 2>/dev/null
         wait "$game_pid" 2>/dev/null
+    fi
+    if [ -n "$wm_pid" ] && kill -0 "$wm_pid" 2>/dev/null; then
+        kill "$wm_pid" 2>/dev/null
+        wait "$wm_pid" 2>/dev/null
     fi
     if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
         kill "$xvfb_pid" 2>/dev/null
@@ -165,6 +174,32 @@ letter_box() {
 }
 letters=ABCDEFGHIJKLMNOPQRSTUVWX
 letter_of() { echo "${letters:$1-1:1}"; }
+
+# The side panel: the human's first die picture stands at x(5) (x(9) playing
+# clockwise) and the cube at the computer's tray, x(1) (S/2 clockwise), plus
+# S/4; both have their top at the human's tray, half way down the client area.
+# panel_offset CLOCKWISE: the first die's top edge less the cube's, found by
+# going down the middle of each, between the rows of points, to the first
+# pixel that is not the background. Where the program lays the panel out
+# right, it is the same for every window, framed or not. (The middle of the
+# cube is not taken: the trays' counts stand right-aligned over its right part.)
+first_drawn_row() {
+    local top=$((ORIGIN_Y + 2 * S + 5 * D + D / 2 + 2)) bottom=$((ORIGIN_Y + H - 5 * S - 5 * D - D / 2 - 2))
+    local row
+    row=$(screen_pixels "$1" "$top" 1 $((bottom - top)) | awk -v bg="$background" '$3 " " $4 " " $5 != bg {print $2; exit}')
+    [ -n "$row" ] && echo $((top + row))
+}
+panel_offset() {
+    local die_x cube_x die cube
+    if [ "$1" = 1 ]; then
+        die_x=$((COL * 8 + 3 * S)) cube_x=$((S / 2))
+    else
+        die_x=$((COL * 7 + 3 * S)) cube_x=$((COL * 11 + 3 * S))
+    fi
+    die=$(first_drawn_row $((ORIGIN_X + die_x + 16)))
+    cube=$(first_drawn_row $((ORIGIN_X + cube_x + S / 4 + S / 4)))
+    [ -n "$die" ] && [ -n "$cube" ] && echo $((die - cube))
+}
 
 # hover_probe I: moves the pointer over point I (a little to and fro, so that
 # it always moves) and tells whether the point's letter is highlighted.
@@ -282,6 +317,10 @@ expect_piece 13 1 "$orange" computer 1
 # ------------------------------------------------------------------ the human's opening 3-1
 
 hover_until_yellow 9 30 || fail "the human's turn did not start: point I's letter never turned yellow under the pointer"
+# Without a window manager the window has no frame: the panel's layout here
+# is the reference for the framed window below.
+reference_offset=$(panel_offset 0)
+[ -n "$reference_offset" ] || fail "the die pictures or the cube were not found beside the board"
 
 # Q (17) to T (20) with the 3: two clicks.
 read -r qx qy <<<"$(point_centre 17)"
@@ -407,4 +446,110 @@ if [ "${g[0]}" -ne 3 ] || [ "${g[1]}" -ne "$wins" ] || [ "${g[2]}" -ne 50 ] || [
         "found games ${g[0]}, wins ${g[1]}, percent ${g[2]} ${g[3]}, later slots $([ "$rest" -eq 0 ] && echo zero || echo 'not zero')"
 fi
 
-echo "end_to_end: passed (computer's 6-4: $moves; scores Human=$human Computer=$computer)"
+# ------------------------------------------------------------------ with a window manager
+
+# The window manager frames the window after the program has laid out its
+# board; the panel must follow, and stay level through New game and a change
+# of direction. Then Alt+F4 (the window manager's close) during the
+# computer's turn ends the program at once, writing nothing.
+if ! command -v openbox >/dev/null 2>&1; then
+    echo "end_to_end: passed without a window manager (openbox not installed)" \
+        "(computer's 6-4: $moves; scores Human=$human Computer=$computer)"
+    exit 0
+fi
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+poll 20 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
+
+framed=$work/framed
+mkdir "$framed"
+for _ in $(seq 1 40); do echo 3-1; done >"$framed/rolls.txt"
+cat >"$framed/tablorw.ini" <<EOF
+[Options]
+UseCube=1
+AutoFinish=0
+DiceAsIcons=1
+Speed=1
+AutoChangeTurn=1
+LevelOfPlay=2
+FirstMoveBy=2
+ShowProgress=1
+AutoForcedMoves=0
+HitShake=0
+HighLight=0
+DiceMode=2
+ClockWise=0
+RollsList=$framed/rolls.txt
+CurScheme=0
+EOF
+(cd "$framed" && exec env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u WAYLAND_DISPLAY \
+    -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$game") >"$framed/game.log" 2>&1 &
+game_pid=$!
+poll 30 window_shown Tablor || fail "with openbox: no visible window named \"Tablor\" within 30 s"
+main=$(visible_window Tablor)
+# The frame is on when the client window no longer stands at the corner
+# the program first put it in.
+framed_by_wm() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "$X" -gt 10 ] || [ "$Y" -gt 10 ]
+}
+poll 20 framed_by_wm || fail "with openbox: the window was not framed"
+poll 30 client_top || fail "with openbox: the board's background did not appear below the menu bar"
+ORIGIN_X=$X
+
+# offset_is CLOCKWISE: the panel stands as in the unframed window.
+offset_is() { [ "$(panel_offset "$1")" = "$reference_offset" ]; }
+check_panel() {
+    poll 20 offset_is "$1" || fail "with openbox, $2: the first die's top stands $(panel_offset "$1") px from" \
+        "the cube's top, $reference_offset px without a frame"
+}
+check_panel 0 "at the start"
+
+focus "$main"
+xdotool key ctrl+n
+poll 20 window_shown Tablor || true
+sleep 0.5
+xdotool key Return
+sleep 1
+check_panel 0 "after New game"
+
+focus "$main"
+xdotool key F9
+poll 20 window_shown Settings || fail "with openbox: F9 did not open the settings"
+focus "$(visible_window Settings)"
+sleep 0.5
+xdotool key alt+w
+sleep 0.5
+xdotool key Return
+poll 20 window_gone Settings || fail "with openbox: the settings did not close"
+clockwise_written() { grep -q '^ClockWise=1' "$framed/tablorw.ini"; }
+poll 10 clockwise_written || fail "with openbox: Alt+W and Enter in the settings did not turn on \"Play clockwise\""
+check_panel 1 "playing clockwise"
+settings_before=$(cat "$framed/tablorw.ini")
+
+# The human's 3-1, then the computer's turn (its pause of 1.5 s and its
+# moves at the slowest speed); Alt+F4 half a second into it.
+focus "$main"
+xdotool key q t s
+sleep 0.5
+start=$(date +%s%N)
+xdotool key alt+F4
+limit=$(($(date +%s) + 10))
+while kill -0 "$game_pid" 2>/dev/null && [ "$(date +%s)" -lt "$limit" ]; do sleep 0.01; done
+ms=$((($(date +%s%N) - start) / 1000000))
+kill -0 "$game_pid" 2>/dev/null && fail "Alt+F4 during the computer's turn: the game was still running 10 s later"
+wait "$game_pid"
+status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "Alt+F4: the game exited with status $status, expected 0"
+# Well before the computer's turn (more than 1.5 s) could have ended.
+[ "$ms" -lt 1000 ] || fail "Alt+F4 during the computer's turn: the game took $ms ms to end"
+[ "$(cat "$framed/tablorw.ini")" = "$settings_before" ] || fail "Alt+F4: the settings file was changed"
+[ ! -e "$framed/tablorw32.gph" ] || fail "Alt+F4: a graph file was written"
+kill "$wm_pid" 2>/dev/null
+wait "$wm_pid" 2>/dev/null
+
+echo "end_to_end: passed (computer's 6-4: $moves; scores Human=$human Computer=$computer;" \
+    "with openbox the panel stays level, Alt+F4 in the computer's turn ended the game in $ms ms)"

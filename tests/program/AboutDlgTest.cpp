@@ -7,9 +7,9 @@ namespace {
 
 TEST(AboutDlg, BuildDateAndTexts)
 {
-    EXPECT_EQ(AboutDlg::BuildDateText("Dec  8 2026", "16:55:19"), "Tue Dec 08 16:55:19 2026");
+    EXPECT_EQ(AboutDlg::BuildDateText("Dec  8 2026", "16:55:19"), "Tue Dec  8 16:55:19 2026");
     EXPECT_EQ(AboutDlg::BuildDateText("Feb 29 2024", "00:00:01"), "Thu Feb 29 00:00:01 2024");
-    EXPECT_EQ(AboutDlg::BuildDateText("Jan  1 2000", "12:00:00"), "Sat Jan 01 12:00:00 2000");
+    EXPECT_EQ(AboutDlg::BuildDateText("Jan  1 2000", "12:00:00"), "Sat Jan  1 12:00:00 2000");
     EXPECT_EQ(AboutDlg::BuildDateText("Mar 15 2021", "09:30:00"), "Mon Mar 15 09:30:00 2021");
     EXPECT_EQ(AboutDlg::BuildDateText("??? 15 2021", "09:30:00"), "??? 15 2021 09:30:00");
     EXPECT_EQ(AboutDlg::BuildDate().size(), 24u);

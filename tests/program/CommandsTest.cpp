@@ -378,7 +378,7 @@ TEST_F(GameTest, ResetScoresClearsTheRunningTotalsOnly)
 }
 
 // A missing documentation file is reported by its path; a present one is
-// opened without a word.
+// opened without a word, by the desktop or else in the help window.
 TEST_F(GameTest, DocumentationMissingOrPresent)
 {
     Start();
@@ -390,6 +390,20 @@ TEST_F(GameTest, DocumentationMissingOrPresent)
     ASSERT_EQ(platform.documents.size(), 2u);
     EXPECT_EQ(platform.documents[1], PathOf("Documentation.htm"));
     EXPECT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_TRUE(platform.shownDocuments.empty());
+
+    // A desktop with no program for web pages: the help window shows the
+    // manual, without a word.
+    platform.desktopAnswer = OpenResult::Failed;
+    Menu(ID_DOCUMENTATION);
+    EXPECT_EQ(platform.shownDocuments, std::vector<std::string>{PathOf("Documentation.htm")});
+    EXPECT_EQ(platform.dialogs.size(), 1u);
+    // When the help window cannot show it either, the player is told.
+    platform.helpWindowShows = false;
+    platform.ExpectMessageBox(PathOf("Documentation.htm") + " cannot be shown", Buttons::Ok, Icon::Exclamation, IDOK);
+    Menu(ID_DOCUMENTATION);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(platform.shownDocuments.size(), 2u);
 }
 
 // Help opens the topic of the window that is active when it is asked for.
@@ -542,6 +556,13 @@ TEST_F(GameTest, SaveAndOpenAPosition)
     EXPECT_EQ(LastLine(), "1st  from  ");
     EXPECT_EQ(platform.caption, "Tablor - game.pos");
     EXPECT_EQ(CurrentPlayer(), HUMAN);
+    // The race bar shows the opened position, not the one before it.
+    const int c = PipCount(saved, COMPUTER), h = PipCount(saved, HUMAN);
+    const Rect pane = platform.status.PaneRect(1);
+    const int w = pane.right - pane.left;
+    EXPECT_TRUE(platform.status.progressShown);
+    EXPECT_EQ(platform.status.progressFirst.left, pane.right - h * w / (c + h));
+    EXPECT_EQ(platform.status.progressSecond.right, pane.left + c * w / (c + h));
 }
 
 // A file that does not begin with 32 is refused and the game goes on untouched.

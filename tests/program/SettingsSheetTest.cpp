@@ -2,7 +2,9 @@
 #include "GameFixture.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <vector>
 
@@ -483,4 +485,93 @@ TEST_F(SettingsSheetTest, TheWinnersEventAloneDecidesTheEndOfGameSound)
     ASSERT_EQ(platform.sounds.size(), 1u);
     EXPECT_EQ(platform.sounds[0].path, "youlose.wav");
     EXPECT_TRUE(platform.sounds[0].async);
+}
+
+// Where the side panel and the trays stand: the status panes, the eight dice
+// pictures, the move list, the cube and the two tray labels.
+struct PanelLayout {
+    std::array<int, 2> paneWidths{};
+    std::array<Rect, 8> dice{};
+    Rect list{}, cube{};
+    std::array<Rect, 2> trays{};
+    bool operator==(const PanelLayout&) const = default;
+};
+
+void PrintTo(const PanelLayout& p, std::ostream* out)
+{
+    auto rect = [out](const Rect& r) {
+        *out << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
+    };
+    *out << "panes " << p.paneWidths[0] << "," << p.paneWidths[1] << " dice ";
+    for (const Rect& r : p.dice) rect(r);
+    *out << " list ";
+    rect(p.list);
+    *out << " cube ";
+    rect(p.cube);
+    *out << " trays ";
+    rect(p.trays[0]);
+    rect(p.trays[1]);
+}
+
+// A frame that arrives after the board was laid out (the window manager's),
+// New game and changes of the playing direction in any order leave the panel
+// exactly where a fresh start with that frame puts it: the dice row level with
+// the human's tray and the cube's middle place.
+TEST_F(SettingsSheetTest, PanelStaysWhereAFreshStartPutsIt)
+{
+    auto layout = [this] {
+        PanelLayout p;
+        p.paneWidths = {platform.status.widths[0], platform.status.widths[1]};
+        for (int i = 0; i < 8; ++i) p.dice[i] = platform.dice[i].geometry;
+        p.list = platform.list.geometry;
+        p.cube = platform.cube.geometry;
+        p.trays = {platform.trays[0].geometry, platform.trays[1].geometry};
+        return p;
+    };
+    auto direction = [this](int clockWise) {
+        RunSheet([clockWise](SettingSheet& sheet) {
+            sheet.visual.clockWise = clockWise;
+            return Ok(sheet);
+        });
+    };
+    auto newGame = [this] {
+        platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDYES);
+        Menu(ID_FILE_NEW);
+    };
+    // Fresh starts with the frame the window manager gives, in both directions.
+    constexpr int FRAMED = TestPlatform::FRAME_HEIGHT + 10;
+    platform.frameHeight = FRAMED;
+    StartWithRolls("31", "FirstMoveBy=2\nUseCube=1");
+    const PanelLayout framed = layout();
+    EXPECT_EQ(framed.dice[4].top, framed.trays[1].top);
+    EXPECT_EQ(framed.cube.top, framed.trays[1].top);
+    direction(1);
+    const PanelLayout framedClockWise = layout();
+    window.reset();
+    platform.onPaint = nullptr;
+    platform.post = nullptr;
+    platform.frameHeight = TestPlatform::FRAME_HEIGHT;
+    platform.ClearLogs();
+
+    // The window laid out before its frame is known; the frame then arrives.
+    StartWithRolls("31", "FirstMoveBy=2\nUseCube=1\nClockWise=0");
+    const PanelLayout unframed = layout();
+    ASSERT_NE(unframed, framed);
+    platform.frameHeight = FRAMED;
+    window->OnSize();
+    EXPECT_EQ(layout(), framed);
+    newGame();
+    EXPECT_EQ(layout(), framed);
+    direction(1);
+    EXPECT_EQ(layout(), framedClockWise);
+    newGame();
+    EXPECT_EQ(layout(), framedClockWise);
+    // The frame changes again (a new theme) and back, then the direction.
+    platform.frameHeight = TestPlatform::FRAME_HEIGHT;
+    window->OnSize();
+    platform.frameHeight = FRAMED;
+    window->OnSize();
+    EXPECT_EQ(layout(), framedClockWise);
+    direction(0);
+    EXPECT_EQ(layout(), framed);
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -460,6 +461,43 @@ TEST_F(StatisticsDialog, ShowsTheFiguresAndTheRollChoice)
                     [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }),
               2);
     EXPECT_EQ(model.rollChoice, 0);
+}
+
+// Esc held to stop Finish game may still be down when the game ends: that
+// press and its repeats do not quit; once it is let go, a fresh press does.
+TEST_F(StatisticsDialog, AnEscAlreadyDownIsNotQuit)
+{
+    StatDlg model(figures, HUMAN);
+    auto press = [](QDialog& dialog, bool repeat) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(&dialog, &event);
+    };
+    auto release = [](QDialog& dialog) {
+        QKeyEvent event(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &event);
+    };
+    bool openAfterHeld = false, openAfterRepeat = false;
+    EXPECT_EQ(Drive([&] { return ExecStatDlg(model, nullptr, true); },
+                    [&](QDialog& dialog) {
+                        press(dialog, true);
+                        press(dialog, false);
+                        openAfterHeld = dialog.isVisible();
+                        release(dialog);
+                        press(dialog, false);
+                    }),
+              IDCANCEL);
+    EXPECT_TRUE(openAfterHeld);
+
+    // Not held at the opening: a repeat alone (a key held since before) is
+    // still no press of its own.
+    EXPECT_EQ(Drive([&] { return ExecStatDlg(model, nullptr, false); },
+                    [&](QDialog& dialog) {
+                        press(dialog, true);
+                        openAfterRepeat = dialog.isVisible();
+                        press(dialog, false);
+                    }),
+              IDCANCEL);
+    EXPECT_TRUE(openAfterRepeat);
 }
 
 TEST_F(StatisticsDialog, DrawsTheGraphOnTheBoardsBackground)

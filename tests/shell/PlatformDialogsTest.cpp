@@ -98,6 +98,38 @@ TEST_F(ShellWindow, MissingDocumentationIsReported)
     EXPECT_EQ(platform->OpenDocument(folder.filePath(QStringLiteral("none.htm")).toStdString()), OpenResult::NotFound);
 }
 
+// A desktop without a program for web pages (here: none on the PATH): the
+// manual is shown in the program's own help window, without a message.
+TEST_F(ShellWindow, DocumentationWithoutADesktopProgramShowsInTheHelpWindow)
+{
+    Start("31");
+    Write("Documentation.htm", "<html><body><h1>Tablor manual</h1></body></html>");
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir empty;
+    qputenv("PATH", empty.path().toLocal8Bit());
+    for (const char* name : {"BROWSER", "DEFAULT_BROWSER"}) qunsetenv(name);
+    bool boxShown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxShown = true;
+            box->reject();
+        }
+    });
+    watch.start(10);
+    platform->Frame().Action(ID_DOCUMENTATION)->trigger();
+    const bool shown = QTest::qWaitFor([] { return HelpBrowser() != nullptr && HelpBrowser()->isVisible(); }, 5000);
+    qputenv("PATH", path);
+    ASSERT_TRUE(shown);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(HelpBrowser()->source(), QUrl::fromLocalFile(QDir(folder.path()).filePath("Documentation.htm")));
+    EXPECT_TRUE(HelpBrowser()->toPlainText().contains(QStringLiteral("Tablor manual")));
+    EXPECT_FALSE(boxShown);
+    HelpBrowser()->close();
+    // A file the help window cannot read is not shown.
+    EXPECT_FALSE(platform->ShowDocument(folder.filePath(QStringLiteral("none.htm")).toStdString()));
+}
+
 TEST_F(ShellWindow, F1OpensTheHelpWindow)
 {
     Start("31");

@@ -419,6 +419,13 @@ TEST_F(SettingsViews, ColourDialogPaintsTheSchemeAndTheBoardFollowsIt)
     const ColourSet schemeC = DefaultSchemes[2];
     OpenColours([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Choose or edit a color scheme");
+        // Wide enough for the whole caption in a title bar's bold font, beside
+        // the window's icon and buttons.
+        EXPECT_GE(dialog.width(), static_cast<TablorDialog&>(dialog).CaptionWidth());
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        EXPECT_GT(static_cast<TablorDialog&>(dialog).CaptionWidth(),
+                  QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()));
         EXPECT_EQ(dialog.property(DIALOG_NAME_PROPERTY).toString(), "Colours");
         EXPECT_EQ(platform->Active(), ActiveWindow::Colours);
         const QColor normalText = dialog.palette().color(QPalette::WindowText);

@@ -88,15 +88,16 @@ protected:
 
     // Starts the window with the human to move first and the rolls of
     // `digits` (the first pair is the opening roll: the computer's die, then
-    // the human's), plus `options` in section "Options". Pieces move without
-    // waiting between steps.
+    // the human's), plus `options` in section "Options", which come first and
+    // so override the rest. Pieces move without waiting between steps.
     void Start(const std::string& digits, const std::string& options = "")
     {
         ASSERT_TRUE(folder.isValid());
         previous = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
         Write("rolls.txt", digits);
-        Write("tablorw.ini", "[Options]\nFirstMoveBy=2\nDiceMode=2\nRollsList=rolls.txt\nSpeed=50\n" + options + "\n");
+        Write("tablorw.ini",
+              "[Options]\n" + options + "\n[Options]\nFirstMoveBy=2\nDiceMode=2\nRollsList=rolls.txt\nSpeed=50\n");
 
         platform = std::make_unique<QtPlatform>();
         app = std::make_unique<BackgApp>();
@@ -135,8 +136,16 @@ protected:
 
     BoardCanvas& Canvas() { return platform->Canvas(); }
 
-    // The window as the user sees it: the buffer with the controls over it.
-    QImage Grab() { return Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // The window as the user sees it: the buffer with the controls over it,
+    // one pixel for each of the client area's (logical) pixels.
+    QImage Grab()
+    {
+        const QImage image = Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (image.size() == Canvas().size()) return image;
+        QImage logical = image.scaled(Canvas().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        logical.setDevicePixelRatio(1);
+        return logical;
+    }
 
     // The board's sizes and colours as the window shows them.
     const Metrics& Sizes() const { return wnd->View().DisplayMetrics(); }

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <QtMath>
 
 #include <vector>
 
@@ -146,6 +148,79 @@ TEST(BackBuffer, DrawsKeepsCellsAndCollectsWhatChanged)
     EXPECT_EQ(QColor(surface.Image().pixel(250, 110)), QColor(1, 2, 3));
 }
 
+// At a device pixel ratio above 1 the buffer has the screen's pixels: edges
+// fall on physical pixels, slanted edges are smoothed, text is drawn at the
+// finer resolution, and a piece moved there and back puts every physical
+// pixel back, also at a fractional ratio.
+TEST(BackBuffer, DrawsAtTheScreensPixelRatio)
+{
+    EnsureShellApplication();
+    for (const qreal ratio : {1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        QtSurface surface;
+        surface.Resize(200, 100, RGB(10, 20, 30), ratio);
+        const QImage& image = surface.Image();
+        EXPECT_EQ(image.size(), QSize(qCeil(200 * ratio), qCeil(100 * ratio)));
+        EXPECT_EQ(image.devicePixelRatio(), ratio);
+        auto at = [&](qreal x, qreal y) { return QColor(image.pixel(qFloor(x), qFloor(y))); };
+
+        // A rectangle's edges, at physical resolution.
+        surface.FillRect({10, 10, 21, 15}, RGB(255, 0, 0));
+        EXPECT_EQ(at(10 * ratio, 10 * ratio), QColor(255, 0, 0));
+        EXPECT_EQ(at(10 * ratio - 1, 10 * ratio), QColor(10, 20, 30));
+        EXPECT_EQ(at(21 * ratio - 1, 15 * ratio - 1), QColor(255, 0, 0));
+        EXPECT_EQ(at(21 * ratio, 15 * ratio - 1), QColor(10, 20, 30));
+        // Rectangles side by side leave no seam.
+        surface.FillRect({21, 10, 31, 15}, RGB(255, 0, 0));
+        for (int x = qFloor(10 * ratio); x < qFloor(31 * ratio); ++x)
+            EXPECT_EQ(QColor(image.pixel(x, qFloor(12 * ratio))), QColor(255, 0, 0)) << x;
+
+        // A point: the top edge is exactly the outline's colour, a slanted
+        // edge is smoothed (a blend between the fill and the background).
+        const Point triangle[3] = {{100, 10}, {120, 60}, {140, 10}};
+        surface.Polygon(triangle, 3, RGB(0, 0, 255), RGB(255, 255, 255));
+        EXPECT_EQ(at(120 * ratio, 10 * ratio), QColor(255, 255, 255));
+        EXPECT_EQ(at(120 * ratio, 30 * ratio), QColor(0, 0, 255));
+        int blended = 0;
+        for (int x = qFloor(100 * ratio); x < qFloor(120 * ratio); ++x) {
+            const QColor c(image.pixel(x, qFloor(40 * ratio)));
+            blended += c != QColor(0, 0, 255) && c != QColor(255, 255, 255) && c != QColor(10, 20, 30);
+        }
+        EXPECT_GT(blended, 0) << "the slanted edge is smoothed";
+
+        // Text: its edges are not doubled pixels (at least one pair of
+        // neighbouring physical pixels differs inside a logical pixel).
+        surface.Text(20, 40, "Wq", RGB(0, 0, 0), RGB(255, 255, 0), true);
+        if (ratio == 2.0) {
+            int split = 0;
+            for (int y = 80; y < 80 + 2 * surface.TextHeight(); y += 2)
+                for (int x = 40; x < 40 + 2 * surface.TextWidth("Wq"); x += 2)
+                    split += image.pixel(x, y) != image.pixel(x + 1, y) || image.pixel(x, y) != image.pixel(x, y + 1);
+            EXPECT_GT(split, 0);
+        }
+
+        // A piece moved there and back, step by step, over the point, the
+        // text and the rectangle: every physical pixel is back.
+        const QImage before = image.copy();
+        std::unique_ptr<Bitmap> cell = surface.CreateBitmap(37, 37);
+        const int path[][2] = {{95, 5}, {101, 8}, {108, 11}, {115, 14}, {13, 33}, {-7, 77}, {180, 80}, {95, 5}};
+        for (std::size_t step = 0; step + 1 < std::size(path); ++step) {
+            const int x = path[step][0], y = path[step][1];
+            surface.SaveCell(*cell, x, y);
+            surface.FillEllipse({x + 6, y, x + 37, y + 31}, RGB(64, 64, 64));
+            surface.FillEllipse({x, y, x + 31, y + 31}, RGB(255, 128, 0));
+            EXPECT_NE(surface.Image(), before);
+            surface.RestoreCell(*cell, x, y);
+            EXPECT_EQ(surface.Image(), before) << x << "," << y;
+        }
+        // A cell's block runs from the physical pixel of its corner to the
+        // one of its far corner.
+        const QRect block = surface.Physical(QRect(101, 8, 37, 37));
+        EXPECT_EQ(block.left(), qFloor(101 * ratio));
+        EXPECT_EQ(block.right(), qCeil(138 * ratio) - 1);
+    }
+}
+
 TEST(Canvas, ButtonsKeysAndMovesBecomeMessages)
 {
     EnsureShellApplication();
@@ -231,6 +306,53 @@ TEST(InputFilter, EscStateAndDroppedInput)
     EXPECT_TRUE(filter.EscDown());
     mainWindow.removeEventFilter(&mainCount);
     other.removeEventFilter(&otherCount);
+
+    // While the program is busy, the main window's input is held back, in
+    // its order, and given back afterwards; other windows get theirs at once.
+    struct Log : QObject {
+        std::vector<QEvent::Type> types;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress ||
+                e->type() == QEvent::MouseMove)
+                types.push_back(e->type());
+            return false;
+        }
+    } mainLog, otherLog;
+    QWindow* handle = mainWindow.windowHandle();
+    handle->installEventFilter(&mainLog);
+    other.installEventFilter(&otherLog);
+    auto move = [](int x) {
+        return new QMouseEvent(QEvent::MouseMove, QPointF(x, 3), QPointF(x, 3), Qt::NoButton, Qt::NoButton,
+                               Qt::NoModifier);
+    };
+    filter.Hold(true);
+    QCoreApplication::postEvent(handle, press());
+    QCoreApplication::postEvent(handle, move(4));
+    QCoreApplication::postEvent(handle, move(5));
+    QCoreApplication::postEvent(handle, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString("a")));
+    QCoreApplication::postEvent(&other, press());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mainLog.types.empty());
+    EXPECT_EQ(otherLog.types, std::vector<QEvent::Type>{QEvent::MouseButtonPress});
+    EXPECT_TRUE(filter.HasHeld());
+    filter.Hold(false);
+    filter.ReleaseHeld();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(mainLog.types,
+              (std::vector<QEvent::Type>{QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::KeyPress}));
+    // What is held is dropped with the rest of the pending input.
+    mainLog.types.clear();
+    filter.Hold(true);
+    QCoreApplication::postEvent(handle, press());
+    QCoreApplication::processEvents();
+    filter.Hold(false);
+    filter.DropPendingInput();
+    filter.ReleaseHeld();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mainLog.types.empty());
+    handle->removeEventFilter(&mainLog);
+    other.removeEventFilter(&otherLog);
 }
 
 TEST(Platform, ActiveWindowNamedByTheDialog)

@@ -6,9 +6,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QtMath>
 
 #include "ShellFixture.h"
 #include "program/game/Commands.h"
@@ -235,7 +237,9 @@ TEST_F(ShellWindow, TheUnderscoreBlinksThroughTheMoveList)
     const int last = list.LineCount() - 1;
     const Rect line = list.LineRect(last);
     const int x = line.left + list.TextWidth(list.LineText(last).substr(0, 23)) + (Sizes().Unit >> 2);
-    const QRect cell(x, line.top, platform->BackBuffer().TextWidth("_"), platform->BackBuffer().TextHeight());
+    // The underscore's cell, and a few pixels on either side where its glyph may reach.
+    const QRect cell = QRect(x, line.top, platform->BackBuffer().TextWidth("_"), platform->BackBuffer().TextHeight())
+                           .adjusted(-3, 0, 3, 0);
     auto blackPixels = [&] {
         const QImage image = Grab();
         int n = 0;
@@ -257,6 +261,13 @@ TEST_F(ShellWindow, TheUnderscoreBlinksThroughTheMoveList)
     platform->PostInput(Message::Tick(BLINK_TIMER));
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(blackPixels(), 0);
+    // Erased is erased whole: not a pixel of the glyph is left, however faint.
+    const QImage erased = Grab();
+    int left = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int xx = cell.left(); xx <= cell.right(); ++xx)
+            left += !Same(erased.pixel(xx, y), Colours()[COLOUR_BACKGROUND]);
+    EXPECT_EQ(left, 0);
 }
 
 TEST_F(ShellWindow, MessagesWaitWhileTheProgramSleeps)
@@ -288,4 +299,204 @@ TEST_F(ShellWindow, ExitCommandEndsTheProgram)
     platform->Frame().Action(ID_APP_EXIT)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return platform->Ended(); }, TIMEOUT_MS));
     EXPECT_EQ(finished.count(), 1);
+}
+
+// While the turn waits for the confirmation, a press anywhere in the window
+// ends the wait: on the move list, the status bar, where the dice stand and
+// on the cube button, which is disabled then. A left press hands the turn
+// over, a right press takes the last move back.
+TEST_F(ShellWindow, EveryPressInTheWindowEndsTheWait)
+{
+    Start("316355316355316355316355", "UseCube=1");
+    QtMoveList& list = platform->ListWidget();
+    QtStatusBar& status = platform->StatusWidget();
+    QtCubeButton& cube = platform->CubeWidget();
+    const QPoint diceCentre = platform->DieWidget(4).geometry().center();
+    auto playToTheWait = [&] {
+        QTest::keyClick(&Canvas(), Qt::Key_Q);
+        QTest::keyClick(&Canvas(), Qt::Key_T);
+        QTest::keyClick(&Canvas(), Qt::Key_S);
+        return WaitIdle() && wnd->Game().WaitingConfirm && wnd->Game().MovesMade == 2 && !cube.isEnabled();
+    };
+    struct Place {
+        const char* name;
+        QWidget* widget;
+        QPoint at;
+    };
+    const Place places[] = {{"move list", &list, list.rect().center()},
+                            {"status bar", &status, status.rect().center()},
+                            {"dice", &Canvas(), diceCentre},
+                            {"disabled cube", &cube, cube.rect().center()}};
+    for (const Place& place : places) {
+        // The right button: the last move is taken back, the turn stays.
+        ASSERT_TRUE(playToTheWait()) << place.name;
+        QTest::mouseClick(place.widget, Qt::RightButton, {}, place.at);
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_FALSE(wnd->Game().WaitingConfirm) << place.name;
+        EXPECT_EQ(wnd->Game().MovesMade, 1) << place.name;
+        EXPECT_EQ(wnd->Game().CurrentPlayer(), HUMAN) << place.name;
+        EXPECT_EQ(wnd->Game().board[19].count, 5) << place.name;
+        // The left button hands the turn to the computer, which plays and
+        // gives it back.
+        QTest::keyClick(&Canvas(), Qt::Key_S);
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_TRUE(wnd->Game().WaitingConfirm) << place.name;
+        QTest::mouseClick(place.widget, Qt::LeftButton, {}, place.at);
+        ASSERT_TRUE(WaitForHumanTurn()) << place.name;
+        EXPECT_EQ(wnd->Game().OpeningTurn, false);
+        // Back to the opening position for the next place.
+        platform->Frame().Action(ID_FILE_NEW)->trigger();
+        QString text;
+        AnswerMessageBox(QMessageBox::Yes, &text);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }, TIMEOUT_MS));
+        ASSERT_TRUE(WaitForHumanTurn());
+    }
+    // Outside the wait, a press on a control does nothing on the board.
+    const BoardData before = wnd->Game().board.Data();
+    QTest::mouseClick(&list, Qt::RightButton, {}, list.rect().center());
+    QTest::mouseClick(&status, Qt::LeftButton, {}, status.rect().center());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(wnd->Game().board.Data(), before);
+    EXPECT_EQ(wnd->Game().CurrentPlayer(), HUMAN);
+}
+
+// A step of an animation at full speed sleeps no time, yet the window
+// repaints meanwhile, and a close request during the computer's turn ends
+// the program at once: the turn is left unplayed and no file is written.
+TEST_F(ShellWindow, TheWindowKeepsHandlingItsEventsWhileTheProgramPlays)
+{
+    Start("316355");
+    int paints = 0;
+    struct Counter : QObject {
+        int* paints;
+        explicit Counter(int* p) : paints(p) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            *paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter(&paints);
+    Canvas().installEventFilter(&counter);
+    Canvas().update();
+    platform->Sleep(0);
+    EXPECT_GT(paints, 0) << "a repaint asked for is done within a sleep of no time";
+    Canvas().removeEventFilter(&counter);
+
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    QTest::keyClick(&Canvas(), Qt::Key_T);
+    QTest::keyClick(&Canvas(), Qt::Key_S);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(wnd->Game().WaitingConfirm);
+    const QByteArray settings = [] {
+        QFile ini(QStringLiteral("tablorw.ini"));
+        return ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
+    }();
+    const BoardData position = wnd->Game().board.Data();
+
+    // The close comes while the computer thinks (its pause is 1.5 s).
+    struct Ended {
+        int code;
+    };
+    int exitCode = -1;
+    platform->exitNow = [&exitCode](int code) {
+        exitCode = code;
+        throw Ended{code};
+    };
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (platform->Status().PaneText(0) != "Thinking...") return;
+        poll.stop();
+        platform->Frame().close();
+    });
+    poll.start(5);
+    wnd->Post(Message::Key(VK_SPACE, ' '));
+    EXPECT_THROW(platform->RunPump(), Ended);
+    poll.stop();
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(platform->Ended());
+    EXPECT_FALSE(platform->Frame().isVisible());
+    // The computer had its dice but played none of them.
+    EXPECT_EQ(wnd->Game().CurrentPlayer(), COMPUTER);
+    EXPECT_EQ(wnd->Game().board.Data(), position);
+    QFile ini(QStringLiteral("tablorw.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), settings);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("tablorw32.gph")));
+}
+
+// The same during the animation of the computer's move.
+TEST_F(ShellWindow, ACloseWhileAPieceMovesEndsTheProgramAtOnce)
+{
+    Start("316355", "Speed=1");
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    QTest::keyClick(&Canvas(), Qt::Key_T);
+    QTest::keyClick(&Canvas(), Qt::Key_S);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(wnd->Game().WaitingConfirm);
+    struct Ended {};
+    platform->exitNow = [](int) { throw Ended{}; };
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (platform->Status().PaneText(0) != "Moving...") return;
+        poll.stop();
+        platform->Frame().close();
+    });
+    poll.start(5);
+    wnd->Post(Message::Key(VK_SPACE, ' '));
+    EXPECT_THROW(platform->RunPump(), Ended);
+    poll.stop();
+    EXPECT_TRUE(platform->Ended());
+    // The first piece was on its way: the computer's 6 and 3 are not both played.
+    EXPECT_GT(PipCount(wnd->Game().board.Data(), COMPUTER), 167 - 9);
+    EXPECT_EQ(wnd->Game().CurrentPlayer(), COMPUTER);
+}
+
+// The board at the screen's device pixel ratio (the tests run again with
+// QT_SCALE_FACTOR 2 and 1.5): the buffer, the canvas and the die faces have
+// the screen's pixels, the board's slanted edges are drawn at that
+// resolution, and a move there and back restores every physical pixel.
+TEST_F(ShellWindow, TheBoardIsDrawnAtTheScreensPixelRatio)
+{
+    Start("31", "HighLight=0");
+    const qreal ratio = Canvas().devicePixelRatioF();
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    EXPECT_DOUBLE_EQ(ratio, scale.isEmpty() ? 1.0 : scale.toDouble());
+    const QtSurface& surface = platform->BackBuffer();
+    EXPECT_EQ(surface.Ratio(), ratio);
+    EXPECT_EQ(surface.Image().size(), QSize(qCeil(Sizes().ClientWidth * ratio), qCeil(Sizes().ClientHeight * ratio)));
+    EXPECT_EQ(Canvas().grab().size(), surface.Image().size());
+    const QPixmap face = platform->DieWidget(4).pixmap();
+    EXPECT_EQ(face.devicePixelRatio(), ratio);
+    EXPECT_EQ(face.width(), qCeil(ICON_SIZE * ratio));
+
+    // The board left of the move list, as the buffer holds it.
+    const QRect board = surface.Physical(QRect(0, 0, platform->ListWidget().x(), Sizes().ClientHeight));
+    const QImage before = surface.Image().copy(board);
+    if (ratio >= 2) {
+        // Within one logical pixel the physical ones differ somewhere along
+        // the points' slanted edges: nothing is merely doubled.
+        int split = 0;
+        for (int y = 0; y + 1 < before.height(); y += 2)
+            for (int x = 0; x + 1 < before.width(); x += 2)
+                split += before.pixel(x, y) != before.pixel(x + 1, y) || before.pixel(x, y) != before.pixel(x, y + 1);
+        EXPECT_GT(split, 100);
+    }
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    QTest::keyClick(&Canvas(), Qt::Key_T);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(wnd->Game().board[20].count, 1);
+    EXPECT_NE(surface.Image().copy(board), before);
+    QTest::keyClick(&Canvas(), Qt::Key_Escape);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(wnd->Game().board[20].count, 0);
+    // The piece back on its point is drawn anew with its whole shadow, which
+    // the first painting of the board cut at the next point: its own cell is
+    // left out; every other pixel is as before.
+    const QPoint home = PieceCentre(17, 3) - QPoint(Sizes().PieceSize / 2, Sizes().PieceSize / 2);
+    const QRect cell = surface.Physical(QRect(home, QSize(Sizes().PieceCell, Sizes().PieceCell)));
+    auto withoutCell = [&cell](QImage image) {
+        QPainter(&image).fillRect(cell, Qt::black);
+        return image;
+    };
+    EXPECT_EQ(withoutCell(surface.Image().copy(board)), withoutCell(before));
 }

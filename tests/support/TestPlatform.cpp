@@ -589,7 +589,7 @@ void TestPlatform::SetWindowSize(int width, int height, bool moveToCorner)
 
 Rect TestPlatform::ClientRect() const
 {
-    return {0, 0, std::max(windowWidth - FRAME_WIDTH, 0), std::max(windowHeight - FRAME_HEIGHT, 0)};
+    return {0, 0, std::max(windowWidth - frameWidth, 0), std::max(windowHeight - frameHeight, 0)};
 }
 
 void TestPlatform::SetCaption(const std::string& text)
@@ -660,7 +660,13 @@ OpenResult TestPlatform::OpenDocument(const std::string& path)
 {
     documents.push_back(path);
     std::error_code error;
-    return std::filesystem::exists(path, error) ? OpenResult::Opened : OpenResult::NotFound;
+    return std::filesystem::exists(path, error) ? desktopAnswer : OpenResult::NotFound;
+}
+
+bool TestPlatform::ShowDocument(const std::string& path)
+{
+    shownDocuments.push_back(path);
+    return helpWindowShows;
 }
 
 // --- Scripted dialogs ---

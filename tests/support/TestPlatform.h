@@ -315,6 +315,8 @@ public:
     // --- Window ---
     int screenWidth = 1280, screenHeight = 994;
     int windowWidth = 1280, windowHeight = 994;
+    // The frame the window system gives the window (it may come late).
+    int frameWidth = FRAME_WIDTH, frameHeight = FRAME_HEIGHT;
     int windowSizeCalls = 0;
     bool movedToCorner = false;
     bool minimized = false;
@@ -363,6 +365,11 @@ public:
     int beeps = 0;
     std::vector<int> helpContexts;
     std::vector<std::string> documents;
+    // What the desktop answers to opening a present document, whether the
+    // help window can show one, and the documents it showed.
+    OpenResult desktopAnswer = OpenResult::Opened;
+    bool helpWindowShows = true;
+    std::vector<std::string> shownDocuments;
 
     // --- Scripted dialogs ---
     void ExpectMessageBox(const std::string& text, Buttons buttons, Icon icon, int answer);
@@ -458,6 +465,7 @@ public:
     void Beep() override { ++beeps; }
     void ShowHelp(int context) override { helpContexts.push_back(context); }
     OpenResult OpenDocument(const std::string& path) override;
+    bool ShowDocument(const std::string& path) override;
 
 private:
     struct BoxExpectation {

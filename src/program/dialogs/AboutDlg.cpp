@@ -35,8 +35,8 @@ std::string AboutDlg::BuildDateText(const char* date, const char* time)
         if (std::strcmp(MONTHS[m], monthName) == 0) month = m + 1;
     if (month == 0 || day < 1 || day > 31 || year < 1) return fallback;
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%s %s %02d %s %d", WEEKDAYS[Weekday(year, month, day)], MONTHS[month - 1],
-                  day, time, year);
+    std::snprintf(buffer, sizeof buffer, "%s %s %2d %s %d", WEEKDAYS[Weekday(year, month, day)], MONTHS[month - 1], day,
+                  time, year);
     return buffer;
 }
 

@@ -21,9 +21,10 @@ public:
     std::string Text(int id) const;
     static constexpr bool IsBold(int id) { return id == ID_TITLE; }
 
-    // The build date as "Tue Dec 08 16:55:19 2026" from the compiler's date
-    // ("Dec  8 2026") and time ("16:55:19"); the weekday is computed from the
-    // date. A date that cannot be read is shown as given.
+    // The build date as "Tue Dec  8 16:55:19 2026", with the day padded by a
+    // space as the build tools write it, from the compiler's date ("Dec  8
+    // 2026") and time ("16:55:19"); the weekday is computed from the date. A
+    // date that cannot be read is shown as given.
     static std::string BuildDateText(const char* date, const char* time);
     // The date and time this program was built.
     static std::string BuildDate();

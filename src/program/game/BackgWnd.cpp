@@ -37,7 +37,9 @@ void BackgWnd::PumpMessages()
 
 void BackgWnd::Dispatch(const Message& m)
 {
-    if (context.quitRequested || PreTranslateMessage(m)) return;
+    // A press on a control is the control's own: only the end-of-turn
+    // confirmation looks at it.
+    if (context.quitRequested || PreTranslateMessage(m) || m.onControl) return;
     switch (m.kind) {
     case MessageKind::KeyDown:
         if (int command = AcceleratorCommand(m))
@@ -82,7 +84,12 @@ bool BackgWnd::PreTranslateMessage(const Message& m)
     platform.UpdateNow();
     game.WaitingConfirm = false;
     game.HoldTurn = false;
-    // Esc, the right button and Undo take the last move back.
+    // Esc, the right button and Undo take the last move back; a right press
+    // on a control does so here, as the control would not.
+    if (m.kind == MessageKind::RButtonDown && m.onControl) {
+        input.OnRButtonDown(m.x, m.y);
+        return true;
+    }
     if (m.kind == MessageKind::RButtonDown || (m.kind == MessageKind::KeyDown && m.key == VK_ESCAPE && !m.ctrl) ||
         (command && m.command == ID_UNDO))
         return false;

@@ -329,6 +329,8 @@ void TurnCycle::LoadPosition(const PositionFileData& d)
     panel.HideDice();
     board.BoardTable = WithFixedOwners(FromImage(d.board));
     board.Refill(board.BoardTable);
+    // The race bar shows the new position, as the pip count beside it does.
+    panel.DrawProgressBar();
     game.dice->die = d.die;
     game.dice->moves = d.moves;
     game.MovesMade = 0; // a file never holds moves of the turn that Undo could take back

@@ -214,8 +214,19 @@ void CommandTable::OnHelp()
 void CommandTable::OnDocumentation()
 {
     const std::string& path = ctx.paths.documentationPath;
-    if (platform.OpenDocument(path) == OpenResult::NotFound)
+    switch (platform.OpenDocument(path)) {
+    case OpenResult::Opened:
+        break;
+    case OpenResult::NotFound:
         platform.MessageBox(path + LoadString(IDS_NOT_FOUND), Buttons::Ok, Icon::Exclamation);
+        break;
+    case OpenResult::Failed:
+        // A desktop without a program for web pages: the help window shows
+        // the manual, and only when it cannot is the player told.
+        if (!platform.ShowDocument(path))
+            platform.MessageBox(path + LoadString(IDS_CANNOT_SHOW), Buttons::Ok, Icon::Exclamation);
+        break;
+    }
 }
 
 void CommandTable::OnAbout()

@@ -28,7 +28,7 @@ enum VirtualKey : int {
 
 enum class MessageKind {
     KeyDown,     // key: virtual key; ch: the character it types (0 if none); ctrl, shift
-    LButtonDown, // x, y in client coordinates
+    LButtonDown, // x, y in client coordinates; onControl: pressed on a control of the panel
     LButtonUp,
     RButtonDown,
     RButtonUp,
@@ -57,6 +57,9 @@ struct Message {
     CommandSource source = CommandSource::Posted;
     int timerId = 0;
     bool toMoveList = false;
+    // A button pressed on one of the window's controls (the move list, the
+    // status bar, a disabled button) rather than on the board.
+    bool onControl = false;
 
     static Message Key(int vk, int character = 0, bool ctrlDown = false, bool shiftDown = false)
     {
@@ -74,6 +77,12 @@ struct Message {
         m.kind = k;
         m.x = px;
         m.y = py;
+        return m;
+    }
+    static Message ControlPress(MessageKind k, int px, int py)
+    {
+        Message m = Mouse(k, px, py);
+        m.onControl = true;
         return m;
     }
     static Message Cmd(int id, CommandSource from)

@@ -121,4 +121,7 @@ public:
     // Help at a context (0 for the default topic), and documents.
     virtual void ShowHelp(int context) = 0;
     virtual OpenResult OpenDocument(const std::string& path) = 0;
+    // Shows an HTML document in the program's own help window; false when it
+    // cannot be read.
+    virtual bool ShowDocument(const std::string& path) = 0;
 };

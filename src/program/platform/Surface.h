@@ -33,6 +33,12 @@ public:
     virtual void Text(int x, int y, const std::string& text, Colour colour, Colour background, bool opaque) = 0;
     virtual int TextWidth(const std::string& text) const = 0;
     virtual int TextHeight() const = 0;
+    // Every pixel a text drawn at (x, y) may change: its cell, and where a
+    // glyph reaches beyond it.
+    virtual Rect TextBox(int x, int y, const std::string& text) const
+    {
+        return {x, y, x + TextWidth(text), y + TextHeight()};
+    }
 
     virtual std::unique_ptr<Bitmap> CreateBitmap(int width, int height) = 0;
     // Copies the cell at (x, y) of the surface into the bitmap, and back.

@@ -21,8 +21,20 @@ void BoardView::OnSize()
     // Only while the window is being created is it moved to the corner.
     platform.SetWindowSize(w, h, !game.board.Built());
     const Rect client = platform.ClientRect();
-    metrics.ClientWidth = client.right - client.left;
-    metrics.ClientHeight = client.bottom - client.top;
+    const int clientWidth = client.right - client.left;
+    const int clientHeight = client.bottom - client.top;
+    if (clientWidth == metrics.ClientWidth && clientHeight == metrics.ClientHeight) return;
+    metrics.ClientWidth = clientWidth;
+    metrics.ClientHeight = clientHeight;
+    // The trays stand half way down the client area, and the dice row and
+    // the cube by the trays: a new client size (a frame that arrives after
+    // the board was laid out) places them all again.
+    Board& board = game.board;
+    if (!board.Built()) return;
+    board[COMPUTER_TRAY].Layout();
+    board[HUMAN_TRAY].Layout();
+    ctx.panel.PlacePanelControls();
+    ctx.panel.PlaceCube();
 }
 
 void BoardView::OnPaint()

@@ -35,11 +35,13 @@ SidePanel::SidePanel(WindowContext& context)
 {
 }
 
-// Places the side panel from the anchors of the built locations.
+// Places the side panel from the anchors of the built locations; the
+// controls are shown the first time only, but placed at every game, so that
+// the panel always stands where the board is now laid out.
 void SidePanel::CreatePanelControls()
 {
-    if (controlsCreated) return;
     PlacePanelControls();
+    if (controlsCreated) return;
     platform.List().Show();
     platform.Cube().SetText("");
     controlsCreated = true;
@@ -233,8 +235,12 @@ void SidePanel::OnTimer(int /*id*/)
     const Rect line = list.LineRect(last);
     const int width = list.TextWidth(list.LineText(last).substr(0, 23));
     const int x = line.left + width + (ctx.view.DisplayMetrics().Unit >> 2);
-    platform.Screen().Text(x, line.top, blinkShown ? "   " : "_", RGB(0, 0, 0),
-                           ctx.view.SchemeColour()[COLOUR_BACKGROUND], true);
+    Surface& screen = platform.Screen();
+    const Colour background = ctx.view.SchemeColour()[COLOUR_BACKGROUND];
+    screen.Text(x, line.top, blinkShown ? "   " : "_", RGB(0, 0, 0), background, true);
+    // The underscore's glyph can reach a pixel beyond its cell, where the
+    // blanks do not erase it: its whole box is erased too.
+    if (blinkShown) screen.FillRect(screen.TextBox(x, line.top, "_"), background);
     blinkShown = !blinkShown;
 }
 

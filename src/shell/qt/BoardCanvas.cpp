@@ -20,10 +20,13 @@ BoardCanvas::BoardCanvas(const QtSurface& backBuffer, QWidget* parent) : QWidget
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
+// The buffer has the screen's pixels: drawn at the origin it covers the
+// canvas pixel for pixel, and the painter's clip keeps to the region asked for.
 void BoardCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    for (const QRect& r : event->region()) painter.drawImage(r, surface.Image(), r);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), surface.Image());
 }
 
 void BoardCanvas::Post(const Message& m)

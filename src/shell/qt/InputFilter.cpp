@@ -43,11 +43,21 @@ InputFilter::~InputFilter()
     if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
 }
 
+// What was held back is pending input too.
 void InputFilter::DropPendingInput()
 {
     dropping = true;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     dropping = false;
+    held.clear();
+}
+
+void InputFilter::ReleaseHeld()
+{
+    std::vector<Held> events = std::move(held);
+    held.clear();
+    for (Held& h : events)
+        if (h.receiver) QCoreApplication::postEvent(h.receiver, h.event.release());
 }
 
 bool InputFilter::IsMainWindow(QObject* object) const
@@ -76,6 +86,16 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
     }
     if (dropping && IsUserInput(type) && IsMainWindow(watched)) {
         // Accepting the override keeps the key from triggering a shortcut.
+        event->accept();
+        return true;
+    }
+    // Input reaches the main window's window handle first, before any of
+    // its widgets: held there, it is later handled as it came.
+    if (holding && IsUserInput(type) && watched == window.windowHandle()) {
+        if (type == QEvent::MouseMove && !held.empty() && held.back().event->type() == QEvent::MouseMove)
+            held.back().event.reset(event->clone());
+        else
+            held.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
         event->accept();
         return true;
     }

@@ -1,5 +1,7 @@
 #include "shell/qt/PanelControls.h"
 
+#include <QMouseEvent>
+
 #include <utility>
 
 #include "shell/qt/QtSurface.h"
@@ -11,6 +13,14 @@ QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.b
 
 } // namespace
 
+std::optional<Message> ControlPress(const QMouseEvent& event, const QWidget& control)
+{
+    const QPoint p = control.mapToParent(event.position().toPoint());
+    if (event.button() == Qt::LeftButton) return Message::ControlPress(MessageKind::LButtonDown, p.x(), p.y());
+    if (event.button() == Qt::RightButton) return Message::ControlPress(MessageKind::RButtonDown, p.x(), p.y());
+    return std::nullopt;
+}
+
 QtDicePicture::QtDicePicture(QWidget* canvas, int size) : QLabel(canvas), iconSize(size)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -21,19 +31,43 @@ QtDicePicture::QtDicePicture(QWidget* canvas, int size) : QLabel(canvas), iconSi
 
 void QtDicePicture::SetGeometry(const Rect& r) { setGeometry(ToQRect(r)); }
 
+// The face is drawn for the screen the picture is on, again when the screen's
+// device pixel ratio has changed.
 void QtDicePicture::SetFace(int value)
 {
-    if (value == face && pixmap().cacheKey() != 0) return;
+    const qreal ratio = devicePixelRatioF();
+    if (value == face && pixmap().cacheKey() != 0 && pixmap().devicePixelRatio() == ratio) return;
     face = value;
-    setPixmap(DieFace(value, iconSize));
+    setPixmap(DieFace(value, iconSize, ratio));
 }
 
-QtCubeButton::QtCubeButton(QWidget* canvas, std::function<void()> onClick) : QPushButton(canvas)
+bool QtDicePicture::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint && pixmap().cacheKey() != 0 &&
+        pixmap().devicePixelRatio() != devicePixelRatioF())
+        setPixmap(DieFace(face, iconSize, devicePixelRatioF()));
+    return QLabel::event(event);
+}
+
+QtCubeButton::QtCubeButton(QWidget* canvas, std::function<void()> onClick, std::function<void(const Message&)> onPress)
+    : QPushButton(canvas), press(std::move(onPress))
 {
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QPushButton::clicked, this, [click = std::move(onClick)] {
         if (click) click();
     });
+}
+
+bool QtCubeButton::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (!isEnabled() && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
+        if (const std::optional<Message> m = ControlPress(*static_cast<QMouseEvent*>(event), *this); m && press)
+            press(*m);
+        event->accept();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 void QtCubeButton::SetGeometry(const Rect& r) { setGeometry(ToQRect(r)); }

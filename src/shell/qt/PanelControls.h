@@ -7,9 +7,18 @@
 #include <QPushButton>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "program/platform/Controls.h"
+#include "program/platform/Message.h"
+
+class QMouseEvent;
+
+// A left or right press (or the second press of a double click) on a control
+// of the panel, as the program's message in the canvas's coordinates; other
+// buttons give none.
+std::optional<Message> ControlPress(const QMouseEvent& event, const QWidget& control);
 
 class QtDicePicture final : public QLabel, public DicePicture {
 public:
@@ -22,6 +31,9 @@ public:
     int Face() const override { return face; }
     void Repaint() override { repaint(); }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     int iconSize;
     int face = 0;
@@ -29,8 +41,9 @@ private:
 
 class QtCubeButton final : public QPushButton, public CubeButton {
 public:
-    // `clicked` is told of every click.
-    QtCubeButton(QWidget* canvas, std::function<void()> onClick);
+    // `clicked` is told of every click; `press` of every press while the
+    // button is disabled, which a disabled button would otherwise swallow.
+    QtCubeButton(QWidget* canvas, std::function<void()> onClick, std::function<void(const Message&)> onPress);
 
     void SetGeometry(const Rect& r) override;
     Rect Geometry() const override;
@@ -39,6 +52,12 @@ public:
     void Enable(bool enabled) override { setEnabled(enabled); }
     bool Enabled() const override { return isEnabled(); }
     void Repaint() override { repaint(); }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    std::function<void(const Message&)> press;
 };
 
 class QtTrayLabel final : public QLabel, public TrayLabel {

@@ -1,8 +1,11 @@
 #include "shell/qt/QtMoveList.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+
+#include "shell/qt/PanelControls.h"
 
 QtMoveList::QtMoveList(QWidget* canvas) : QWidget(canvas)
 {
@@ -113,4 +116,12 @@ void QtMoveList::paintEvent(QPaintEvent* /*event*/)
                                                       Qt::ElideRight, width() - MOVE_LIST_TEXT_MARGIN);
         painter.drawText(MOVE_LIST_TEXT_MARGIN, top + ascent, text);
     }
+}
+
+// A press on the list does nothing on the board, but it ends the wait at
+// the end of the human's turn.
+void QtMoveList::mousePressEvent(QMouseEvent* event)
+{
+    if (const std::optional<Message> m = ControlPress(*event, *this); m && press) press(*m);
+    event->accept();
 }

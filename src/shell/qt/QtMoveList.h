@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "program/platform/Controls.h"
+#include "program/platform/Message.h"
 
 class QtMoveList final : public QWidget, public MoveList {
 public:
@@ -39,8 +40,13 @@ public:
     void SetBackground(Colour c) override;
     void Repaint() override;
 
+    // Told of every left or right press on the control.
+    std::function<void(const Message&)> press;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
 
 private:
     // The list changed: clear the buffer behind it and repaint later.

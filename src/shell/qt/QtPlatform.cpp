@@ -11,7 +11,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
 #include <QUrl>
@@ -44,6 +47,23 @@ constexpr qreal BOARD_FONT_POINTS = 8.0;
 
 QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
+// Whether the desktop has a program for the file's type: xdg-mime names the
+// default one; without xdg-mime, the launcher is left to answer.
+bool DesktopHasProgramFor(const QString& file)
+{
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty()) return true;
+    const QString type = QMimeDatabase().mimeTypeForFile(file).name();
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return true;
+    }
+    return !process.readAllStandardOutput().trimmed().isEmpty();
+}
+
 // A dialog opened from one of the program's dialogs (a page's file dialog,
 // the colour chooser of the colours dialog) belongs to that dialog.
 QWidget* DialogOwner(QWidget* main)
@@ -71,10 +91,14 @@ QtPlatform::QtPlatform()
     surface.onDrawn = [this](const QRect& r) { canvas->update(r); };
 
     status = new QtStatusBar(canvas);
+    status->press = [this](const Message& m) { PostInput(m); };
     list = new QtMoveList(canvas);
+    list->press = [this](const Message& m) { PostInput(m); };
     list->eraseBehind = [this](const Rect& r, Colour c) { surface.FillRect(r, c); };
     for (std::size_t i = 0; i < dice.size(); ++i) dice[i] = new QtDicePicture(canvas, ICON_SIZE);
-    cube = new QtCubeButton(canvas, [this] { PostInput(Message::Cmd(ID_DOUBLE, CommandSource::Control)); });
+    cube = new QtCubeButton(
+        canvas, [this] { PostInput(Message::Cmd(ID_DOUBLE, CommandSource::Control)); },
+        [this](const Message& m) { PostInput(m); });
     for (QtTrayLabel*& tray : trays) tray = new QtTrayLabel(canvas);
     filter = std::make_unique<InputFilter>(*frame);
 
@@ -113,10 +137,42 @@ bool QtPlatform::CommandEnabled(int id) const
     return !ended && mainWindow != nullptr && !mainWindow->QuitRequested() && mainWindow->IsCommandEnabled(id);
 }
 
+// Between messages the close is the Exit command. Inside a handler (the
+// computer's turn, an animation) the program ends as soon as the sleep or the
+// repaint the request came in ends: no file is being written then, and
+// nothing of the turn in progress has been recorded.
 void QtPlatform::RequestClose()
 {
     closeRequested = true;
+    if (sleepLoop != nullptr) sleepLoop->quit();
     SchedulePump();
+}
+
+void QtPlatform::EndIfClosing()
+{
+    if (!closeRequested || busy == 0 || ended) return;
+    End();
+    if (exitNow) exitNow(0);
+}
+
+// Expose and paint, a move of the frame, a change of screen, a close request:
+// everything but the user's input, which waits for the program to drop it.
+// (The window system's own filter for input would keep back the close
+// request too: the main window's input is held back here instead.) While a
+// dialog of the program is open, its input waits as well.
+void QtPlatform::HandleWindowEvents() { RunEvents(nullptr); }
+
+void QtPlatform::RunEvents(QEventLoop* loop)
+{
+    const bool holding = filter->Holding();
+    filter->Hold(true);
+    const QEventLoop::ProcessEventsFlags flags =
+        QApplication::activeModalWidget() != nullptr ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents;
+    if (loop != nullptr)
+        loop->exec(flags);
+    else
+        QCoreApplication::processEvents(flags);
+    filter->Hold(holding);
 }
 
 void QtPlatform::SchedulePump()
@@ -149,6 +205,8 @@ void QtPlatform::RunPump()
 void QtPlatform::AfterMessages()
 {
     if (busy > 0 || ended) return;
+    // The input held back while the program was busy is the window's again.
+    filter->ReleaseHeld();
     if (quitting || (mainWindow != nullptr && mainWindow->QuitRequested())) {
         End();
         return;
@@ -233,17 +291,19 @@ void QtPlatform::FitWindow()
     const int menuHeight = forWidth > 0 ? forWidth : bar->sizeHint().height();
     const int height = std::max(requested.height() - margins.top() - margins.bottom() - menuHeight, 1);
     client = QSize(width, height);
-    surface.Resize(width, height, background);
+    surface.Resize(width, height, background, canvas->devicePixelRatioF());
     canvas->setFixedSize(client);
     frame->setFixedSize(width, height + menuHeight);
     const int barHeight = QtStatusBar::BarHeight(canvas->font());
     status->setGeometry(0, height - barHeight, width, barHeight);
 }
 
+// A new frame, or a screen of another device pixel ratio (the buffer is then
+// made anew at the screen's resolution and the board painted again).
 void QtPlatform::CheckFrame()
 {
     if (requested.isEmpty() || frame->isMinimized() || !frame->isVisible()) return;
-    if (FrameMargins() == appliedMargins) return;
+    if (FrameMargins() == appliedMargins && canvas->devicePixelRatioF() == surface.Ratio()) return;
     frameChanged = true;
     if (busy == 0) QTimer::singleShot(0, this, [this] { AfterMessages(); });
 }
@@ -279,10 +339,16 @@ void QtPlatform::Invalidate()
     SchedulePump();
 }
 
+// Inside a handler (a move being animated) the window's own events are
+// handled too, except while a dialog of the program is open, whose handling
+// is under way.
 void QtPlatform::UpdateNow()
 {
     if (paintPending) PaintBoard();
     Present();
+    if (busy == 0 || QApplication::activeModalWidget() != nullptr) return;
+    HandleWindowEvents();
+    EndIfClosing();
 }
 
 void QtPlatform::PaintBoard()
@@ -330,17 +396,25 @@ TrayLabel& QtPlatform::Tray(int which) { return *trays[which == 0 ? 0 : 1]; }
 // Milliseconds since the program started: the thinking clocks never overflow.
 std::uint32_t QtPlatform::TickCount() const { return static_cast<std::uint32_t>(clock.elapsed()); }
 
-// Shows what was drawn, then waits. Meanwhile the window repaints, but no
-// input is taken and no message is handled.
+// Shows what was drawn, then waits, also for no time at all (a step of an
+// animation at full speed). Meanwhile the window handles its own events: it
+// repaints, follows its frame and takes a close request; no input is taken
+// and no message is handled.
 void QtPlatform::Sleep(int milliseconds)
 {
     Present();
-    if (milliseconds <= 0) return;
     ++busy;
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (milliseconds > 0 && !closeRequested) {
+        QEventLoop loop;
+        sleepLoop = &loop;
+        QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        RunEvents(&loop);
+        sleepLoop = nullptr;
+    } else {
+        HandleWindowEvents();
+    }
     --busy;
+    EndIfClosing();
     // A sleep outside any handler leaves what arrived meanwhile to a pump.
     AfterMessages();
 }
@@ -389,7 +463,7 @@ void QtPlatform::SetCursor(CursorKind kind)
         frame->setCursor(Qt::WaitCursor);
         break;
     case CursorKind::Confirm:
-        frame->setCursor(ConfirmCursor());
+        frame->setCursor(ConfirmCursor(frame->devicePixelRatioF()));
         break;
     }
 }
@@ -500,7 +574,13 @@ std::optional<Colour> QtPlatform::ChooseColour(Colour initial)
     return RGB(chosen.red(), chosen.green(), chosen.blue());
 }
 
-int QtPlatform::RunStatDlg(StatDlg& dialog) { return ExecStatDlg(dialog, frame.get()); }
+// The player may still hold the Esc that stopped Finish game as the game
+// ends: what the keyboard said before the dialog opens is taken in first.
+int QtPlatform::RunStatDlg(StatDlg& dialog)
+{
+    filter->DropPendingInput();
+    return ExecStatDlg(dialog, frame.get(), filter->EscDown());
+}
 int QtPlatform::RunResignDlg(GvUpDlg& dialog) { return ExecResignDlg(dialog, frame.get()); }
 int QtPlatform::RunFinishDlg(FinishDlg& dialog) { return ExecFinishDlg(dialog, frame.get()); }
 int QtPlatform::RunAboutDlg(AboutDlg& dialog) { return ExecAboutDlg(dialog, frame.get()); }
@@ -523,10 +603,16 @@ void QtPlatform::Beep() { QApplication::beep(); }
 
 void QtPlatform::ShowHelp(int context) { ::ShowHelp(context, frame.get()); }
 
+// The desktop's launcher starts in the background and cannot tell whether a
+// program took the file: where the desktop's database of file types can be
+// asked, a file type without a program counts as a failure.
 OpenResult QtPlatform::OpenDocument(const std::string& path)
 {
     const QString file = FromPath(path);
     if (!QFileInfo::exists(file)) return OpenResult::NotFound;
+    if (!DesktopHasProgramFor(file)) return OpenResult::Failed;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())) ? OpenResult::Opened
                                                                                               : OpenResult::Failed;
 }
+
+bool QtPlatform::ShowDocument(const std::string& path) { return ShowHelpFile(FromPath(path), frame.get()); }

@@ -13,7 +13,16 @@
 // painting is shown at the latest before it sleeps. A full repaint (the
 // program's OnPaint over a buffer erased in the background colour) runs when
 // the program asks for it (UpdateNow) or when it is between messages, never
-// while a handler sleeps; the window's own repaints only copy the buffer.
+// while a handler sleeps; the window's own repaints only copy the buffer,
+// which has the screen's physical pixels.
+//
+// The window never freezes: inside a handler, every sleep (also one of no
+// time, a step of an animation) and every repaint asked for handles the
+// window's own events, while the user's input for the main window is held
+// back until the program is between messages. A close request that comes
+// then ends the process at once: files are written whole at the moment they
+// change, never across a sleep, and nothing of the turn in progress has been
+// recorded.
 
 #include <QElapsedTimer>
 #include <QMargins>
@@ -21,6 +30,9 @@
 #include <QSize>
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -38,6 +50,7 @@ class QtDicePicture;
 class QtMoveList;
 class QtStatusBar;
 class QtTrayLabel;
+class QEventLoop;
 class QTimer;
 
 // The platform's icon size: the dice pictures are this many pixels square.
@@ -62,8 +75,15 @@ public:
     void PostInput(const Message& m);
     // Whether a command may be chosen from the menu now.
     bool CommandEnabled(int id) const;
-    // The close box: the program exits when it is between messages.
+    // The close box and the window manager's close: the Exit command between
+    // messages, the end of the process inside a handler (see exitNow).
     void RequestClose();
+    // Ends the process when a close request comes while the program is inside
+    // a handler: at once, nothing more of the handler is run. Tests put their own.
+    std::function<void(int)> exitNow = [](int code) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    };
     // Fits the window again when the window system's frame has changed.
     void CheckFrame();
 
@@ -134,6 +154,11 @@ public:
 
     void ShowHelp(int context) override;
     OpenResult OpenDocument(const std::string& path) override;
+    bool ShowDocument(const std::string& path) override;
+
+    // Handles what is queued now, as the event loop does when the program is
+    // between messages.
+    void RunPump();
 
 signals:
     // The program has ended: the application may leave its event loop.
@@ -142,9 +167,9 @@ signals:
 private:
     // Schedules one pump, unless one is scheduled already.
     void SchedulePump();
-    void RunPump();
-    // Between messages: the end of the program, a new fit of the window, a
-    // pending full repaint, and a pump for what is still queued.
+    // Between messages: the input held back meanwhile given back, the end of
+    // the program, a new fit of the window, a pending full repaint, and a
+    // pump for what is still queued.
     void AfterMessages();
     // Erases the buffer and lets the program paint the board.
     void PaintBoard();
@@ -154,6 +179,12 @@ private:
     void FitWindow();
     void Refit();
     void End();
+    // Ends the process if a close was requested while inside a handler.
+    void EndIfClosing();
+    void HandleWindowEvents();
+    // Handles the window's events until `loop` ends (or those waiting now,
+    // without a loop), with the main window's input held back.
+    void RunEvents(QEventLoop* loop);
     QMargins FrameMargins() const;
     std::optional<std::string> FileDialog(const FileDialogOptions& options, bool save);
 
@@ -182,6 +213,8 @@ private:
     // The program's main window, from its creation until it is destroyed.
     MainWindow* mainWindow = nullptr;
     int busy = 0;
+    // The loop of the sleep in progress, which a close request ends early.
+    QEventLoop* sleepLoop = nullptr;
     bool pumpScheduled = false;
     bool pumpDeferred = false;
     bool paintPending = false;

@@ -1,9 +1,11 @@
 #include "shell/qt/QtStatusBar.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
+#include "shell/qt/PanelControls.h"
 #include "shell/qt/QtSurface.h"
 
 QtStatusBar::QtStatusBar(QWidget* canvas) : QWidget(canvas)
@@ -116,4 +118,12 @@ void QtStatusBar::paintEvent(QPaintEvent* /*event*/)
         painter.setBrush(ToQColor(progressColour[i]));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
     }
+}
+
+// A press on the bar does nothing on the board, but it ends the wait at
+// the end of the human's turn.
+void QtStatusBar::mousePressEvent(QMouseEvent* event)
+{
+    if (const std::optional<Message> m = ControlPress(*event, *this); m && press) press(*m);
+    event->accept();
 }

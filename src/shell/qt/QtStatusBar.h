@@ -5,9 +5,11 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 #include "program/platform/Controls.h"
+#include "program/platform/Message.h"
 
 class QtStatusBar final : public QWidget, public StatusBar {
 public:
@@ -31,8 +33,13 @@ public:
     void Repaint() override;
     void Invalidate() override;
 
+    // Told of every left or right press on the control.
+    std::function<void(const Message&)> press;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
 
 private:
     // The pane's rectangle in the bar's own coordinates.

@@ -4,6 +4,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
@@ -47,31 +48,51 @@ void CopyPixels(const QImage& from, int sx, int sy, QImage& to, int dx, int dy, 
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
+// Physical pixels of a logical coordinate at a ratio, rounded down or up.
+int Floor(int logical, qreal ratio) { return static_cast<int>(std::floor(logical * ratio + 1e-9)); }
+int Ceil(int logical, qreal ratio) { return static_cast<int>(std::ceil(logical * ratio - 1e-9)); }
+
 } // namespace
 
-QtBitmap::QtBitmap(int width, int height) : image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)
+QtBitmap::QtBitmap(int w, int h) : width(std::max(w, 0)), height(std::max(h, 0))
 {
+    image = QImage(width, height, QImage::Format_RGB32);
     image.fill(Qt::black);
 }
 
 QtSurface::QtSurface() : image(1, 1, QImage::Format_RGB32), metrics(font) { image.fill(Qt::black); }
 
-void QtSurface::Resize(int width, int height, Colour fill)
+void QtSurface::Resize(int width, int height, Colour fill, qreal newRatio)
 {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (width == image.width() && height == image.height()) return;
-    QImage next(width, height, QImage::Format_RGB32);
+    newRatio = newRatio > 0 ? newRatio : 1.0;
+    if (QSize(width, height) == logicalSize && newRatio == ratio) return;
+    QImage next(Ceil(width, newRatio), Ceil(height, newRatio), QImage::Format_RGB32);
     next.fill(ToQColor(fill));
-    CopyPixels(image, 0, 0, next, 0, 0, image.width(), image.height());
+    // At another ratio every pixel is drawn anew.
+    if (newRatio == ratio) CopyPixels(image, 0, 0, next, 0, 0, image.width(), image.height());
+    next.setDevicePixelRatio(newRatio);
     image = std::move(next);
-    Drawn(image.rect());
+    ratio = newRatio;
+    logicalSize = QSize(width, height);
+    Drawn(QRect(QPoint(0, 0), logicalSize));
+}
+
+// From the physical pixel holding the rectangle's top-left corner to the one
+// holding its bottom-right: the same block for the same rectangle, and every
+// pixel that drawing inside the rectangle can change.
+QRect QtSurface::Physical(const QRect& logical) const
+{
+    return QRect(
+        QPoint(Floor(logical.left(), ratio), Floor(logical.top(), ratio)),
+        QPoint(Ceil(logical.left() + logical.width(), ratio) - 1, Ceil(logical.top() + logical.height(), ratio) - 1));
 }
 
 void QtSurface::Fill(Colour c)
 {
     image.fill(ToQColor(c));
-    Drawn(image.rect());
+    Drawn(QRect(QPoint(0, 0), logicalSize));
 }
 
 void QtSurface::SetFont(const QFont& f)
@@ -87,40 +108,52 @@ QRegion QtSurface::TakeDirty()
     return taken;
 }
 
+// The region is kept in logical pixels; at a fractional ratio a logical edge
+// falls inside a physical pixel, which then belongs to both sides.
 void QtSurface::Drawn(const QRect& r)
 {
-    const QRect clipped = r.intersected(image.rect());
+    const bool fractional = ratio != std::floor(ratio);
+    const QRect clipped = (fractional ? r.adjusted(-1, -1, 1, 1) : r).intersected(QRect(QPoint(0, 0), logicalSize));
     if (clipped.isEmpty()) return;
     dirty += clipped;
     if (onDrawn) onDrawn(clipped);
 }
 
-// An empty or inverted rectangle fills nothing.
+// An empty or inverted rectangle fills nothing. A rectangle covers whole
+// physical pixels, so that rectangles side by side leave no seam.
 void QtSurface::FillRect(const Rect& r, Colour fill)
 {
     if (r.right <= r.left || r.bottom <= r.top) return;
-    const QRect area = ToQRect(r).intersected(image.rect());
+    const QRect area = ToQRect(r).intersected(QRect(QPoint(0, 0), logicalSize));
     if (area.isEmpty()) return;
+    const QRect physical(
+        QPoint(Floor(area.left(), ratio), Floor(area.top(), ratio)),
+        QPoint(Floor(area.left() + area.width(), ratio) - 1, Floor(area.top() + area.height(), ratio) - 1));
     QPainter painter(&image);
-    painter.fillRect(area, ToQColor(fill));
+    // Undoes the buffer's own scaling: the rectangle is in physical pixels.
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.fillRect(physical, ToQColor(fill));
     painter.end();
     Drawn(area);
 }
 
-// Filled by the even-odd rule and outlined with a one-pixel pen, without
-// antialiasing, so that the board's edges stay sharp.
+// The board's edges are smoothed at every scale: the shape is moved by half a
+// logical pixel, so that an edge along a row or a column of pixels covers
+// that row or column exactly, as the unsmoothed outline did, and only the
+// slanted edges are blended with what lies beside them.
 void QtSurface::Polygon(const Point* points, int count, Colour fill, Colour pen)
 {
     if (points == nullptr || count <= 0) return;
-    QPolygon polygon;
+    QPolygonF polygon;
     polygon.reserve(count);
-    for (int i = 0; i < count; ++i) polygon << QPoint(points[i].x, points[i].y);
+    for (int i = 0; i < count; ++i) polygon << QPointF(points[i].x + 0.5, points[i].y + 0.5);
     QPainter painter(&image);
-    painter.setPen(QPen(ToQColor(pen), 0));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ToQColor(pen), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(ToQColor(fill));
     painter.drawPolygon(polygon, Qt::OddEvenFill);
     painter.end();
-    Drawn(polygon.boundingRect().adjusted(-1, -1, 1, 1));
+    Drawn(polygon.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 // The pieces are round: their edge is smoothed. The pixels stay inside r, so
@@ -138,14 +171,17 @@ void QtSurface::FillEllipse(const Rect& r, Colour fill)
     Drawn(bounds);
 }
 
-// Both end points are drawn.
+// A line one logical pixel wide through the middle of the pixels named, both
+// end points drawn; smoothed where it slants.
 void QtSurface::Line(int x1, int y1, int x2, int y2, Colour pen)
 {
     QPainter painter(&image);
-    painter.setPen(QPen(ToQColor(pen), 0));
-    painter.drawLine(x1, y1, x2, y2);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ToQColor(pen), 1.0, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
     painter.end();
-    Drawn(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
+    Drawn(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+              .adjusted(-1, -1, 1, 1));
 }
 
 // The text's cell is the font's full height; an opaque text fills the cell
@@ -155,8 +191,8 @@ void QtSurface::Text(int x, int y, const std::string& text, Colour colour, Colou
     const QString s = QString::fromStdString(text);
     const int width = metrics.horizontalAdvance(s);
     const QRect cell(x, y, width, metrics.height());
+    if (opaque) FillRect({cell.left(), cell.top(), cell.left() + width, cell.top() + cell.height()}, background);
     QPainter painter(&image);
-    if (opaque) painter.fillRect(cell, ToQColor(background));
     painter.setFont(font);
     painter.setPen(ToQColor(colour));
     painter.drawText(x, y + metrics.ascent(), s);
@@ -172,22 +208,41 @@ int QtSurface::TextWidth(const std::string& text) const
 
 int QtSurface::TextHeight() const { return metrics.height(); }
 
+// The cell and the glyphs' ink, which can reach beyond the advance (the left
+// edge of an underscore, the tail of an italic letter).
+Rect QtSurface::TextBox(int x, int y, const std::string& text) const
+{
+    const QString s = QString::fromStdString(text);
+    const QRect cell(x, y, metrics.horizontalAdvance(s), metrics.height());
+    const QRect ink = metrics.boundingRect(s).translated(x, y + metrics.ascent());
+    const QRect box = ink.isEmpty() ? cell : cell.united(ink);
+    return {box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
+}
+
 std::unique_ptr<Bitmap> QtSurface::CreateBitmap(int width, int height)
 {
     return std::make_unique<QtBitmap>(width, height);
 }
 
+// The cell's physical block; the bitmap grows to it (its size in physical
+// pixels depends on the ratio, and by one pixel on where the cell lies).
 void QtSurface::SaveCell(Bitmap& into, int x, int y)
 {
     auto* cell = dynamic_cast<QtBitmap*>(&into);
     if (cell == nullptr) return;
-    CopyPixels(image, x, y, cell->image, 0, 0, cell->image.width(), cell->image.height());
+    const QRect block = Physical(QRect(x, y, cell->width, cell->height));
+    if (cell->image.width() < block.width() || cell->image.height() < block.height())
+        cell->image = QImage(std::max(block.width(), cell->image.width()),
+                             std::max(block.height(), cell->image.height()), QImage::Format_RGB32);
+    CopyPixels(image, block.left(), block.top(), cell->image, 0, 0, block.width(), block.height());
 }
 
 void QtSurface::RestoreCell(const Bitmap& from, int x, int y)
 {
     const auto* cell = dynamic_cast<const QtBitmap*>(&from);
     if (cell == nullptr) return;
-    CopyPixels(cell->image, 0, 0, image, x, y, cell->image.width(), cell->image.height());
-    Drawn(QRect(x, y, cell->image.width(), cell->image.height()));
+    const QRect block = Physical(QRect(x, y, cell->width, cell->height));
+    CopyPixels(cell->image, 0, 0, image, block.left(), block.top(), std::min(block.width(), cell->image.width()),
+               std::min(block.height(), cell->image.height()));
+    Drawn(QRect(x, y, cell->width, cell->height));
 }

@@ -49,7 +49,9 @@ void ApplyBoxAction(const DiceBoxAction& action, int box, const std::array<QLine
 {
     if (action.beep) QApplication::beep();
     if (action.restoreText) edits[box]->setText(ToQString(action.text));
-    if (action.picture != 0) pictures[box]->setPixmap(DieFace(DiceDlg::DIE_FACE_BASE - action.picture, ICON_SIZE));
+    if (action.picture != 0)
+        pictures[box]->setPixmap(
+            DieFace(DiceDlg::DIE_FACE_BASE - action.picture, ICON_SIZE, pictures[box]->devicePixelRatioF()));
     QLineEdit* focus = action.focusOther ? edits[1 - box] : edits[box];
     if (action.focusOther || action.restoreText) focus->setFocus(Qt::OtherFocusReason);
     if (action.selectAll) focus->selectAll();
@@ -180,7 +182,7 @@ int ExecDiceDlg(DiceDlg& model, QWidget* parent)
         edits[box]->setFixedWidth(edits[box]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 20);
         pictures[box] = new QLabel(group);
         SetControlId(pictures[box], DiceDlg::PictureId[box]);
-        pictures[box]->setPixmap(DieFace(model.Value(box), ICON_SIZE));
+        pictures[box]->setPixmap(DieFace(model.Value(box), ICON_SIZE, pictures[box]->devicePixelRatioF()));
         boxes->addWidget(edits[box]);
         boxes->addWidget(pictures[box]);
     }

@@ -13,7 +13,9 @@ class DiceDlg;
 
 // "Statistics": 1 "&Again" (with model.rollChoice set), 2 "&Quit" (also Esc
 // and the close box).
-int ExecStatDlg(StatDlg& dialog, QWidget* parent);
+// `escHeld`: Esc was down as the dialog opened (the player held it to stop
+// Finish game); that press, and its repeats, are not Quit.
+int ExecStatDlg(StatDlg& dialog, QWidget* parent, bool escHeld = false);
 // "Resign": the selected radio button's id on OK, 2 on Cancel.
 int ExecResignDlg(GvUpDlg& dialog, QWidget* parent);
 // "Auto finish": 3 "&Fast", 4 "&Slow", 2 Cancel.

@@ -1,6 +1,8 @@
 #include "shell/qt/dialogs/HelpWindow.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -48,10 +50,12 @@ const char* HelpPage(int context)
 
 QTextBrowser* HelpBrowser() { return helpWindow; }
 
+namespace {
+
 // While a modal dialog runs, every other window is blocked; the help window
 // then belongs to that dialog, so that it can be read and scrolled while the
 // dialog waits (it closes with the dialog).
-void ShowHelp(int context, QWidget* parent)
+void ShowPage(const QUrl& page, QWidget* parent)
 {
     QWidget* owner = QApplication::activeModalWidget();
     const bool created = !helpWindow;
@@ -62,7 +66,7 @@ void ShowHelp(int context, QWidget* parent)
         helpWindow->setParent(owner, Qt::Window);
         helpWindow->setGeometry(geometry);
     }
-    helpWindow->setSource(QUrl(QString::fromLatin1(HelpPage(context))));
+    helpWindow->setSource(page);
     if (created && parent) {
         const QRect area = parent->window()->frameGeometry();
         helpWindow->move(area.center() - helpWindow->rect().center());
@@ -70,4 +74,16 @@ void ShowHelp(int context, QWidget* parent)
     helpWindow->show();
     helpWindow->raise();
     helpWindow->activateWindow();
+}
+
+} // namespace
+
+void ShowHelp(int context, QWidget* parent) { ShowPage(QUrl(QString::fromLatin1(HelpPage(context))), parent); }
+
+bool ShowHelpFile(const QString& path, QWidget* parent)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    ShowPage(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()), parent);
+    return true;
 }

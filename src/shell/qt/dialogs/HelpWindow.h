@@ -2,6 +2,7 @@
 // The help window: the program's own help pages, bundled as resources, in one
 // non-modal window that is reused for every request.
 
+class QString;
 class QTextBrowser;
 class QWidget;
 
@@ -9,6 +10,9 @@ class QWidget;
 // 120 auto finish; 0 or any other the default topic), placed by `parent`
 // when the window is first opened.
 void ShowHelp(int context, QWidget* parent);
+// Shows a page of HTML from a file in the help window; false when the file
+// cannot be read.
+bool ShowHelpFile(const QString& path, QWidget* parent);
 
 // The resource URL of a context's topic.
 const char* HelpPage(int context);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -28,9 +29,12 @@ constexpr std::array<int, 7> PIP_CELLS{
     1 << 0 | 1 << 2 | 1 << 3 | 1 << 5 | 1 << 6 | 1 << 8,
 };
 
-QPixmap TransparentPixmap(int size)
+// A square of `size` logical pixels, with `ratio` times as many physical ones.
+QPixmap TransparentPixmap(int size, qreal ratio = 1.0)
 {
-    QPixmap pixmap(size, size);
+    const int physical = static_cast<int>(std::ceil(size * ratio - 1e-9));
+    QPixmap pixmap(physical, physical);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -91,7 +95,7 @@ bool RenderPicture(const QString& resource, QPixmap& into)
     if (!renderer.isValid()) return false;
     QPainter painter(&into);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), into.deviceIndependentSize()));
     return true;
 #else
     (void)resource;
@@ -104,11 +108,11 @@ bool RenderPicture(const QString& resource, QPixmap& into)
 
 // Pips sit on a 3 × 3 grid at a quarter of the face from each edge, so the
 // layouts read the same at every size.
-QPixmap DieFace(int value, int size)
+QPixmap DieFace(int value, int size, qreal ratio)
 {
     size = std::max(size, 8);
     const qreal s = size;
-    QPixmap pixmap = TransparentPixmap(size);
+    QPixmap pixmap = TransparentPixmap(size, ratio > 0 ? ratio : 1.0);
     if (value >= 1 && value <= 6 && RenderPicture(QStringLiteral(":/dice/die%1.svg").arg(value), pixmap)) return pixmap;
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -140,9 +144,9 @@ QIcon ProgramIcon() { return PaintedIcon(PaintProgramIcon); }
 
 // A black arrow with a white outline, its tip the hot spot, and a green disc
 // with a white check mark at its lower right.
-QCursor ConfirmCursor()
+QCursor ConfirmCursor(qreal ratio)
 {
-    QPixmap pixmap = TransparentPixmap(32);
+    QPixmap pixmap = TransparentPixmap(32, ratio > 0 ? ratio : 1.0);
     if (RenderPicture(QStringLiteral(":/confirm.svg"), pixmap)) return QCursor(pixmap, 1, 1);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -64,8 +65,8 @@ DialogUnits::DialogUnits(const QFont& font)
     charHeight = metrics.height();
 }
 
-StatDlgView::StatDlgView(StatDlg& dialogModel, QWidget* parent)
-    : TablorDialog(parent, StatDlg::CAPTION), model(dialogModel), units(font())
+StatDlgView::StatDlgView(StatDlg& dialogModel, QWidget* parent, bool escDown)
+    : TablorDialog(parent, StatDlg::CAPTION), model(dialogModel), units(font()), escHeld(escDown)
 {
     const Colour background = model.background;
     QPalette colours = palette();
@@ -150,8 +151,23 @@ void StatDlgView::paintEvent(QPaintEvent* event)
         painter.drawLine(lines.history[i - 1].x, lines.history[i - 1].y, lines.history[i].x, lines.history[i].y);
 }
 
-int ExecStatDlg(StatDlg& model, QWidget* parent)
+void StatDlgView::keyPressEvent(QKeyEvent* event)
 {
-    StatDlgView view(model, parent);
+    if (event->key() == Qt::Key_Escape && (escHeld || event->isAutoRepeat())) {
+        event->accept();
+        return;
+    }
+    TablorDialog::keyPressEvent(event);
+}
+
+void StatDlgView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) escHeld = false;
+    TablorDialog::keyReleaseEvent(event);
+}
+
+int ExecStatDlg(StatDlg& model, QWidget* parent, bool escHeld)
+{
+    StatDlgView view(model, parent, escHeld);
     return view.Run();
 }

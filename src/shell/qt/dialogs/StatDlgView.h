@@ -34,10 +34,15 @@ private:
 
 class StatDlgView : public TablorDialog {
 public:
-    StatDlgView(StatDlg& model, QWidget* parent);
+    // `escHeld`: Esc is down as the dialog opens.
+    StatDlgView(StatDlg& model, QWidget* parent, bool escHeld = false);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // An Esc that was already down when the dialog opened, and every repeat
+    // of a held Esc, is ignored; a fresh press is Quit.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     QLabel* AddLabel(const QString& text, const Rect& du, Qt::Alignment alignment, int id = 0);
@@ -48,4 +53,5 @@ private:
     DialogUnits units;
     QFrame* axis = nullptr;
     QFrame* baseLine = nullptr;
+    bool escHeld = false;
 };

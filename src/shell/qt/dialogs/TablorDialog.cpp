@@ -1,7 +1,11 @@
 #include "shell/qt/dialogs/TablorDialog.h"
 
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "program/dialogs/DialogButton.h"
 #include "program/platform/Platform.h"
@@ -15,7 +19,39 @@ TablorDialog::TablorDialog(QWidget* parent, const char* caption, const char* nam
     if (*name) setProperty(DIALOG_NAME_PROPERTY, QString::fromUtf8(name));
 }
 
-int TablorDialog::Run() { return exec(); }
+int TablorDialog::Run()
+{
+    FitCaption();
+    return exec();
+}
+
+// The window manager writes the caption in a bold font between the window's
+// icon and its buttons; a dialog narrower than that would show it cut.
+int TablorDialog::CaptionWidth() const
+{
+    QFont caption = font();
+    caption.setBold(true);
+    const int bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return QFontMetrics(caption).horizontalAdvance(windowTitle()) + 4 * bar;
+}
+
+void TablorDialog::FitCaption()
+{
+    ensurePolished();
+    if (layout() != nullptr) layout()->activate();
+    const int width = std::max(size().width(), sizeHint().width());
+    const int needed = CaptionWidth();
+    if (width >= needed) return;
+    // A layout of fixed size would shrink the dialog back to its contents.
+    if (layout() != nullptr && layout()->sizeConstraint() == QLayout::SetFixedSize) {
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setFixedSize(needed, sizeHint().height());
+    } else if (minimumWidth() == maximumWidth()) {
+        setFixedWidth(needed);
+    } else {
+        setMinimumWidth(needed);
+    }
+}
 
 void TablorDialog::accept() { done(IDOK); }
 

@@ -22,8 +22,11 @@ public:
     // `helpContext` the help topic of F1 (0 the default topic).
     TablorDialog(QWidget* parent, const char* caption, const char* name = "", int helpContext = 0);
 
-    // Runs the dialog modally, centred on its owner; returns how it closed.
+    // Runs the dialog modally, centred on its owner, wide enough for its
+    // whole caption; returns how it closed.
     int Run();
+    // The width the window's caption needs in the title bar.
+    int CaptionWidth() const;
 
     void accept() override;
     void reject() override;
@@ -36,6 +39,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void FitCaption();
+
     int helpContext;
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/HostileFiles.h"
 #include "FileTestFolder.h"
 #include "core/files/SchemeFile.h"
 
@@ -89,6 +90,40 @@ TEST_F(SchemeFiles, ShortAndEditedFiles)
     cur = 3;
     EXPECT_EQ(ReadCurrentScheme(path, cur), DefaultSchemes[3]);
     EXPECT_EQ(cur, 3);
+}
+
+// A fifo in the file's place would block the start before any window
+// appears: it counts as a missing file, as do devices and folders. Writing
+// replaces the file whole, or leaves it as it was.
+TEST_F(SchemeFiles, NoFileInItsPlaceGivesDefaultsAndWritesAreWhole)
+{
+    SchemeArray edited = DefaultSchemes;
+    edited[2][COLOUR_BACKGROUND] = RGB(1, 2, 3);
+    ASSERT_TRUE(WriteSchemes(path, edited));
+    const std::vector<std::uint8_t> bytes = Bytes();
+    fs::rename(path, dir / "edited.clr");
+    const FilledFifo fifo(path, std::string(bytes.begin(), bytes.end()));
+    ASSERT_TRUE(fifo.Ready());
+    for (const std::string& other : {path, std::string("/dev/zero"), dir.string()}) {
+        EXPECT_EQ(ReadSchemes(other), DefaultSchemes) << other;
+        int cur = 2;
+        EXPECT_EQ(ReadCurrentScheme(other, cur), DefaultSchemes[0]) << other;
+        EXPECT_EQ(cur, 0) << other;
+    }
+    EXPECT_FALSE(WriteSchemes(path, edited));
+    EXPECT_TRUE(fs::is_fifo(path));
+
+    const std::string file = (dir / "edited.clr").string();
+    fs::create_hard_link(file, dir / "second name");
+    {
+        const DiskFullAfter full(SCHEME_FILE_SIZE - 1);
+        ASSERT_TRUE(full.Active());
+        EXPECT_FALSE(WriteSchemes(file, DefaultSchemes));
+    }
+    EXPECT_EQ(FileTestFolder::Bytes(file), bytes);
+    ASSERT_TRUE(WriteSchemes(file, DefaultSchemes));
+    EXPECT_EQ(ReadSchemes(file), DefaultSchemes);
+    EXPECT_EQ(FileTestFolder::Bytes((dir / "second name").string()), bytes);
 }
 
 } // namespace

@@ -6,9 +6,12 @@
 //
 // Output is one line of JSON (rolls: one roll a line). Bad arguments, an
 // unreadable file or a board that breaks the model give one line on standard
-// error and exit status 2.
+// error and exit status 2; output that cannot be written (a full disk, a
+// closed standard output) gives one line on standard error and exit status 1.
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,7 @@
 namespace {
 
 constexpr int EXIT_BAD = 2;
+constexpr int EXIT_WRITE_FAILED = 1;
 
 constexpr const char* USAGE =
     "usage: tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book]\n"
@@ -35,6 +39,22 @@ int Fail(const std::string& message)
 {
     std::fprintf(stderr, "tablor-engine: %s\n", message.c_str());
     return EXIT_BAD;
+}
+
+// Whether everything printed so far could be written; a long run stops at
+// the first failure instead of computing output nobody gets.
+bool OutputFailed() { return std::ferror(stdout) != 0; }
+
+// The exit status once a command has run: its own, unless its output (all
+// of it, flushed now) could not be written.
+int Finish(int status)
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !OutputFailed()) return status;
+    const int error = errno;
+    std::fprintf(stderr, "tablor-engine: cannot write the output: %s\n",
+                 error != 0 ? std::strerror(error) : "write error");
+    return EXIT_WRITE_FAILED;
 }
 
 // `move`: the computer's play (or the human's, by the suggestion) for one
@@ -78,7 +98,7 @@ int RunRolls(const RollsArgs& args)
     Random random(args.seed);
     DiceRecord dice(&random, nullptr);
     dice.mode = DICE_GENERATED;
-    for (long n = 0; n < args.count; ++n) {
+    for (long n = 0; n < args.count && !OutputFailed(); ++n) {
         dice.RollDice();
         std::printf("%d %d\n", dice.die[0], dice.die[1]);
     }
@@ -117,7 +137,7 @@ int RunSelfPlay(const SelfPlayArgs& args)
     long gammons = 0, backgammons = 0, turns = 0, searches = 0;
     double engineSeconds = 0;
     const auto started = Clock::now();
-    for (long g = 0; g < args.games; ++g) {
+    for (long g = 0; g < args.games && !OutputFailed(); ++g) {
         if (args.moves) std::printf("game %ld\n", g + 1);
         const SelfPlayResult r = PlaySelfGame(random, options);
         wins[r.winner] += 1;
@@ -152,23 +172,23 @@ int main(int argc, char** argv)
     if (args.empty()) return Fail("no command: move, rolls or selfplay (--help shows the usage)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(USAGE, stdout);
-        return 0;
+        return Finish(0);
     }
     std::string error;
     if (args[0] == "move") {
         MoveArgs move;
         if (!ParseMoveArgs(args, move, error)) return Fail(error);
-        return RunMove(move);
+        return Finish(RunMove(move));
     }
     if (args[0] == "rolls") {
         RollsArgs rolls;
         if (!ParseRollsArgs(args, rolls, error)) return Fail(error);
-        return RunRolls(rolls);
+        return Finish(RunRolls(rolls));
     }
     if (args[0] == "selfplay") {
         SelfPlayArgs selfPlay;
         if (!ParseSelfPlayArgs(args, selfPlay, error)) return Fail(error);
-        return RunSelfPlay(selfPlay);
+        return Finish(RunSelfPlay(selfPlay));
     }
     return Fail("unknown command '" + args[0] + "' (move, rolls or selfplay)");
 }

@@ -1,7 +1,9 @@
 #include "program/game/TurnCycle.h"
 
 #include <cstdio>
+#include <memory>
 
+#include "core/settings/Saturating.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/StatDlg.h"
@@ -279,17 +281,23 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
     game.Winner = winner;
     if (gammonCheck) game.CubeValue *= GameValue(game.board.Data());
     if (winner == HUMAN || winner == COMPUTER) {
-        game.ScoreSinceStart[winner] += game.CubeValue;
-        settings.Score[winner] += game.CubeValue;
+        game.ScoreSinceStart[winner] = SaturatingAdd(game.ScoreSinceStart[winner], game.CubeValue);
+        settings.Score[winner] = SaturatingAdd(settings.Score[winner], game.CubeValue);
     }
-    WriteScores(ctx.profile, settings);
+    // Other copies of the program in this folder wait while the scores and
+    // the graph are read again, counted and written back; not while the
+    // dialog is open.
+    auto shared = std::make_unique<Profile::Hold>(ctx.profile);
+    SaveScores(ctx.profile, settings);
 
     StatDlg dialog(GameFigures{game.PipsRolled, game.DoublesRolled, game.HitsMade, game.ScoreSinceStart, settings.Score,
                                game.ThinkingTime},
                    game.Winner);
     dialog.rollChoice = 0;
     dialog.background = ctx.view.SchemeColour()[COLOUR_BACKGROUND];
-    PlayEvent(platform, settings, dialog.OnOpen(ctx.paths.graphPath, game.graph), true);
+    const SoundEvent event = dialog.OnOpen(ctx.paths.graphPath, game.graph);
+    shared.reset();
+    PlayEvent(platform, settings, event, true);
     const int result = platform.RunStatDlg(dialog);
     if (result == IDOK) {
         game.ReplayRolls = dialog.rollChoice > 0;

@@ -87,9 +87,7 @@ void CommandTable::OnNewGameCommand()
 void CommandTable::OnResetScores()
 {
     if (platform.MessageBox(LoadString(IDS_RESET_SCORES), Buttons::YesNo, Icon::Question) != IDYES) return;
-    settings.Score[HUMAN] = 0;
-    settings.Score[COMPUTER] = 0;
-    WriteScores(ctx.profile, settings);
+    ResetScores(ctx.profile, settings);
 }
 
 void CommandTable::OnPass()

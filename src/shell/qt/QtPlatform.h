@@ -134,6 +134,7 @@ public:
 
     void ShowHelp(int context) override;
     OpenResult OpenDocument(const std::string& path) override;
+    std::unique_ptr<FileLock> LockFolder(const std::string& folder) override;
 
 signals:
     // The program has ended: the application may leave its event loop.

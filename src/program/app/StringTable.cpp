@@ -44,6 +44,7 @@ constexpr Entry Strings[] = {
     {2007, "Invalid position file !"},
     {2008, "Invalid rolls file !"},
     {2009, " not found"},
+    {2010, "Cannot save position file !"},
     // Status-bar prompts of the menu commands.
     {57600, "Abandon current game and start a new one"},
     {57601, "Restore a previously saved game"},

@@ -38,6 +38,7 @@ enum StringId : int {
     IDS_INVALID_POSITION = 2007,
     IDS_INVALID_ROLLS = 2008,
     IDS_NOT_FOUND = 2009,
+    IDS_CANNOT_SAVE_POSITION = 2010,
 };
 
 // The text of a string id ("" for an unknown id). The command ids of the

@@ -44,6 +44,7 @@ void TurnCycle::NewGame()
     game.PipsRolled = {0, 0, 0};
     game.DoublesRolled = {0, 0, 0};
     game.ThinkingTime = {0, 0, 0};
+    game.ClockRunning = {false, false, false};
     game.CubeValue = 1;
     game.CubeOwner = 0;
     game.ComputerMayDouble = true;
@@ -327,6 +328,7 @@ void TurnCycle::LoadPosition(const PositionFileData& d)
     game.rules->race = d.race != 0;
     game.ThinkingTime[HUMAN] = d.thinkingTimeHuman;
     game.ThinkingTime[COMPUTER] = d.thinkingTimeComputer;
+    game.ClockRunning = {false, false, false};
     game.CubeOwner = d.cubeOwner;
     game.CubeValue = d.cubeValue;
     game.PipsRolled[HUMAN] = d.pipsRolledHuman;
@@ -357,24 +359,33 @@ std::string TurnCycle::DiceText()
     for (int i = 0; i < dice.moves && i < 4; ++i) {
         text += std::to_string(dice.die[i]) + "+";
         if (player == HUMAN || player == COMPUTER) {
-            game.PipsRolled[player] += dice.die[i];
-            if (i == 3) game.DoublesRolled[player] += 1;
+            game.PipsRolled[player] = SaturatingAdd(game.PipsRolled[player], dice.die[i]);
+            if (i == 3) game.DoublesRolled[player] = SaturatingAdd(game.DoublesRolled[player], 1);
         }
     }
     if (!text.empty() && text.back() == '+') text.pop_back();
     return text;
 }
 
+// Starting a running clock changes nothing.
 void TurnCycle::StartClock(int player)
 {
     if (player != HUMAN && player != COMPUTER) return;
-    if (game.ThinkingTime[player] >= 0) game.ThinkingTime[player] -= static_cast<int>(platform.TickCount());
+    if (game.ClockRunning[player]) return;
+    game.ClockRunning[player] = true;
+    game.ClockStart[player] = platform.TickCount();
 }
 
+// Adds the milliseconds since the start; stopping a stopped clock changes
+// nothing. The tick count may wrap round (after 49.7 days) in between: the
+// unsigned difference is still the time that passed.
 void TurnCycle::StopClock(int player)
 {
     if (player != HUMAN && player != COMPUTER) return;
-    if (game.ThinkingTime[player] < 0) game.ThinkingTime[player] += static_cast<int>(platform.TickCount());
+    if (!game.ClockRunning[player]) return;
+    game.ClockRunning[player] = false;
+    const std::uint32_t elapsed = platform.TickCount() - game.ClockStart[player];
+    game.ThinkingTime[player] = SaturatingAdd(game.ThinkingTime[player], elapsed);
 }
 
 void TurnCycle::Pause(int ms)

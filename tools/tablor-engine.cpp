@@ -49,9 +49,13 @@ bool OutputFailed() { return std::ferror(stdout) != 0; }
 // of it, flushed now) could not be written.
 int Finish(int status)
 {
-    errno = 0;
-    if (std::fflush(stdout) == 0 && !OutputFailed()) return status;
-    const int error = errno;
+    // A long run stopped right after the write that failed, which set errno.
+    int error = errno;
+    if (!OutputFailed()) {
+        errno = 0;
+        if (std::fflush(stdout) == 0 && !OutputFailed()) return status;
+        error = errno;
+    }
     std::fprintf(stderr, "tablor-engine: cannot write the output: %s\n",
                  error != 0 ? std::strerror(error) : "write error");
     return EXIT_WRITE_FAILED;

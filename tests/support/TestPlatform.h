@@ -409,6 +409,7 @@ public:
         sounds.clear();
         helpContexts.clear();
         documents.clear();
+        lockedFolders.clear();
         dialogs.clear();
     }
     // Fails the test for every expectation or handler not used yet, and drops them.

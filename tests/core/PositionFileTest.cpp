@@ -291,27 +291,6 @@ TEST_F(PositionFiles, OverGamesNegativeCountsAndNoFilesAreInvalid)
     EXPECT_EQ(read(dir.string()), PositionFileResult::Invalid);
 }
 
-// Saving writes the whole file or nothing: no cut or empty file is left on a
-// full disk, an old file stays as it was, and a device is never written.
-TEST_F(PositionFiles, SaveThatCannotBeDoneLeavesNoFile)
-{
-    const PositionFileData d = SampleGame();
-    const std::string old = (dir / "old.pos").string();
-    ASSERT_TRUE(WritePositionFile(old, OldGame()));
-    const std::vector<std::uint8_t> oldBytes = FileTestFolder::Bytes(old);
-    {
-        const DiskFullAfter full(100);
-        ASSERT_TRUE(full.Active());
-        EXPECT_FALSE(WritePositionFile(path, d));
-        EXPECT_FALSE(WritePositionFile(old, d));
-    }
-    EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(FileTestFolder::Bytes(old), oldBytes);
-    EXPECT_FALSE(WritePositionFile("/dev/full", d));
-    EXPECT_FALSE(WritePositionFile((dir / "missing" / "new.pos").string(), d));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
-}
-
 TEST_F(PositionFiles, OpeningTurnTableLoadsWithFixedOwners)
 {
     // Saved at the human's opening turn: bars and trays hold owner 0, and an

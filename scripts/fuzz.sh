@@ -37,12 +37,14 @@ case "$seconds" in '' | *[!0-9]* | 0) echo "fuzz: --seconds wants a whole number
 # Each target: its name, the sources of the reader it drives, and the longest
 # input worth trying (0: libFuzzer's own choice from the corpus).
 targets=(PositionFile SchemeFile GraphFile SettingsFile RollsFile)
+# Every reader opens files through RegularFile, every writer writes through AtomicFile.
+files="src/core/files/RegularFile.cpp src/core/files/AtomicFile.cpp"
 declare -A sources=(
-    [PositionFile]="src/core/files/PositionFile.cpp src/core/board/BoardData.cpp"
-    [SchemeFile]="src/core/files/SchemeFile.cpp"
-    [GraphFile]="src/core/files/WinGraph.cpp"
-    [SettingsFile]="src/core/settings/Profile.cpp src/core/settings/Settings.cpp"
-    [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp"
+    [PositionFile]="src/core/files/PositionFile.cpp src/core/board/BoardData.cpp $files"
+    [SchemeFile]="src/core/files/SchemeFile.cpp $files"
+    [GraphFile]="src/core/files/WinGraph.cpp $files"
+    [SettingsFile]="src/core/settings/Profile.cpp src/core/settings/Settings.cpp $files"
+    [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp src/core/files/RegularFile.cpp"
 )
 declare -A maxlen=([PositionFile]=600 [SchemeFile]=200 [GraphFile]=420 [SettingsFile]=0 [RollsFile]=512)
 # Every settings lookup takes a fresh 64 KiB read buffer; with AddressSanitizer's

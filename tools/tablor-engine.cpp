@@ -6,10 +6,13 @@
 //
 // Output is one line of JSON (rolls: one roll a line). Bad arguments, an
 // unreadable file or a board that breaks the model give one line on standard
-// error and exit status 2.
+// error and exit status 2; output that cannot be written (a full disk, a
+// closed standard output) gives one line on standard error and exit status 1.
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,7 @@
 namespace {
 
 constexpr int EXIT_BAD = 2;
+constexpr int EXIT_WRITE_FAILED = 1;
 
 constexpr const char* USAGE =
     "usage: tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book]\n"
@@ -36,6 +40,26 @@ int Fail(const std::string& message)
 {
     std::fprintf(stderr, "tablor-engine: %s\n", message.c_str());
     return EXIT_BAD;
+}
+
+// Whether everything printed so far could be written; a long run stops at
+// the first failure instead of computing output nobody gets.
+bool OutputFailed() { return std::ferror(stdout) != 0; }
+
+// The exit status once a command has run: its own, unless its output (all
+// of it, flushed now) could not be written.
+int Finish(int status)
+{
+    // A long run stopped right after the write that failed, which set errno.
+    int error = errno;
+    if (!OutputFailed()) {
+        errno = 0;
+        if (std::fflush(stdout) == 0 && !OutputFailed()) return status;
+        error = errno;
+    }
+    std::fprintf(stderr, "tablor-engine: cannot write the output: %s\n",
+                 error != 0 ? std::strerror(error) : "write error");
+    return EXIT_WRITE_FAILED;
 }
 
 // `move`: the computer's play (or the human's, by the suggestion) for one
@@ -79,7 +103,7 @@ int RunRolls(const RollsArgs& args)
     Random random(args.seed);
     DiceRecord dice(&random, nullptr);
     dice.mode = DICE_GENERATED;
-    for (long n = 0; n < args.count; ++n) {
+    for (long n = 0; n < args.count && !OutputFailed(); ++n) {
         dice.RollDice();
         std::printf("%d %d\n", dice.die[0], dice.die[1]);
     }
@@ -124,7 +148,7 @@ int RunSelfPlay(const SelfPlayArgs& args)
     long gammons = 0, backgammons = 0, turns = 0, searches = 0;
     double engineSeconds = 0;
     const auto started = Clock::now();
-    for (long g = 0; g < args.games; ++g) {
+    for (long g = 0; g < args.games && !OutputFailed(); ++g) {
         if (args.moves) std::printf("game %ld\n", g + 1);
         record.Start(true);
         const SelfPlayResult r = PlaySelfGame(random, options);
@@ -152,8 +176,10 @@ int RunSelfPlay(const SelfPlayArgs& args)
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
     if (!args.exportPath.empty()) {
         const std::vector<std::string> header{"[Site \"Tablor self-play, seed " + std::to_string(args.seed) + "\"]"};
-        if (!WriteMatchFile(args.exportPath, MatchFileText(exported, header)))
-            return Fail("cannot write " + args.exportPath);
+        if (!WriteMatchFile(args.exportPath, MatchFileText(exported, header))) {
+            std::fprintf(stderr, "tablor-engine: cannot write %s\n", args.exportPath.c_str());
+            return EXIT_WRITE_FAILED;
+        }
     }
     std::printf("{\"games\":%ld,\"computer_wins\":%ld,\"human_wins\":%ld,\"unfinished\":%ld,\"gammons\":%ld,"
                 "\"backgammons\":%ld,\"turns\":%ld,\"searches\":%ld,\"engine_seconds\":%.6f,\"seconds\":%.6f,"
@@ -171,23 +197,23 @@ int main(int argc, char** argv)
     if (args.empty()) return Fail("no command: move, rolls or selfplay (--help shows the usage)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(USAGE, stdout);
-        return 0;
+        return Finish(0);
     }
     std::string error;
     if (args[0] == "move") {
         MoveArgs move;
         if (!ParseMoveArgs(args, move, error)) return Fail(error);
-        return RunMove(move);
+        return Finish(RunMove(move));
     }
     if (args[0] == "rolls") {
         RollsArgs rolls;
         if (!ParseRollsArgs(args, rolls, error)) return Fail(error);
-        return RunRolls(rolls);
+        return Finish(RunRolls(rolls));
     }
     if (args[0] == "selfplay") {
         SelfPlayArgs selfPlay;
         if (!ParseSelfPlayArgs(args, selfPlay, error)) return Fail(error);
-        return RunSelfPlay(selfPlay);
+        return Finish(RunSelfPlay(selfPlay));
     }
     return Fail("unknown command '" + args[0] + "' (move, rolls or selfplay)");
 }

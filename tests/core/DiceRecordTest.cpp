@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "HostileFiles.h"
 #include "core/dice/DiceRecord.h"
 #include "core/dice/Random.h"
 
@@ -287,6 +288,38 @@ TEST_F(DiceFiles, FileRemovedBetweenRolls)
         EXPECT_EQ(host.invalid, 1);
         EXPECT_FALSE(record.RollsFileOpen());
     }
+}
+
+// A rolls file that is no file, or whose next die lies too far on, fails as
+// a file without dice: a fifo would block the game, /dev/zero spin for ever.
+TEST_F(DiceFiles, NoFileOrNoDieNearbyFallsBack)
+{
+    const FilledFifo fifo((dir / "fifo").string(), "31 52 64");
+    ASSERT_TRUE(fifo.Ready());
+    int expected = 0;
+    for (const std::string& other : {fifo.Path(), std::string("/dev/zero"), dir.string()}) {
+        host.path = other;
+        DiceRecord record(&random, &host);
+        record.mode = DICE_FROM_FILE;
+        Roll(record);
+        EXPECT_EQ(host.invalid, ++expected) << other;
+        EXPECT_EQ(record.mode, DICE_GENERATED) << other;
+    }
+
+    // The next die may lie up to 64 KiB after the last one, not further.
+    host.path = (dir / "rolls.txt").string();
+    const std::string gap(ROLLS_FILE_SEARCH_LIMIT, 'x');
+    Write(gap + "3" + gap + "1" + gap + "5" + gap + "2");
+    DiceRecord record(&random, &host);
+    record.mode = DICE_FROM_FILE;
+    EXPECT_EQ(Roll(record), (Pair{3, 1}));
+    EXPECT_EQ(Roll(record), (Pair{5, 2}));
+    EXPECT_EQ(host.invalid, expected);
+    record.CloseRollsFile();
+    Write(gap + "x31");
+    Roll(record);
+    EXPECT_EQ(host.invalid, expected + 1);
+    EXPECT_EQ(record.mode, DICE_GENERATED);
 }
 
 TEST(DiceRecord, ReplayThenFreshRolls)

@@ -8,11 +8,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "Gnubg.h"
+#include "HostileFiles.h"
 #include "core/board/Board.h"
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
@@ -301,4 +303,36 @@ TEST(EngineTool, SelfPlayExportLoadsInGnubgAsPlayed)
         EXPECT_EQ(seen.computer, scores[g][COMPUTER]) << "game " << g + 1;
     }
     std::filesystem::remove_all(dir);
+}
+
+// A fifo given as the position that another process holds open (with a good
+// position in it) would block the tool for ever: refused like a bad file.
+// Output that cannot be written (a full disk, a closed standard output) ends
+// with status 1 and a message, not with a success.
+TEST(EngineTool, HostileFilesAndOutputThatCannotBeWritten)
+{
+    TempFiles files;
+    const std::string good = files.Position("good.pos", StandardSetup());
+    std::ifstream in(good, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    const FilledFifo fifo(files.Path("fifo.pos"), bytes);
+    ASSERT_TRUE(fifo.Ready());
+    ExpectBadArguments("move --pos '" + fifo.Path() + "' --dice 3 1");
+    ExpectBadArguments("move --pos /dev/zero --dice 3 1");
+    ExpectBadArguments("move --pos '" + ::testing::TempDir() + "' --dice 3 1");
+    EXPECT_EQ(Engine("move --pos '" + good + "' --dice 3 1").status, 0);
+
+    const std::string err = files.Path("err.txt");
+    for (const std::string& args :
+         {std::string("move --pos '") + good + "' --dice 3 1", std::string("rolls --seed 1 --count 100000000"),
+          std::string("selfplay --games 100000 --seed 1 --moves"), std::string("--help")}) {
+        for (const std::string& out : {std::string(">/dev/full"), std::string(">&-")}) {
+            const int raw =
+                std::system(("'" + std::string(TABLOR_ENGINE) + "' " + args + " " + out + " 2>'" + err + "'").c_str());
+            EXPECT_TRUE(WIFEXITED(raw)) << args << out;
+            EXPECT_EQ(WEXITSTATUS(raw), 1) << args << out;
+            EXPECT_EQ(ReadFile(err).rfind("tablor-engine: cannot write the output: ", 0), 0u)
+                << args << out << ": " << ReadFile(err);
+        }
+    }
 }

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FileTestFolder.h"
+#include "HostileFiles.h"
 #include "core/files/PositionFile.h"
 
 namespace {
@@ -56,7 +58,7 @@ PositionFileData SampleGame()
     d.computerMayDouble = 0;
     d.doublesRolledHuman = 3;
     d.doublesRolledComputer = 2;
-    d.hitsMadeHuman = -1; // any int32 is written as it is
+    d.hitsMadeHuman = 2147483647; // the largest count is written as it is
     d.hitsMadeComputer = 5;
     return d;
 }
@@ -108,7 +110,7 @@ TEST_F(PositionFiles, LayoutFieldByField)
     EXPECT_EQ(b[269], 0);
     EXPECT_EQ(Int32At(b, 270), 3);
     EXPECT_EQ(Int32At(b, 274), 2);
-    EXPECT_EQ(Int32At(b, 278), -1);
+    EXPECT_EQ(Int32At(b, 278), 2147483647);
     EXPECT_EQ(Int32At(b, 282), 5);
 
     PositionFileData back = OldGame();
@@ -238,6 +240,55 @@ TEST_F(PositionFiles, RefusedFilesLeaveTheGameUntouched)
     PositionFileData got = old;
     EXPECT_EQ(ReadPositionFile((dir / "none.pos").string(), got), PositionFileResult::CannotOpen);
     EXPECT_EQ(got, old);
+}
+
+// A game already over, statistics no game counts, and things that are no
+// files: each is refused like a damaged file, with the game untouched.
+TEST_F(PositionFiles, OverGamesNegativeCountsAndNoFilesAreInvalid)
+{
+    const PositionFileData old = OldGame();
+    auto read = [&](const std::string& from) {
+        PositionFileData got = old;
+        const PositionFileResult result = ReadPositionFile(from, got);
+        EXPECT_EQ(got, old) << from;
+        return result;
+    };
+    auto board = [](int humanOff, int computerOff) {
+        BoardData b{};
+        b[HUMAN_TRAY].count = static_cast<std::int8_t>(humanOff);
+        b[COMPUTER_TRAY].count = static_cast<std::int8_t>(computerOff);
+        b[20] = Spot{static_cast<std::int8_t>(PIECES_PER_SIDE - humanOff), HUMAN};
+        b[5] = Spot{static_cast<std::int8_t>(PIECES_PER_SIDE - computerOff), COMPUTER};
+        return WithFixedOwners(b);
+    };
+    for (const auto& [humanOff, computerOff] : std::initializer_list<std::pair<int, int>>{{15, 0}, {0, 15}, {15, 15}}) {
+        PositionFileData d = SampleGame();
+        d.board = ToImage(board(humanOff, computerOff));
+        WriteData(d);
+        EXPECT_EQ(read(path), PositionFileResult::Invalid) << humanOff << " and " << computerOff << " borne off";
+    }
+    PositionFileData d = SampleGame();
+    d.board = ToImage(board(14, 14));
+    WriteData(d);
+    PositionFileData got = old;
+    EXPECT_EQ(ReadPositionFile(path, got), PositionFileResult::Ok) << "14 borne off a side";
+
+    for (int field : {Off::ThinkingTimeHuman, Off::ThinkingTimeComputer, Off::PipsRolledHuman, Off::PipsRolledComputer,
+                      Off::DoublesRolledHuman, Off::DoublesRolledComputer, Off::HitsMadeHuman, Off::HitsMadeComputer}) {
+        PositionFileBytes bytes = EncodePositionFile(SampleGame());
+        bytes[field + 3] = 0x80; // the sign bit of a little-endian int32
+        WriteBytes({bytes.begin(), bytes.end()});
+        EXPECT_EQ(read(path), PositionFileResult::Invalid) << "negative field at " << field;
+    }
+
+    // A fifo that another process holds open with a good file in it would
+    // block the game; devices never end; a folder holds nothing.
+    const PositionFileBytes good = EncodePositionFile(SampleGame());
+    const FilledFifo fifo((dir / "fifo.pos").string(), std::string(good.begin(), good.end()));
+    ASSERT_TRUE(fifo.Ready());
+    EXPECT_EQ(read(fifo.Path()), PositionFileResult::Invalid);
+    EXPECT_EQ(read("/dev/zero"), PositionFileResult::Invalid);
+    EXPECT_EQ(read(dir.string()), PositionFileResult::Invalid);
 }
 
 TEST_F(PositionFiles, OpeningTurnTableLoadsWithFixedOwners)

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "HostileFiles.h"
 #include "core/settings/Profile.h"
 
 namespace fs = std::filesystem;
@@ -219,6 +220,68 @@ TEST_F(ProfileTest, UnwritableFilesAndBadNamesChangeNothing)
     // A value cannot smuggle in lines of its own.
     ASSERT_TRUE(profile.WriteString("Options", "RollsList", " a.txt\n[Game]\nHuman=99"));
     EXPECT_EQ(Load(), "[Options]\nUseCube=1\nRollsList=a.txt\n");
+}
+
+// The file is never rewritten where it stands: a write that cannot be done
+// whole (here a disk that is full) leaves every byte as it was, where a
+// rewrite in place once turned Computer=99 into Computer=9.
+TEST_F(ProfileTest, AFailedWriteLeavesTheFileByteForByte)
+{
+    const std::string original = "[Options]\r\nSpeed=38\r\n[Game]\r\nHuman=7\r\nComputer=9\r\n";
+    Store(original);
+    Profile profile(path);
+    {
+        const DiskFullAfter full(original.size());
+        ASSERT_TRUE(full.Active());
+        EXPECT_FALSE(profile.WriteInt("Game", "Computer", 99));
+        EXPECT_FALSE(profile.WriteInt("Game", "Human", 10));
+        EXPECT_FALSE(profile.WriteInt("Sounds", "DiceSoundActive", 1));
+    }
+    EXPECT_EQ(Load(), original);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    // Written whole, the new file takes the old one's place.
+    fs::create_hard_link(path, folder / "before.ini");
+    ASSERT_TRUE(profile.WriteInt("Game", "Computer", 99));
+    EXPECT_EQ(profile.GetInt("Game", "Computer", 0), 99);
+    std::ifstream before(folder / "before.ini", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(before), {}), original);
+}
+
+// Files from old Macintosh editors end their lines with a CR alone; a new
+// key takes the file's own line end. A byte-order mark in front is skipped.
+TEST_F(ProfileTest, LinesEndingInACarriageReturnAloneAreLines)
+{
+    Store("\xEF\xBB\xBF[Options]\rSpeed=9\rUseCube=1\r[Game]\rHuman=4");
+    Profile profile(path);
+    EXPECT_EQ(profile.GetInt("Options", "Speed", 0), 9);
+    EXPECT_EQ(profile.GetInt("Options", "UseCube", 0), 1);
+    EXPECT_EQ(profile.GetInt("Game", "Human", 0), 4);
+    ASSERT_TRUE(profile.WriteInt("Options", "LevelOfPlay", 0));
+    ASSERT_TRUE(profile.WriteInt("Game", "Human", 5));
+    ASSERT_TRUE(profile.WriteInt("Sounds", "DiceSoundActive", 1));
+    EXPECT_EQ(Load(), "\xEF\xBB\xBF[Options]\rSpeed=9\rUseCube=1\rLevelOfPlay=0\r[Game]\rHuman=5\r"
+                      "[Sounds]\rDiceSoundActive=1\r");
+    // A lone CR in a file of LF lines is a line end too, but new lines take the LF.
+    Store("[Options]\rSpeed=8\n[Game]\n");
+    EXPECT_EQ(profile.GetInt("Options", "Speed", 0), 8);
+    ASSERT_TRUE(profile.WriteInt("Game", "Human", 1));
+    EXPECT_EQ(Load(), "[Options]\rSpeed=8\n[Game]\nHuman=1\n");
+}
+
+// A settings file is a few hundred bytes: of a huge one only the first
+// 16 MiB are read, and it is never rewritten (which would copy it all).
+TEST_F(ProfileTest, HugeFileIsReadInPartAndNeverRewritten)
+{
+    Store("[Options]\nSpeed=9\n");
+    fs::resize_file(path, Profile::MAX_FILE_SIZE + 1);
+    std::ofstream(path, std::ios::binary | std::ios::app) << "\n[Game]\nHuman=5\n";
+    const auto size = fs::file_size(path);
+    Profile profile(path);
+    EXPECT_EQ(profile.GetInt("Options", "Speed", 0), 9);
+    EXPECT_EQ(profile.GetInt("Game", "Human", -1), -1);
+    EXPECT_FALSE(profile.WriteInt("Options", "Speed", 10));
+    EXPECT_EQ(fs::file_size(path), size);
+    EXPECT_EQ(profile.GetInt("Options", "Speed", 0), 9);
 }
 
 TEST_F(ProfileTest, WritingThroughALinkKeepsTheLink)

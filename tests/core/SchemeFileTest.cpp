@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FileTestFolder.h"
+#include "HostileFiles.h"
 #include "core/files/SchemeFile.h"
 
 namespace {
@@ -89,6 +90,35 @@ TEST_F(SchemeFiles, ShortAndEditedFiles)
     cur = 3;
     EXPECT_EQ(ReadCurrentScheme(path, cur), DefaultSchemes[3]);
     EXPECT_EQ(cur, 3);
+}
+
+// A fifo in the file's place would block the start before any window
+// appears: it counts as a missing file, as do devices and folders, and is
+// never replaced. Writing replaces the whole file.
+TEST_F(SchemeFiles, NoFileInItsPlaceGivesDefaultsAndWritesAreWhole)
+{
+    SchemeArray edited = DefaultSchemes;
+    edited[2][COLOUR_BACKGROUND] = RGB(1, 2, 3);
+    ASSERT_TRUE(WriteSchemes(path, edited));
+    const std::vector<std::uint8_t> bytes = Bytes();
+    fs::rename(path, dir / "edited.clr");
+    const FilledFifo fifo(path, std::string(bytes.begin(), bytes.end()));
+    ASSERT_TRUE(fifo.Ready());
+    for (const std::string& other : {path, std::string("/dev/zero"), dir.string()}) {
+        EXPECT_EQ(ReadSchemes(other), DefaultSchemes) << other;
+        int cur = 2;
+        EXPECT_EQ(ReadCurrentScheme(other, cur), DefaultSchemes[0]) << other;
+        EXPECT_EQ(cur, 0) << other;
+    }
+    EXPECT_FALSE(WriteSchemes(path, edited));
+    EXPECT_TRUE(fs::is_fifo(path));
+
+    // The new file replaces the old one: a second name keeps the old bytes.
+    const std::string file = (dir / "edited.clr").string();
+    fs::create_hard_link(file, dir / "second name");
+    ASSERT_TRUE(WriteSchemes(file, DefaultSchemes));
+    EXPECT_EQ(ReadSchemes(file), DefaultSchemes);
+    EXPECT_EQ(FileTestFolder::Bytes((dir / "second name").string()), bytes);
 }
 
 } // namespace

@@ -6,9 +6,11 @@
 #include <random>
 #include <string>
 
+#include "HostileFiles.h"
 #include "core/board/BoardData.h"
 #include "core/settings/Paths.h"
 #include "core/settings/Profile.h"
+#include "core/settings/Saturating.h"
 #include "core/settings/Settings.h"
 
 namespace fs = std::filesystem;
@@ -260,7 +262,57 @@ TEST_F(SettingsTest, WrittenSettingsSurviveARestart)
     EXPECT_EQ(settings.Score[COMPUTER], 11);
     EXPECT_EQ(settings.Score[HUMAN], 13);
     EXPECT_EQ(settings.CurScheme, 1);
-    EXPECT_EQ(Load().rfind("; kept\n[Options]\nSpeed=0\n", 0), 0u); // rewritten in place
+    EXPECT_EQ(Load().rfind("; kept\n[Options]\nSpeed=0\n", 0), 0u); // the key rewritten where it stood
+}
+
+// Two copies of the game share the file: each adds what it won to what is
+// stored now, under the lock, and a total stops at the int32 limit.
+TEST_F(SettingsTest, ScoresAddToWhatIsStoredUnderTheLock)
+{
+    Store("[Game]\nHuman=2147483600\nComputer=5\n");
+    Profile profile(path);
+    int locks = 0;
+    profile.SetLocker([&locks] {
+        ++locks;
+        return std::make_unique<FileLock>();
+    });
+    LoadSettings(profile, settings);
+    // This copy wins 40; another copy adds 2 to the computer meanwhile.
+    settings.Score[HUMAN] = SaturatingAdd(settings.Score[HUMAN], 40);
+    Profile other(path);
+    ASSERT_TRUE(other.WriteInt("Game", "Computer", 7));
+    locks = 0;
+    SaveScores(profile, settings);
+    EXPECT_EQ(locks, 1) << "one lock over both reads and writes";
+    EXPECT_EQ(settings.Score[HUMAN], 2147483640);
+    EXPECT_EQ(settings.Score[COMPUTER], 7);
+    EXPECT_EQ(Load(), "[Game]\nHuman=2147483640\nComputer=7\n");
+
+    // Past the limit the score stays at it.
+    settings.Score[HUMAN] = SaturatingAdd(settings.Score[HUMAN], 192);
+    SaveScores(profile, settings);
+    settings.Score[HUMAN] = SaturatingAdd(settings.Score[HUMAN], 1);
+    SaveScores(profile, settings);
+    EXPECT_EQ(profile.GetInt("Game", "Human", 0), 2147483647);
+
+    // Points that cannot be written stay in memory and are added next time.
+    settings.Score[COMPUTER] += 3;
+    {
+        const DiskFullAfter full(Load().size());
+        SaveScores(profile, settings);
+    }
+    EXPECT_EQ(settings.Score[COMPUTER], 10);
+    EXPECT_EQ(profile.GetInt("Game", "Computer", 0), 7);
+    ASSERT_TRUE(other.WriteInt("Game", "Computer", 8));
+    SaveScores(profile, settings);
+    EXPECT_EQ(profile.GetInt("Game", "Computer", 0), 11);
+    EXPECT_EQ(settings.Score[COMPUTER], 11);
+
+    // Reset writes 0 whatever the other copy added.
+    ASSERT_TRUE(other.WriteInt("Game", "Human", 5));
+    ResetScores(profile, settings);
+    EXPECT_EQ(Load(), "[Game]\nHuman=0\nComputer=0\n");
+    EXPECT_EQ(settings.Score, (std::array<int, 3>{0, 0, 0}));
 }
 
 TEST(AppPaths, PathsAreFormedInTheGivenDirectoryWhenTheyFit)

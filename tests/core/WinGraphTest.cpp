@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FileTestFolder.h"
+#include "HostileFiles.h"
 #include "core/files/WinGraph.h"
 
 namespace {
@@ -185,6 +186,44 @@ TEST_F(WinGraphFile, UnwritableFolderStillCountsTheGame)
     EXPECT_FALSE(fs::exists(nowhere));
     EXPECT_EQ(memory.games, 3);
     EXPECT_EQ(memory.percent[1], 66);
+}
+
+// Something that is no file in the graph's place gives the start values and
+// the games are counted on in memory; a write replaces the whole file or
+// leaves it as it was.
+TEST_F(WinGraphFile, NoFileInItsPlaceAndAFullDisk)
+{
+    WinGraph played = StartWinGraph();
+    played.games = 10;
+    played.wins = 6;
+    const auto record = EncodeWinGraph(played);
+    const FilledFifo fifo(path, std::string(record.begin(), record.end()));
+    ASSERT_TRUE(fifo.Ready());
+    for (const std::string& other : {path, std::string("/dev/zero"), dir.string()}) {
+        WinGraph memory;
+        EXPECT_FALSE(UpdateWinGraph(other, memory, true)) << other;
+        EXPECT_EQ(memory.games, 3) << other;
+        EXPECT_EQ(memory.percent[1], 66) << other;
+        EXPECT_FALSE(UpdateWinGraph(other, memory, false)) << other;
+        EXPECT_EQ(memory.games, 4) << other;
+    }
+    EXPECT_TRUE(fs::is_fifo(path));
+
+    const std::string file = (dir / "graph.gph").string();
+    FileTestFolder::WriteBytes(file, {record.begin(), record.end()});
+    fs::create_hard_link(file, dir / "second name");
+    WinGraph memory;
+    {
+        const DiskFullAfter full(WIN_GRAPH_SIZE - 1);
+        ASSERT_TRUE(full.Active());
+        EXPECT_FALSE(UpdateWinGraph(file, memory, true));
+    }
+    EXPECT_EQ(memory.games, 11);
+    EXPECT_EQ(FileTestFolder::Bytes(file), std::vector<std::uint8_t>(record.begin(), record.end()));
+    ASSERT_TRUE(UpdateWinGraph(file, memory, true));
+    EXPECT_EQ(memory.games, 11) << "read again from the file, which kept 10";
+    EXPECT_EQ(FileTestFolder::Bytes((dir / "second name").string()),
+              std::vector<std::uint8_t>(record.begin(), record.end()));
 }
 
 TEST(WinGraphPoints, PlacesHistoryAndFiftyLine)

@@ -20,6 +20,7 @@
 #include <random>
 #include <system_error>
 
+#include "HostileFiles.h"
 #include "core/files/PositionFile.h"
 #include "core/files/SchemeFile.h"
 #include "core/files/WinGraph.h"
@@ -358,11 +359,13 @@ TEST_F(HardConditions, ReadOnlyFolderPlaysWholeGamesAndWritesNothing)
         EXPECT_EQ(graphs[1].percent[10], graphs[1].wins * 100 / 12);
         EXPECT_EQ(graphs[1].percent[11], 0);
 
-        // Saving a position, choosing a scheme, resetting the scores and the
-        // settings pages all fail silently and leave the game as it is.
+        // Saving a position is refused with a message; choosing a scheme,
+        // resetting the scores and the settings pages fail silently. All
+        // leave the game as it is.
         platform.alwaysFileDialog = [folder](DialogKind, const FileDialogOptions&) {
             return std::optional<std::string>((folder / "game.pos").string());
         };
+        platform.ExpectMessageBox(LoadString(IDS_CANNOT_SAVE_POSITION), Buttons::Ok, Icon::Exclamation, IDOK);
         Menu(ID_FILE_SAVE);
         platform.OnColourDlg([](BackgClr& d) {
             d.SelectScheme(3);
@@ -450,6 +453,7 @@ TEST_F(HardConditions, FolderThatIsAFilePlaysWithDefaultsAndCreatesNothing)
     platform.alwaysFileDialog = [this](DialogKind, const FileDialogOptions&) {
         return std::optional<std::string>(PathOf("folder/game.pos"));
     };
+    platform.ExpectMessageBox(LoadString(IDS_CANNOT_SAVE_POSITION), Buttons::Ok, Icon::Exclamation, IDOK);
     Menu(ID_FILE_SAVE);
     platform.OnColourDlg([](BackgClr& d) {
         d.SelectScheme(1);
@@ -757,6 +761,174 @@ TEST_F(HardConditions, SoundFilesThatAreNoWavesStillSoundEveryEvent)
     EXPECT_EQ(asked("folder.wav", true), 1); // the human won the first game
     EXPECT_EQ(asked("huge.wav", true), 1);   // and resigned the second
     fs::remove(PathOf("huge.wav"));
+}
+
+// ---------------------------------------------------------------------------
+// Position files that are no files, a full disk, and counts at their limits
+
+TEST_F(HardConditions, SaveThatFailsIsToldAndLeavesNoFile)
+{
+    StartWithRolls("31 42 53");
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    std::string target;
+    platform.alwaysFileDialog = [&target](DialogKind, const FileDialogOptions&) {
+        return std::optional<std::string>(target);
+    };
+    WriteFile("old.pos", "kept as it was");
+    fs::create_directory(PathOf("folder.pos"));
+    const FileSet before = Snapshot(dir);
+    // A device, a missing folder, a folder, and a disk that is full for a new
+    // file and for an old one.
+    for (const std::string& where : {std::string("/dev/full"), PathOf("gone/new.pos"), PathOf("folder.pos"),
+                                     PathOf("new.pos"), PathOf("old.pos")}) {
+        SCOPED_TRACE(where);
+        target = where;
+        platform.ExpectMessageBox(LoadString(IDS_CANNOT_SAVE_POSITION), Buttons::Ok, Icon::Exclamation, IDOK);
+        const DiskFullAfter full(100);
+        ASSERT_TRUE(full.Active());
+        Menu(ID_FILE_SAVE);
+        platform.CheckAllScriptsUsed();
+    }
+    EXPECT_EQ(Snapshot(dir), before);
+    // With room on the disk the same Save writes the whole file, without a word.
+    target = PathOf("new.pos");
+    Menu(ID_FILE_SAVE);
+    EXPECT_EQ(fs::file_size(target), 286u);
+    const std::vector<DialogKind> kinds = platform.DialogKinds();
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), DialogKind::MessageBox), 5);
+}
+
+TEST_F(HardConditions, OpeningWhatIsNoPositionToPlayIsRefused)
+{
+    StartWithRolls("31 42 53");
+    std::string target;
+    platform.alwaysFileDialog = [&target](DialogKind, const FileDialogOptions&) {
+        return std::optional<std::string>(target);
+    };
+    const PositionFileData good = CurrentPositionData(Game());
+    PositionFileData over = good;
+    over.board = ToImage(MakePosition({{1, COMPUTER, 15}})); // the human has borne off all 15
+    ASSERT_TRUE(WritePositionFile(PathOf("over.pos"), over));
+    PositionFileData negative = good;
+    negative.pipsRolledComputer = -5;
+    ASSERT_TRUE(WritePositionFile(PathOf("negative.pos"), negative));
+    const PositionFileBytes bytes = EncodePositionFile(good);
+    // A fifo another process keeps open (with a good position in it) would
+    // freeze the game for good; /dev/zero never ends.
+    const FilledFifo fifo(PathOf("fifo.pos"), std::string(bytes.begin(), bytes.end()));
+    ASSERT_TRUE(fifo.Ready());
+    fs::create_directory(PathOf("folder.pos"));
+    const BoardData before = Data();
+    for (const std::string& where :
+         {fifo.Path(), std::string("/dev/zero"), PathOf("folder.pos"), PathOf("over.pos"), PathOf("negative.pos")}) {
+        SCOPED_TRACE(where);
+        target = where;
+        platform.ExpectMessageBox(LoadString(IDS_INVALID_POSITION), Buttons::Ok, Icon::Exclamation, IDOK);
+        Menu(ID_FILE_OPEN);
+        platform.CheckAllScriptsUsed();
+        EXPECT_EQ(Data(), before);
+        EXPECT_EQ(platform.caption, "Tablor");
+    }
+}
+
+// Both sides on the bar before closed boards: neither can ever move, and
+// Finish game stops as if Esc were held instead of passing for ever.
+TEST_F(HardConditions, FinishGameStopsWhenNeitherSideCanMove)
+{
+    StartWithRolls("31 42", "AutoFinish=0");
+    BoardData stuck = MakePosition({{HUMAN_BAR, HUMAN, 1}, {COMPUTER_BAR, COMPUTER, 1}});
+    for (int i = 0; i < 6; ++i) {
+        stuck[19 + i] = Spot{2, HUMAN};
+        stuck[1 + i] = Spot{2, COMPUTER};
+    }
+    stuck[HUMAN_TRAY].count = 2;
+    stuck[COMPUTER_TRAY].count = 2;
+    ASSERT_TRUE(IsValid(stuck));
+    Load(stuck);
+    // Esc is "held" from the 21st look on, so that the loop ends either way.
+    int looks = 0;
+    platform.escHeld = [&looks] { return ++looks > 20; };
+    Menu(ID_FINISH_GAME);
+    EXPECT_EQ(looks, 1);
+    EXPECT_FALSE(Game().AutoPlay);
+    EXPECT_EQ(Data(), stuck);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
+    EXPECT_EQ(LastLine(), "1st  from  ");
+    EXPECT_EQ(StatisticsShown(), 0u);
+}
+
+// Scores, the statistics a position file gives and the thinking clocks stop
+// at the int32 limits instead of turning negative; a clock also counts right
+// across a wrap of the tick count.
+TEST_F(HardConditions, CountsStopAtTheirLimits)
+{
+    WriteFile("rolls.txt", "31 42 53");
+    Start("DiceMode=2\nRollsList=" + PathOf("rolls.txt"), "[Game]\nHuman=5\nComputer=2147483647\n");
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    std::string target = PathOf("game.pos");
+    platform.alwaysFileDialog = [&target](DialogKind, const FileDialogOptions&) {
+        return std::optional<std::string>(target);
+    };
+    auto savedTime = [this] {
+        Menu(ID_FILE_SAVE);
+        const std::string bytes = ReadBytes(PathOf("game.pos"));
+        PositionFileData d;
+        DecodePositionFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), d);
+        return d.thinkingTimeHuman;
+    };
+    const BoardData start = Data();
+    platform.ticks = 0xFFFFFF00u;
+    LoadWith(start, [](PositionFileData& d) { d.thinkingTimeHuman = 1000; });
+    platform.Advance(0x200);
+    EXPECT_EQ(savedTime(), 1000 + 0x200) << "across the wrap of the tick count";
+    LoadWith(start, [](PositionFileData& d) {
+        d.thinkingTimeHuman = 2147483647 - 100;
+        d.pipsRolledHuman = 2147483647 - 2;
+        d.doublesRolledHuman = 2147483647;
+    });
+    // The fresh roll is counted on top.
+    EXPECT_EQ(Game().PipsRolled[HUMAN], 2147483647);
+    platform.Advance(1000);
+    EXPECT_EQ(savedTime(), 2147483647);
+
+    std::string dice, total;
+    platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+    platform.OnStatDlg([&](StatDlg& d) {
+        dice = d.CellText(StatDlg::ID_DICE_HUMAN);
+        total = d.CellText(StatDlg::ID_TOTAL_COMPUTER);
+        return static_cast<int>(IDCANCEL);
+    });
+    Menu(ID_RESIGN);
+    EXPECT_EQ(dice, "2147483647");
+    EXPECT_EQ(total, "2147483647");
+    EXPECT_EQ(settings.Score[COMPUTER], 2147483647);
+    EXPECT_EQ(Profile(PathOf("tablorw.ini")).GetInt("Game", "Computer", 0), 2147483647);
+    EXPECT_EQ(Profile(PathOf("tablorw.ini")).GetInt("Game", "Human", 0), 5);
+}
+
+// The caption holds at most 63 bytes, cut between two characters.
+TEST_F(HardConditions, CaptionIsCutBetweenCharacters)
+{
+    StartWithRolls("31 42 53 64");
+    std::string target;
+    platform.alwaysFileDialog = [&target](DialogKind, const FileDialogOptions&) {
+        return std::optional<std::string>(target);
+    };
+    const std::string e = "\xC3\xA9"; // é, two bytes
+    std::string letters;
+    for (int i = 0; i < 30; ++i) letters += e;
+    // "Tablor - " and 53 letters are 62 bytes: the é would straddle byte 63.
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string(53, 'a') + e + ".pos", "Tablor - " + std::string(53, 'a')},
+        {letters + ".pos", "Tablor - " + letters.substr(0, 54)},
+    };
+    for (const auto& [name, caption] : cases) {
+        target = PathOf(name);
+        ASSERT_TRUE(WritePositionFile(target, CurrentPositionData(Game())));
+        Menu(ID_FILE_OPEN);
+        EXPECT_EQ(platform.caption, caption);
+        EXPECT_LE(platform.caption.size(), 63u);
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -654,6 +659,40 @@ void TestPlatform::SetCursor(CursorKind kind)
 {
     cursor = kind;
     cursorLog.push_back(kind);
+}
+
+// A real flock on the folder, as the shell takes it, so that test programs
+// running side by side in one folder keep each other out too.
+class TestPlatform::HeldFolder final : public FileLock {
+public:
+    HeldFolder(TestPlatform& owner, int fd) : platform(owner), fd_(fd) { ++platform.locksHeld; }
+    ~HeldFolder() override
+    {
+        --platform.locksHeld;
+        ::close(fd_);
+    }
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+
+private:
+    TestPlatform& platform;
+    int fd_;
+};
+
+std::unique_ptr<FileLock> TestPlatform::LockFolder(const std::string& folder)
+{
+    lockedFolders.push_back(folder);
+    if (lockFails) return nullptr;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    // Another test program in the folder holds it for milliseconds at most.
+    for (int attempt = 0; attempt < 2000; ++attempt) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return std::make_unique<HeldFolder>(*this, fd);
+        if (errno != EWOULDBLOCK) break;
+        ::usleep(1000);
+    }
+    ::close(fd);
+    return nullptr;
 }
 
 OpenResult TestPlatform::OpenDocument(const std::string& path)

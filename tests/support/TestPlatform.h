@@ -371,6 +371,14 @@ public:
     bool helpWindowShows = true;
     std::vector<std::string> shownDocuments;
 
+    // --- Folder locks: a real flock, so that test programs side by side in
+    // one folder keep each other out ---
+    // Every folder asked for, and how many locks are held now.
+    std::vector<std::string> lockedFolders;
+    int locksHeld = 0;
+    // LockFolder answers null, as when the lock cannot be had.
+    bool lockFails = false;
+
     // --- Scripted dialogs ---
     void ExpectMessageBox(const std::string& text, Buttons buttons, Icon icon, int answer);
     void ExpectOpenFile(const FileDialogOptions& options, std::optional<std::string> answer);
@@ -408,6 +416,7 @@ public:
         sounds.clear();
         helpContexts.clear();
         documents.clear();
+        lockedFolders.clear();
         dialogs.clear();
     }
     // Fails the test for every expectation or handler not used yet, and drops them.
@@ -466,8 +475,11 @@ public:
     void ShowHelp(int context) override { helpContexts.push_back(context); }
     OpenResult OpenDocument(const std::string& path) override;
     bool ShowDocument(const std::string& path) override;
+    std::unique_ptr<FileLock> LockFolder(const std::string& folder) override;
 
 private:
+    class HeldFolder;
+
     struct BoxExpectation {
         std::string text;
         Buttons buttons = Buttons::Ok;

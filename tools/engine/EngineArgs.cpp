@@ -1,8 +1,13 @@
 #include "engine/EngineArgs.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <set>
+
+#include "core/files/RegularFile.h"
 
 namespace {
 
@@ -188,18 +193,25 @@ bool ParseBoardArgument(const std::string& text, BoardData& out, std::string& er
     return true;
 }
 
+// Only a regular file is opened (a fifo would block the tool for good, a
+// device never end), and only the magic value and the board image are read.
 bool ReadPositionFile(const std::string& path, BoardData& out, std::string& error)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) {
+    if (KindOf(path) == FileKind::Other) {
+        error = "'" + path + "' is not a regular file";
+        return false;
+    }
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, 4 + BOARD_IMAGE_SIZE);
+    if (!bytes) {
         error = "cannot open position file '" + path + "'";
         return false;
     }
+    const std::size_t got = std::min<std::size_t>(bytes->size(), 4);
+    const std::size_t gotImage = bytes->size() - got;
     std::uint8_t head[4] = {};
     BoardImage image{};
-    const std::size_t got = std::fread(head, 1, sizeof head, f);
-    const std::size_t gotImage = got == sizeof head ? std::fread(image.data(), 1, image.size(), f) : 0;
-    std::fclose(f);
+    std::copy_n(bytes->begin(), got, head);
+    std::copy_n(bytes->begin() + static_cast<std::ptrdiff_t>(got), gotImage, image.begin());
     const std::uint32_t magic = static_cast<std::uint32_t>(head[0]) | static_cast<std::uint32_t>(head[1]) << 8 |
                                 static_cast<std::uint32_t>(head[2]) << 16 | static_cast<std::uint32_t>(head[3]) << 24;
     if (got != sizeof head || magic != static_cast<std::uint32_t>(POSITION_MAGIC)) {

@@ -138,6 +138,10 @@ constexpr bool ClosedOut(const BoardData& b, int player)
     return true;
 }
 
+// Whether both sides are on their bars facing closed boards: neither can ever
+// move again, whatever the dice.
+constexpr bool NeitherCanMove(const BoardData& b) { return ClosedOut(b, HUMAN) && ClosedOut(b, COMPUTER); }
+
 // Whether the data keeps the board's invariants: counts 0..15, owners 0..2,
 // empty points owned by nobody, bars and trays with their fixed owners and
 // 15 pieces a side in all.

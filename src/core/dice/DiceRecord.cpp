@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/files/RegularFile.h"
 #include "core/settings/Paths.h"
 
 namespace {
@@ -72,16 +73,18 @@ void DiceRecord::TakeFromSource()
 }
 
 // The next digit 1..6 of the rolls file, wrapping round at its end; 0 when the
-// file cannot be opened or a whole pass through it finds no such digit.
+// file cannot be opened, is no regular file (a fifo would block the game, a
+// device such as /dev/zero never end), a whole pass through it finds no such
+// digit, or ROLLS_FILE_SEARCH_LIMIT bytes after the last die hold none.
 int DiceRecord::ReadFileDie()
 {
     if (rollsFile == nullptr) {
         if (host_ == nullptr) return 0;
-        rollsFile.reset(std::fopen(NativePath(host_->RollsPath()).c_str(), "rb"));
+        rollsFile = OpenRegularFile(NativePath(host_->RollsPath()));
         if (rollsFile == nullptr) return 0;
     }
     int wraps = 0;
-    for (;;) {
+    for (std::size_t skipped = 0; skipped <= ROLLS_FILE_SEARCH_LIMIT;) {
         const int c = std::fgetc(rollsFile.get());
         if (c == EOF) {
             // One wrap per die is normal; a second means the file holds no die at all.
@@ -90,7 +93,9 @@ int DiceRecord::ReadFileDie()
             continue;
         }
         if (c >= '1' && c <= '6') return c - '0';
+        ++skipped;
     }
+    return 0;
 }
 
 // Removes the last die of `value` among those left; the dice after it close up.

@@ -3,6 +3,7 @@
 // the rolls of the current game (for replaying them).
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ public:
 };
 
 enum DiceModes { DICE_GENERATED = 0, DICE_MANUAL = 1, DICE_FROM_FILE = 2 };
+
+// A rolls file is read at most this many bytes past the last die it gave
+// before it counts as a file without dice.
+constexpr std::size_t ROLLS_FILE_SEARCH_LIMIT = 64 * 1024;
 
 class DiceRecord {
 public:

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
+
+#include "core/files/AtomicFile.h"
 
 void GameRecord::Start(bool startPosition)
 {
@@ -162,16 +163,5 @@ std::string MatchFileText(const std::vector<MatchGame>& games, const std::vector
 
 bool WriteMatchFile(const std::string& path, const std::string& text)
 {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool closed = std::fclose(file) == 0;
-    std::error_code error;
-    if (written && closed) std::filesystem::rename(temporary, path, error);
-    if (!written || !closed || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, text.data(), text.size());
 }

@@ -1,8 +1,14 @@
 #include "core/files/PositionFile.h"
-#include "core/files/LittleEndian.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <iterator>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/files/AtomicFile.h"
+#include "core/files/LittleEndian.h"
+#include "core/files/RegularFile.h"
 
 namespace {
 
@@ -14,7 +20,9 @@ constexpr bool IsCubeValue(std::int32_t v) { return v >= 1 && v <= 64 && (v & (v
 // model keeps it: bars and trays with their fixed owners (owner 0 there comes
 // from files saved before the first capture of a game), empty points owned by
 // nobody, no location over 15 pieces and 15 pieces a side in all (with fewer
-// a side could never bear off its fifteenth piece, so its game could never end).
+// a side could never bear off its fifteenth piece, so its game could never
+// end), and neither side with all 15 borne off already (that game is over;
+// with both sides off no move could ever end it).
 bool NormaliseBoard(BoardData& board)
 {
     int total[3] = {0, 0, 0};
@@ -33,7 +41,24 @@ bool NormaliseBoard(BoardData& board)
         }
         total[s.owner] += s.count;
     }
-    return total[COMPUTER] == PIECES_PER_SIDE && total[HUMAN] == PIECES_PER_SIDE;
+    return total[COMPUTER] == PIECES_PER_SIDE && total[HUMAN] == PIECES_PER_SIDE &&
+           board[COMPUTER_TRAY].count < PIECES_PER_SIDE && board[HUMAN_TRAY].count < PIECES_PER_SIDE;
+}
+
+// The statistics the file gives (pips, doubles and hits rolled or made, the
+// thinking time) count up from 0; a negative one was never saved by a game.
+bool StatisticsCountUp(const PositionFileData& d, std::size_t got)
+{
+    const std::pair<int, std::int32_t> fields[] = {
+        {Off::ThinkingTimeHuman, d.thinkingTimeHuman},   {Off::ThinkingTimeComputer, d.thinkingTimeComputer},
+        {Off::PipsRolledHuman, d.pipsRolledHuman},       {Off::PipsRolledComputer, d.pipsRolledComputer},
+        {Off::DoublesRolledHuman, d.doublesRolledHuman}, {Off::DoublesRolledComputer, d.doublesRolledComputer},
+        {Off::HitsMadeHuman, d.hitsMadeHuman},           {Off::HitsMadeComputer, d.hitsMadeComputer},
+    };
+    // A field the file does not reach keeps the game's own value.
+    return std::all_of(std::begin(fields), std::end(fields), [got](const auto& field) {
+        return got <= static_cast<std::size_t>(field.first) || field.second >= 0;
+    });
 }
 
 } // namespace
@@ -94,31 +119,30 @@ void DecodePositionFile(const std::uint8_t* bytes, std::size_t size, PositionFil
 
 bool WritePositionFile(const std::string& path, const PositionFileData& data)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
     const PositionFileBytes bytes = EncodePositionFile(data);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return WriteFileAtomically(path, bytes.data(), bytes.size());
 }
 
-// Reads as far as the file goes, then refuses what the game could not play:
-// a bad board, a cube value that is no power of two up to 64, a cube owner
-// that is no player. Moves made is always 0 afterwards: the board is rebuilt
-// from the file's start of the turn, so no move of the turn can be taken back
-// (a short file would otherwise keep the count of the turn before).
+// Reads as far as the file goes (never more than a position file holds), then
+// refuses what the game could not play: a bad board, a cube value that is no
+// power of two up to 64, a cube owner that is no player, a negative
+// statistic. Something that is no regular file (a fifo, a device, a folder)
+// is refused like a damaged file. Moves made is always 0 afterwards: the
+// board is rebuilt from the file's start of the turn, so no move of the turn
+// can be taken back (a short file would otherwise keep the count of the turn
+// before).
 PositionFileResult ReadPositionFile(const std::string& path, PositionFileData& inOut)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return PositionFileResult::CannotOpen;
-    PositionFileBytes bytes{};
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    if (got < 4 || GetInt32(&bytes[Off::Magic]) != POSITION_FILE_MAGIC) return PositionFileResult::Invalid;
+    if (KindOf(path) == FileKind::Other) return PositionFileResult::Invalid;
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, POSITION_FILE_SIZE);
+    if (!bytes) return PositionFileResult::CannotOpen;
+    const std::size_t got = bytes->size();
+    if (got < 4 || GetInt32(bytes->data() + Off::Magic) != POSITION_FILE_MAGIC) return PositionFileResult::Invalid;
 
     PositionFileData data = inOut;
-    DecodePositionFile(bytes.data(), got, data);
+    DecodePositionFile(bytes->data(), got, data);
     BoardData board = FromImage(data.board);
-    if (!NormaliseBoard(board)) return PositionFileResult::Invalid;
+    if (!NormaliseBoard(board) || !StatisticsCountUp(data, got)) return PositionFileResult::Invalid;
     if (got > static_cast<std::size_t>(Off::CubeOwner) && (data.cubeOwner < NOBODY || data.cubeOwner > HUMAN))
         return PositionFileResult::Invalid;
     if (got > static_cast<std::size_t>(Off::CubeValue) && !IsCubeValue(data.cubeValue))

@@ -67,13 +67,15 @@ PositionFileBytes EncodePositionFile(const PositionFileData& data);
 // keep their old values.
 void DecodePositionFile(const std::uint8_t* bytes, std::size_t size, PositionFileData& into);
 
-// Writes the 286 bytes, creating or truncating the file; false when it cannot
-// be opened or written.
+// Writes the 286 bytes as a new file that replaces the old one whole; false
+// (and the old file as it was, no new file left) when it cannot be written.
 bool WritePositionFile(const std::string& path, const PositionFileData& data);
 
-// Reads a position file over `inOut`. The file is Invalid when it is shorter
-// than 4 bytes, does not begin with 32, or would break the board or the cube:
-// then `inOut` is untouched. On Ok the board holds the fixed owners of the
+// Reads a position file over `inOut`. The file is Invalid when it is no
+// regular file, is shorter than 4 bytes, does not begin with 32, would break
+// the board or the cube, has a side with all its pieces borne off already, or
+// holds a negative statistic: then `inOut` is untouched. CannotOpen when it is
+// missing or cannot be read. On Ok the board holds the fixed owners of the
 // bars and trays, empty points belong to nobody and moves made is 0 (also
 // when the file ends before it).
 PositionFileResult ReadPositionFile(const std::string& path, PositionFileData& inOut);

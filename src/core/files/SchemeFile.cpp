@@ -1,7 +1,13 @@
 #include "core/files/SchemeFile.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "core/files/AtomicFile.h"
+#include "core/files/RegularFile.h"
 
 namespace {
 
@@ -17,38 +23,38 @@ ColourSet DecodeRecord(const Record& bytes)
     return set;
 }
 
-// Reads the next record of an open file; the default when it is cut short.
-ColourSet ReadRecord(std::FILE* file, int scheme)
+// Record `scheme` of the file's bytes; the default when it is cut short.
+ColourSet RecordOf(const std::vector<std::uint8_t>& bytes, int scheme)
 {
-    Record bytes{};
-    if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) return DefaultSchemes[scheme];
-    return DecodeRecord(bytes);
+    const std::size_t at = static_cast<std::size_t>(scheme) * SCHEME_RECORD_SIZE;
+    if (bytes.size() < at + SCHEME_RECORD_SIZE) return DefaultSchemes[scheme];
+    Record record{};
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), SCHEME_RECORD_SIZE, record.begin());
+    return DecodeRecord(record);
 }
 
 } // namespace
 
+// Only a regular file is read, and only its first 96 bytes: a fifo, a device
+// or a folder in its place counts as a missing file.
 SchemeArray ReadSchemes(const std::string& path)
 {
     SchemeArray schemes = DefaultSchemes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return schemes;
-    for (int i = 0; i < SCHEMES; ++i) schemes[i] = ReadRecord(file, i);
-    std::fclose(file);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, SCHEME_FILE_SIZE);
+    if (!bytes) return schemes;
+    for (int i = 0; i < SCHEMES; ++i) schemes[i] = RecordOf(*bytes, i);
     return schemes;
 }
 
 ColourSet ReadCurrentScheme(const std::string& path, int& curScheme)
 {
-    std::FILE* file = curScheme >= 0 && curScheme < SCHEMES ? std::fopen(path.c_str(), "rb") : nullptr;
-    if (file == nullptr) {
+    const std::optional<std::vector<std::uint8_t>> bytes =
+        curScheme >= 0 && curScheme < SCHEMES ? ReadRegularFile(path, SCHEME_FILE_SIZE) : std::nullopt;
+    if (!bytes) {
         curScheme = 0;
         return DefaultSchemes[0];
     }
-    ColourSet set = DefaultSchemes[curScheme];
-    if (std::fseek(file, static_cast<long>(curScheme) * SCHEME_RECORD_SIZE, SEEK_SET) == 0)
-        set = ReadRecord(file, curScheme);
-    std::fclose(file);
-    return set;
+    return RecordOf(*bytes, curScheme);
 }
 
 bool WriteSchemes(const std::string& path, const SchemeArray& schemes)
@@ -64,8 +70,5 @@ bool WriteSchemes(const std::string& path, const SchemeArray& schemes)
             at[3] = 0;
         }
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return WriteFileAtomically(path, bytes.data(), bytes.size());
 }

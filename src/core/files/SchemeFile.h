@@ -13,7 +13,8 @@ constexpr int SCHEME_FILE_SIZE = SCHEMES * SCHEME_RECORD_SIZE;
 using SchemeArray = std::array<ColourSet, SCHEMES>;
 
 // The four schemes of the file; a record that is missing or cut short stands
-// for that scheme's built-in default. Bits 24..31 of a stored colour are
+// for that scheme's built-in default, and so does every record when the file
+// is missing or no regular file (a fifo, a device, a folder). Bits 24..31 of a stored colour are
 // dropped, so every colour read is a plain red-green-blue value.
 SchemeArray ReadSchemes(const std::string& path);
 
@@ -22,6 +23,6 @@ SchemeArray ReadSchemes(const std::string& path);
 // be opened gives scheme A's default and sets `curScheme` to 0.
 ColourSet ReadCurrentScheme(const std::string& path, int& curScheme);
 
-// Writes all 96 bytes, creating or truncating the file; false when it cannot
-// be opened or written.
+// Writes all 96 bytes as a new file that replaces the old one whole; false
+// (and the old file as it was) when it cannot be written.
 bool WriteSchemes(const std::string& path, const SchemeArray& schemes);

@@ -1,9 +1,12 @@
 #include "core/files/WinGraph.h"
-#include "core/files/LittleEndian.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
+#include <optional>
+
+#include "core/files/AtomicFile.h"
+#include "core/files/LittleEndian.h"
+#include "core/files/RegularFile.h"
 
 namespace {
 
@@ -42,13 +45,14 @@ void CountGame(WinGraph& g, bool humanWon)
     g.percent[slot] = static_cast<std::int32_t>(static_cast<std::int64_t>(g.wins) * 100 / g.games);
 }
 
-// Lays the record of an open file over `into` (a short file replaces only its
-// first bytes).
-void ReadWinGraph(std::FILE* file, WinGraph& into)
+// Lays the first bytes of the regular file at `path` over `into` (a short
+// file replaces only its first bytes); false when there is no such file.
+bool ReadWinGraph(const std::string& path, WinGraph& into)
 {
-    std::array<std::uint8_t, WIN_GRAPH_SIZE> bytes{};
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    DecodeWinGraph(bytes.data(), got, into);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, WIN_GRAPH_SIZE);
+    if (!bytes) return false;
+    DecodeWinGraph(bytes->data(), bytes->size(), into);
+    return true;
 }
 
 } // namespace
@@ -82,27 +86,23 @@ void DecodeWinGraph(const std::uint8_t* bytes, std::size_t size, WinGraph& into)
 
 bool UpdateWinGraph(const std::string& path, WinGraph& inMemory, bool humanWon)
 {
-    std::FILE* file = std::fopen(path.c_str(), "r+b");
-    if (file != nullptr) {
-        ReadWinGraph(file, inMemory);
-        std::rewind(file);
-    } else if ((file = std::fopen(path.c_str(), "wb")) != nullptr) {
-        inMemory = StartWinGraph();
+    AtomicFile out(path);
+    const bool writable = out.Open();
+    if (writable) {
+        // Read again each time: another copy of the program may have counted
+        // its games into the file meanwhile.
+        if (!ReadWinGraph(path, inMemory)) inMemory = StartWinGraph();
     } else if (inMemory == WinGraph{}) {
         // Neither written nor created (a read-only folder): the first game of
         // the run starts from the file's history if it can still be read, and
         // the games after it are counted on in memory, which the file cannot keep.
-        if (std::FILE* readOnly = std::fopen(path.c_str(), "rb")) {
-            ReadWinGraph(readOnly, inMemory);
-            std::fclose(readOnly);
-        }
+        ReadWinGraph(path, inMemory);
     }
     if (IsDamaged(inMemory)) inMemory = StartWinGraph();
     CountGame(inMemory, humanWon);
-    if (file == nullptr) return false;
+    if (!writable) return false;
     const auto bytes = EncodeWinGraph(inMemory);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return out.Write(bytes.data(), bytes.size()) && out.Commit();
 }
 
 GraphLines GraphPoints(const WinGraph& graph, const Rect& v, const Rect& h)

@@ -28,8 +28,9 @@ WinGraph StartWinGraph();
 
 // Counts one finished game into the graph file at `path`: reads the file over
 // `inMemory` (a short file replaces only its first bytes), adds the game, and
-// writes the 208-byte record back. A missing or damaged record starts from
-// StartWinGraph(). When the file can be neither written nor created (a
+// writes the 208-byte record as a new file that replaces the old one whole.
+// A missing or damaged record, or something in the file's place that is no
+// regular file, starts from StartWinGraph(). When the file can be neither written nor created (a
 // read-only folder) the game is counted in memory only, on top of the file's
 // history at the first game of the run and of the memory after that; returns
 // whether the file was written.

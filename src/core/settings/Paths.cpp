@@ -31,7 +31,8 @@ std::string NativePath(const std::string& path)
 }
 
 AppPaths::AppPaths(const std::string& currentDirectory)
-    : profilePath(FormPath(currentDirectory, PROFILE_FILE_NAME)), helpPath(FormPath(currentDirectory, HELP_FILE_NAME)),
+    : folder(currentDirectory.empty() ? "." : currentDirectory),
+      profilePath(FormPath(currentDirectory, PROFILE_FILE_NAME)), helpPath(FormPath(currentDirectory, HELP_FILE_NAME)),
       graphPath(FormPath(currentDirectory, GRAPH_FILE_NAME)), schemePath(FormPath(currentDirectory, SCHEME_FILE_NAME)),
       documentationPath(FormPath(currentDirectory, DOCUMENTATION_FILE_NAME)),
       savedGamePath(FormPath(currentDirectory, SAVED_GAME_FILE_NAME))

@@ -29,6 +29,8 @@ std::string NativePath(const std::string& path);
 struct AppPaths {
     explicit AppPaths(const std::string& currentDirectory = CurrentDirectory());
 
+    // The folder the files are in ("." when the current directory cannot be told).
+    std::string folder;
     std::string profilePath;
     std::string helpPath;
     std::string graphPath;

@@ -1,30 +1,28 @@
 #include "core/settings/Profile.h"
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cstdio>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
-namespace fs = std::filesystem;
+#include "core/files/AtomicFile.h"
+#include "core/files/RegularFile.h"
 
 namespace {
 
 // Only this many bytes of a line are looked at; the rest of a longer line is
-// skipped (and copied unchanged when the file is rewritten), so a huge file
+// skipped (and copied unchanged when the file is rewritten), so a large file
 // or binary junk costs one pass and bounded memory.
 constexpr std::size_t MAX_KEPT_LINE = 16384;
 constexpr std::size_t READ_CHUNK = 65536;
-constexpr int TEMP_NAME_ATTEMPTS = 50;
 
 // One line of the file: where it lies and the first MAX_KEPT_LINE bytes of its content.
 struct Line {
     std::uint64_t start = 0;      // offset of its first byte
-    std::uint64_t contentEnd = 0; // offset after its content, before CR LF or LF
+    std::uint64_t contentEnd = 0; // offset after its content, before its line break
     std::uint64_t next = 0;       // offset of the next line; contentEnd when the file ends without a break
+    std::string lineBreak;        // "\n", "\r\n", "\r", or "" at the end of the file
     std::string text;
 };
 
@@ -78,35 +76,57 @@ ParsedLine ParseLine(std::string_view text, bool firstLine)
     return parsed;
 }
 
-// Calls `visit` for each line of `file` in order until it returns false.
-// Returns false when the file could not be read.
+// Calls `visit` for each line of `file` in order until it returns false,
+// reading no more than MAX_FILE_SIZE bytes. A line ends at LF, CR LF or a CR
+// alone (files from old Macintosh editors). Returns false when the file could
+// not be read.
 template <class Visit> bool ForEachLine(std::FILE* file, Visit visit)
 {
     std::vector<char> buffer(READ_CHUNK);
     Line line;
     std::uint64_t offset = 0;
-    bool previousCr = false;
-    for (;;) {
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
+    bool afterCr = false;
+    // Ends the current line before `at` with a break of `length` bytes;
+    // false when the visitor has seen enough.
+    auto endLine = [&](std::uint64_t at, int length) {
+        line.contentEnd = at;
+        line.next = at + length;
+        line.lineBreak = length == 2 ? "\r\n" : afterCr ? "\r" : "\n";
+        const bool more = visit(line);
+        line.start = line.next;
+        line.text.clear();
+        afterCr = false;
+        return more;
+    };
+    while (offset < Profile::MAX_FILE_SIZE) {
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), Profile::MAX_FILE_SIZE - offset));
+        const std::size_t got = std::fread(buffer.data(), 1, want, file);
         if (got == 0) break;
         for (std::size_t i = 0; i < got; ++i, ++offset) {
             const char c = buffer[i];
-            if (c == '\n') {
-                line.contentEnd = previousCr ? offset - 1 : offset;
-                line.next = offset + 1;
-                if (!visit(line)) return true;
-                line.start = offset + 1;
-                line.text.clear();
-                previousCr = false;
-                continue;
+            if (afterCr) {
+                if (c == '\n') {
+                    if (!endLine(offset - 1, 2)) return true;
+                    continue;
+                }
+                if (!endLine(offset - 1, 1)) return true;
             }
-            if (line.text.size() < MAX_KEPT_LINE) line.text.push_back(c);
-            previousCr = c == '\r';
+            if (c == '\n') {
+                if (!endLine(offset, 1)) return true;
+            } else if (c == '\r') {
+                afterCr = true;
+            } else if (line.text.size() < MAX_KEPT_LINE) {
+                line.text.push_back(c);
+            }
         }
     }
     if (std::ferror(file)) return false;
-    if (offset > line.start) {
+    if (afterCr) {
+        endLine(offset - 1, 1);
+    } else if (offset > line.start) {
         line.contentEnd = line.next = offset;
+        line.lineBreak.clear();
         visit(line);
     }
     return true;
@@ -136,8 +156,8 @@ bool ParseInt(std::string_view text, int& result)
     return true;
 }
 
-// Copies bytes [from, to) of `source` (to the end when `to` is UINT64_MAX) into `target`.
-bool CopyRange(std::FILE* source, std::uint64_t from, std::uint64_t to, std::FILE* target)
+// Copies bytes [from, to) of `source` (to its end when `to` is UINT64_MAX) into `target`.
+bool CopyRange(std::FILE* source, std::uint64_t from, std::uint64_t to, AtomicFile& target)
 {
     if (std::fseek(source, static_cast<long>(from), SEEK_SET) != 0) return false;
     std::vector<char> buffer(READ_CHUNK);
@@ -146,72 +166,19 @@ bool CopyRange(std::FILE* source, std::uint64_t from, std::uint64_t to, std::FIL
         const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, buffer.size()));
         const std::size_t got = std::fread(buffer.data(), 1, want, source);
         if (got == 0) return !std::ferror(source) && to == UINT64_MAX;
-        if (std::fwrite(buffer.data(), 1, got, target) != got) return false;
+        if (!target.Write(buffer.data(), got)) return false;
         left -= got;
     }
     return true;
 }
 
-bool WriteAll(std::FILE* target, const std::string& text)
+// The size of an open file, or UINT64_MAX when it cannot be told.
+std::uint64_t SizeOf(std::FILE* file)
 {
-    return text.empty() || std::fwrite(text.data(), 1, text.size(), target) == text.size();
-}
-
-// Writes the edited file into a new file beside it and renames that over the
-// original, so that a failure at any point leaves the original whole.
-bool WriteThroughTemp(std::FILE* original, const fs::path& target, std::uint64_t start, std::uint64_t end,
-                      const std::string& text)
-{
-    const fs::path folder = target.parent_path();
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path temp;
-    std::FILE* out = nullptr;
-    for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS && out == nullptr; ++attempt) {
-        temp = folder / (target.filename().string() + ".tmp" + std::to_string(stamp + attempt));
-        out = std::fopen(temp.c_str(), "wbx");
-    }
-    if (out == nullptr) return false;
-
-    bool ok = true;
-    if (original != nullptr) ok = CopyRange(original, 0, start, out);
-    ok = ok && WriteAll(out, text);
-    if (original != nullptr) ok = ok && CopyRange(original, end, UINT64_MAX, out);
-    ok = std::fclose(out) == 0 && ok;
-
-    std::error_code error;
-    if (ok && original != nullptr) fs::permissions(temp, fs::status(target, error).permissions(), error);
-    if (ok) {
-        fs::rename(temp, target, error);
-        ok = !error;
-    }
-    if (!ok) fs::remove(temp, error);
-    return ok;
-}
-
-// Rewrites the file where it stands: the bytes before `start` stay, the rest
-// is written anew. Used when no file can be made beside it.
-bool WriteInPlace(std::FILE* original, const fs::path& target, std::uint64_t start, std::uint64_t end,
-                  const std::string& text)
-{
-    if (original == nullptr) {
-        std::FILE* out = std::fopen(target.c_str(), "wb");
-        if (out == nullptr) return false;
-        const bool ok = WriteAll(out, text);
-        return std::fclose(out) == 0 && ok;
-    }
-    if (std::fseek(original, 0, SEEK_END) != 0) return false;
-    const long size = std::ftell(original);
-    if (size < 0 || static_cast<std::uint64_t>(size) < end) return false;
-    std::string rest(static_cast<std::size_t>(static_cast<std::uint64_t>(size) - end), '\0');
-    if (std::fseek(original, static_cast<long>(end), SEEK_SET) != 0 ||
-        std::fread(rest.data(), 1, rest.size(), original) != rest.size())
-        return false;
-    if (std::fseek(original, static_cast<long>(start), SEEK_SET) != 0) return false;
-    if (!WriteAll(original, text) || !WriteAll(original, rest) || std::fflush(original) != 0) return false;
-    const std::uint64_t newSize = start + text.size() + rest.size();
-    std::error_code error;
-    if (newSize < static_cast<std::uint64_t>(size)) fs::resize_file(target, newSize, error);
-    return !error;
+    if (std::fseek(file, 0, SEEK_END) != 0) return UINT64_MAX;
+    const long size = std::ftell(file);
+    std::rewind(file);
+    return size < 0 ? UINT64_MAX : static_cast<std::uint64_t>(size);
 }
 
 } // namespace
@@ -233,31 +200,25 @@ struct Profile::Lookup {
     std::string lineBreak = "\n";
 };
 
-// Scans the file for the first occurrence of the key in any occurrence of the
-// section, noting on the way where the key would be added and the line breaks.
-Profile::Lookup Profile::Find(const std::string& section, const std::string& key) const
+// Scans the open file for the first occurrence of the key in any occurrence
+// of the section, noting on the way where the key would be added and the
+// file's line break.
+Profile::Lookup Profile::Find(std::FILE* file, const std::string& section, const std::string& key) const
 {
     Lookup found;
-    std::error_code error;
-    const fs::file_status status = fs::status(path_, error);
-    if (!fs::exists(status)) return found;
     found.fileExists = true;
-    found.unreadable = true;
-    // Only a regular file is opened: a fifo would block, a device never end.
-    if (!fs::is_regular_file(status)) return found;
-    std::FILE* file = std::fopen(path_.c_str(), "rb");
-    if (file == nullptr) return found;
-
     const std::string_view sectionName = Trim(section);
     const std::string_view keyName = Trim(key);
+    // New lines take the file's first LF or CR LF; a CR alone only in a file
+    // with no LF at all (binary junk may hold a stray CR).
     bool breakKnown = false;
     bool inSection = false;
     bool inFirstSection = false;
     const bool readable = ForEachLine(file, [&](const Line& line) {
-        const bool hasBreak = line.next > line.contentEnd;
+        const bool hasBreak = !line.lineBreak.empty();
         if (!breakKnown && hasBreak) {
-            found.lineBreak = line.next - line.contentEnd == 2 ? "\r\n" : "\n";
-            breakKnown = true;
+            found.lineBreak = line.lineBreak;
+            breakKnown = line.lineBreak != "\r";
         }
         found.size = line.next;
         found.endsWithBreak = hasBreak;
@@ -282,14 +243,26 @@ Profile::Lookup Profile::Find(const std::string& section, const std::string& key
         }
         return true;
     });
-    std::fclose(file);
     if (!readable) {
         Lookup failed;
         failed.fileExists = failed.unreadable = true;
         return failed;
     }
-    found.unreadable = false;
     return found;
+}
+
+// The same for the file at the path: a missing file holds nothing, and one
+// that is no regular file (a fifo would block, a device never end) or cannot
+// be read holds nothing and is never written.
+Profile::Lookup Profile::Find(const std::string& section, const std::string& key) const
+{
+    Lookup found;
+    const FileKind kind = KindOf(path_);
+    if (kind == FileKind::Missing) return found;
+    found.fileExists = found.unreadable = true;
+    const FileHandle file = OpenRegularFile(path_);
+    if (file == nullptr) return found;
+    return Find(file.get(), section, key);
 }
 
 int Profile::GetInt(const std::string& section, const std::string& key, int defaultValue) const
@@ -314,7 +287,10 @@ bool Profile::WriteInt(const std::string& section, const std::string& key, int v
 
 // Rewrites the key's line, or adds the key at the end of its section, or the
 // section at the end of the file. Names that would break the file's structure
-// are refused; a value is kept to its first line.
+// are refused; a value is kept to its first line. The file is looked at and
+// copied through one open handle: since no writer rewrites the file in place,
+// that handle sees one whole version of it even if another copy of the
+// program replaces it meanwhile.
 bool Profile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
     const std::string_view sectionName = Trim(section);
@@ -325,37 +301,45 @@ bool Profile::WriteString(const std::string& section, const std::string& key, co
         return false;
     const std::string_view cleanValue = Trim(std::string_view(value).substr(0, value.find_first_of("\r\n")));
 
-    const Lookup found = Find(section, key);
-    if (found.unreadable) return false;
+    const Hold held(*this);
+    const FileKind kind = KindOf(path_);
+    FileHandle original;
+    Lookup found;
+    if (kind != FileKind::Missing) {
+        original = OpenRegularFile(path_);
+        if (original == nullptr || SizeOf(original.get()) > MAX_FILE_SIZE) return false;
+        found = Find(original.get(), section, key);
+        if (found.unreadable) return false;
+    }
     const std::string& br = found.lineBreak;
     if (found.keyFound)
-        return Replace(found, found.keyStart, found.keyEnd, found.keyName + "=" + std::string(cleanValue));
+        return Replace(original.get(), found.keyStart, found.keyEnd, found.keyName + "=" + std::string(cleanValue));
     const std::string entry = std::string(keyName) + "=" + std::string(cleanValue) + br;
     if (found.sectionFound)
-        return Replace(found, found.insertAt, found.insertAt, (found.insertNeedsBreak ? br : "") + entry);
+        return Replace(original.get(), found.insertAt, found.insertAt, (found.insertNeedsBreak ? br : "") + entry);
     const std::string header = "[" + std::string(sectionName) + "]" + br;
     const bool needsBreak = found.size > 0 && !found.endsWithBreak;
-    return Replace(found, found.size, found.size, (needsBreak ? br : "") + header + entry);
+    return Replace(original.get(), found.size, found.size, (needsBreak ? br : "") + header + entry);
 }
 
-// Replaces bytes [start, end) of the file with `text`.
-bool Profile::Replace(const Lookup& found, std::uint64_t start, std::uint64_t end, const std::string& text)
+// Writes a new file made of the original's bytes before `start`, `text`, and
+// the original's bytes from `end` on, and renames it over the original.
+bool Profile::Replace(std::FILE* original, std::uint64_t start, std::uint64_t end, const std::string& text)
 {
-    fs::path target = path_;
-    std::error_code error;
-    // Rewrite the file a link points to, keeping the link.
-    if (fs::is_symlink(target, error)) {
-        const fs::path real = fs::canonical(target, error);
-        if (!error) target = real;
-    }
-    // A file that is there but may not be written stays as it is.
-    std::FILE* original = nullptr;
-    if (found.fileExists) {
-        original = std::fopen(target.c_str(), "r+b");
-        if (original == nullptr) return false;
-    }
-    const bool done =
-        WriteThroughTemp(original, target, start, end, text) || WriteInPlace(original, target, start, end, text);
-    if (original != nullptr) std::fclose(original);
-    return done;
+    AtomicFile out(path_);
+    if (!out.Open()) return false;
+    if (original != nullptr && !CopyRange(original, 0, start, out)) return false;
+    if (!out.Write(text.data(), text.size())) return false;
+    if (original != nullptr && !CopyRange(original, end, UINT64_MAX, out)) return false;
+    return out.Commit();
+}
+
+Profile::Hold::Hold(Profile& profile) : profile_(profile)
+{
+    if (profile_.lockDepth_++ == 0 && profile_.locker_) profile_.held_ = profile_.locker_();
+}
+
+Profile::Hold::~Hold()
+{
+    if (--profile_.lockDepth_ == 0) profile_.held_.reset();
 }

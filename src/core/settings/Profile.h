@@ -4,14 +4,23 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <string>
+
+#include "core/files/FileLock.h"
 
 class Profile {
 public:
     explicit Profile(std::string path) : path_(std::move(path)) {}
+    Profile(const Profile&) = delete;
+    Profile& operator=(const Profile&) = delete;
 
     // The longest string value a read returns.
     static constexpr std::size_t MAX_VALUE_LENGTH = 4095;
+    // Only this many bytes of the file are read; a larger file is never
+    // rewritten (a settings file is a few hundred bytes).
+    static constexpr std::uint64_t MAX_FILE_SIZE = std::uint64_t(16) << 20;
 
     const std::string& Path() const { return path_; }
 
@@ -22,14 +31,38 @@ public:
     std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
 
     // Writes the key, creating the section and the file when they are missing.
-    // Returns false, leaving the file as it was, when it cannot be written.
+    // The file is never rewritten in place: the new file is written whole
+    // beside it and renamed over it. Returns false, leaving the file byte for
+    // byte as it was, when that cannot be done.
     bool WriteInt(const std::string& section, const std::string& key, int value);
     bool WriteString(const std::string& section, const std::string& key, const std::string& value);
 
+    // How to keep other copies of the program off the file (see Lock).
+    void SetLocker(FileLocker locker) { locker_ = std::move(locker); }
+
+    // Keeps other copies of the program off the file as long as it lives, so
+    // that what is read meanwhile is still what is there when it is written
+    // back. Every write takes the lock for itself too; held locks nest.
+    class [[nodiscard]] Hold {
+    public:
+        explicit Hold(Profile& profile);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        Profile& profile_;
+    };
+    Hold Lock() { return Hold(*this); }
+
 private:
     struct Lookup;
+    Lookup Find(std::FILE* file, const std::string& section, const std::string& key) const;
     Lookup Find(const std::string& section, const std::string& key) const;
-    bool Replace(const Lookup& found, std::uint64_t start, std::uint64_t end, const std::string& text);
+    bool Replace(std::FILE* original, std::uint64_t start, std::uint64_t end, const std::string& text);
 
     std::string path_;
+    FileLocker locker_;
+    int lockDepth_ = 0;
+    std::unique_ptr<FileLock> held_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/board/BoardData.h"
 #include "core/settings/Profile.h"
+#include "core/settings/Saturating.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ void LoadSettings(const Profile& profile, Settings& s)
 
     s.Score[HUMAN] = profile.GetInt(SECTION_GAME, KEY_HUMAN, s.Score[HUMAN]);
     s.Score[COMPUTER] = profile.GetInt(SECTION_GAME, KEY_COMPUTER, s.Score[COMPUTER]);
+    s.ScoreStored = s.Score;
 
     // An unknown scheme number means the first scheme; the key keeps its value.
     ReadOption(profile, KEY_CUR_SCHEME, s.CurScheme, DEFAULT_CUR_SCHEME, COLOUR_SCHEMES - 1);
@@ -102,6 +104,30 @@ void WriteScores(Profile& profile, const Settings& s)
 {
     profile.WriteInt(SECTION_GAME, KEY_HUMAN, s.Score[HUMAN]);
     profile.WriteInt(SECTION_GAME, KEY_COMPUTER, s.Score[COMPUTER]);
+}
+
+void SaveScores(Profile& profile, Settings& s)
+{
+    const Profile::Hold held = profile.Lock();
+    for (const int player : {HUMAN, COMPUTER}) {
+        const char* key = player == HUMAN ? KEY_HUMAN : KEY_COMPUTER;
+        const int stored = profile.GetInt(SECTION_GAME, key, s.ScoreStored[player]);
+        const std::int64_t unsaved = static_cast<std::int64_t>(s.Score[player]) - s.ScoreStored[player];
+        const int total = SaturatingAdd(stored, unsaved);
+        s.Score[player] = total;
+        s.ScoreStored[player] = profile.WriteInt(SECTION_GAME, key, total) ? total : stored;
+    }
+}
+
+void ResetScores(Profile& profile, Settings& s)
+{
+    const Profile::Hold held = profile.Lock();
+    for (const int player : {HUMAN, COMPUTER}) {
+        const char* key = player == HUMAN ? KEY_HUMAN : KEY_COMPUTER;
+        const int stored = profile.GetInt(SECTION_GAME, key, s.ScoreStored[player]);
+        s.Score[player] = 0;
+        s.ScoreStored[player] = profile.WriteInt(SECTION_GAME, key, 0) ? 0 : stored;
+    }
 }
 
 void WriteCurScheme(Profile& profile, const Settings& s)

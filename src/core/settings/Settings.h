@@ -96,6 +96,9 @@ struct Settings {
 
     // Section "Game": accumulated points, indexed by player (slot 0 unused).
     std::array<int, 3> Score{0, 0, 0};
+    // The scores as this copy of the program last read them from the file or
+    // wrote them there; Score minus these is what it has not written yet.
+    std::array<int, 3> ScoreStored{0, 0, 0};
 
     // The stored speed (1..50 as the settings page shows it) from the delay.
     int SpeedSetting() const { return MAX_SPEED - Speed; }
@@ -112,4 +115,13 @@ void WriteVisualPage(Profile& profile, const Settings& settings, bool clockWiseC
 void WriteDicePage(Profile& profile, const Settings& settings);
 void WriteSoundsPage(Profile& profile, const Settings& settings);
 void WriteScores(Profile& profile, const Settings& settings);
+
+// Writes the scores at the end of a game. Other copies of the program may
+// share the settings file, so under the file's lock the stored scores are read
+// again and what this copy added since it last read or wrote them is added to
+// them, held within the int32 limits; Score then holds that total. A score
+// that cannot be written stays in Score and is added again next time.
+void SaveScores(Profile& profile, Settings& settings);
+// Reset scores: both written as 0 under the lock, and 0 in memory.
+void ResetScores(Profile& profile, Settings& settings);
 void WriteCurScheme(Profile& profile, const Settings& settings);

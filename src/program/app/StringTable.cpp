@@ -44,6 +44,7 @@ constexpr Entry Strings[] = {
     {2007, "Invalid position file !"},
     {2008, "Invalid rolls file !"},
     {2009, " not found"},
+    {2010, "Cannot save position file !"},
     {2011, " cannot be shown"},
     {2020, "Game resumed"},
     {2021, "Match files (*.mat)|*.mat|All files (*.*)|*.*||"},

@@ -13,6 +13,9 @@ BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings)
       commands(context)
 {
     platform.Attach(this);
+    // Every write of the settings file, and the scores and the graph at the
+    // end of a game, keep other copies of the program in this folder out.
+    profile.SetLocker([this] { return platform.LockFolder(paths.folder); });
     game.random.Seed(static_cast<std::uint32_t>(platform.Now()));
     LoadSettings(profile, settings);
     view.Colours() = ReadCurrentScheme(paths.schemePath, settings.CurScheme);

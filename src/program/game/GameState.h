@@ -71,14 +71,19 @@ struct GameState {
     int CubeOwner = 0;
     bool ComputerMayDouble = true;
 
-    // Statistics, indexed by player (slot 0 unused). The thinking time is
-    // held as a clock: 0 or more is stopped, negative is running (the start
-    // tick subtracted).
+    // Statistics, indexed by player (slot 0 unused); each stops at the int32
+    // limits rather than wrapping round.
     std::array<int, 3> ScoreSinceStart{0, 0, 0};
     std::array<int, 3> HitsMade{0, 0, 0};
     std::array<int, 3> PipsRolled{0, 0, 0};
     std::array<int, 3> DoublesRolled{0, 0, 0};
+    // The milliseconds each side has thought, as far as its clock was stopped.
     std::array<int, 3> ThinkingTime{0, 0, 0};
+    // Whether a side's clock runs, and the tick count it was started at. Kept
+    // apart from ThinkingTime, so that a clock stays sound whatever the time
+    // a file gave and however long the system has been up.
+    std::array<bool, 3> ClockRunning{false, false, false};
+    std::array<std::uint32_t, 3> ClockStart{0, 0, 0};
     // The graph record kept between games; each statistics dialog reads the
     // file over it again.
     WinGraph graph{};

@@ -5,6 +5,7 @@
 
 namespace {
 
+// A whole roll with nothing of it played: two dice, or four of a doublet.
 bool IsRoll(const PositionFileData& d)
 {
     auto die = [](int v) { return v >= 1 && v <= 6; };
@@ -13,29 +14,9 @@ bool IsRoll(const PositionFileData& d)
     return d.moves == 4 && d.die[2] == d.die[0] && d.die[3] == d.die[0];
 }
 
-bool IsPlayable(const PositionFileData& d)
-{
-    const BoardData board = FromImage(d.board);
-    if (board[HUMAN_TRAY].count >= PIECES_PER_SIDE || board[COMPUTER_TRAY].count >= PIECES_PER_SIDE) return false;
-    for (std::int32_t figure : {d.thinkingTimeHuman, d.thinkingTimeComputer, d.pipsRolledHuman, d.pipsRolledComputer,
-                                d.doublesRolledHuman, d.doublesRolledComputer, d.hitsMadeHuman, d.hitsMadeComputer})
-        if (figure < 0) return false;
-    return IsRoll(d);
-}
-
 } // namespace
 
-bool WriteSavedGame(const std::string& path, const PositionFileData& data)
-{
-    const std::string temporary = path + ".tmp";
-    std::error_code error;
-    if (WritePositionFile(temporary, data)) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error) return true;
-    }
-    std::filesystem::remove(temporary, error);
-    return false;
-}
+bool WriteSavedGame(const std::string& path, const PositionFileData& data) { return WritePositionFile(path, data); }
 
 std::optional<PositionFileData> ReadSavedGame(const std::string& path)
 {
@@ -44,7 +25,9 @@ std::optional<PositionFileData> ReadSavedGame(const std::string& path)
     PositionFileData data;
     const bool whole = std::filesystem::is_regular_file(path, error) &&
                        std::filesystem::file_size(path, error) == static_cast<std::uintmax_t>(POSITION_FILE_SIZE);
-    if (whole && ReadPositionFile(path, data) == PositionFileResult::Ok && IsPlayable(data)) return data;
+    // The reader refuses a board the game cannot hold, a game already over
+    // and negative figures; the roll must be whole and unplayed.
+    if (whole && ReadPositionFile(path, data) == PositionFileResult::Ok && IsRoll(data)) return data;
     RemoveSavedGame(path);
     return std::nullopt;
 }

@@ -1,7 +1,9 @@
 #include "program/game/TurnCycle.h"
 
 #include <cstdio>
+#include <memory>
 
+#include "core/settings/Saturating.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/StatDlg.h"
@@ -43,6 +45,7 @@ void TurnCycle::NewGame()
     game.PipsRolled = {0, 0, 0};
     game.DoublesRolled = {0, 0, 0};
     game.ThinkingTime = {0, 0, 0};
+    game.ClockRunning = {false, false, false};
     game.CubeValue = 1;
     game.CubeOwner = 0;
     game.ComputerMayDouble = true;
@@ -294,17 +297,23 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
     game.finished = game.record;
     RemoveSavedGame(ctx.paths.savedGamePath);
     if (winner == HUMAN || winner == COMPUTER) {
-        game.ScoreSinceStart[winner] += game.CubeValue;
-        settings.Score[winner] += game.CubeValue;
+        game.ScoreSinceStart[winner] = SaturatingAdd(game.ScoreSinceStart[winner], game.CubeValue);
+        settings.Score[winner] = SaturatingAdd(settings.Score[winner], game.CubeValue);
     }
-    WriteScores(ctx.profile, settings);
+    // Other copies of the program in this folder wait while the scores and
+    // the graph are read again, counted and written back; not while the
+    // dialog is open.
+    auto shared = std::make_unique<Profile::Hold>(ctx.profile);
+    SaveScores(ctx.profile, settings);
 
     StatDlg dialog(GameFigures{game.PipsRolled, game.DoublesRolled, game.HitsMade, game.ScoreSinceStart, settings.Score,
                                game.ThinkingTime},
                    game.Winner);
     dialog.rollChoice = 0;
     dialog.background = ctx.view.SchemeColour()[COLOUR_BACKGROUND];
-    PlayEvent(platform, settings, dialog.OnOpen(ctx.paths.graphPath, game.graph), true);
+    const SoundEvent event = dialog.OnOpen(ctx.paths.graphPath, game.graph);
+    shared.reset();
+    PlayEvent(platform, settings, event, true);
     const int result = platform.RunStatDlg(dialog);
     if (result == IDOK) {
         game.ReplayRolls = dialog.rollChoice > 0;
@@ -337,6 +346,7 @@ void TurnCycle::LoadPosition(const PositionFileData& d)
     game.rules->race = d.race != 0;
     game.ThinkingTime[HUMAN] = d.thinkingTimeHuman;
     game.ThinkingTime[COMPUTER] = d.thinkingTimeComputer;
+    game.ClockRunning = {false, false, false};
     game.CubeOwner = d.cubeOwner;
     game.CubeValue = d.cubeValue;
     game.PipsRolled[HUMAN] = d.pipsRolledHuman;
@@ -391,6 +401,7 @@ void TurnCycle::ResumeGame(const PositionFileData& d)
     MakeRules();
 
     game.ThinkingTime = {0, d.thinkingTimeComputer, d.thinkingTimeHuman};
+    game.ClockRunning = {false, false, false};
     game.PipsRolled = {0, d.pipsRolledComputer, d.pipsRolledHuman};
     game.DoublesRolled = {0, d.doublesRolledComputer, d.doublesRolledHuman};
     game.HitsMade = {0, d.hitsMadeComputer, d.hitsMadeHuman};
@@ -433,8 +444,8 @@ std::string TurnCycle::DiceText()
     const int player = game.CurrentPlayer();
     if (player == HUMAN || player == COMPUTER) {
         for (int i = 0; i < dice.moves && i < 4; ++i) {
-            game.PipsRolled[player] += dice.die[i];
-            if (i == 3) game.DoublesRolled[player] += 1;
+            game.PipsRolled[player] = SaturatingAdd(game.PipsRolled[player], dice.die[i]);
+            if (i == 3) game.DoublesRolled[player] = SaturatingAdd(game.DoublesRolled[player], 1);
         }
     }
     return DiceLine();
@@ -449,16 +460,25 @@ std::string TurnCycle::DiceLine() const
     return text;
 }
 
+// Starting a running clock changes nothing.
 void TurnCycle::StartClock(int player)
 {
     if (player != HUMAN && player != COMPUTER) return;
-    if (game.ThinkingTime[player] >= 0) game.ThinkingTime[player] -= static_cast<int>(platform.TickCount());
+    if (game.ClockRunning[player]) return;
+    game.ClockRunning[player] = true;
+    game.ClockStart[player] = platform.TickCount();
 }
 
+// Adds the milliseconds since the start; stopping a stopped clock changes
+// nothing. The tick count may wrap round (after 49.7 days) in between: the
+// unsigned difference is still the time that passed.
 void TurnCycle::StopClock(int player)
 {
     if (player != HUMAN && player != COMPUTER) return;
-    if (game.ThinkingTime[player] < 0) game.ThinkingTime[player] += static_cast<int>(platform.TickCount());
+    if (!game.ClockRunning[player]) return;
+    game.ClockRunning[player] = false;
+    const std::uint32_t elapsed = platform.TickCount() - game.ClockStart[player];
+    game.ThinkingTime[player] = SaturatingAdd(game.ThinkingTime[player], elapsed);
 }
 
 void TurnCycle::Pause(int ms)

@@ -1,5 +1,6 @@
 #include "program/input/CommandTable.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <ctime>
 
@@ -91,9 +92,7 @@ void CommandTable::OnNewGameCommand()
 void CommandTable::OnResetScores()
 {
     if (platform.MessageBox(LoadString(IDS_RESET_SCORES), Buttons::YesNo, Icon::Question) != IDYES) return;
-    settings.Score[HUMAN] = 0;
-    settings.Score[COMPUTER] = 0;
-    WriteScores(ctx.profile, settings);
+    ResetScores(ctx.profile, settings);
 }
 
 void CommandTable::OnPass()
@@ -178,7 +177,10 @@ void CommandTable::OnFinishGame()
     }
     game.AutoPlay = true;
     while (game.AutoPlay && !ctx.quitRequested) {
-        if (platform.EscHeld()) {
+        // Held Esc stops; so does a position that neither side can ever leave
+        // (both on the bar before closed boards), which would be passed back
+        // and forth for ever.
+        if (platform.EscHeld() || NeitherCanMove(game.board.Data())) {
             game.AutoPlay = false;
             break;
         }
@@ -237,6 +239,19 @@ void CommandTable::OnAbout()
 
 namespace {
 
+// The longest caption Open sets, in bytes.
+constexpr std::size_t CAPTION_BYTES = 63;
+
+// The first bytes of UTF-8 `text`, at most `maxBytes`, never ending inside a
+// character: the cut falls before the lead byte of a character it would split.
+std::string CutBetweenCharacters(const std::string& text, std::size_t maxBytes)
+{
+    if (text.size() <= maxBytes) return text;
+    std::size_t cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return text.substr(0, cut);
+}
+
 FileDialogOptions PositionDialog(bool save)
 {
     FileDialogOptions options;
@@ -256,7 +271,11 @@ void CommandTable::OnSave()
     const std::optional<std::string> path = platform.SaveFileDialog(PositionDialog(true));
     if (!path) return;
     ctx.turns.StopClock(game.CurrentPlayer());
-    WritePositionFile(*path, CurrentPositionData(game));
+    // The file is written whole or not at all; a failure (a full disk, a
+    // folder that may not be written or is gone, something that is no file)
+    // leaves any old file as it was and is told.
+    if (!WritePositionFile(*path, CurrentPositionData(game)))
+        platform.MessageBox(LoadString(IDS_CANNOT_SAVE_POSITION), Buttons::Ok, Icon::Exclamation);
 }
 
 // The game in progress, as far as its turns are played; before the first move
@@ -304,8 +323,8 @@ void CommandTable::OnOpen()
     std::string name = *path;
     const std::size_t slash = name.find_last_of("/\\");
     if (slash != std::string::npos) name = name.substr(slash + 1);
-    // The caption is shortened to fit its 64-character buffer.
-    platform.SetCaption((ApplicationTitle() + " - " + name).substr(0, 63));
+    // The caption is shortened to fit its 64-byte buffer, between characters.
+    platform.SetCaption(CutBetweenCharacters(ApplicationTitle() + " - " + name, CAPTION_BYTES));
 }
 
 // After OK the cube button and the dice show what the pages changed.

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "core/files/FileLock.h"
 #include "program/platform/Controls.h"
 #include "program/platform/MainWindow.h"
 #include "program/platform/Surface.h"
@@ -117,6 +119,13 @@ public:
     // playing) or to its end; the default sound plays when the file is missing.
     virtual void PlaySound(const std::string& path, bool async) = 0;
     virtual void Beep() = 0;
+
+    // Files shared by copies of the program
+    // Keeps other copies of the program that use the same folder (and so the
+    // same settings file and graph file) off its files while the lock lives.
+    // Waits a little when another copy holds it; null when it cannot be had,
+    // and the caller goes on without it.
+    virtual std::unique_ptr<FileLock> LockFolder(const std::string& folder) = 0;
 
     // Help at a context (0 for the default topic), and documents.
     virtual void ShowHelp(int context) = 0;

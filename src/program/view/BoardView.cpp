@@ -1,5 +1,6 @@
 #include "program/view/BoardView.h"
 
+#include "core/settings/Saturating.h"
 #include "program/input/MoveInput.h"
 #include "program/sound/SoundEvents.h"
 #include "program/view/PositionTop.h"
@@ -90,5 +91,5 @@ int BoardView::NextRandom() { return game.random.Next(); }
 void BoardView::CountHit()
 {
     const int player = game.CurrentPlayer();
-    if (player == COMPUTER || player == HUMAN) ++game.HitsMade[player];
+    if (player == COMPUTER || player == HUMAN) game.HitsMade[player] = SaturatingAdd(game.HitsMade[player], 1);
 }

@@ -26,6 +26,7 @@
 #include "program/game/Commands.h"
 #include "shell/qt/BoardCanvas.h"
 #include "shell/qt/FileFilter.h"
+#include "shell/qt/FolderLock.h"
 #include "shell/qt/InputFilter.h"
 #include "shell/qt/MainFrame.h"
 #include "shell/qt/PanelControls.h"
@@ -602,6 +603,8 @@ void QtPlatform::PlaySound(const std::string& path, bool async) { sound.Play(pat
 void QtPlatform::Beep() { QApplication::beep(); }
 
 void QtPlatform::ShowHelp(int context) { ::ShowHelp(context, frame.get()); }
+
+std::unique_ptr<FileLock> QtPlatform::LockFolder(const std::string& folder) { return LockFolderOf(folder); }
 
 // The desktop's launcher starts in the background and cannot tell whether a
 // program took the file: where the desktop's database of file types can be

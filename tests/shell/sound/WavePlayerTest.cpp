@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <utility>
 #include <vector>
 
+#include "../../support/HostileFiles.h"
 #include "shell/sound/WavePlayer.h"
 
 namespace {
@@ -105,6 +107,32 @@ TEST_F(WavePlayerTest, FilesThatAreNoWavesAreBadFilesWhateverTheirSize)
     // The device is still there for the next good file.
     EXPECT_EQ(player.Play((Sounds() / "piece.wav").string(), false), WavePlayer::Result::Played);
     EXPECT_GT(Played(), 0u);
+}
+
+// Only a regular file of a sound's size is read: a fifo another process
+// keeps open (even with a good wave in it) would block the game, a device
+// never ends, and a file of more than 64 MiB is no sound of the game.
+TEST_F(WavePlayerTest, WhatIsNoFileOrTooLargeIsABadFile)
+{
+    const std::filesystem::path wave = Sounds() / "piece.wav";
+    std::ifstream in(wave, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_LT(bytes.size(), 60000u) << "the fifo holds the whole wave";
+    const FilledFifo fifo((dir / "fifo.wav").string(), bytes);
+    ASSERT_TRUE(fifo.Ready());
+    // Nobody writes to this one: opening it for reading the usual way blocks.
+    const std::string lonely = (dir / "lonely.wav").string();
+    ASSERT_EQ(::mkfifo(lonely.c_str(), 0644), 0);
+    std::filesystem::copy_file(wave, dir / "long.wav");
+    std::filesystem::resize_file(dir / "long.wav", WavePlayer::MAX_WAVE_FILE_BYTES + 1);
+
+    WavePlayer player;
+    ASSERT_TRUE(player.Available());
+    for (const std::string& path : {fifo.Path(), lonely, std::string("/dev/zero"), (dir / "long.wav").string()})
+        EXPECT_EQ(player.Play(path, false), WavePlayer::Result::BadFile) << path;
+    EXPECT_EQ(Played(), 0u);
+    std::filesystem::resize_file(dir / "long.wav", WavePlayer::MAX_WAVE_FILE_BYTES);
+    EXPECT_EQ(player.Play((dir / "long.wav").string(), false), WavePlayer::Result::Played);
 }
 
 TEST_F(WavePlayerTest, WithoutADeviceNothingPlaysAndNothingFails)

@@ -1,0 +1,91 @@
+#include "core/files/AtomicFile.h"
+
+#include <chrono>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Attempts at a free name for the temporary file.
+constexpr int TEMP_NAME_ATTEMPTS = 50;
+
+} // namespace
+
+AtomicFile::AtomicFile(const std::string& path) : target(path)
+{
+    std::error_code error;
+    if (fs::is_symlink(target, error)) {
+        const fs::path real = fs::canonical(target, error);
+        if (!error) target = real;
+    }
+}
+
+AtomicFile::~AtomicFile()
+{
+    if (out != nullptr) std::fclose(out);
+    if (!temp.empty()) {
+        std::error_code error;
+        fs::remove(temp, error);
+    }
+}
+
+bool AtomicFile::Open()
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    existed = fs::exists(status);
+    if (existed) {
+        // Only a regular file is replaced: a fifo, a device or a folder at the
+        // path is left alone (and opening a fifo would block).
+        if (!fs::is_regular_file(status)) return false;
+        // A file that is there but may not be written stays as it is.
+        std::FILE* probe = std::fopen(target.c_str(), "r+b");
+        if (probe == nullptr) return false;
+        std::fclose(probe);
+    }
+    // A name of its own in the same folder ("x" fails when the name is taken),
+    // so that the rename stays within one file system.
+    const fs::path folder = target.parent_path();
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS && out == nullptr; ++attempt) {
+        const fs::path name = folder / (target.filename().string() + ".tmp" + std::to_string(stamp + attempt));
+        out = std::fopen(name.c_str(), "wbx");
+        if (out != nullptr) temp = name;
+    }
+    ok = out != nullptr;
+    return ok;
+}
+
+bool AtomicFile::Write(const void* data, std::size_t size)
+{
+    if (!ok || out == nullptr) return false;
+    if (size > 0 && std::fwrite(data, 1, size, out) != size) ok = false;
+    return ok;
+}
+
+bool AtomicFile::Commit()
+{
+    if (out == nullptr) return false;
+    // A full disk shows at the latest when the buffered bytes are written out.
+    ok = std::fflush(out) == 0 && ok;
+    ok = std::fclose(out) == 0 && ok;
+    out = nullptr;
+    std::error_code error;
+    if (ok && existed) {
+        const fs::perms perms = fs::status(target, error).permissions();
+        if (!error) fs::permissions(temp, perms, error);
+    }
+    if (ok) {
+        fs::rename(temp, target, error);
+        ok = !error;
+    }
+    if (ok) temp.clear();
+    return ok;
+}
+
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size)
+{
+    AtomicFile file(path);
+    return file.Open() && file.Write(data, size) && file.Commit();
+}

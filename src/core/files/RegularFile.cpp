@@ -1,0 +1,36 @@
+#include "core/files/RegularFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+FileKind KindOf(const std::string& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::exists(status)) return FileKind::Missing;
+    return fs::is_regular_file(status) ? FileKind::Regular : FileKind::Other;
+}
+
+// The kind is looked at before the file is opened, since opening a fifo for
+// reading already blocks until some other process opens it for writing. The
+// standard library cannot open without blocking and look at what it opened,
+// so a fifo put in the file's place in between is not caught; nothing the
+// program does itself puts one there.
+FileHandle OpenRegularFile(const std::string& path)
+{
+    if (KindOf(path) != FileKind::Regular) return nullptr;
+    return FileHandle(std::fopen(path.c_str(), "rb"));
+}
+
+std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std::size_t maxBytes)
+{
+    const FileHandle file = OpenRegularFile(path);
+    if (file == nullptr) return std::nullopt;
+    std::vector<std::uint8_t> bytes(maxBytes);
+    const std::size_t got = maxBytes == 0 ? 0 : std::fread(bytes.data(), 1, maxBytes, file.get());
+    if (std::ferror(file.get())) return std::nullopt;
+    bytes.resize(got);
+    return bytes;
+}

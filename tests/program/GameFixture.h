@@ -202,7 +202,7 @@ protected:
         PositionFileData data = CurrentPositionData(Game());
         data.board = ToImage(board);
         change(data);
-        window->Turns().LoadPosition(data);
+        window->Kept().LoadPosition(data);
         Pump();
     }
 

@@ -7,10 +7,10 @@
 
 BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings)
     : platform(p), settings(appSettings), paths(appPaths),
-      profile(appPaths.profilePath), context{p,    appSettings, paths, profile, queue, game,
-                                             view, panel,       input, cube,    turns, commands},
+      profile(appPaths.profilePath), context{p,     appSettings, paths, profile, queue, game,    view,
+                                             panel, input,       cube,  turns,   kept,  commands},
       view(context), game(DrawingLocations(view)), panel(context), input(context), cube(context), turns(context),
-      commands(context)
+      kept(context), commands(context)
 {
     platform.Attach(this);
     // Every write of the settings file, and the scores and the graph at the
@@ -21,7 +21,7 @@ BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings)
     view.Colours() = ReadCurrentScheme(paths.schemePath, settings.CurScheme);
     view.OnSize();
     platform.StartTimer(BLINK_TIMER, BLINK_INTERVAL_MS);
-    turns.StartOrResume();
+    kept.StartOrResume();
 }
 
 BackgWnd::~BackgWnd()

@@ -9,6 +9,7 @@
 #include "core/settings/Settings.h"
 #include "program/game/DoublingCube.h"
 #include "program/game/GameState.h"
+#include "program/game/SavedGame.h"
 #include "program/game/TurnCycle.h"
 #include "program/game/WindowContext.h"
 #include "program/input/CommandTable.h"
@@ -55,6 +56,7 @@ public:
     MoveInput& Input() { return input; }
     DoublingCube& Cube() { return cube; }
     TurnCycle& Turns() { return turns; }
+    SavedGame& Kept() { return kept; }
     CommandTable& Commands() { return commands; }
 
 private:
@@ -73,6 +75,7 @@ private:
     MoveInput input;
     DoublingCube cube;
     TurnCycle turns;
+    SavedGame kept;
     CommandTable commands;
     // How deep PumpMessages is nested (a dialog's loop inside a handler).
     int pumpDepth = 0;

@@ -52,7 +52,7 @@ void TurnCycle::NewGame()
     game.OpeningTurn = true;
     game.AutoPlay = false;
     game.record.Start(true);
-    RemoveSavedGame(ctx.paths.savedGamePath);
+    ctx.kept.Forget();
     ctx.input.ResetHighlights();
 
     panel.CreatePanelControls();
@@ -116,7 +116,7 @@ void TurnCycle::StartTurn()
         ctx.panel.ShowDice();
         ctx.panel.AddListLine(DiceText());
     }
-    if (board.CurrentPlayer == HUMAN) SaveGameInProgress();
+    if (board.CurrentPlayer == HUMAN) ctx.kept.Keep();
     ctx.FlushInput();
     PromptHumanMove(false);
 }
@@ -295,7 +295,7 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
     if (gammonCheck) game.CubeValue *= GameValue(game.board.Data());
     game.record.End(winner, game.CubeValue, gammonCheck);
     game.finished = game.record;
-    RemoveSavedGame(ctx.paths.savedGamePath);
+    ctx.kept.Forget();
     if (winner == HUMAN || winner == COMPUTER) {
         game.ScoreSinceStart[winner] = SaturatingAdd(game.ScoreSinceStart[winner], game.CubeValue);
         settings.Score[winner] = SaturatingAdd(settings.Score[winner], game.CubeValue);
@@ -327,115 +327,6 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
     } else {
         ctx.PostCommand(ID_APP_EXIT);
     }
-}
-
-void TurnCycle::LoadPosition(const PositionFileData& d)
-{
-    Board& board = game.board;
-    SidePanel& panel = ctx.panel;
-    game.OpeningTurn = false;
-    game.record.Start(false);
-    panel.HideDice();
-    board.BoardTable = WithFixedOwners(FromImage(d.board));
-    board.Refill(board.BoardTable);
-    // The race bar shows the new position, as the pip count beside it does.
-    panel.DrawProgressBar();
-    game.dice->die = d.die;
-    game.dice->moves = d.moves;
-    game.MovesMade = 0; // a file never holds moves of the turn that Undo could take back
-    game.rules->race = d.race != 0;
-    game.ThinkingTime[HUMAN] = d.thinkingTimeHuman;
-    game.ThinkingTime[COMPUTER] = d.thinkingTimeComputer;
-    game.ClockRunning = {false, false, false};
-    game.CubeOwner = d.cubeOwner;
-    game.CubeValue = d.cubeValue;
-    game.PipsRolled[HUMAN] = d.pipsRolledHuman;
-    game.PipsRolled[COMPUTER] = d.pipsRolledComputer;
-    game.ComputerMayDouble = d.computerMayDouble != 0;
-    game.DoublesRolled[HUMAN] = d.doublesRolledHuman;
-    game.DoublesRolled[COMPUTER] = d.doublesRolledComputer;
-    game.HitsMade[HUMAN] = d.hitsMadeHuman;
-    game.HitsMade[COMPUTER] = d.hitsMadeComputer;
-    game.CurrentMoveIndex = game.MovesMade;
-    game.TurnMoves.fill(MovePair{});
-    ctx.cube.UpdateCube();
-    panel.ResetMoveList();
-    game.dice->RollDice();
-    game.rules->UpdateRace();
-    game.record.Roll(HUMAN, game.dice->die[0], game.dice->die[1]);
-    panel.AddListLine(DiceText());
-    SaveGameInProgress();
-    PromptHumanMove(false);
-    panel.ShowDice();
-    // Highlights drawn for the old position and dice are cleared.
-    ctx.input.RefreshHover();
-}
-
-void TurnCycle::StartOrResume()
-{
-    if (const std::optional<PositionFileData> kept = ReadSavedGame(ctx.paths.savedGamePath))
-        ResumeGame(*kept);
-    else
-        NewGame();
-}
-
-// As a new game begins, but with the kept turn's board, cube, statistics and
-// roll; the roll was counted when it was made and is only listed again.
-void TurnCycle::ResumeGame(const PositionFileData& d)
-{
-    Board& board = game.board;
-    SidePanel& panel = ctx.panel;
-    board.BoardTable = WithFixedOwners(FromImage(d.board));
-    board.BuildBoard(false);
-    board.CurrentPlayer = HUMAN;
-    if (!game.dice) game.dice = std::make_unique<DiceRecord>(&game.random, this);
-    DiceRecord& dice = *game.dice;
-    dice.mode = settings.DiceMode;
-    dice.replay = false;
-    dice.die = d.die;
-    dice.moves = d.moves;
-    // The roll in hand is the game's history: "Same rolls" replays from it,
-    // and later rolls are no opening rolls.
-    dice.history.assign(d.die.begin(), d.die.begin() + 2);
-    dice.historyPos = 2;
-    MakeRules();
-
-    game.ThinkingTime = {0, d.thinkingTimeComputer, d.thinkingTimeHuman};
-    game.ClockRunning = {false, false, false};
-    game.PipsRolled = {0, d.pipsRolledComputer, d.pipsRolledHuman};
-    game.DoublesRolled = {0, d.doublesRolledComputer, d.doublesRolledHuman};
-    game.HitsMade = {0, d.hitsMadeComputer, d.hitsMadeHuman};
-    game.CubeValue = d.cubeValue;
-    game.CubeOwner = d.cubeOwner;
-    game.ComputerMayDouble = d.computerMayDouble != 0;
-    game.OpeningTurn = false;
-    game.FirstGame = false;
-    game.AutoPlay = false;
-    game.Winner = NOBODY;
-    game.Starter = HUMAN;
-    game.MovesMade = 0;
-    game.CurrentMoveIndex = 0;
-    game.TurnMoves.fill(MovePair{});
-    game.record.Start(false);
-    game.record.Roll(HUMAN, dice.die[0], dice.die[1]);
-    ctx.input.ResetHighlights();
-    platform.Invalidate();
-
-    panel.CreatePanelControls();
-    panel.ResetMoveList();
-    ctx.cube.UpdateCube();
-    ctx.FlushInput();
-    panel.AddListLine(LoadString(IDS_GAME_RESUMED));
-    panel.AddListLine(DiceLine());
-    platform.UpdateNow();
-    PromptHumanMove(false);
-    panel.ShowDice();
-}
-
-void TurnCycle::SaveGameInProgress()
-{
-    if (game.CurrentPlayer() == HUMAN && game.MovesMade == 0)
-        WriteSavedGame(ctx.paths.savedGamePath, CurrentPositionData(game));
 }
 
 std::string TurnCycle::DiceText()

@@ -43,15 +43,6 @@ public:
     void PlayComputerTurn();
     // Scores the game, shows the statistics and starts the next game or quits.
     void EndGame(int winner, bool gammonCheck);
-    // Puts a position from a file in place and prompts the human to move.
-    void LoadPosition(const PositionFileData& data);
-    // The first game of a start: the game in progress when the program last
-    // ended, if one was kept, or else a new game.
-    void StartOrResume();
-    // Plays on from a kept human turn: its board, cube, statistics and roll.
-    void ResumeGame(const PositionFileData& data);
-    // Keeps the game at the start of the human's turn (see SavedGame).
-    void SaveGameInProgress();
     // Makes the rules anew over the board and the dice.
     void MakeRules();
 

@@ -15,6 +15,7 @@ class SidePanel;
 class MoveInput;
 class DoublingCube;
 class TurnCycle;
+class SavedGame;
 class CommandTable;
 
 struct WindowContext {
@@ -30,6 +31,7 @@ struct WindowContext {
     MoveInput& input;
     DoublingCube& cube;
     TurnCycle& turns;
+    SavedGame& kept;
     CommandTable& commands;
 
     // Set by the Exit command and by a close of the window: nothing more is handled.

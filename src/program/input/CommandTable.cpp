@@ -14,6 +14,7 @@
 #include "program/dialogs/SettingSheet.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
+#include "program/game/SavedGame.h"
 #include "program/game/TurnCycle.h"
 #include "program/input/MoveInput.h"
 #include "program/view/BoardView.h"
@@ -319,7 +320,7 @@ void CommandTable::OnOpen()
     case PositionFileResult::Ok:
         break;
     }
-    ctx.turns.LoadPosition(data);
+    ctx.kept.LoadPosition(data);
     std::string name = *path;
     const std::size_t slash = name.find_last_of("/\\");
     if (slash != std::string::npos) name = name.substr(slash + 1);

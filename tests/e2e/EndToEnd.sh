@@ -2,8 +2,9 @@
 # Plays the real game in a virtual X server, with the mouse and the keyboard
 # driven by xdotool: the human's opening (one move by two clicks, one by a
 # key), the computer's answer, a position saved through the file dialog,
-# the rest of the game finished by the program, the statistics dialog left
-# with Esc. Then it checks what the program wrote: the position file against
+# the program killed and started again (it goes on in the same turn), the
+# rest of the game finished by the program, the statistics dialog left with
+# Esc. Then it checks what the program wrote: the position file against
 # the engine tool's play, the scores in tablorw.ini and the graph file.
 # Then, under openbox (when it is installed), a framed window: the side panel
 # stands as in the unframed window at the start, after New game and after
@@ -284,11 +285,16 @@ poll 20 display_ready || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY
 
-# No desktop theme (it could bring the desktop's own dialogs), no scaling, no sound.
-(cd "$work" && exec env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u WAYLAND_DISPLAY \
-    -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$game") >"$work/game.log" 2>&1 &
-game_pid=$!
+# start_game FOLDER: starts the game in that folder, its output appended to
+# the folder's game.log. No desktop theme (it could bring the desktop's own
+# dialogs), no scaling, no sound.
+start_game() {
+    (cd "$1" && exec env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u WAYLAND_DISPLAY \
+        -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
+        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$game") >>"$1/game.log" 2>&1 &
+    game_pid=$!
+}
+start_game "$work"
 
 poll 30 window_shown Tablor || fail "no visible window named \"Tablor\" within 30 s"
 main=$(visible_window Tablor)
@@ -404,6 +410,50 @@ if [ "$found" != "$expected" ]; then
     fail "the saved board is not the opening Q-T S-T followed by the computer's 6-4 ($json)"
 fi
 
+# ------------------------------------------------------------------ killed, and started again
+
+# At the start of each of the human's turns the game keeps the turn in
+# tablorw.sav. Killed now, the program starts again in this very turn: the
+# same board, dice, cube and statistics (the thinking clocks aside) as the
+# position just saved.
+kept=$work/tablorw.sav
+# file_bytes FILE OFFSET COUNT: the bytes as unsigned numbers on one line.
+file_bytes() { od -A n -v -t u1 -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+# same_turn A B: the two position files agree in all but the thinking clocks
+# (bytes 245 to 252).
+same_turn() { [ "$(file_bytes "$1" 4 241)" = "$(file_bytes "$2" 4 241)" ] && [ "$(file_bytes "$1" 253 33)" = "$(file_bytes "$2" 253 33)" ]; }
+[ -f "$kept" ] && [ "$(stat -c %s "$kept")" -eq 286 ] ||
+    fail "at the human's turn: expected tablorw.sav of 286 bytes, found $(stat -c %s "$kept" 2>/dev/null || echo 'no file')"
+same_turn "$kept" "$saved" || fail "tablorw.sav does not hold the turn just saved in e2e.pos"
+kill -KILL "$game_pid"
+wait "$game_pid" 2>/dev/null
+game_pid=""
+[ -f "$kept" ] || fail "killed: tablorw.sav is gone"
+
+start_game "$work"
+poll 30 window_shown Tablor || fail "started again: no visible window named \"Tablor\" within 30 s"
+main=$(visible_window Tablor)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$WIDTH" -eq "$W" ] && [ "$HEIGHT" -eq "$H" ] || fail "started again: window ${WIDTH}x${HEIGHT}, before ${W}x${H}"
+poll 30 client_top || fail "started again: the board's background did not appear below the menu bar"
+ORIGIN_X=$X
+hover_until_yellow 10 30 || fail "started again: the human's turn did not go on (point J's letter never turned yellow)"
+# The human's opening is on the board, not a new game's.
+expect_piece 20 2 "$white" human 5
+focus "$main"
+xdotool key ctrl+s
+poll 20 window_shown "Save As" || fail "started again, Ctrl+S: no \"Save As\" dialog within 20 s"
+focus "$(visible_window "Save As")"
+xdotool type --delay 30 resumed.pos
+xdotool key Return
+saved=$work/resumed.pos
+poll 20 file_saved || fail "started again: expected $saved of 286 bytes and the dialog closed"
+same_turn "$saved" "$work/e2e.pos" || {
+    echo "before the kill: $(file_bytes "$work/e2e.pos" 4 282)" >&2
+    echo "started again:   $(file_bytes "$saved" 4 282)" >&2
+    fail "started again, the position saved is not the turn saved before the kill"
+}
+
 # ------------------------------------------------------------------ finish the game, quit
 
 focus "$main"
@@ -420,6 +470,7 @@ wait "$game_pid"
 status=$?
 game_pid=""
 [ "$status" -eq 0 ] || fail "the game exited with status $status, expected 0"
+[ ! -e "$kept" ] || fail "the game has ended: tablorw.sav was not removed"
 
 # ------------------------------------------------------------------ scores and graph
 
@@ -483,10 +534,7 @@ ClockWise=0
 RollsList=$framed/rolls.txt
 CurScheme=0
 EOF
-(cd "$framed" && exec env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u WAYLAND_DISPLAY \
-    -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$game") >"$framed/game.log" 2>&1 &
-game_pid=$!
+start_game "$framed"
 poll 30 window_shown Tablor || fail "with openbox: no visible window named \"Tablor\" within 30 s"
 main=$(visible_window Tablor)
 # The frame is on when the client window no longer stands at the corner

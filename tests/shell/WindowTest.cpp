@@ -12,8 +12,12 @@
 #include <QSignalSpy>
 #include <QtMath>
 
+#include <chrono>
+#include <thread>
+
 #include "ShellFixture.h"
 #include "program/game/Commands.h"
+#include "shell/qt/FolderLock.h"
 #include "shell/qt/PanelControls.h"
 #include "shell/qt/QtMoveList.h"
 #include "shell/qt/QtStatusBar.h"
@@ -449,6 +453,50 @@ TEST_F(ShellWindow, ACloseWhileAPieceMovesEndsTheProgramAtOnce)
     // The first piece was on its way: the computer's 6 and 3 are not both played.
     EXPECT_GT(PipCount(wnd->Game().board.Data(), COMPUTER), 167 - 9);
     EXPECT_EQ(wnd->Game().CurrentPlayer(), COMPUTER);
+}
+
+// A close that comes while the end of a game is being written (here another
+// copy of the game holds the folder for a moment) ends the program with the
+// scores written, without showing the statistics.
+TEST_F(ShellWindow, ACloseAsTheGameEndsEndsTheProgramWithoutTheStatistics)
+{
+    Start("31");
+    struct Ended {};
+    platform->exitNow = [](int) { throw Ended{}; };
+    std::unique_ptr<FileLock> otherCopy = LockFolderOf(QDir::currentPath().toStdString());
+    ASSERT_NE(otherCopy, nullptr);
+    std::thread closer;
+    WhenModal<QDialog>([&](QDialog& resign) {
+        closer = std::thread([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            QMetaObject::invokeMethod(
+                &platform->Frame(), [&] { platform->Frame().close(); }, Qt::QueuedConnection);
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            otherCopy.reset();
+        });
+        resign.accept();
+    });
+    bool statistics = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || dialog->windowTitle() != QStringLiteral("Statistics")) return;
+        statistics = true;
+        dialog->reject();
+    });
+    watch.start(20);
+    wnd->Post(Message::Cmd(ID_RESIGN, CommandSource::Menu));
+    EXPECT_THROW(platform->RunPump(), Ended);
+    watch.stop();
+    if (closer.joinable()) closer.join();
+    EXPECT_FALSE(statistics);
+    EXPECT_TRUE(platform->Ended());
+    QFile ini(QStringLiteral("tablorw.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray written = ini.readAll();
+    EXPECT_TRUE(written.contains("Human=0\n")) << written.toStdString();
+    EXPECT_FALSE(written.contains("Computer=0")) << written.toStdString();
+    EXPECT_TRUE(written.contains("Computer=")) << written.toStdString();
 }
 
 // The board at the screen's device pixel ratio (the tests run again with

@@ -576,10 +576,13 @@ std::optional<Colour> QtPlatform::ChooseColour(Colour initial)
 }
 
 // The player may still hold the Esc that stopped Finish game as the game
-// ends: what the keyboard said before the dialog opens is taken in first.
+// ends: what the keyboard said before the dialog opens is taken in first. A
+// close that came while the game's end was being written ends the program
+// then (the scores are written) instead of showing the statistics.
 int QtPlatform::RunStatDlg(StatDlg& dialog)
 {
     filter->DropPendingInput();
+    EndIfClosing();
     return ExecStatDlg(dialog, frame.get(), filter->EscDown());
 }
 int QtPlatform::RunResignDlg(GvUpDlg& dialog) { return ExecResignDlg(dialog, frame.get()); }

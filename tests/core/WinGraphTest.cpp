@@ -220,10 +220,26 @@ TEST_F(WinGraphFile, NoFileInItsPlaceAndAFullDisk)
     }
     EXPECT_EQ(memory.games, 11);
     EXPECT_EQ(FileTestFolder::Bytes(file), std::vector<std::uint8_t>(record.begin(), record.end()));
+    {
+        const DiskFullAfter full(0);
+        ASSERT_TRUE(full.Active());
+        EXPECT_FALSE(UpdateWinGraph(file, memory, false));
+    }
+    EXPECT_EQ(memory.games, 12) << "counted on from memory, not from the file's 10";
+    // Once the disk takes it again, the file gets every game counted meanwhile.
     ASSERT_TRUE(UpdateWinGraph(file, memory, true));
-    EXPECT_EQ(memory.games, 11) << "read again from the file, which kept 10";
+    EXPECT_EQ(memory.games, 13);
+    const auto stored = EncodeWinGraph(memory);
+    EXPECT_EQ(FileTestFolder::Bytes(file), std::vector<std::uint8_t>(stored.begin(), stored.end()));
     EXPECT_EQ(FileTestFolder::Bytes((dir / "second name").string()),
               std::vector<std::uint8_t>(record.begin(), record.end()));
+    // From then on the file is read again for each game.
+    WinGraph other = memory;
+    other.games = 20;
+    const auto written = EncodeWinGraph(other);
+    FileTestFolder::WriteBytes(file, {written.begin(), written.end()});
+    ASSERT_TRUE(UpdateWinGraph(file, memory, false));
+    EXPECT_EQ(memory.games, 21);
 }
 
 TEST(WinGraphPoints, PlacesHistoryAndFiftyLine)

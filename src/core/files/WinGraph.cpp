@@ -88,21 +88,16 @@ bool UpdateWinGraph(const std::string& path, WinGraph& inMemory, bool humanWon)
 {
     AtomicFile out(path);
     const bool writable = out.Open();
-    if (writable) {
-        // Read again each time: another copy of the program may have counted
-        // its games into the file meanwhile.
-        if (!ReadWinGraph(path, inMemory)) inMemory = StartWinGraph();
-    } else if (inMemory == WinGraph{}) {
-        // Neither written nor created (a read-only folder): the first game of
-        // the run starts from the file's history if it can still be read, and
-        // the games after it are counted on in memory, which the file cannot keep.
-        ReadWinGraph(path, inMemory);
-    }
+    // The file is read again for each game: another copy of the program may
+    // have counted its games into it meanwhile. Not while memory holds games
+    // the file could not take: they would be lost.
+    if (!inMemory.unsaved && !ReadWinGraph(path, inMemory) && writable) inMemory = StartWinGraph();
     if (IsDamaged(inMemory)) inMemory = StartWinGraph();
     CountGame(inMemory, humanWon);
-    if (!writable) return false;
     const auto bytes = EncodeWinGraph(inMemory);
-    return out.Write(bytes.data(), bytes.size()) && out.Commit();
+    const bool written = writable && out.Write(bytes.data(), bytes.size()) && out.Commit();
+    inMemory.unsaved = !written;
+    return written;
 }
 
 GraphLines GraphPoints(const WinGraph& graph, const Rect& v, const Rect& h)

@@ -20,6 +20,9 @@ struct WinGraph {
     std::int32_t wins = 0;
     // Oldest first; 0 marks an empty slot.
     std::array<std::int32_t, WIN_GRAPH_SLOTS> percent{};
+    // Not stored: the record holds games that the file could not take (a
+    // full disk, a read-only folder), so it is counted on from memory.
+    bool unsaved = false;
     friend bool operator==(const WinGraph&, const WinGraph&) = default;
 };
 
@@ -30,10 +33,10 @@ WinGraph StartWinGraph();
 // `inMemory` (a short file replaces only its first bytes), adds the game, and
 // writes the 208-byte record as a new file that replaces the old one whole.
 // A missing or damaged record, or something in the file's place that is no
-// regular file, starts from StartWinGraph(). When the file can be neither written nor created (a
-// read-only folder) the game is counted in memory only, on top of the file's
-// history at the first game of the run and of the memory after that; returns
-// whether the file was written.
+// regular file, starts from StartWinGraph(). A game the file cannot take (a
+// read-only folder, a full disk) is counted in memory only, and the games
+// after it are counted on from memory (not read from the file again) until a
+// write succeeds; returns whether the file was written.
 bool UpdateWinGraph(const std::string& path, WinGraph& inMemory, bool humanWon);
 
 // The record as stored in the file, and back (a shorter buffer replaces only

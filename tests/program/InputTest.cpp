@@ -24,9 +24,10 @@ std::vector<int> MarkedPoints(BackgWnd& window)
 // after the new prompt, when only D can move it.
 TEST_F(GameTest, ForcedMovesArePlayedAndTheOtherDieIsLookedAtAgain)
 {
-    StartWithRolls("21 53", "AutoForcedMoves=1");
-    Load(MakePosition(
-        {{10, HUMAN, 1}, {4, HUMAN, 1}, {7, COMPUTER, 2}, {18, COMPUTER, 2}, {6, COMPUTER, 5}, {5, COMPUTER, 6}}));
+    StartWithRolls("21 53 53", "AutoForcedMoves=1");
+    const BoardData position = MakePosition(
+        {{10, HUMAN, 1}, {4, HUMAN, 1}, {7, COMPUTER, 2}, {18, COMPUTER, 2}, {6, COMPUTER, 5}, {5, COMPUTER, 6}});
+    Load(position);
     EXPECT_EQ(Data()[10].count, 0);
     EXPECT_EQ(Data()[13], (Spot{1, HUMAN}));
     EXPECT_EQ(Data()[4].count, 0);
@@ -45,6 +46,10 @@ TEST_F(GameTest, ForcedMovesArePlayedAndTheOtherDieIsLookedAtAgain)
     EXPECT_EQ(Dice().moves, 1);
     EXPECT_EQ(Dice().die[0], 5);
     EXPECT_EQ(LastLine(), "2nd from  ");
+    // A position opened from a file is a new turn: its forced moves are played.
+    Load(position);
+    EXPECT_EQ(window->Game().MovesMade, 2);
+    EXPECT_TRUE(window->Game().WaitingConfirm);
 }
 
 // An entry from the bar is not forced while the other die could enter

@@ -2,9 +2,11 @@
 #include "GameFixture.h"
 
 #include "Gnubg.h"
+#include "HostileFiles.h"
 #include "core/files/PositionFile.h"
 #include "core/settings/Profile.h"
 #include "program/app/StringTable.h"
+#include "program/dialogs/GvUpDlg.h"
 
 namespace {
 
@@ -170,6 +172,61 @@ TEST_F(KeptGame, NewGameAndOpenReplaceTheKeptGame)
     ASSERT_EQ(ReadPositionFile(Kept(), kept), PositionFileResult::Ok);
     EXPECT_EQ(FromImage(kept.board), opened);
     EXPECT_EQ(kept.die, Dice().die) << "with the fresh roll";
+}
+
+// What changes while the turn has not begun is kept with it: a double taken
+// (a restart must not offer the same double again) and a switch of sides.
+TEST_F(KeptGame, ADoubleAndASwitchOfSidesAreKeptWithTheTurn)
+{
+    StartWithRolls(ROLLS, "UseCube=1");
+    Menu(ID_DOUBLE);
+    ASSERT_EQ(Game().CubeOwner, COMPUTER) << "the computer takes";
+    Restart();
+    EXPECT_EQ(Game().CubeValue, 2);
+    EXPECT_EQ(Game().CubeOwner, COMPUTER);
+    EXPECT_FALSE(window->IsCommandEnabled(ID_DOUBLE));
+
+    // (After the restart the rolls file starts again: the computer answers
+    // the human's 3-1 with 3-1, a position that is its own mirror.)
+    PlayTurnPair();
+    PlayTurnPair();
+    const BoardData before = Data();
+    Key('W', 0, true); // Switch sides
+    const BoardData switched = Data();
+    ASSERT_NE(switched, before);
+    Restart();
+    EXPECT_EQ(Data(), switched);
+    EXPECT_EQ(Game().CubeValue, 2);
+}
+
+// A kept game that cannot be brought up to date (a full disk) is removed, so
+// that an older turn never comes back; a kept game that another copy of the
+// program in the same folder wrote since stays when this copy's game ends and
+// the player quits.
+TEST_F(KeptGame, AStaleKeptGameGoesAndAnotherCopysStays)
+{
+    StartWithRolls(ROLLS);
+    ASSERT_TRUE(KeptExists());
+    {
+        const DiskFullAfter full(0);
+        ASSERT_TRUE(full.Active());
+        Load(MakePosition({{20, HUMAN, 15}, {3, COMPUTER, 15}}));
+    }
+    EXPECT_FALSE(KeptExists()) << "the first turn of the game before the Open";
+
+    Restart();
+    ASSERT_TRUE(KeptExists());
+    PositionFileData other;
+    ASSERT_EQ(ReadPositionFile(Kept(), other), PositionFileResult::Ok);
+    other.board = ToImage(MakePosition({{22, HUMAN, 15}, {2, COMPUTER, 15}}));
+    ASSERT_TRUE(WritePositionFile(Kept(), other));
+    platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+    Menu(ID_RESIGN);
+    ASSERT_TRUE(platform.quit);
+    PositionFileData now;
+    ASSERT_EQ(ReadPositionFile(Kept(), now), PositionFileResult::Ok);
+    EXPECT_EQ(now, other) << "the other copy's game";
 }
 
 // Export game is greyed until a piece has moved; a game that did not begin

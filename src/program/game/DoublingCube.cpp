@@ -1,6 +1,7 @@
 #include "program/game/DoublingCube.h"
 
 #include "program/app/StringTable.h"
+#include "program/game/SavedGame.h"
 #include "program/game/TurnCycle.h"
 #include "program/view/SidePanel.h"
 
@@ -56,7 +57,10 @@ void DoublingCube::HumanDoubles()
         game.record.Double(HUMAN, game.CubeValue * 2);
         game.record.Drop(COMPUTER);
         ctx.turns.EndGame(HUMAN, false);
+        return;
     }
+    // The kept turn follows the cube: a restart must not offer the same double again.
+    ctx.kept.Keep();
 }
 
 void DoublingCube::UpdateCube()

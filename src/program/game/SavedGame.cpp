@@ -1,8 +1,11 @@
 #include "program/game/SavedGame.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
+#include "core/files/AtomicFile.h"
+#include "core/files/RegularFile.h"
 #include "program/app/StringTable.h"
 #include "program/game/DoublingCube.h"
 #include "program/game/TurnCycle.h"
@@ -26,10 +29,30 @@ SavedGame::SavedGame(WindowContext& context) : ctx(context), game(context.game) 
 
 void SavedGame::StartOrResume()
 {
-    if (const std::optional<PositionFileData> kept = ReadSavedGame(ctx.paths.savedGamePath))
-        Resume(*kept);
-    else
+    if (const std::optional<PositionFileData> data = ReadSavedGame(ctx.paths.savedGamePath)) {
+        kept = EncodePositionFile(*data);
+        Resume(*data);
+    } else {
         ctx.turns.NewGame();
+    }
+}
+
+void SavedGame::TakeFigures(const PositionFileData& d)
+{
+    game.ThinkingTime = {0, d.thinkingTimeComputer, d.thinkingTimeHuman};
+    game.ClockRunning = {false, false, false};
+    game.PipsRolled = {0, d.pipsRolledComputer, d.pipsRolledHuman};
+    game.DoublesRolled = {0, d.doublesRolledComputer, d.doublesRolledHuman};
+    game.HitsMade = {0, d.hitsMadeComputer, d.hitsMadeHuman};
+    game.CubeValue = d.cubeValue;
+    game.CubeOwner = d.cubeOwner;
+    game.ComputerMayDouble = d.computerMayDouble != 0;
+    // A turn from a file has nothing of it played, undone or suggested.
+    game.MovesMade = 0;
+    game.CurrentMoveIndex = 0;
+    game.TurnMoves.fill(MovePair{});
+    game.UndoUsed = false;
+    game.HoldTurn = false;
 }
 
 // As a new game begins, but with the kept turn's board, cube, statistics and
@@ -53,22 +76,12 @@ void SavedGame::Resume(const PositionFileData& d)
     dice.historyPos = 2;
     ctx.turns.MakeRules();
 
-    game.ThinkingTime = {0, d.thinkingTimeComputer, d.thinkingTimeHuman};
-    game.ClockRunning = {false, false, false};
-    game.PipsRolled = {0, d.pipsRolledComputer, d.pipsRolledHuman};
-    game.DoublesRolled = {0, d.doublesRolledComputer, d.doublesRolledHuman};
-    game.HitsMade = {0, d.hitsMadeComputer, d.hitsMadeHuman};
-    game.CubeValue = d.cubeValue;
-    game.CubeOwner = d.cubeOwner;
-    game.ComputerMayDouble = d.computerMayDouble != 0;
+    TakeFigures(d);
     game.OpeningTurn = false;
     game.FirstGame = false;
     game.AutoPlay = false;
     game.Winner = NOBODY;
     game.Starter = HUMAN;
-    game.MovesMade = 0;
-    game.CurrentMoveIndex = 0;
-    game.TurnMoves.fill(MovePair{});
     game.record.Start(false);
     game.record.Roll(HUMAN, dice.die[0], dice.die[1]);
     ctx.input.ResetHighlights();
@@ -87,8 +100,12 @@ void SavedGame::Resume(const PositionFileData& d)
 
 void SavedGame::Keep()
 {
-    if (game.CurrentPlayer() == HUMAN && game.MovesMade == 0)
-        WriteSavedGame(ctx.paths.savedGamePath, CurrentPositionData(game));
+    if (game.CurrentPlayer() != HUMAN || game.MovesMade != 0) return;
+    const PositionFileBytes bytes = EncodePositionFile(CurrentPositionData(game));
+    if (WriteFileAtomically(ctx.paths.savedGamePath, bytes.data(), bytes.size()))
+        kept = bytes;
+    else
+        Forget(); // an older turn of this game must not come back
 }
 
 // Puts a position from a file in place: the board rebuilt from it, its cube
@@ -106,22 +123,8 @@ void SavedGame::LoadPosition(const PositionFileData& d)
     panel.DrawProgressBar();
     game.dice->die = d.die;
     game.dice->moves = d.moves;
-    game.MovesMade = 0; // a file never holds moves of the turn that Undo could take back
-    game.rules->race = d.race != 0;
-    game.ThinkingTime[HUMAN] = d.thinkingTimeHuman;
-    game.ThinkingTime[COMPUTER] = d.thinkingTimeComputer;
-    game.ClockRunning = {false, false, false};
-    game.CubeOwner = d.cubeOwner;
-    game.CubeValue = d.cubeValue;
-    game.PipsRolled[HUMAN] = d.pipsRolledHuman;
-    game.PipsRolled[COMPUTER] = d.pipsRolledComputer;
-    game.ComputerMayDouble = d.computerMayDouble != 0;
-    game.DoublesRolled[HUMAN] = d.doublesRolledHuman;
-    game.DoublesRolled[COMPUTER] = d.doublesRolledComputer;
-    game.HitsMade[HUMAN] = d.hitsMadeHuman;
-    game.HitsMade[COMPUTER] = d.hitsMadeComputer;
-    game.CurrentMoveIndex = game.MovesMade;
-    game.TurnMoves.fill(MovePair{});
+    // A file never holds moves of the turn that Undo could take back.
+    TakeFigures(d);
     ctx.cube.UpdateCube();
     panel.ResetMoveList();
     game.dice->RollDice();
@@ -135,9 +138,16 @@ void SavedGame::LoadPosition(const PositionFileData& d)
     ctx.input.RefreshHover();
 }
 
-void SavedGame::Forget() { RemoveSavedGame(ctx.paths.savedGamePath); }
-
-bool WriteSavedGame(const std::string& path, const PositionFileData& data) { return WritePositionFile(path, data); }
+// Another copy of the program in the same folder keeps its own game in the
+// same file: its game stays when this copy's game ends.
+void SavedGame::Forget()
+{
+    if (!kept) return;
+    const std::string& path = ctx.paths.savedGamePath;
+    const std::optional<std::vector<std::uint8_t>> now = ReadRegularFile(path, POSITION_FILE_SIZE + 1);
+    if (now && std::equal(now->begin(), now->end(), kept->begin(), kept->end())) RemoveSavedGame(path);
+    kept.reset();
+}
 
 std::optional<PositionFileData> ReadSavedGame(const std::string& path)
 {

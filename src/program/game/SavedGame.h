@@ -20,21 +20,26 @@ public:
     void StartOrResume();
     // Plays on from a kept human turn: its board, cube, statistics and roll.
     void Resume(const PositionFileData& data);
-    // Keeps the game as it stands at the start of the human's turn (nothing
-    // is written where the folder cannot be written).
+    // Keeps the game as it stands at the start of the human's turn; a kept
+    // game that can no longer be brought up to date is removed (nothing is
+    // written where the folder cannot be written).
     void Keep();
-    // No game is kept any more.
+    // No game of this copy of the program is kept any more. A kept game that
+    // another copy in the same folder wrote since stays.
     void Forget();
     // Puts a position from a file in place and prompts the human to move.
     void LoadPosition(const PositionFileData& data);
 
 private:
+    // The figures of a position file that carry over into the game: cube,
+    // statistics and thinking times (the clocks stopped).
+    void TakeFigures(const PositionFileData& d);
+
     WindowContext& ctx;
     GameState& game;
+    // The bytes this copy last kept (or resumed from); empty when none.
+    std::optional<PositionFileBytes> kept;
 };
-
-// Writes the game whole or not at all; false when it cannot be written.
-bool WriteSavedGame(const std::string& path, const PositionFileData& data);
 
 // The kept game, when the file holds one the human can play on: all 286
 // bytes, a board the game can hold on which neither side has borne off every

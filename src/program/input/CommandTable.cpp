@@ -148,6 +148,7 @@ void CommandTable::OnSwitchSides()
     // The game goes on from a position no roll led to.
     game.record.Interrupt();
     ctx.panel.DrawProgressBar();
+    ctx.kept.Keep();
     ctx.turns.PromptHumanMove(true);
 }
 

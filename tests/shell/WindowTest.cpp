@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -11,6 +12,9 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QtMath>
+
+#include <cstdint>
+#include <cstdlib>
 
 #include <chrono>
 #include <thread>
@@ -41,6 +45,46 @@ bool ItemEnabled(MainFrame& frame, const QString& menuTitle, int command)
     const bool enabled = frame.Action(command)->isEnabled();
     menu->hide();
     return enabled;
+}
+
+// Counts the paint events of the object it filters.
+struct PaintCounter : QObject {
+    int* paints;
+    explicit PaintCounter(int* p) : paints(p) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        *paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// A wave file of `frames` samples of silence, 8-bit mono at 8 kHz.
+void WriteSilence(const QString& path, std::uint32_t frames)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray bytes;
+    auto put32 = [&bytes](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes.append(static_cast<char>((v >> (8 * i)) & 0xff));
+    };
+    auto put16 = [&bytes](std::uint16_t v) {
+        bytes.append(static_cast<char>(v & 0xff));
+        bytes.append(static_cast<char>(v >> 8));
+    };
+    bytes.append("RIFF");
+    put32(36 + frames);
+    bytes.append("WAVEfmt ");
+    put32(16);
+    put16(1); // PCM
+    put16(1); // mono
+    put32(8000);
+    put32(8000);
+    put16(1);
+    put16(8);
+    bytes.append("data");
+    put32(frames);
+    bytes.append(QByteArray(static_cast<int>(frames), static_cast<char>(0x80)));
+    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -371,15 +415,7 @@ TEST_F(ShellWindow, TheWindowKeepsHandlingItsEventsWhileTheProgramPlays)
 {
     Start("316355");
     int paints = 0;
-    struct Counter : QObject {
-        int* paints;
-        explicit Counter(int* p) : paints(p) {}
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            *paints += event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter(&paints);
+    PaintCounter counter(&paints);
     Canvas().installEventFilter(&counter);
     Canvas().update();
     platform->Sleep(0);
@@ -453,6 +489,39 @@ TEST_F(ShellWindow, ACloseWhileAPieceMovesEndsTheProgramAtOnce)
     // The first piece was on its way: the computer's 6 and 3 are not both played.
     EXPECT_GT(PipCount(wnd->Game().board.Data(), COMPUTER), 167 - 9);
     EXPECT_EQ(wnd->Game().CurrentPlayer(), COMPUTER);
+}
+
+// A sound played to its end (the dice) does not freeze the window: it
+// repaints and runs its timers meanwhile, and the sound has ended when the
+// game goes on. (SDL's disk driver plays it, slowly, into a file.)
+TEST_F(ShellWindow, TheWindowLivesWhileASoundPlaysToItsEnd)
+{
+    const QTemporaryDir out;
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", QFile::encodeName(out.filePath(QStringLiteral("played.raw"))).constData(), 1);
+    ::setenv("SDL_DISKAUDIODELAY", "50", 1);
+    Start("31");
+    const QString wave = out.filePath(QStringLiteral("long.wav"));
+    WriteSilence(wave, 8 * 4096);
+    int paints = 0;
+    PaintCounter counter(&paints);
+    Canvas().installEventFilter(&counter);
+    bool fired = false;
+    QTimer::singleShot(20, [&] {
+        fired = true;
+        Canvas().update();
+    });
+    platform->PlaySound(QFile::encodeName(wave).toStdString(), false);
+    const bool playing = platform->Sound().Playing();
+    Canvas().removeEventFilter(&counter);
+    ::unsetenv("SDL_AUDIODRIVER");
+    ::unsetenv("SDL_DISKAUDIOFILE");
+    ::unsetenv("SDL_DISKAUDIODELAY");
+    EXPECT_TRUE(fired) << "a timer ran while the sound played";
+    EXPECT_GT(paints, 0) << "the window repainted while the sound played";
+    EXPECT_FALSE(playing);
+    EXPECT_EQ(platform->Sound().Beeps(), 0) << "the sound was played, not replaced by the beep";
+    EXPECT_GT(QFileInfo(out.filePath(QStringLiteral("played.raw"))).size(), 0);
 }
 
 // A close that comes while the end of a game is being written (here another

@@ -44,6 +44,9 @@ static void InitResources() { Q_INIT_RESOURCE(tablor); }
 namespace {
 
 constexpr int CORNER = 10;
+// A sound played to its end is looked at this often, and waited for at most this long.
+constexpr int SYNC_SOUND_POLL_MS = 5;
+constexpr qint64 SYNC_SOUND_LIMIT_MS = 10000;
 constexpr qreal BOARD_FONT_POINTS = 8.0;
 
 QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
@@ -601,7 +604,16 @@ int QtPlatform::RunColourDlg(BackgClr& dialog)
 
 // ---------------------------------------------------------------- sound, help, documents
 
-void QtPlatform::PlaySound(const std::string& path, bool async) { sound.Play(path, async); }
+// A sound played to its end is waited for as a pause is: the window goes on
+// repainting and takes a close request meanwhile. Bounded, so that a stalled
+// device cannot hang the game.
+void QtPlatform::PlaySound(const std::string& path, bool async)
+{
+    sound.Play(path, true);
+    if (async) return;
+    const qint64 until = clock.elapsed() + SYNC_SOUND_LIMIT_MS;
+    while (sound.Playing() && clock.elapsed() < until) Sleep(SYNC_SOUND_POLL_MS);
+}
 
 void QtPlatform::Beep() { QApplication::beep(); }
 

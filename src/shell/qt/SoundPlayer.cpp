@@ -20,3 +20,5 @@ void SoundPlayer::Play(const std::string& path, bool async)
         QApplication::beep();
     }
 }
+
+bool SoundPlayer::Playing() const { return player && player->Playing(); }

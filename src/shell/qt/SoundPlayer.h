@@ -15,6 +15,8 @@ public:
     // Plays a wave file: asynchronously (a new request cuts off one still
     // playing) or to its end.
     void Play(const std::string& path, bool async);
+    // Whether a sound is still playing.
+    bool Playing() const;
 
     // The last request, for looking at in tests.
     const std::string& LastPath() const { return lastPath; }

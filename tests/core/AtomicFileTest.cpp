@@ -92,4 +92,15 @@ TEST_F(SafeFiles, WritesReplaceTheWholeFileOrLeaveItAsItWas)
     EXPECT_EQ(Entries(), 4u);
 }
 
+// A name as long as a name may be (255 bytes) is written like any other, new
+// and over an old file: the temporary file has a name that fits.
+TEST_F(SafeFiles, TheLongestNamesAreWritten)
+{
+    const fs::path longest = dir / (std::string(251, 'n') + ".pos");
+    ASSERT_TRUE(Write(longest, "long"));
+    ASSERT_TRUE(Write(longest, "longer"));
+    EXPECT_EQ(Text(longest), "longer");
+    EXPECT_EQ(Entries(), 1u);
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/files/AtomicFile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 
@@ -9,6 +10,21 @@ namespace {
 
 // Attempts at a free name for the temporary file.
 constexpr int TEMP_NAME_ATTEMPTS = 50;
+
+// Bytes of the file's name that begin the temporary file's name. With ".tmp"
+// and a number of at most 20 digits the name stays well within the 255 bytes
+// a name may have, however long the file's own name is.
+constexpr std::size_t TEMP_PREFIX_BYTES = 32;
+
+// The start of a file name, for the temporary file's name: cut before a byte
+// that continues a UTF-8 character, so that a temporary file left by a crash
+// lists readably.
+std::string NamePrefix(const std::string& name)
+{
+    std::size_t length = std::min(name.size(), TEMP_PREFIX_BYTES);
+    while (length > 0 && length < name.size() && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) --length;
+    return name.substr(0, length);
+}
 
 } // namespace
 
@@ -47,9 +63,10 @@ bool AtomicFile::Open()
     // A name of its own in the same folder ("x" fails when the name is taken),
     // so that the rename stays within one file system.
     const fs::path folder = target.parent_path();
+    const std::string prefix = NamePrefix(target.filename().string());
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS && out == nullptr; ++attempt) {
-        const fs::path name = folder / (target.filename().string() + ".tmp" + std::to_string(stamp + attempt));
+        const fs::path name = folder / (prefix + ".tmp" + std::to_string(stamp + attempt));
         out = std::fopen(name.c_str(), "wbx");
         if (out != nullptr) temp = name;
     }

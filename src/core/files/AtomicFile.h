@@ -22,9 +22,10 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Creates the temporary file. False when something that is no regular
-    // file stands at the path (a fifo, a device, a folder), when the file is
-    // there but may not be written, or when no file can be made in its folder.
+    // Creates the temporary file, in the file's folder under a name that
+    // begins like the file's. False when something that is no regular file
+    // stands at the path (a fifo, a device, a folder), when the file is there
+    // but may not be written, or when no file can be made in its folder.
     bool Open();
     // Appends bytes to the new content; false once anything failed.
     bool Write(const void* data, std::size_t size);

@@ -103,4 +103,30 @@ TEST_F(SafeFiles, TheLongestNamesAreWritten)
     EXPECT_EQ(Entries(), 1u);
 }
 
+// A link to a file not there yet stays a link: the file is made where it
+// points, a relative target counted from the link's folder, through a chain
+// of links too. A loop of links is no file: nothing is written and the links stay.
+TEST_F(SafeFiles, ALinkToAMissingFileStaysALink)
+{
+    fs::create_directories(dir / "links");
+    fs::create_directories(dir / "files");
+    fs::create_symlink(dir / "files" / "absolute", dir / "links" / "absolute");
+    fs::create_symlink(fs::path("..") / "files" / "relative", dir / "links" / "relative");
+    fs::create_symlink("relative", dir / "links" / "chain");
+    for (const char* name : {"absolute", "relative", "chain"}) {
+        ASSERT_TRUE(Write(dir / "links" / name, name)) << name;
+        EXPECT_TRUE(fs::is_symlink(dir / "links" / name)) << name;
+    }
+    EXPECT_EQ(Text(dir / "files" / "absolute"), "absolute");
+    EXPECT_EQ(Text(dir / "files" / "relative"), "chain");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "files"), {}), 2);
+
+    fs::create_symlink("loop2", dir / "links" / "loop1");
+    fs::create_symlink("loop1", dir / "links" / "loop2");
+    EXPECT_FALSE(Write(dir / "links" / "loop1", "x"));
+    EXPECT_TRUE(fs::is_symlink(dir / "links" / "loop1"));
+    EXPECT_TRUE(fs::is_symlink(dir / "links" / "loop2"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "links"), {}), 5);
+}
+
 } // namespace

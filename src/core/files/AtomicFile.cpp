@@ -16,6 +16,10 @@ constexpr int TEMP_NAME_ATTEMPTS = 50;
 // a name may have, however long the file's own name is.
 constexpr std::size_t TEMP_PREFIX_BYTES = 32;
 
+// Links followed from the path given to the file itself; more are taken for a
+// loop (the kernel gives up after as many).
+constexpr int MAX_LINK_HOPS = 40;
+
 // The start of a file name, for the temporary file's name: cut before a byte
 // that continues a UTF-8 character, so that a temporary file left by a crash
 // lists readably.
@@ -28,12 +32,20 @@ std::string NamePrefix(const std::string& name)
 
 } // namespace
 
+// Follows the links one by one rather than asking for the canonical path,
+// which only exists when the file does: a link to a file not made yet stays a
+// link too, and the file is made where it points. A relative link counts from
+// the folder the link is in.
 AtomicFile::AtomicFile(const std::string& path) : target(path)
 {
     std::error_code error;
-    if (fs::is_symlink(target, error)) {
-        const fs::path real = fs::canonical(target, error);
-        if (!error) target = real;
+    for (int hop = 0; fs::is_symlink(target, error); ++hop) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error || hop == MAX_LINK_HOPS) {
+            linkBroken = true;
+            return;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
     }
 }
 
@@ -48,6 +60,8 @@ AtomicFile::~AtomicFile()
 
 bool AtomicFile::Open()
 {
+    // A loop of links leads to no file; writing would replace a link.
+    if (linkBroken) return false;
     std::error_code error;
     const fs::file_status status = fs::status(target, error);
     existed = fs::exists(status);

@@ -1,6 +1,8 @@
 // Reading only regular files, a bounded amount; writing whole files or none.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+
 #include <filesystem>
 #include <string>
 
@@ -36,6 +38,10 @@ TEST_F(SafeFiles, OnlyRegularFilesAreReadAndOnlyAsMuchAsAsked)
     EXPECT_EQ(ReadRegularFile(file.string(), 1 << 20)->size(), 100000u);
     fs::create_symlink(file, dir / "link");
     EXPECT_EQ(ReadRegularFile((dir / "link").string(), 4)->size(), 4u);
+    // A file kept open (the rolls file) is not handed on to programs the game starts.
+    const FileHandle open = OpenRegularFile(file.string());
+    ASSERT_NE(open, nullptr);
+    EXPECT_NE(fcntl(fileno(open.get()), F_GETFD) & FD_CLOEXEC, 0);
 
     // A fifo someone keeps open, devices that never end, a folder: none is opened.
     const FilledFifo fifo((dir / "fifo").string(), "12345678");

@@ -19,6 +19,7 @@
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
+#include "core/files/MatchFile.h"
 #include "core/settings/Settings.h"
 
 namespace {
@@ -302,6 +303,54 @@ TEST(EngineTool, SelfPlayExportLoadsInGnubgAsPlayed)
         EXPECT_EQ(seen.human, scores[g][HUMAN]) << "game " << g + 1;
         EXPECT_EQ(seen.computer, scores[g][COMPUTER]) << "game " << g + 1;
     }
+    std::filesystem::remove_all(dir);
+}
+
+// The export is the match file of the games played, written as they end: a
+// path that cannot be written fails before any game is played, and a write
+// that fails on the way leaves the old file as it was and no other.
+TEST(EngineTool, SelfPlayExportIsWholeOrNothing)
+{
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / ("tablor-whole-export-" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "games.mat").string();
+    ASSERT_EQ(Engine("selfplay --games 20 --seed 5 --levels 1,0 --export '" + path + "'").status, 0);
+    std::vector<MatchGame> games;
+    std::array<int, 3> score{0, 0, 0};
+    GameRecord record;
+    SelfPlayOptions options;
+    options.computerLevel = 1;
+    options.humanLevel = 0;
+    options.onTurn = [&record](const SelfPlayTurn& turn) { RecordTurn(turn, record); };
+    Random random(5);
+    for (int g = 0; g < 20; ++g) {
+        record.Start(true);
+        const SelfPlayResult r = PlaySelfGame(random, options);
+        record.End(r.winner, r.points, true);
+        games.push_back(record.Game());
+        games.back().scoreBefore = score;
+        score[r.winner] += r.points;
+    }
+    EXPECT_EQ(ReadFile(path), MatchFileText(games, {"[Site \"Tablor self-play, seed 5\"]"}));
+
+    const std::string missing = (dir / "missing" / "games.mat").string();
+    ToolRun r = Engine("selfplay --games 3 --seed 1 --moves --export '" + missing + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty()) << "no game is played before the path is found bad";
+    EXPECT_EQ(r.err, "tablor-engine: cannot write " + missing + "\n");
+
+    std::ofstream(path) << "old games";
+    {
+        const DiskFullAfter full(64 * 1024);
+        ASSERT_TRUE(full.Active());
+        r = Engine("selfplay --games 200 --seed 1 --levels 0,0 --export '" + path + "'");
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tablor-engine: cannot write " + path + "\n");
+    EXPECT_EQ(ReadFile(path), "old games");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
     std::filesystem::remove_all(dir);
 }
 

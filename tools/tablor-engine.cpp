@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/MatchFile.h"
 #include "engine/EngineArgs.h"
 
 namespace {
@@ -128,7 +131,18 @@ std::string TurnLine(const SelfPlayTurn& turn)
     return line;
 }
 
+// The message and exit status of an export file that cannot be written.
+int ExportFailed(const std::string& path)
+{
+    std::fprintf(stderr, "tablor-engine: cannot write %s\n", path.c_str());
+    return EXIT_WRITE_FAILED;
+}
+
 // `selfplay`: whole games without the cube, both sides played by the engine.
+// An export goes to its file game by game, so that a long run holds one game
+// in memory, not all; the file is opened first (a path that cannot be written
+// fails before any game is played) and replaces the old one only whole, at
+// the end.
 int RunSelfPlay(const SelfPlayArgs& args)
 {
     using Clock = std::chrono::steady_clock;
@@ -137,26 +151,36 @@ int RunSelfPlay(const SelfPlayArgs& args)
     options.computerLevel = args.computerLevel;
     options.humanLevel = args.humanLevel;
     GameRecord record;
-    std::vector<MatchGame> exported;
+    std::optional<AtomicFile> exportFile;
+    if (!args.exportPath.empty()) {
+        exportFile.emplace(args.exportPath);
+        const std::string header =
+            MatchFileHeader({"[Site \"Tablor self-play, seed " + std::to_string(args.seed) + "\"]"});
+        if (!exportFile->Open() || !exportFile->Write(header.data(), header.size()))
+            return ExportFailed(args.exportPath);
+    }
+    bool exportWritten = true;
     std::array<int, 3> score{0, 0, 0};
     options.onTurn = [&](const SelfPlayTurn& turn) {
         if (args.moves) std::printf("%s\n", TurnLine(turn).c_str());
-        if (!args.exportPath.empty()) RecordTurn(turn, record);
+        if (exportFile) RecordTurn(turn, record);
     };
 
     long wins[3] = {0, 0, 0};
     long gammons = 0, backgammons = 0, turns = 0, searches = 0;
     double engineSeconds = 0;
     const auto started = Clock::now();
-    for (long g = 0; g < args.games && !OutputFailed(); ++g) {
+    for (long g = 0; g < args.games && !OutputFailed() && exportWritten; ++g) {
         if (args.moves) std::printf("game %ld\n", g + 1);
         record.Start(true);
         const SelfPlayResult r = PlaySelfGame(random, options);
-        if (!args.exportPath.empty()) {
+        if (exportFile) {
             record.End(r.winner, r.points, true);
-            exported.push_back(record.Game());
-            exported.back().scoreBefore = score;
+            MatchGame game = record.Game();
+            game.scoreBefore = score;
             score[r.winner] += r.points;
+            const std::string text = MatchGameText(game, g + 1);
+            exportWritten = exportFile->Write(text.data(), text.size());
         }
         wins[r.winner] += 1;
         gammons += r.points == 2;
@@ -174,13 +198,7 @@ int RunSelfPlay(const SelfPlayArgs& args)
         }
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
-    if (!args.exportPath.empty()) {
-        const std::vector<std::string> header{"[Site \"Tablor self-play, seed " + std::to_string(args.seed) + "\"]"};
-        if (!WriteMatchFile(args.exportPath, MatchFileText(exported, header))) {
-            std::fprintf(stderr, "tablor-engine: cannot write %s\n", args.exportPath.c_str());
-            return EXIT_WRITE_FAILED;
-        }
-    }
+    if (exportFile && !exportFile->Commit()) return ExportFailed(args.exportPath);
     std::printf("{\"games\":%ld,\"computer_wins\":%ld,\"human_wins\":%ld,\"unfinished\":%ld,\"gammons\":%ld,"
                 "\"backgammons\":%ld,\"turns\":%ld,\"searches\":%ld,\"engine_seconds\":%.6f,\"seconds\":%.6f,"
                 "\"games_per_second\":%.1f}\n",

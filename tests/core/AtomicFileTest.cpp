@@ -1,6 +1,8 @@
 // Reading only regular files, a bounded amount; writing whole files or none.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+
 #include <filesystem>
 #include <string>
 
@@ -36,6 +38,10 @@ TEST_F(SafeFiles, OnlyRegularFilesAreReadAndOnlyAsMuchAsAsked)
     EXPECT_EQ(ReadRegularFile(file.string(), 1 << 20)->size(), 100000u);
     fs::create_symlink(file, dir / "link");
     EXPECT_EQ(ReadRegularFile((dir / "link").string(), 4)->size(), 4u);
+    // A file kept open (the rolls file) is not handed on to programs the game starts.
+    const FileHandle open = OpenRegularFile(file.string());
+    ASSERT_NE(open, nullptr);
+    EXPECT_NE(fcntl(fileno(open.get()), F_GETFD) & FD_CLOEXEC, 0);
 
     // A fifo someone keeps open, devices that never end, a folder: none is opened.
     const FilledFifo fifo((dir / "fifo").string(), "12345678");
@@ -90,6 +96,43 @@ TEST_F(SafeFiles, WritesReplaceTheWholeFileOrLeaveItAsItWas)
     EXPECT_FALSE(Write(dir, "x"));
     EXPECT_FALSE(Write(dir / "missing" / "data", "x"));
     EXPECT_EQ(Entries(), 4u);
+}
+
+// A name as long as a name may be (255 bytes) is written like any other, new
+// and over an old file: the temporary file has a name that fits.
+TEST_F(SafeFiles, TheLongestNamesAreWritten)
+{
+    const fs::path longest = dir / (std::string(251, 'n') + ".pos");
+    ASSERT_TRUE(Write(longest, "long"));
+    ASSERT_TRUE(Write(longest, "longer"));
+    EXPECT_EQ(Text(longest), "longer");
+    EXPECT_EQ(Entries(), 1u);
+}
+
+// A link to a file not there yet stays a link: the file is made where it
+// points, a relative target counted from the link's folder, through a chain
+// of links too. A loop of links is no file: nothing is written and the links stay.
+TEST_F(SafeFiles, ALinkToAMissingFileStaysALink)
+{
+    fs::create_directories(dir / "links");
+    fs::create_directories(dir / "files");
+    fs::create_symlink(dir / "files" / "absolute", dir / "links" / "absolute");
+    fs::create_symlink(fs::path("..") / "files" / "relative", dir / "links" / "relative");
+    fs::create_symlink("relative", dir / "links" / "chain");
+    for (const char* name : {"absolute", "relative", "chain"}) {
+        ASSERT_TRUE(Write(dir / "links" / name, name)) << name;
+        EXPECT_TRUE(fs::is_symlink(dir / "links" / name)) << name;
+    }
+    EXPECT_EQ(Text(dir / "files" / "absolute"), "absolute");
+    EXPECT_EQ(Text(dir / "files" / "relative"), "chain");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "files"), {}), 2);
+
+    fs::create_symlink("loop2", dir / "links" / "loop1");
+    fs::create_symlink("loop1", dir / "links" / "loop2");
+    EXPECT_FALSE(Write(dir / "links" / "loop1", "x"));
+    EXPECT_TRUE(fs::is_symlink(dir / "links" / "loop1"));
+    EXPECT_TRUE(fs::is_symlink(dir / "links" / "loop2"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "links"), {}), 5);
 }
 
 } // namespace

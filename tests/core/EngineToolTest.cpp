@@ -19,6 +19,8 @@
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
+#include "core/files/MatchFile.h"
+#include "core/files/PositionFile.h"
 #include "core/settings/Settings.h"
 
 namespace {
@@ -74,16 +76,21 @@ public:
         paths_.push_back(::testing::TempDir() + std::to_string(getpid()) + "_" + name);
         return paths_.back();
     }
-    // The magic value, the board image and the rest of the 286 bytes.
-    std::string Position(const std::string& name, const BoardData& b, std::uint32_t magic = 32)
+    // A position file as the game saves one.
+    std::string Position(const std::string& name, const PositionFileData& data)
     {
         const std::string path = Path(name);
-        std::ofstream f(path, std::ios::binary);
-        for (int k = 0; k < 4; ++k) f.put(static_cast<char>(magic >> (8 * k) & 0xFF));
-        const BoardImage image = ToImage(b);
-        f.write(reinterpret_cast<const char*>(image.data()), image.size());
-        for (int k = 0; k < 286 - 228; ++k) f.put('\0');
+        const PositionFileBytes bytes = EncodePositionFile(data);
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         return path;
+    }
+    // The same with the board `b`, and the magic value given.
+    std::string Position(const std::string& name, const BoardData& b, std::int32_t magic = POSITION_FILE_MAGIC)
+    {
+        PositionFileData data;
+        data.magic = magic;
+        data.board = ToImage(b);
+        return Position(name, data);
     }
 
 private:
@@ -249,6 +256,74 @@ TEST(EngineTool, BadInputExitsWithStatusTwo)
     EXPECT_EQ(r.out.rfind("{\"moves\":[[25,", 0), 0u) << r.out;
 }
 
+// The tool takes a position as the game does: what the game refuses to open
+// (a game already over, a cube the game never has, a negative statistic) the
+// tool refuses with one line saying why, and what the game opens the tool plays.
+TEST(EngineTool, PositionsAreThoseTheGameOpens)
+{
+    TempFiles files;
+    const BoardData start = WithFixedOwners(StandardSetup());
+    BoardData bothOff{};
+    bothOff[COMPUTER_TRAY] = {15, COMPUTER};
+    bothOff[HUMAN_TRAY] = {15, HUMAN};
+    BoardData computerOff = start;
+    for (Spot& s : computerOff)
+        if (s.owner == COMPUTER) s = {};
+    computerOff[COMPUTER_TRAY] = {15, COMPUTER};
+    computerOff[COMPUTER_BAR].owner = COMPUTER;
+    BoardData fourteenOff = computerOff;
+    fourteenOff[COMPUTER_TRAY].count = 14;
+    fourteenOff[3] = {1, COMPUTER};
+
+    const std::string over = "tablor-engine: the computer has borne off all its pieces: the game is over\n";
+    ToolRun r = Engine("move --board " + BoardArgument(bothOff) + " --dice 3 1");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, over);
+    r = Engine("move --pos '" + files.Position("both-off.pos", bothOff) + "' --dice 3 1");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, over);
+    ExpectBadArguments("move --board " + BoardArgument(computerOff) + " --dice 3 1");
+
+    // Files the game refuses or opens, and what the tool says of each.
+    std::vector<std::string> paths;
+    auto with = [&](const std::string& name, auto change) {
+        PositionFileData data;
+        data.board = ToImage(start);
+        change(data);
+        paths.push_back(files.Position(name, data));
+        return paths.back();
+    };
+    const std::string cube = with("cube0.pos", [](PositionFileData& d) { d.cubeValue = 0; });
+    with("cube3.pos", [](PositionFileData& d) { d.cubeValue = 3; });
+    with("owner3.pos", [](PositionFileData& d) { d.cubeOwner = 3; });
+    with("pips.pos", [](PositionFileData& d) { d.pipsRolledHuman = -1; });
+    with("over.pos", [&](PositionFileData& d) { d.board = ToImage(computerOff); });
+    with("fourteen.pos", [&](PositionFileData& d) { d.board = ToImage(fourteenOff); });
+    const std::string cut = files.Path("cut.pos");
+    std::filesystem::copy_file(with("whole.pos", [](PositionFileData&) {}), cut);
+    std::filesystem::resize_file(cut, 4 + BOARD_IMAGE_SIZE - 1); // without the last byte of the board, a zero
+    paths.push_back(cut);
+    int opened = 0;
+    for (const std::string& path : paths) {
+        PositionFileData data;
+        const bool game = ReadPositionFile(path, data) == PositionFileResult::Ok;
+        opened += game;
+        r = Engine("move --pos '" + path + "' --dice 3 1");
+        EXPECT_EQ(r.status, game ? 0 : 2) << path << ": " << r.err;
+    }
+    EXPECT_EQ(opened, 3);
+    EXPECT_EQ(Engine("move --pos '" + cube + "' --dice 3 1").err,
+              "tablor-engine: position file '" + cube + "' has a cube value that is no power of two up to 64\n");
+
+    // The messages of files that are no position files stay as they were.
+    const std::string magic = files.Position("magic.pos", start, 33);
+    EXPECT_EQ(Engine("move --pos '" + magic + "' --dice 3 1").err,
+              "tablor-engine: '" + magic + "' is not a position file (wrong magic value)\n");
+    std::filesystem::resize_file(cut, 8);
+    EXPECT_EQ(Engine("move --pos '" + cut + "' --dice 3 1").err,
+              "tablor-engine: position file '" + cut + "' ends inside the board image\n");
+}
+
 // The games of `selfplay --export` load in GNU Backgammon, an analysis
 // program nobody here wrote, with every move legal; each game ends there in
 // the position and with the score that the same games reach in Tablor.
@@ -302,6 +377,54 @@ TEST(EngineTool, SelfPlayExportLoadsInGnubgAsPlayed)
         EXPECT_EQ(seen.human, scores[g][HUMAN]) << "game " << g + 1;
         EXPECT_EQ(seen.computer, scores[g][COMPUTER]) << "game " << g + 1;
     }
+    std::filesystem::remove_all(dir);
+}
+
+// The export is the match file of the games played, written as they end: a
+// path that cannot be written fails before any game is played, and a write
+// that fails on the way leaves the old file as it was and no other.
+TEST(EngineTool, SelfPlayExportIsWholeOrNothing)
+{
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / ("tablor-whole-export-" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "games.mat").string();
+    ASSERT_EQ(Engine("selfplay --games 20 --seed 5 --levels 1,0 --export '" + path + "'").status, 0);
+    std::vector<MatchGame> games;
+    std::array<int, 3> score{0, 0, 0};
+    GameRecord record;
+    SelfPlayOptions options;
+    options.computerLevel = 1;
+    options.humanLevel = 0;
+    options.onTurn = [&record](const SelfPlayTurn& turn) { RecordTurn(turn, record); };
+    Random random(5);
+    for (int g = 0; g < 20; ++g) {
+        record.Start(true);
+        const SelfPlayResult r = PlaySelfGame(random, options);
+        record.End(r.winner, r.points, true);
+        games.push_back(record.Game());
+        games.back().scoreBefore = score;
+        score[r.winner] += r.points;
+    }
+    EXPECT_EQ(ReadFile(path), MatchFileText(games, {"[Site \"Tablor self-play, seed 5\"]"}));
+
+    const std::string missing = (dir / "missing" / "games.mat").string();
+    ToolRun r = Engine("selfplay --games 3 --seed 1 --moves --export '" + missing + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty()) << "no game is played before the path is found bad";
+    EXPECT_EQ(r.err, "tablor-engine: cannot write " + missing + "\n");
+
+    std::ofstream(path) << "old games";
+    {
+        const DiskFullAfter full(64 * 1024);
+        ASSERT_TRUE(full.Active());
+        r = Engine("selfplay --games 200 --seed 1 --levels 0,0 --export '" + path + "'");
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tablor-engine: cannot write " + path + "\n");
+    EXPECT_EQ(ReadFile(path), "old games");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
     std::filesystem::remove_all(dir);
 }
 

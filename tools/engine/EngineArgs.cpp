@@ -1,17 +1,12 @@
 #include "engine/EngineArgs.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstddef>
-#include <cstdio>
-#include <optional>
 #include <set>
 
-#include "core/files/RegularFile.h"
+#include "core/files/PositionFile.h"
 
 namespace {
-
-constexpr std::int32_t POSITION_MAGIC = 32;
 
 // A whole argument as an integer in [low, high].
 bool ParseInt(const std::string& text, long long low, long long high, long long& value)
@@ -69,6 +64,17 @@ private:
     bool failed_ = false;
 };
 
+// The board of a position file, read and checked as the game opens one: the
+// tool and the game accept and refuse the same files. The tool has no game in
+// hand to lay a short file over, so what the file leaves out is empty.
+bool ReadPositionBoard(const std::string& path, BoardData& out, std::string& error)
+{
+    PositionFileData data;
+    if (ReadPositionFile(path, data, &error) != PositionFileResult::Ok) return false;
+    out = FromImage(data.board);
+    return true;
+}
+
 } // namespace
 
 bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error)
@@ -78,7 +84,7 @@ bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::str
     long long v = 0;
     while (r.Next(option)) {
         if (option == "--pos") {
-            if (!r.Value(option, text) || !ReadPositionFile(text, out.board, error)) return false;
+            if (!r.Value(option, text) || !ReadPositionBoard(text, out.board, error)) return false;
         } else if (option == "--board") {
             if (!r.Value(option, text) || !ParseBoardArgument(text, out.board, error)) return false;
         } else if (option == "--dice") {
@@ -188,84 +194,7 @@ bool ParseBoardArgument(const std::string& text, BoardData& out, std::string& er
         board[i] = Spot{static_cast<std::int8_t>(count), static_cast<std::int32_t>(owner)};
         start = end + 1;
     }
-    if (!CheckBoard(board, error)) return false;
+    if (!NormaliseBoard(board, &error)) return false;
     out = board;
-    return true;
-}
-
-// Only a regular file is opened (a fifo would block the tool for good, a
-// device never end), and only the magic value and the board image are read.
-bool ReadPositionFile(const std::string& path, BoardData& out, std::string& error)
-{
-    if (KindOf(path) == FileKind::Other) {
-        error = "'" + path + "' is not a regular file";
-        return false;
-    }
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, 4 + BOARD_IMAGE_SIZE);
-    if (!bytes) {
-        error = "cannot open position file '" + path + "'";
-        return false;
-    }
-    const std::size_t got = std::min<std::size_t>(bytes->size(), 4);
-    const std::size_t gotImage = bytes->size() - got;
-    std::uint8_t head[4] = {};
-    BoardImage image{};
-    std::copy_n(bytes->begin(), got, head);
-    std::copy_n(bytes->begin() + static_cast<std::ptrdiff_t>(got), gotImage, image.begin());
-    const std::uint32_t magic = static_cast<std::uint32_t>(head[0]) | static_cast<std::uint32_t>(head[1]) << 8 |
-                                static_cast<std::uint32_t>(head[2]) << 16 | static_cast<std::uint32_t>(head[3]) << 24;
-    if (got != sizeof head || magic != static_cast<std::uint32_t>(POSITION_MAGIC)) {
-        error = "'" + path + "' is not a position file (wrong magic value)";
-        return false;
-    }
-    if (gotImage != image.size()) {
-        error = "position file '" + path + "' ends inside the board image";
-        return false;
-    }
-    BoardData board = FromImage(image);
-    if (!CheckBoard(board, error)) return false;
-    out = board;
-    return true;
-}
-
-bool CheckBoard(BoardData& board, std::string& error)
-{
-    for (int i = 0; i < LOCATIONS; ++i) {
-        Spot& s = board[i];
-        const std::string where = "location " + std::to_string(i);
-        if (s.count < 0 || s.count > PIECES_PER_SIDE) {
-            error = where + " has a count outside 0 to 15";
-            return false;
-        }
-        if (s.owner < NOBODY || s.owner > HUMAN) {
-            error = where + " has an owner outside 0 to 2";
-            return false;
-        }
-        const int fixed = FixedOwner(i);
-        if (fixed != NOBODY) {
-            if (s.owner == NOBODY) s.owner = fixed;
-            if (s.owner != fixed) {
-                error = where + " is a bar or tray owned by the other side";
-                return false;
-            }
-        } else if (s.count == 0) {
-            s.owner = NOBODY;
-        } else if (s.owner == NOBODY) {
-            error = where + " holds pieces that nobody owns";
-            return false;
-        }
-    }
-    for (int p : {COMPUTER, HUMAN}) {
-        const int pieces = PiecesInRange(0, LOCATIONS - 1, board, p);
-        if (pieces != PIECES_PER_SIDE) {
-            error = std::string(p == COMPUTER ? "the computer" : "the human") + " has " + std::to_string(pieces) +
-                    " pieces, not 15";
-            return false;
-        }
-    }
-    if (!IsValid(board)) {
-        error = "the board breaks the model";
-        return false;
-    }
     return true;
 }

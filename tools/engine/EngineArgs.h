@@ -36,10 +36,6 @@ bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::str
 bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::string& error);
 bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error);
 
-// A board from 28 comma-separated count:owner entries for locations 0 to 27.
+// A board from 28 comma-separated count:owner entries for locations 0 to 27,
+// checked as the game checks the board of a position file.
 bool ParseBoardArgument(const std::string& text, BoardData& out, std::string& error);
-// The board image of a position file (the magic value 32, then 224 bytes).
-bool ReadPositionFile(const std::string& path, BoardData& out, std::string& error);
-// Gives unowned bars and trays (and empty points) their owners and checks the
-// model: counts up to 15, owners 0..2, 15 pieces a side.
-bool CheckBoard(BoardData& board, std::string& error);

@@ -24,6 +24,47 @@ BoardData WithFixedOwners(BoardData board)
     return board;
 }
 
+namespace {
+
+// A refusal of NormaliseBoard, with its reason when one is asked for.
+bool Refuse(std::string* why, const std::string& reason)
+{
+    if (why != nullptr) *why = reason;
+    return false;
+}
+
+const char* SideName(int p) { return p == COMPUTER ? "the computer" : "the human"; }
+
+} // namespace
+
+bool NormaliseBoard(BoardData& board, std::string* why)
+{
+    for (int i = 0; i < LOCATIONS; ++i) {
+        Spot& s = board[i];
+        auto refuseAt = [&](const char* what) { return Refuse(why, "location " + std::to_string(i) + what); };
+        if (s.count < 0 || s.count > PIECES_PER_SIDE) return refuseAt(" has a count outside 0 to 15");
+        if (s.owner < NOBODY || s.owner > HUMAN) return refuseAt(" has an owner outside 0 to 2");
+        const int fixed = FixedOwner(i);
+        if (fixed != NOBODY) {
+            if (s.owner != NOBODY && s.owner != fixed) return refuseAt(" is a bar or tray owned by the other side");
+            s.owner = fixed;
+        } else if (s.count == 0) {
+            s.owner = NOBODY;
+        } else if (s.owner == NOBODY) {
+            return refuseAt(" holds pieces that nobody owns");
+        }
+    }
+    for (int p : {COMPUTER, HUMAN}) {
+        const int pieces = PiecesInRange(0, LOCATIONS - 1, board, p);
+        if (pieces != PIECES_PER_SIDE)
+            return Refuse(why, std::string(SideName(p)) + " has " + std::to_string(pieces) + " pieces, not 15");
+    }
+    for (int p : {COMPUTER, HUMAN})
+        if (board[TrayOf(p)].count == PIECES_PER_SIDE)
+            return Refuse(why, std::string(SideName(p)) + " has borne off all its pieces: the game is over");
+    return true;
+}
+
 BoardData StandardSetup()
 {
     BoardData b{};

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 // Location numbers.
 constexpr int HUMAN_BAR = 0;
@@ -150,6 +151,17 @@ bool IsValid(const BoardData& board);
 // The same data with the bars and trays given their fixed owners (the
 // standard table and files saved before the first capture hold owner 0 there).
 BoardData WithFixedOwners(BoardData board);
+
+// Whether a board from outside (a position file, the engine tool's argument)
+// can be played, and the board in the form the model keeps it: bars and trays
+// with their fixed owners (owner 0 there comes from files saved before the
+// first capture of a game), empty points owned by nobody, no location over 15
+// pieces and 15 pieces a side in all (with fewer a side could never bear off
+// its fifteenth piece, so its game could never end), and neither side with
+// all 15 borne off already (that game is over; with both sides off no move
+// could ever end it). When it cannot, `why` (if given) says what is wrong in
+// a few words.
+bool NormaliseBoard(BoardData& board, std::string* why = nullptr);
 
 // The standard starting position.
 BoardData StandardSetup();

@@ -1,5 +1,6 @@
 #include "core/files/AtomicFile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 
@@ -10,14 +11,41 @@ namespace {
 // Attempts at a free name for the temporary file.
 constexpr int TEMP_NAME_ATTEMPTS = 50;
 
+// Bytes of the file's name that begin the temporary file's name. With ".tmp"
+// and a number of at most 20 digits the name stays well within the 255 bytes
+// a name may have, however long the file's own name is.
+constexpr std::size_t TEMP_PREFIX_BYTES = 32;
+
+// Links followed from the path given to the file itself; more are taken for a
+// loop (the kernel gives up after as many).
+constexpr int MAX_LINK_HOPS = 40;
+
+// The start of a file name, for the temporary file's name: cut before a byte
+// that continues a UTF-8 character, so that a temporary file left by a crash
+// lists readably.
+std::string NamePrefix(const std::string& name)
+{
+    std::size_t length = std::min(name.size(), TEMP_PREFIX_BYTES);
+    while (length > 0 && length < name.size() && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) --length;
+    return name.substr(0, length);
+}
+
 } // namespace
 
+// Follows the links one by one rather than asking for the canonical path,
+// which only exists when the file does: a link to a file not made yet stays a
+// link too, and the file is made where it points. A relative link counts from
+// the folder the link is in.
 AtomicFile::AtomicFile(const std::string& path) : target(path)
 {
     std::error_code error;
-    if (fs::is_symlink(target, error)) {
-        const fs::path real = fs::canonical(target, error);
-        if (!error) target = real;
+    for (int hop = 0; fs::is_symlink(target, error); ++hop) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error || hop == MAX_LINK_HOPS) {
+            linkBroken = true;
+            return;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
     }
 }
 
@@ -32,6 +60,8 @@ AtomicFile::~AtomicFile()
 
 bool AtomicFile::Open()
 {
+    // A loop of links leads to no file; writing would replace a link.
+    if (linkBroken) return false;
     std::error_code error;
     const fs::file_status status = fs::status(target, error);
     existed = fs::exists(status);
@@ -47,9 +77,10 @@ bool AtomicFile::Open()
     // A name of its own in the same folder ("x" fails when the name is taken),
     // so that the rename stays within one file system.
     const fs::path folder = target.parent_path();
+    const std::string prefix = NamePrefix(target.filename().string());
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS && out == nullptr; ++attempt) {
-        const fs::path name = folder / (target.filename().string() + ".tmp" + std::to_string(stamp + attempt));
+        const fs::path name = folder / (prefix + ".tmp" + std::to_string(stamp + attempt));
         out = std::fopen(name.c_str(), "wbx");
         if (out != nullptr) temp = name;
     }

@@ -15,16 +15,19 @@
 class AtomicFile {
 public:
     // Prepares to replace the file at `path`; through a link, the file the
-    // link points to is replaced and the link kept.
+    // link points to is replaced (or made, when it is not there) and the link
+    // kept.
     explicit AtomicFile(const std::string& path);
     // Removes the temporary file unless it was committed.
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Creates the temporary file. False when something that is no regular
-    // file stands at the path (a fifo, a device, a folder), when the file is
-    // there but may not be written, or when no file can be made in its folder.
+    // Creates the temporary file, in the file's folder under a name that
+    // begins like the file's. False when something that is no regular file
+    // stands at the path (a fifo, a device, a folder), when the links there
+    // go round in a loop, when the file is there but may not be written, or
+    // when no file can be made in its folder.
     bool Open();
     // Appends bytes to the new content; false once anything failed.
     bool Write(const void* data, std::size_t size);
@@ -42,6 +45,7 @@ private:
     std::FILE* out = nullptr;
     bool ok = false;
     bool existed = false;
+    bool linkBroken = false; // the links at the path lead to no file
 };
 
 // Writes `size` bytes as the whole new content of the file at `path`.

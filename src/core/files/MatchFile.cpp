@@ -143,21 +143,30 @@ void AppendGameLines(const MatchGame& game, std::string& out)
 
 } // namespace
 
-std::string MatchFileText(const std::vector<MatchGame>& games, const std::vector<std::string>& comment)
+std::string MatchFileHeader(const std::vector<std::string>& comment)
 {
     std::string out;
     for (const std::string& line : comment) out += "; " + line + "\n";
     out += "\n 0 point match\n";
-    for (std::size_t g = 0; g < games.size(); ++g) {
-        const MatchGame& game = games[g];
-        char header[96];
-        std::snprintf(header, sizeof header, " Human : %d", game.scoreBefore[HUMAN]);
-        std::string scores = header;
-        scores.resize(32, ' ');
-        std::snprintf(header, sizeof header, "Computer : %d", game.scoreBefore[COMPUTER]);
-        out += "\n Game " + std::to_string(g + 1) + "\n" + scores + header + "\n";
-        AppendGameLines(game, out);
-    }
+    return out;
+}
+
+std::string MatchGameText(const MatchGame& game, long number)
+{
+    char header[96];
+    std::snprintf(header, sizeof header, " Human : %d", game.scoreBefore[HUMAN]);
+    std::string scores = header;
+    scores.resize(32, ' ');
+    std::snprintf(header, sizeof header, "Computer : %d", game.scoreBefore[COMPUTER]);
+    std::string out = "\n Game " + std::to_string(number) + "\n" + scores + header + "\n";
+    AppendGameLines(game, out);
+    return out;
+}
+
+std::string MatchFileText(const std::vector<MatchGame>& games, const std::vector<std::string>& comment)
+{
+    std::string out = MatchFileHeader(comment);
+    for (std::size_t g = 0; g < games.size(); ++g) out += MatchGameText(games[g], static_cast<long>(g) + 1);
     return out;
 }
 

@@ -88,5 +88,10 @@ private:
 // go into the header.
 std::string MatchFileText(const std::vector<MatchGame>& games, const std::vector<std::string>& comment = {});
 
+// The same text in parts, for a file written game by game: the header, then
+// each game's text with its number, counted from 1.
+std::string MatchFileHeader(const std::vector<std::string>& comment = {});
+std::string MatchGameText(const MatchGame& game, long number);
+
 // Writes the text to `path`; false when it cannot be written whole.
 bool WriteMatchFile(const std::string& path, const std::string& text);

@@ -16,35 +16,6 @@ namespace Off = PositionFileOffset;
 
 constexpr bool IsCubeValue(std::int32_t v) { return v >= 1 && v <= 64 && (v & (v - 1)) == 0; }
 
-// Whether the board of a file can be played, and the board in the form the
-// model keeps it: bars and trays with their fixed owners (owner 0 there comes
-// from files saved before the first capture of a game), empty points owned by
-// nobody, no location over 15 pieces and 15 pieces a side in all (with fewer
-// a side could never bear off its fifteenth piece, so its game could never
-// end), and neither side with all 15 borne off already (that game is over;
-// with both sides off no move could ever end it).
-bool NormaliseBoard(BoardData& board)
-{
-    int total[3] = {0, 0, 0};
-    for (int i = 0; i < LOCATIONS; ++i) {
-        Spot& s = board[i];
-        if (s.count < 0 || s.count > PIECES_PER_SIDE) return false;
-        if (s.owner < NOBODY || s.owner > HUMAN) return false;
-        const int fixed = FixedOwner(i);
-        if (fixed != NOBODY) {
-            if (s.owner != NOBODY && s.owner != fixed) return false;
-            s.owner = fixed;
-        } else if (s.count == 0) {
-            s.owner = NOBODY;
-        } else if (s.owner == NOBODY) {
-            return false;
-        }
-        total[s.owner] += s.count;
-    }
-    return total[COMPUTER] == PIECES_PER_SIDE && total[HUMAN] == PIECES_PER_SIDE &&
-           board[COMPUTER_TRAY].count < PIECES_PER_SIDE && board[HUMAN_TRAY].count < PIECES_PER_SIDE;
-}
-
 // The statistics the file gives (pips, doubles and hits rolled or made, the
 // thinking time) count up from 0; a negative one was never saved by a game.
 bool StatisticsCountUp(const PositionFileData& d, std::size_t got)
@@ -131,22 +102,38 @@ bool WritePositionFile(const std::string& path, const PositionFileData& data)
 // board is rebuilt from the file's start of the turn, so no move of the turn
 // can be taken back (a short file would otherwise keep the count of the turn
 // before).
-PositionFileResult ReadPositionFile(const std::string& path, PositionFileData& inOut)
+PositionFileResult ReadPositionFile(const std::string& path, PositionFileData& inOut, std::string* why)
 {
-    if (KindOf(path) == FileKind::Other) return PositionFileResult::Invalid;
+    // The refusal, with its reason when one is asked for.
+    auto refuse = [why](PositionFileResult result, const std::string& reason) {
+        if (why != nullptr) *why = reason;
+        return result;
+    };
+    const std::string quoted = "'" + path + "'";
+    if (KindOf(path) == FileKind::Other) return refuse(PositionFileResult::Invalid, quoted + " is not a regular file");
     const std::optional<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, POSITION_FILE_SIZE);
-    if (!bytes) return PositionFileResult::CannotOpen;
+    if (!bytes) return refuse(PositionFileResult::CannotOpen, "cannot open position file " + quoted);
     const std::size_t got = bytes->size();
-    if (got < 4 || GetInt32(bytes->data() + Off::Magic) != POSITION_FILE_MAGIC) return PositionFileResult::Invalid;
+    if (got < 4 || GetInt32(bytes->data() + Off::Magic) != POSITION_FILE_MAGIC)
+        return refuse(PositionFileResult::Invalid, quoted + " is not a position file (wrong magic value)");
 
     PositionFileData data = inOut;
     DecodePositionFile(bytes->data(), got, data);
     BoardData board = FromImage(data.board);
-    if (!NormaliseBoard(board) || !StatisticsCountUp(data, got)) return PositionFileResult::Invalid;
+    std::string boardWhy;
+    if (!NormaliseBoard(board, &boardWhy)) {
+        // The rest of a board cut short comes from the game in hand, and made no board with it.
+        if (got < static_cast<std::size_t>(Off::Board + BOARD_IMAGE_SIZE))
+            boardWhy = "position file " + quoted + " ends inside the board image";
+        return refuse(PositionFileResult::Invalid, boardWhy);
+    }
+    if (!StatisticsCountUp(data, got))
+        return refuse(PositionFileResult::Invalid, "position file " + quoted + " holds a negative statistic");
     if (got > static_cast<std::size_t>(Off::CubeOwner) && (data.cubeOwner < NOBODY || data.cubeOwner > HUMAN))
-        return PositionFileResult::Invalid;
+        return refuse(PositionFileResult::Invalid, "position file " + quoted + " has a cube owner outside 0 to 2");
     if (got > static_cast<std::size_t>(Off::CubeValue) && !IsCubeValue(data.cubeValue))
-        return PositionFileResult::Invalid;
+        return refuse(PositionFileResult::Invalid,
+                      "position file " + quoted + " has a cube value that is no power of two up to 64");
     data.board = ToImage(board);
     data.movesMade = 0;
     inOut = data;

@@ -77,5 +77,6 @@ bool WritePositionFile(const std::string& path, const PositionFileData& data);
 // holds a negative statistic: then `inOut` is untouched. CannotOpen when it is
 // missing or cannot be read. On Ok the board holds the fixed owners of the
 // bars and trays, empty points belong to nobody and moves made is 0 (also
-// when the file ends before it).
-PositionFileResult ReadPositionFile(const std::string& path, PositionFileData& inOut);
+// when the file ends before it). Unless Ok, `why` (if given) says in one line
+// what is wrong, naming the file.
+PositionFileResult ReadPositionFile(const std::string& path, PositionFileData& inOut, std::string* why = nullptr);

@@ -17,11 +17,12 @@ FileKind KindOf(const std::string& path)
 // reading already blocks until some other process opens it for writing. The
 // standard library cannot open without blocking and look at what it opened,
 // so a fifo put in the file's place in between is not caught; nothing the
-// program does itself puts one there.
+// program does itself puts one there. "e" closes the file in programs the game
+// starts: the rolls file stays open for a whole run.
 FileHandle OpenRegularFile(const std::string& path)
 {
     if (KindOf(path) != FileKind::Regular) return nullptr;
-    return FileHandle(std::fopen(path.c_str(), "rb"));
+    return FileHandle(std::fopen(path.c_str(), "rbe"));
 }
 
 std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std::size_t maxBytes)

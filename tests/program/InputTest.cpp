@@ -116,6 +116,41 @@ TEST_F(GameTest, UndoAfterAHitPutsTheComputerPieceBack)
     EXPECT_EQ(Pane(0), "Click on position to leave from...");
 }
 
+// Only the move that hit brings the computer's piece back. With 2-2 the human
+// hits on F, goes on to H, and a second piece comes to the now empty F: taking
+// that last move back leaves the hit piece on the bar, the hit counted and the
+// game record at the two moves left; taking back the hit itself returns it.
+TEST_F(GameTest, UndoPutsBackOnlyAPieceTheUndoneMoveHit)
+{
+    StartWithRolls("21 22");
+    const BoardData start = MakePosition({{4, HUMAN, 2}, {6, COMPUTER, 1}, {24, COMPUTER, 14}});
+    Load(start);
+    Type("D");
+    Type("F");
+    Type("D");
+    ASSERT_EQ(Game().MovesMade, 3);
+    ASSERT_EQ(Data()[6], (Spot{1, HUMAN}));
+    ASSERT_EQ(Data()[COMPUTER_BAR].count, 1);
+    ASSERT_EQ(Game().HitsMade[HUMAN], 1);
+
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Game().MovesMade, 2);
+    EXPECT_EQ(Data()[4], (Spot{1, HUMAN}));
+    EXPECT_EQ(Data()[6].count, 0);
+    EXPECT_EQ(Data()[8], (Spot{1, HUMAN}));
+    EXPECT_EQ(Data()[COMPUTER_BAR].count, 1);
+    EXPECT_EQ(Game().HitsMade[HUMAN], 1);
+    const MatchGame record = Game().record.Game();
+    ASSERT_FALSE(record.actions.empty());
+    EXPECT_EQ(record.actions.back().moves, (std::vector<MatchMove>{{4, 6, true}, {6, 8, false}}));
+
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Data(), start);
+    EXPECT_EQ(Game().HitsMade[HUMAN], 0);
+    EXPECT_EQ(Dice().moves, 4);
+}
+
 // A borne-off piece taken back returns from the tray to its point. In a
 // race with every piece home the exact die bears off on the pick alone.
 TEST_F(GameTest, UndoOfABearingOffPutsThePieceBackOnItsPoint)

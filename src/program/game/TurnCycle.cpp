@@ -149,12 +149,12 @@ bool TurnCycle::ApplyMove(MovePair pair)
 {
     StopClock(HUMAN);
     if (pair.from != NO_VALUE) ctx.input.Highlight(pair.from, false);
+    pair.hit = false;
     if (pair.from < LOCATIONS) {
         const Board& board = game.board;
         const int target = pair.to >= 1 && pair.to <= 24 ? pair.to : TrayOf(board.CurrentPlayer);
-        const bool hit =
-            target <= 24 && board[target].count == 1 && board[target].owner == Opponent(board.CurrentPlayer);
-        game.record.Move(pair.from, target, hit);
+        pair.hit = target <= 24 && board[target].count == 1 && board[target].owner == Opponent(board.CurrentPlayer);
+        game.record.Move(pair.from, target, pair.hit);
     }
     TransferPiece(pair.from, pair.to);
     const RulesEngine& rules = *game.rules;

@@ -98,6 +98,9 @@ void TurnCycle::StartTurn()
     game.CurrentMoveIndex = 0;
     ctx.panel.HideDice();
     game.UndoUsed = false;
+    // A suggestion holds only the end of the turn it was made in; one that
+    // played nothing, or ended the game, leaves no hold for the next turn.
+    game.HoldTurn = false;
     if (!game.OpeningTurn) {
         board.CurrentPlayer = Opponent(board.CurrentPlayer);
         game.dice->RollDice();

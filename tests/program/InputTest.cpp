@@ -543,6 +543,28 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{3, 5}));
 }
 
+// A tray lit as a destination goes back to black with a new game, also for
+// the computer's tray.
+TEST_F(GameTest, NewGameClearsTheTrayHighlight)
+{
+    StartWithRolls("21 35 42");
+    Load(MakePosition({{22, HUMAN, 1}, {19, HUMAN, 2}, {25, COMPUTER, 1}, {6, COMPUTER, 14}}));
+    HoverOn(22);
+    ASSERT_EQ(platform.trays[1].textColour, YELLOW);
+    platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDYES);
+    Key('N', 0, true);
+    EXPECT_FALSE(window->Input().TrayHighlighted());
+    EXPECT_EQ(platform.trays[0].textColour, BLACK);
+    EXPECT_EQ(platform.trays[1].textColour, BLACK);
+
+    HoverOn(COMPUTER_TRAY);
+    ASSERT_EQ(platform.trays[0].textColour, YELLOW);
+    platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDYES);
+    Key('N', 0, true);
+    EXPECT_EQ(platform.trays[0].textColour, BLACK);
+    EXPECT_EQ(platform.trays[1].textColour, BLACK);
+}
+
 // "Selected position": only the point under the pointer is marked, and the
 // mark follows the pointer also after a pick.
 TEST_F(GameTest, HoverHighlightInSelectedPositionMode)

@@ -172,9 +172,12 @@ void MoveInput::RefreshHover()
     if (mouseX >= 0) OnMouseMove(mouseX, mouseY);
 }
 
+// The trays were laid out anew while the highlight was still on: their
+// labels are given black text again here.
 void MoveInput::ResetHighlights()
 {
     trayHighlight = false;
+    ColourTrays();
     lastHovered = -1;
 }
 

@@ -579,10 +579,13 @@ TEST_F(GameTest, SaveAndOpenAPosition)
     EXPECT_EQ(Int32At(bytes, 245), 5000 + 1234);
     EXPECT_EQ(Int32At(bytes, 257), 2);
 
-    // Save is unavailable once a piece has moved.
+    // The human's clock runs on after the save, up to the move. Save is
+    // unavailable once a piece has moved.
+    platform.Advance(2000);
     Type("A");
     Type("D");
     ASSERT_EQ(window->Game().MovesMade, 1);
+    EXPECT_EQ(Game().ThinkingTime[HUMAN], 5000 + 1234 + 2000);
     EXPECT_FALSE(window->IsCommandEnabled(ID_FILE_SAVE));
     Key('S', 0, true);
     EXPECT_EQ(platform.dialogs.size(), 1u);

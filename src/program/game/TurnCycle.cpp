@@ -127,12 +127,15 @@ void TurnCycle::StartTurn()
 void TurnCycle::PromptHumanMove(bool restart)
 {
     SidePanel& panel = ctx.panel;
+    // Nothing to withdraw or prompt outside the human's turn: a game that
+    // ended under Finish game may have been followed by one the computer
+    // opens, whose move list must keep its lines.
+    if (game.CurrentPlayer() != HUMAN) return;
     if (restart) {
         if (game.CurrentMove().from != NO_VALUE) ctx.input.Highlight(game.CurrentMove().from, false);
         Pause(REFUSED_MOVE_PAUSE_MS);
         panel.DeleteLastLine();
     }
-    if (game.CurrentPlayer() != HUMAN) return;
     platform.Cube().Enable(ctx.cube.DoubleEnabled());
     if (!game.AutoPlay) {
         platform.Status().SetPaneText(2, "");

@@ -29,7 +29,8 @@ public:
     // Rolls for the side to move next (not in the opening turn) and prompts.
     void StartTurn();
     // Lists the prompt for the human's next move and posts the forced moves;
-    // `restart` takes the refused attempt off the list first.
+    // `restart` takes the refused attempt off the list first. Does nothing
+    // outside the human's turn.
     void PromptHumanMove(bool restart);
     // Plays one move: animated, recorded on the undo stack, the die removed.
     // False when the move ended the game.

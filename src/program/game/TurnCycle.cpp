@@ -233,12 +233,17 @@ void TurnCycle::PlayForcedMoves()
             source = s;
         }
         if (sources != 1) continue;
-        game.CurrentMove() = MovePair{static_cast<std::uint8_t>(source), static_cast<std::uint8_t>(source + d)};
-        ctx.panel.AppendToLastLine(std::string(1, LocationLetter(source)) + LoadString(IDS_TO) +
-                                   LocationLetter(source + d));
-        ctx.FlushInput();
-        if (!ApplyMove(game.CurrentMove())) return;
+        if (!PlayChosenMove(MovePair{static_cast<std::uint8_t>(source), static_cast<std::uint8_t>(source + d)})) return;
     }
+}
+
+bool TurnCycle::PlayChosenMove(MovePair move)
+{
+    game.CurrentMove() = move;
+    ctx.panel.AppendToLastLine(std::string(1, LocationLetter(move.from)) + LoadString(IDS_TO) +
+                               LocationLetter(move.to));
+    ctx.FlushInput();
+    return ApplyMove(game.CurrentMove());
 }
 
 void TurnCycle::PlayComputerTurn()

@@ -40,6 +40,10 @@ public:
     // The human's dice are used: the turn passes now or waits for confirmation.
     void FinishHumanTurn();
     void PlayForcedMoves();
+    // Plays a move the program chose for the human (forced or suggested): it
+    // is written into the prompt line as if typed, and input given meanwhile
+    // is dropped. False when the move ended the game.
+    bool PlayChosenMove(MovePair move);
     // The computer's turn: a double perhaps, the roll, the search, the moves.
     void PlayComputerTurn();
     // Scores the game, shows the statistics and starts the next game or quits.

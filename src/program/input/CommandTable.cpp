@@ -124,12 +124,8 @@ void CommandTable::OnSuggestMove()
     if (game.CurrentPlayer() != HUMAN) return;
     const std::vector<MovePair> moves = SuggestedMoves(game, game.OpeningTurn && game.MovesMade == 0);
     game.HoldTurn = !game.AutoPlay;
-    for (const MovePair& m : moves) {
-        game.CurrentMove() = m;
-        ctx.panel.AppendToLastLine(std::string(1, LocationLetter(m.from)) + LoadString(IDS_TO) + LocationLetter(m.to));
-        ctx.FlushInput();
-        if (!ctx.turns.ApplyMove(game.CurrentMove())) return;
-    }
+    for (const MovePair& m : moves)
+        if (!ctx.turns.PlayChosenMove(m)) return;
 }
 
 void CommandTable::OnSwitchSides()

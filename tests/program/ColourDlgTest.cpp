@@ -266,3 +266,32 @@ TEST_F(ColourDlgTest, ColoursChangedMidTurnKeepThePosition)
     EXPECT_EQ(window->Game().MovesMade, 0);
     EXPECT_EQ(Data(), WithFixedOwners(turnStart));
 }
+
+// The pieces on the bars take the new colours too, as those on the points do.
+TEST_F(ColourDlgTest, PiecesOnTheBarsTakeTheNewColours)
+{
+    StartWithRolls("31 62");
+    Load(MakePosition({{0, HUMAN, 1}, {12, HUMAN, 2}, {25, COMPUTER, 2}, {13, COMPUTER, 13}}));
+    const Rect strip = LiveBoard()[HUMAN_BAR].rect;
+    const Rect computerBar = LiveBoard()[COMPUTER_BAR].rect;
+    const Colour oldComputer = DefaultSchemes[0][COLOUR_COMPUTER];
+    const Colour computer = DefaultSchemes[3][COLOUR_COMPUTER];
+    const Colour human = DefaultSchemes[2][COLOUR_HUMAN];
+    ASSERT_GT(platform.screen.CountColour(computerBar, oldComputer), 0);
+
+    RunDialog([](BackgClr& d) {
+        d.SelectScheme(3);
+        d.Ok();
+        return static_cast<int>(IDOK);
+    });
+    EXPECT_EQ(platform.screen.CountColour(strip, oldComputer), 0);
+    EXPECT_GT(platform.screen.CountColour(computerBar, computer), 0);
+    RunDialog([](BackgClr& d) {
+        d.SelectScheme(2);
+        d.Ok();
+        return static_cast<int>(IDOK);
+    });
+    EXPECT_GT(platform.screen.CountColour(strip, human), 0);
+    EXPECT_EQ(Data()[HUMAN_BAR].count, 1);
+    EXPECT_EQ(Data()[COMPUTER_BAR].count, 2);
+}

@@ -258,6 +258,65 @@ TEST_F(GameTest, SuggestMoveAfterOneMovePlaysOnlyTheRemainingDie)
     EXPECT_EQ(PipCount(Data(), COMPUTER), 167);
 }
 
+// The hold of a suggestion is for the turn it was made in. With nothing to
+// play, followed by a position opened or by Pass, or when it bears off the
+// last piece and the game ends, the next turn (in the next game too) changes
+// automatically once its dice are played.
+TEST_F(GameTest, SuggestMoveHoldsOnlyItsOwnTurn)
+{
+    StartWithRolls("21 35 31 43 11 35 11 21 43 11 11 11", "AutoChangeTurn=1");
+    // On the bar against 3 and 5, both held: nothing to suggest.
+    const BoardData shutOut =
+        MakePosition({{0, HUMAN, 1}, {12, HUMAN, 2}, {3, COMPUTER, 2}, {5, COMPUTER, 2}, {24, COMPUTER, 11}});
+    PositionFileData file = CurrentPositionData(Game());
+    file.board = ToImage(StandardSetup());
+    ASSERT_TRUE(WritePositionFile(PathOf("start.pos"), file));
+    auto expectPassedAtOnce = [this](const char* how) {
+        SCOPED_TRACE(how);
+        EXPECT_FALSE(Game().WaitingConfirm);
+        EXPECT_EQ(CurrentPlayer(), HUMAN);
+        EXPECT_EQ(LineFromEnd(1), "Dice: 1+1+1+1");
+    };
+
+    Load(shutOut);
+    ASSERT_TRUE(Rules().CannotMove());
+    Key('M', 0, true);
+    EXPECT_EQ(Game().MovesMade, 0);
+    platform.ExpectOpenFile(OpenOptions(), PathOf("start.pos"));
+    Key('O', 0, true);
+    ASSERT_EQ(Dice().die[0] * 10 + Dice().die[1], 31);
+    Type("Q");
+    Type("T");
+    Type("S");
+    expectPassedAtOnce("a position opened");
+
+    Load(shutOut);
+    Key('M', 0, true);
+    Key(VK_SPACE, ' ');
+    ASSERT_EQ(Dice().die[0] * 10 + Dice().die[1], 21);
+    Type("0");
+    Type("B");
+    Type("L");
+    expectPassedAtOnce("passed");
+
+    // The suggestion bears off the last piece; the next game's human opening
+    // (1-1, the winner starts) passes without waiting.
+    Load(MakePosition({{24, HUMAN, 1}, {13, COMPUTER, 15}}));
+    platform.OnStatDlg([](StatDlg& d) {
+        d.rollChoice = 0;
+        return static_cast<int>(IDOK);
+    });
+    Key('M', 0, true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Game().ScoreSinceStart[HUMAN], 2);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    ASSERT_TRUE(Game().OpeningTurn);
+    PlayHumanTurn();
+    EXPECT_FALSE(Game().WaitingConfirm);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
+    EXPECT_FALSE(Game().OpeningTurn);
+}
+
 // Switch sides mirrors the board (bars, trays and owners exchanged) and
 // makes it the start of the turn; Save right after stores it.
 TEST_F(GameTest, SwitchSidesMirrorsTheBoardAndSaveStoresIt)
@@ -520,10 +579,13 @@ TEST_F(GameTest, SaveAndOpenAPosition)
     EXPECT_EQ(Int32At(bytes, 245), 5000 + 1234);
     EXPECT_EQ(Int32At(bytes, 257), 2);
 
-    // Save is unavailable once a piece has moved.
+    // The human's clock runs on after the save, up to the move. Save is
+    // unavailable once a piece has moved.
+    platform.Advance(2000);
     Type("A");
     Type("D");
     ASSERT_EQ(window->Game().MovesMade, 1);
+    EXPECT_EQ(Game().ThinkingTime[HUMAN], 5000 + 1234 + 2000);
     EXPECT_FALSE(window->IsCommandEnabled(ID_FILE_SAVE));
     Key('S', 0, true);
     EXPECT_EQ(platform.dialogs.size(), 1u);

@@ -121,6 +121,41 @@ TEST_F(GameTest, UndoAfterAHitPutsTheComputerPieceBack)
     EXPECT_EQ(Pane(0), "Click on position to leave from...");
 }
 
+// Only the move that hit brings the computer's piece back. With 2-2 the human
+// hits on F, goes on to H, and a second piece comes to the now empty F: taking
+// that last move back leaves the hit piece on the bar, the hit counted and the
+// game record at the two moves left; taking back the hit itself returns it.
+TEST_F(GameTest, UndoPutsBackOnlyAPieceTheUndoneMoveHit)
+{
+    StartWithRolls("21 22");
+    const BoardData start = MakePosition({{4, HUMAN, 2}, {6, COMPUTER, 1}, {24, COMPUTER, 14}});
+    Load(start);
+    Type("D");
+    Type("F");
+    Type("D");
+    ASSERT_EQ(Game().MovesMade, 3);
+    ASSERT_EQ(Data()[6], (Spot{1, HUMAN}));
+    ASSERT_EQ(Data()[COMPUTER_BAR].count, 1);
+    ASSERT_EQ(Game().HitsMade[HUMAN], 1);
+
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Game().MovesMade, 2);
+    EXPECT_EQ(Data()[4], (Spot{1, HUMAN}));
+    EXPECT_EQ(Data()[6].count, 0);
+    EXPECT_EQ(Data()[8], (Spot{1, HUMAN}));
+    EXPECT_EQ(Data()[COMPUTER_BAR].count, 1);
+    EXPECT_EQ(Game().HitsMade[HUMAN], 1);
+    const MatchGame record = Game().record.Game();
+    ASSERT_FALSE(record.actions.empty());
+    EXPECT_EQ(record.actions.back().moves, (std::vector<MatchMove>{{4, 6, true}, {6, 8, false}}));
+
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Data(), start);
+    EXPECT_EQ(Game().HitsMade[HUMAN], 0);
+    EXPECT_EQ(Dice().moves, 4);
+}
+
 // A borne-off piece taken back returns from the tray to its point. In a
 // race with every piece home the exact die bears off on the pick alone.
 TEST_F(GameTest, UndoOfABearingOffPutsThePieceBackOnItsPoint)
@@ -511,6 +546,28 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     Load(MakePosition({{0, HUMAN, 2}, {12, HUMAN, 2}, {24, COMPUTER, 15}}));
     HoverOn(HUMAN_BAR);
     EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{3, 5}));
+}
+
+// A tray lit as a destination goes back to black with a new game, also for
+// the computer's tray.
+TEST_F(GameTest, NewGameClearsTheTrayHighlight)
+{
+    StartWithRolls("21 35 42");
+    Load(MakePosition({{22, HUMAN, 1}, {19, HUMAN, 2}, {25, COMPUTER, 1}, {6, COMPUTER, 14}}));
+    HoverOn(22);
+    ASSERT_EQ(platform.trays[1].textColour, YELLOW);
+    platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDYES);
+    Key('N', 0, true);
+    EXPECT_FALSE(window->Input().TrayHighlighted());
+    EXPECT_EQ(platform.trays[0].textColour, BLACK);
+    EXPECT_EQ(platform.trays[1].textColour, BLACK);
+
+    HoverOn(COMPUTER_TRAY);
+    ASSERT_EQ(platform.trays[0].textColour, YELLOW);
+    platform.ExpectMessageBox("Start new game ?", Buttons::YesNo, Icon::Question, IDYES);
+    Key('N', 0, true);
+    EXPECT_EQ(platform.trays[0].textColour, BLACK);
+    EXPECT_EQ(platform.trays[1].textColour, BLACK);
 }
 
 // "Selected position": only the point under the pointer is marked, and the

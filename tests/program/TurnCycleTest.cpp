@@ -128,6 +128,31 @@ TEST_F(GameTest, FinishGameQuickPlaysToTheEndAndWritesTheScores)
     EXPECT_LE(platform.sleptTotal, 200);
 }
 
+// A game finished by the program, followed by a game the computer opens: the
+// new game's move list begins as any game the computer opens does.
+TEST_F(GameTest, FinishGameLeavesTheNextGamesMoveListWhole)
+{
+    StartWithRolls("21 43 55 61 32", "AutoFinish=0\nFirstMoveBy=1");
+    auto linesBefore = [this](const std::string& diceLine) {
+        const std::vector<std::string>& lines = platform.list.lines;
+        return std::vector<std::string>(lines.begin(), std::find(lines.begin(), lines.end(), diceLine));
+    };
+    const std::vector<std::string> opened = linesBefore("Dice: 2+1");
+    ASSERT_LT(opened.size(), platform.list.lines.size());
+
+    Load(MakePosition({{24, HUMAN, 1}, {13, COMPUTER, 15}}));
+    platform.OnStatDlg([](StatDlg& d) {
+        d.rollChoice = 0;
+        return static_cast<int>(IDOK);
+    });
+    Menu(ID_FINISH_GAME);
+    platform.CheckAllScriptsUsed();
+    ASSERT_EQ(Game().Starter, COMPUTER);
+    EXPECT_EQ(linesBefore("Dice: 6+1"), opened);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
+    EXPECT_EQ(LineFromEnd(1), "Dice: 3+2");
+}
+
 // Nothing of a game lives outside its window: two windows in one process,
 // each in a folder of its own with its own settings, play side by side and
 // finish their games into their own settings files.

@@ -16,10 +16,13 @@
 #include "core/files/PositionFile.h"
 #include "core/files/WinGraph.h"
 
-// One move of a piece: (from, to) locations, NO_VALUE in both when empty.
+// One move of a piece: (from, to) locations, NO_VALUE in both when empty;
+// `hit` tells a move played in the turn that it sent a lone opposing piece to
+// the bar, so that Undo puts back only a piece its move hit.
 struct MovePair {
     std::uint8_t from = NO_VALUE;
     std::uint8_t to = NO_VALUE;
+    bool hit = false;
 };
 
 struct GameState {

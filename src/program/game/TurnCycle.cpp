@@ -98,6 +98,9 @@ void TurnCycle::StartTurn()
     game.CurrentMoveIndex = 0;
     ctx.panel.HideDice();
     game.UndoUsed = false;
+    // A suggestion holds only the end of the turn it was made in; one that
+    // played nothing, or ended the game, leaves no hold for the next turn.
+    game.HoldTurn = false;
     if (!game.OpeningTurn) {
         board.CurrentPlayer = Opponent(board.CurrentPlayer);
         game.dice->RollDice();
@@ -124,12 +127,15 @@ void TurnCycle::StartTurn()
 void TurnCycle::PromptHumanMove(bool restart)
 {
     SidePanel& panel = ctx.panel;
+    // Nothing to withdraw or prompt outside the human's turn: a game that
+    // ended under Finish game may have been followed by one the computer
+    // opens, whose move list must keep its lines.
+    if (game.CurrentPlayer() != HUMAN) return;
     if (restart) {
         if (game.CurrentMove().from != NO_VALUE) ctx.input.Highlight(game.CurrentMove().from, false);
         Pause(REFUSED_MOVE_PAUSE_MS);
         panel.DeleteLastLine();
     }
-    if (game.CurrentPlayer() != HUMAN) return;
     platform.Cube().Enable(ctx.cube.DoubleEnabled());
     if (!game.AutoPlay) {
         platform.Status().SetPaneText(2, "");
@@ -149,12 +155,12 @@ bool TurnCycle::ApplyMove(MovePair pair)
 {
     StopClock(HUMAN);
     if (pair.from != NO_VALUE) ctx.input.Highlight(pair.from, false);
+    pair.hit = false;
     if (pair.from < LOCATIONS) {
         const Board& board = game.board;
         const int target = pair.to >= 1 && pair.to <= 24 ? pair.to : TrayOf(board.CurrentPlayer);
-        const bool hit =
-            target <= 24 && board[target].count == 1 && board[target].owner == Opponent(board.CurrentPlayer);
-        game.record.Move(pair.from, target, hit);
+        pair.hit = target <= 24 && board[target].count == 1 && board[target].owner == Opponent(board.CurrentPlayer);
+        game.record.Move(pair.from, target, pair.hit);
     }
     TransferPiece(pair.from, pair.to);
     const RulesEngine& rules = *game.rules;
@@ -227,12 +233,17 @@ void TurnCycle::PlayForcedMoves()
             source = s;
         }
         if (sources != 1) continue;
-        game.CurrentMove() = MovePair{static_cast<std::uint8_t>(source), static_cast<std::uint8_t>(source + d)};
-        ctx.panel.AppendToLastLine(std::string(1, LocationLetter(source)) + LoadString(IDS_TO) +
-                                   LocationLetter(source + d));
-        ctx.FlushInput();
-        if (!ApplyMove(game.CurrentMove())) return;
+        if (!PlayChosenMove(MovePair{static_cast<std::uint8_t>(source), static_cast<std::uint8_t>(source + d)})) return;
     }
+}
+
+bool TurnCycle::PlayChosenMove(MovePair move)
+{
+    game.CurrentMove() = move;
+    ctx.panel.AppendToLastLine(std::string(1, LocationLetter(move.from)) + LoadString(IDS_TO) +
+                               LocationLetter(move.to));
+    ctx.FlushInput();
+    return ApplyMove(game.CurrentMove());
 }
 
 void TurnCycle::PlayComputerTurn()

@@ -29,7 +29,8 @@ public:
     // Rolls for the side to move next (not in the opening turn) and prompts.
     void StartTurn();
     // Lists the prompt for the human's next move and posts the forced moves;
-    // `restart` takes the refused attempt off the list first.
+    // `restart` takes the refused attempt off the list first. Does nothing
+    // outside the human's turn.
     void PromptHumanMove(bool restart);
     // Plays one move: animated, recorded on the undo stack, the die removed.
     // False when the move ended the game.
@@ -39,6 +40,10 @@ public:
     // The human's dice are used: the turn passes now or waits for confirmation.
     void FinishHumanTurn();
     void PlayForcedMoves();
+    // Plays a move the program chose for the human (forced or suggested): it
+    // is written into the prompt line as if typed, and input given meanwhile
+    // is dropped. False when the move ended the game.
+    bool PlayChosenMove(MovePair move);
     // The computer's turn: a double perhaps, the roll, the search, the moves.
     void PlayComputerTurn();
     // Scores the game, shows the statistics and starts the next game or quits.

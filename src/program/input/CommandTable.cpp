@@ -124,12 +124,8 @@ void CommandTable::OnSuggestMove()
     if (game.CurrentPlayer() != HUMAN) return;
     const std::vector<MovePair> moves = SuggestedMoves(game, game.OpeningTurn && game.MovesMade == 0);
     game.HoldTurn = !game.AutoPlay;
-    for (const MovePair& m : moves) {
-        game.CurrentMove() = m;
-        ctx.panel.AppendToLastLine(std::string(1, LocationLetter(m.from)) + LoadString(IDS_TO) + LocationLetter(m.to));
-        ctx.FlushInput();
-        if (!ctx.turns.ApplyMove(game.CurrentMove())) return;
-    }
+    for (const MovePair& m : moves)
+        if (!ctx.turns.PlayChosenMove(m)) return;
 }
 
 void CommandTable::OnSwitchSides()
@@ -272,12 +268,18 @@ void CommandTable::OnSave()
 {
     const std::optional<std::string> path = platform.SaveFileDialog(PositionDialog(true));
     if (!path) return;
-    ctx.turns.StopClock(game.CurrentPlayer());
+    // The clock of the side to move is stopped so that the file holds the time
+    // thought so far, and runs on after the save: the time until the move
+    // still counts.
+    const int player = game.CurrentPlayer();
+    const bool clockRan = (player == HUMAN || player == COMPUTER) && game.ClockRunning[player];
+    ctx.turns.StopClock(player);
     // The file is written whole or not at all; a failure (a full disk, a
     // folder that may not be written or is gone, something that is no file)
     // leaves any old file as it was and is told.
     if (!WritePositionFile(*path, CurrentPositionData(game)))
         platform.MessageBox(LoadString(IDS_CANNOT_SAVE_POSITION), Buttons::Ok, Icon::Exclamation);
+    if (clockRan) ctx.turns.StartClock(player);
 }
 
 // The game in progress, as far as its turns are played; before the first move
@@ -321,6 +323,9 @@ void CommandTable::OnOpen()
     case PositionFileResult::Ok:
         break;
     }
+    // The opened position starts a turn of its own: a suggestion made before
+    // does not hold it.
+    game.HoldTurn = false;
     ctx.kept.LoadPosition(data);
     std::string name = *path;
     const std::size_t slash = name.find_last_of("/\\");

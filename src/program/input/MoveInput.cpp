@@ -172,9 +172,12 @@ void MoveInput::RefreshHover()
     if (mouseX >= 0) OnMouseMove(mouseX, mouseY);
 }
 
+// The trays were laid out anew while the highlight was still on: their
+// labels are given black text again here.
 void MoveInput::ResetHighlights()
 {
     trayHighlight = false;
+    ColourTrays();
     lastHovered = -1;
 }
 
@@ -188,6 +191,7 @@ void MoveInput::Undo()
         game.CurrentMoveIndex = game.MovesMade;
         const int from = game.CurrentMove().from;
         int to = game.CurrentMove().to;
+        const bool hit = game.CurrentMove().hit;
         game.dice->GiveBackDie(to - from);
         game.record.UndoMove();
         panel.ShowDice();
@@ -195,9 +199,10 @@ void MoveInput::Undo()
         game.UndoUsed = true;
         if (to >= 25) to = HUMAN_TRAY;
         ctx.turns.TransferPiece(to, from);
-        // The move had hit a computer piece: put it back from the bar.
-        if (to >= 1 && to <= 24 && board.BoardTable[to].owner == COMPUTER && board[to].count == 0 &&
-            board[COMPUTER_BAR].count > 0) {
+        // The move had hit a computer piece: put it back from the bar. Only
+        // this move's own hit counts; a later move onto a point emptied by an
+        // earlier hit of the turn puts nothing back.
+        if (hit && to >= 1 && to <= 24 && board[to].count == 0 && board[COMPUTER_BAR].count > 0) {
             game.HitsMade[HUMAN] -= 1;
             board[to].owner = COMPUTER;
             board[COMPUTER_BAR].MoveTo(to);

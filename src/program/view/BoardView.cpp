@@ -58,13 +58,15 @@ void BoardView::RefreshColours()
     platform.Invalidate();
     Board& board = game.board;
     if (!board.Built()) return;
-    for (int i = 1; i <= 24; ++i) {
-        Position& point = board[i];
-        const int pieces = point.count;
-        const int owner = point.owner;
-        while (point.count > 0) point.RemovePiece();
-        point.owner = owner;
-        for (int k = 0; k < pieces && point.count < pieces; ++k) point.AddPiece();
+    // A piece keeps the colour it was made in: the pieces on the bars are
+    // made anew as well as those on the points. The trays hold no pieces.
+    for (int i = HUMAN_BAR; i <= COMPUTER_BAR; ++i) {
+        Position& location = board[i];
+        const int pieces = location.count;
+        const int owner = location.owner;
+        while (location.count > 0) location.RemovePiece();
+        location.owner = owner;
+        for (int k = 0; k < pieces && location.count < pieces; ++k) location.AddPiece();
     }
 }
 

@@ -19,7 +19,8 @@ public:
     // of each stack up; the trays are labels that paint themselves.
     void OnPaint();
     // The board is repainted in the colours now in force and every piece on
-    // the points is made anew in its owner's colour; the position does not change.
+    // the points and the bars is made anew in its owner's colour; the
+    // position does not change.
     void RefreshColours();
 
     // The colours the board is painted in: the current scheme's, or those the

@@ -323,9 +323,6 @@ void CommandTable::OnOpen()
     case PositionFileResult::Ok:
         break;
     }
-    // The opened position starts a turn of its own: a suggestion made before
-    // does not hold it.
-    game.HoldTurn = false;
     ctx.kept.LoadPosition(data);
     std::string name = *path;
     const std::size_t slash = name.find_last_of("/\\");

@@ -384,16 +384,21 @@ for i in $(seq 0 27); do expected+="${count[i]} 0 0 0 ${owner[i]} 0 0 0 "; done
 
 # ------------------------------------------------------------------ save the position
 
-focus "$main"
-xdotool key ctrl+s
-poll 20 window_shown "Save As" || fail "Ctrl+S: no \"Save As\" dialog within 20 s"
-focus "$(visible_window "Save As")"
-xdotool type --delay 30 e2e.pos
-xdotool key Return
-saved=$work/e2e.pos
+# save_position NAME: Ctrl+S, NAME typed into the "Save As" dialog, Enter;
+# sets saved to the file's path. Fails unless a whole position file is written.
 file_saved() { [ -f "$saved" ] && [ "$(stat -c %s "$saved")" -eq 286 ] && window_gone "Save As"; }
-poll 20 file_saved || fail "after typing e2e.pos and Enter: expected $saved of 286 bytes and the dialog closed," \
-    "found $(stat -c %s "$saved" 2>/dev/null || echo 'no file'), dialog $(window_shown "Save As" && echo open || echo closed)"
+save_position() {
+    focus "$main"
+    xdotool key ctrl+s
+    poll 20 window_shown "Save As" || fail "Ctrl+S: no \"Save As\" dialog within 20 s"
+    focus "$(visible_window "Save As")"
+    xdotool type --delay 30 "$1"
+    xdotool key Return
+    saved=$work/$1
+    poll 20 file_saved || fail "after typing $1 and Enter: expected $saved of 286 bytes and the dialog closed," \
+        "found $(stat -c %s "$saved" 2>/dev/null || echo 'no file'), dialog $(window_shown "Save As" && echo open || echo closed)"
+}
+save_position e2e.pos
 
 magic=$(od -A n -v -t d4 -N 4 "$saved" | tr -s ' ' | sed 's/^ //')
 [ "$magic" = 32 ] || fail "saved file: magic expected 32, found $magic"
@@ -440,14 +445,7 @@ ORIGIN_X=$X
 hover_until_yellow 10 30 || fail "started again: the human's turn did not go on (point J's letter never turned yellow)"
 # The human's opening is on the board, not a new game's.
 expect_piece 20 2 "$white" human 5
-focus "$main"
-xdotool key ctrl+s
-poll 20 window_shown "Save As" || fail "started again, Ctrl+S: no \"Save As\" dialog within 20 s"
-focus "$(visible_window "Save As")"
-xdotool type --delay 30 resumed.pos
-xdotool key Return
-saved=$work/resumed.pos
-poll 20 file_saved || fail "started again: expected $saved of 286 bytes and the dialog closed"
+save_position resumed.pos
 same_turn "$saved" "$work/e2e.pos" || {
     echo "before the kill: $(file_bytes "$work/e2e.pos" 4 282)" >&2
     echo "started again:   $(file_bytes "$saved" 4 282)" >&2

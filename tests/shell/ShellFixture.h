@@ -122,6 +122,22 @@ protected:
                                TIMEOUT_MS);
     }
 
+    // Confirms the end of the human's turn and runs the computer's, closing
+    // the window as soon as the status bar says `status`; the test's exitNow
+    // ends the run.
+    void ConfirmAndCloseWhen(const std::string& status)
+    {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (platform->Status().PaneText(0) != status) return;
+            poll.stop();
+            platform->Frame().close();
+        });
+        poll.start(5);
+        wnd->Post(Message::Key(VK_SPACE, ' '));
+        platform->RunPump();
+    }
+
     // Waits until it is the human's turn again, with dice to play.
     bool WaitForHumanTurn()
     {

@@ -442,16 +442,7 @@ TEST_F(ShellWindow, TheWindowKeepsHandlingItsEventsWhileTheProgramPlays)
         exitCode = code;
         throw Ended{code};
     };
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (platform->Status().PaneText(0) != "Thinking...") return;
-        poll.stop();
-        platform->Frame().close();
-    });
-    poll.start(5);
-    wnd->Post(Message::Key(VK_SPACE, ' '));
-    EXPECT_THROW(platform->RunPump(), Ended);
-    poll.stop();
+    EXPECT_THROW(ConfirmAndCloseWhen("Thinking..."), Ended);
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(platform->Ended());
     EXPECT_FALSE(platform->Frame().isVisible());
@@ -475,16 +466,7 @@ TEST_F(ShellWindow, ACloseWhileAPieceMovesEndsTheProgramAtOnce)
     ASSERT_TRUE(wnd->Game().WaitingConfirm);
     struct Ended {};
     platform->exitNow = [](int) { throw Ended{}; };
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (platform->Status().PaneText(0) != "Moving...") return;
-        poll.stop();
-        platform->Frame().close();
-    });
-    poll.start(5);
-    wnd->Post(Message::Key(VK_SPACE, ' '));
-    EXPECT_THROW(platform->RunPump(), Ended);
-    poll.stop();
+    EXPECT_THROW(ConfirmAndCloseWhen("Moving..."), Ended);
     EXPECT_TRUE(platform->Ended());
     // The first piece was on its way: the computer's 6 and 3 are not both played.
     EXPECT_GT(PipCount(wnd->Game().board.Data(), COMPUTER), 167 - 9);

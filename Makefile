@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands on a fresh Debian 12 machine:
 #   make run    builds and starts the game
 #   make test   builds and runs every test (also in a sanitizer build)

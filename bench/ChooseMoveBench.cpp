@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer player's speed: ChooseMove over a fixed corpus of positions and
 // rolls met in seeded self-play, and whole self-play games.
 #include <benchmark/benchmark.h>

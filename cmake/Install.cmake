@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Tablor as a desktop game, and its Debian package.
 #
 #   bin/tablor                      the launcher: makes the player's folder
@@ -8,6 +9,7 @@
 #                                   copied by the launcher into the player's folder
 #   share/applications/tablor.desktop, share/metainfo/io.github.tablor.Tablor.metainfo.xml,
 #   share/icons/hicolor/scalable/apps/tablor.svg
+#   share/doc/tablor/copyright      the licence (GPL-3.0-or-later) and where everything shipped comes from
 include(GNUInstallDirs)
 
 set(TABLOR_GAME_DIR ${CMAKE_INSTALL_LIBEXECDIR}/tablor)
@@ -33,6 +35,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/tablor.desktop DESTINATION ${CMAKE
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.tablor.Tablor.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/res/tablor.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tablor)
 
 # `make run` starts the game built here; without the game it falls back to self-play.
 if(TARGET tablor)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every fuzz target shares: a folder of its own per process holding the
 // file handed to the reader (rewritten with every input, removed at exit),

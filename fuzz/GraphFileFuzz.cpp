@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts games into any bytes taken as the statistics graph file, as the
 // statistics dialog does when it opens: a lost game, a won game, and one more
 // game on the file the first update wrote. Each rewritten file must begin

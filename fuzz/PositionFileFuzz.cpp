@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens any bytes as a position file, as the Open command does, over the game
 // at a new game and over a game in progress. A file taken as Ok must give a
 // board the model accepts, a cube it can show and no move to take back; a

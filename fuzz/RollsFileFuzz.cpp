@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rolls from any bytes taken as the rolls file, as a game with "Read from
 // file" does: a bounded number of rolls through a fresh dice record. Every
 // roll must be two dice 1..6 (four of a doublet); while the file serves, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as the colour-scheme file, as start-up does for every
 // scheme number the settings file may hold and as the colours dialog does for
 // all four schemes. Every colour read must be a plain red-green-blue value,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any bytes as the settings file, as start-up does, then writes one key
 // as a settings page would. Every live setting must come out within its range,
 // the written key must read back as written, and every other key must read as

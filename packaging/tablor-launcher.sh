@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tablor, as installed: starts the game in the player's own folder.
 #
 # The game keeps its settings, scores, colour schemes and statistics graph in

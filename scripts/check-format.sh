@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every C++ source of the project as the project's .clang-format writes it
 # (`make format` rewrites them so). Lists the files that differ and fails.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # No mutable variable at namespace scope in the core and program libraries:
 # every piece of state belongs to an object that owns it. Lists each data
 # symbol of external linkage in a writable section (data, bss, thread-local)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one rule of the code's layout: a layer includes only itself and the
 # layers below it. src/core uses the standard library alone; src/program adds
 # the core; src/shell may use both, Qt and SDL. Prints every include that

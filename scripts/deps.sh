@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game, its tests and its tools need.
 # Runs apt-get only for what is missing; uses sudo when not root.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets of the readers of outside data (position, scheme,
 # graph, settings and rolls files) with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for a while on its corpus.

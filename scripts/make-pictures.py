@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the game's pictures as SVG: the six die faces, the play triangle and
 the confirmation cursor (all of our own design)."""
 import sys

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Generates the game's five default sound files (synthesised, 16-bit mono)."""
 import math
 import random

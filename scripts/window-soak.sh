@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays game after game in the real window under Xvfb with a window manager:
 # each game is finished quick (Ctrl+F), the statistics dialog answered with
 # Again (Return). Prints the game's resident memory after the first game,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tablor-engine: the game's engine from the command line.
 //
 //   tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book] [--side computer|human]

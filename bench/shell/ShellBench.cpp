@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window under the offscreen platform: one step of a piece's
 // animation drawn and shown, the time from start to the first painted board,
 // a game finished quick, and the time from a close request during the

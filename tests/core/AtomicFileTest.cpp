@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading only regular files, a bounded amount; writing whole files or none.
 #include <gtest/gtest.h>
 

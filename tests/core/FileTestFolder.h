@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A folder of its own for each test that reads and writes binary files,
 // removed with the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plain, unoptimised copy of the computer player's search, written term by
 // term from the rules of the evaluation: every play is examined by snapshot

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game in a virtual X server, with the mouse and the keyboard
 # driven by xdotool: the human's opening (one move by two clicks, one by a
 # key), the computer's answer, a position saved through the file dialog,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks the game as a player's
 # desktop sees it: every file in its place, the launcher (with a stand-in for
 # the game that reports the folder it was started in), the desktop entry, the
@@ -61,6 +62,14 @@ desktop=$prefix/share/applications/tablor.desktop
 metainfo=$prefix/share/metainfo/io.github.tablor.Tablor.metainfo.xml
 expect "the desktop entry is installed" test -f "$desktop"
 expect "the AppStream data is installed" test -f "$metainfo"
+copyright=$prefix/share/doc/tablor/copyright
+expect "the copyright file is installed" same_file "$source_dir/packaging/copyright" "$copyright"
+expect "the copyright file is in Debian's machine-readable format" \
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright"
+expect "the copyright file gives the licence of every file" grep -qx 'License: GPL-3+' "$copyright"
+expect "the copyright file says the sounds, pictures and weights are the project's own" \
+    grep -q 'network weights of the computer' "$copyright"
+expect "the licence text is in the source" grep -q 'GNU GENERAL PUBLIC LICENSE' "$source_dir/LICENSE"
 expect "the icon is installed" same_file "$source_dir/res/tablor.svg" "$prefix/share/icons/hicolor/scalable/apps/tablor.svg"
 
 # --- The launcher, with a stand-in for the game ---------------------------
@@ -167,7 +176,7 @@ if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null && command -v d
         for path in ./usr/bin/tablor ./usr/bin/tablor-engine ./usr/share/tablor/Documentation.htm \
             ./usr/share/tablor/dice.wav ./usr/share/applications/tablor.desktop \
             ./usr/share/metainfo/io.github.tablor.Tablor.metainfo.xml \
-            ./usr/share/icons/hicolor/scalable/apps/tablor.svg; do
+            ./usr/share/icons/hicolor/scalable/apps/tablor.svg ./usr/share/doc/tablor/copyright; do
             expect "the package holds $path" grep -qx "$path" "$work/contents"
         done
         expect "the package is named tablor" test "$(dpkg-deb -f "$deb" Package)" = tablor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours dialog over a running game: the scheme file, the live preview
 // on the board, OK and Cancel.
 #include "GameFixture.h"

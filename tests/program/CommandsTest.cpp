@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu and accelerator commands through the main window: Pass, Resign,
 // Suggest move, Switch sides, Show progress, New game, Reset scores, Help,
 // Documentation, Open and Save, and the statistics dialog's sound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The doubling cube in play: the computer's offer and the human's answers,
 // the human's double and the computer's answers, and when doubling is allowed.
 #include "GameFixture.h"

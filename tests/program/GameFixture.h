@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole games on the test platform: a real main window in a folder of its
 // own, messages injected as the window system delivers them, the queue pumped

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game under hard conditions: a folder it may not write to, a settings
 // file full of junk, a rolls file that goes away between rolls, sound files
 // that are no wave files, and screens from tiny to very large. The game must

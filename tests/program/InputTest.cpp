@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's moves by letters and clicks: forced moves, the bar, bearing
 // off, automatic targets, undo, the end-of-turn confirmation and the hover
 // highlight, checked as the player sees them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in progress kept across a quit, and games exported to match files.
 #include "GameFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who opens a game: the FirstMoveBy setting in the first game, the opening
 // roll and the previous winner after Again, and the same or swapped rolls.
 #include "GameFixture.h"

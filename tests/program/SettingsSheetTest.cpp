@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sheet over a running game, and the sound events it controls.
 #include "GameFixture.h"
 

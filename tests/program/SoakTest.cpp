@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games with every kind of move and command mixed in at random by a
 // seeded driver, the board model's invariants checked after every message
 // and every piece moved checked against the rules. TABLOR_SOAK_GAMES sets how

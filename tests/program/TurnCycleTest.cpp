@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games and turns through the main window, as a player plays them.
 #include "GameFixture.h"
 

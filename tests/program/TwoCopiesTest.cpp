@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two copies of the game started in the same folder share its settings file
 // and its graph file. Whatever the order their games end in, the stored
 // scores are what was there plus the points of every game of both, and the

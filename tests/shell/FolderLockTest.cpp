@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock two copies of the game in one folder take before they read and
 // write back the scores and the graph.
 #include <gtest/gtest.h>

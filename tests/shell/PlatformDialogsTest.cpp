@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's dialogs on the real window: position files saved and opened
 // through the file dialogs, the colour chooser, a missing documentation file
 // and the help window.

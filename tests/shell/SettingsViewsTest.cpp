@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings sheet and the colours dialog on the real window: what they
 // show, what OK applies (live and in the settings file), what Cancel keeps,
 // the checks of the pages, and the board following the colours while the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real main window in a temporary current directory, with a settings
 // file and a rolls file that make the game known in advance.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the shell on their own: keys as the program's messages, the
 // canvas's messages, file filters, the back buffer, the input filter and the
 // active window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window: its size, a human turn played with keys and clicks,
 // the computer's answer, the menus' enabling, a message box and the exit.
 

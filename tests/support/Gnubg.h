@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // GNU Backgammon as an outside judge of the match files the game exports: it
 // imports each file, and tells whether it refused a move, the final position

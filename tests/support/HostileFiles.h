@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a player, or someone else, may put where the game expects one of its
 // files: a fifo that another process holds open, a device, a folder, a disk

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A platform for tests that run whole games without a display and without
 // waiting: a virtual clock, a drawing surface that keeps its pixels, controls

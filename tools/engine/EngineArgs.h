@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine tool's command lines and the boards they name, checked before
 // anything is played: a bad argument or board gives a message, never a crash.

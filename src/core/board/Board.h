@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The live board: 28 location objects, the side to move, and the table of
 // the standard or last captured position, with the whole-board operations.

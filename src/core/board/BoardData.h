@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain board data: the (count, owner) of each of the 28 locations, and the
 // counting functions that the rules, the computer player and the turn cycle

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One board location: its data (count, owner), its place in the window and
 // the operations the drawing classes override. The plain class is data only:

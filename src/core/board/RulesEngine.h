@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of movement and the computer player. Created at every new game
 // over the live board and the dice record; all questions are asked for the

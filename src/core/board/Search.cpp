@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer player: an exhaustive search over every play of the roll,
 // scored by a hand-tuned evaluation whose terms depend on the skill level, and
 // the doubling decisions. The search always plays as player 1 (the computer,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole games without the cube in which the program plays both sides: the
 // computer with ChooseMove, the human's side with the mirrored search of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The roll still to be played, where rolls come from, the open rolls file and
 // the rolls of the current game (for replaying them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pseudo-random generator of the old C runtime: the roll sequences of a
 // seed must stay exactly those of the original program, so this recurrence

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a file whole or not at all. The new content goes into a temporary
 // file in the same folder, is flushed and closed, and only then renamed over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A lock that keeps other copies of the program off the files they share (the
 // settings file with the scores, the statistics graph) while one copy reads,

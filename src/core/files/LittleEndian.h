@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 32-bit integers in the little-endian byte order of the game's binary files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record of a game as it is played, and the match file (".mat") that
 // analysis programs import: a header, then per game the players' scores and

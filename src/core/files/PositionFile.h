@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Position files: the game at the start of the human's turn in a fixed
 // little-endian layout of 286 bytes that begins with the value 32.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening files that come from outside the program. Only a regular file (or a
 // link to one) is opened: a fifo would block the game for good, a device such

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour-scheme file: four records of six colours, schemes A to D, each
 // colour stored little-endian as red, green, blue, 0.

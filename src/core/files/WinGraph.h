@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics graph file: the human's winning percentage after each of
 // the last fifty games, with a weighted count of games and wins.

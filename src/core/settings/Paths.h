@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The full paths of the program's files, all in the current directory at
 // start-up.

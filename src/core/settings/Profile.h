@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file in the private-profile (INI) format: "[Section]" headers
 // followed by "key=value" lines, read and written one key at a time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counting that stops at the limits of a 32-bit integer instead of wrapping
 // round: the scores, the statistics of a game and the thinking clocks can be

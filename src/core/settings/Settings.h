@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings: every key of the settings file with its default and range,
 // and the value that holds them all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application: forms the paths of the program's files from the current
 // directory, holds the settings, and creates the one main window.

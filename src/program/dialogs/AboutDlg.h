@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "About" box: the program's title in bold, its version, the date and
 // time it was built, and two contact lines.

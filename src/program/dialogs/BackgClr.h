@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Choose or edit a color scheme" dialog: four schemes of six colours,
 // one of them shown and edited at a time. Every change is shown on the board

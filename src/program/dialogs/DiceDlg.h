@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Manual dice" dialog: two edit boxes that take one die value each, with
 // the die's face beside each box. The view shows this model and reports the

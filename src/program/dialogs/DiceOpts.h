@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Dice" page of the settings sheet: where the rolls come from, and the
 // rolls file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Auto finish" dialog: finish the game fast (no pauses) or slow, or
 // leave it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/dialogs/GvUpDlg.h"
 
 // The default is the highest stakes the position forces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Resign" dialog: the human gives up the game at single stakes, as a
 // gammon or as a backgammon. Stakes the position already forces cannot be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the settings sheet asks of each of its pages: load the page's copies
 // of the live settings when it is first shown, check its fields when the user

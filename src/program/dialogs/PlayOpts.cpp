@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/dialogs/PlayOpts.h"
 
 #include "core/board/BoardData.h"

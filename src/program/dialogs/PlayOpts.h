@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Game" page of the settings sheet: the computer's skill, the helps for
 // the human's moves, the cube, who starts the first game, and the scores.

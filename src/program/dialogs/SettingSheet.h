@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Settings" sheet: four pages, each with its own copies of the live
 // settings, loaded when the page is first shown and applied on OK.

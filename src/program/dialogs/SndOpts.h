@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Sounds" page of the settings sheet: for each of the five sound events
 // the wave file it plays and whether it is on.

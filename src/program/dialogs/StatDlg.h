@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Statistics" dialog shown after every finished game: the figures of the
 // game for both sides, the scores, the graph of the human's winning

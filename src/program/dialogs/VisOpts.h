@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Visual" page of the settings sheet: speed of the pieces, what the
 // board shows, how a finished game is offered, and the direction of play.

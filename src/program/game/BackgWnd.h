@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window. It owns the state of the game and the parts that work on
 // it (the turn cycle, the cube, move input, the side panel, the board's view

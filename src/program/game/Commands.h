@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command ids of the menu, the accelerators, the buttons and the commands the
 // program posts to itself.

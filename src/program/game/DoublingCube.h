@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The doubling cube: the computer's offer and the human's answer, the
 // human's double and the computer's answer, and the cube button.

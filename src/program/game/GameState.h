@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the game in progress, and what is counted from game to game:
 // the board with the side to move, the rules, the dice, the turn, the cube

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Games put on the board from position files: the game in progress, kept in
 // a position file beside the settings ("tablorw.sav") at the start of each of

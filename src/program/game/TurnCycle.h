@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The turn cycle, from the opening roll to the score: the human's turn with
 // its prompts, forced moves and confirmation, the computer's turn, the end of

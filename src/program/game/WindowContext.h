@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the parts of the main window share: the platform, the settings and the
 // files, the window's queue, the state of the game, and each other. BackgWnd

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of the menu, the accelerators, the cube button and those the
 // program posts to itself: a table of each command's enabling rule and

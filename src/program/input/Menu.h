@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Menu 222 and accelerator table 283 as data: the shell builds its menu bar
 // and shortcuts from them, and the main window turns key presses into

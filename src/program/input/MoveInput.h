@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mouse and keyboard play: picking a piece and its target by click or letter,
 // the hover highlight of where a piece can go, and taking moves back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window system's side asks of the program's main window: it queues
 // the messages the window system delivers and handles them when asked, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's messages: what the window system delivers to the main window,
 // in the order it delivers them, and the commands the program posts to itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's message queue: input from the window system and the
 // commands the program posts to itself. As in the window system the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The services the program asks of the window system. The Qt shell provides
 // them for the real window; the tests provide a platform of their own with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's kept drawing context: the program draws the board through it
 // outside painting too, and what it draws is seen at once.

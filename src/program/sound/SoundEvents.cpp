@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/sound/SoundEvents.h"
 
 void PlayEvent(Platform& platform, const Settings& settings, int event, bool async)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Location 25, the bar holding the computer's hit pieces: the lower part of
 // the bar strip, whose stack grows upward like a bottom-row point's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Location 0, the bar holding the human's hit pieces: the upper part of the
 // bar strip between the two halves of the board. Its layout draws the whole

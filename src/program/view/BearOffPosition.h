@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tray of borne-off pieces (26 the computer's, 27 the human's): no images,
 // only its count shown in a label of the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/view/BoardView.h"
 
 #include "core/settings/Saturating.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board as the main window shows it: the window's size and the metrics
 // that follow from it, the colours it is painted in, painting, and what the

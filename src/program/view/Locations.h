@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The factory the main window gives its Board: the drawing class of each
 // location, drawing through the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Display metrics: the board's sizes, recomputed from the window size at
 // every size message. The view owns one; the locations draw by it.

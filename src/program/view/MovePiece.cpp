@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animated move of a piece from a point or a bar onto another location.
 
 #include "core/board/Board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image of one piece on a point or a bar: where its disc lies, which
 // piece of the stack it is, and a copy of what lay under it so that it can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A point of the lower half of the board (13..24): it stands in the column
 // of the top-row point 25 - i and its stack grows upward from the base line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A point of the upper half of the board (1..12), and the base of every
 // location that holds piece images: the points, and both bars.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The side panel of the main window: the move list with its blinking
 // underscore, the status bar with the race in a progress bar, the dice

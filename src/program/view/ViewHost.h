@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the board's locations ask of the main window while they lay
 // themselves out, draw and animate their pieces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client area of the main window: shows the back buffer the program draws
 // into and turns the user's keys and mouse into the program's messages. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lock that keeps two copies of the game in one folder from losing each
 // other's points: an exclusive flock on the folder itself. The kernel drops

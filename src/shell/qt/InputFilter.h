@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Watches all of the application's input: it keeps the state of the Esc key
 // as the keyboard reports it, it can deliver the input the window system

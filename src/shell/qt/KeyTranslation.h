@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's key presses as the program's key-down messages, with the virtual-key
 // codes the program knows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's top-level window: caption, system menu and minimise box, no
 // maximise box and no sizing border; the menu bar built from the program's

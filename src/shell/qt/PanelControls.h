@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small controls of the side panel: the dice pictures, the cube button
 // and the trays' count labels. Pictures and labels let clicks through to the

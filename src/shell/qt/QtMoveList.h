@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The move list: one column of lines without header or scroll bars. It has no
 // background of its own: its lines are painted over the board's back buffer,

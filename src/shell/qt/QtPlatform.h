@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's services on Qt: the real main window with its menu bar, the
 // board canvas and its back buffer, the side-panel controls, Qt's event loop

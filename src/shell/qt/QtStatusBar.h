@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The status bar along the bottom of the board: three panes (the prompt, the
 // progress bar, the pip count), the last one taking the rest of the width.

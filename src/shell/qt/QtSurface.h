@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's kept drawing context: a back buffer the program draws into
 // with QPainter. What is drawn is collected as a dirty region, which the

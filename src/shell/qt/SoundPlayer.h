@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the program's wave files through the sound device; a file that is
 // missing or not a wave file gives the desktop's default sound (a beep).

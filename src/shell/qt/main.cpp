@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tablor: one human against the computer at backgammon.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays wave files through the sound device: asynchronously, where a new
 // request cuts off the sound still playing, or to the end. Without a sound

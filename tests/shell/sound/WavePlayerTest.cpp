@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wave player through SDL's disk and dummy audio drivers, which need no
 // sound device: the disk driver writes what it plays into a file.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Choose or edit a color scheme" dialog as Qt shows it: the six colour
 // labels painted in the shown scheme, their ".." buttons, the list of schemes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt views of the program's own dialogs. Each builds its dialog from the
 // model, runs it modally, centred on `parent`, reports the user's actions to

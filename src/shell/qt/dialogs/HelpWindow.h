@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: the program's own help pages, bundled as resources, in one
 // non-modal window that is reused for every request.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's pictures: die faces, the play triangle, the program icon and
 // the confirmation cursor. The die faces, the play triangle and the cursor are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Settings" sheet as Qt shows it: a tab for each page of the model, the
 // page's controls bound to the page's copies, and OK, Cancel and Help. Leaving

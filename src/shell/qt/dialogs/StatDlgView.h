@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Statistics" dialog as Qt shows it: the figures of the game, the graph
 // of the human's winning percentage, drawn anew at every paint, and the

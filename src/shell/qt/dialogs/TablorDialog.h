@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame every dialog view of the program shares: a fixed modal dialog that
 // answers IDOK and IDCANCEL as the program counts them (Esc and the close box

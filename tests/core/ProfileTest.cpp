@@ -285,6 +285,43 @@ TEST_F(ProfileTest, HugeFileIsReadInPartAndNeverRewritten)
     EXPECT_EQ(profile.GetInt("Options", "Speed", 0), 9);
 }
 
+// A write never makes the file larger than what is read of it: the key it
+// adds would be lost to every read, and every later write refused. A write
+// that cannot be done is told once the lock is let go, once for a lock held
+// over several writes.
+TEST_F(ProfileTest, NoWritePushesTheFilePastWhatIsRead)
+{
+    const std::string head = "[Options]\nSpeed=9\n;";
+    Store(head);
+    const std::uint64_t start = Profile::MAX_FILE_SIZE - 10;
+    fs::resize_file(path, start);
+    std::ofstream(path, std::ios::binary | std::ios::app) << "\n";
+    Profile profile(path);
+    int told = 0;
+    profile.SetWriteFailed([&told] { ++told; });
+    // "[Game]\nHuman=5\n" is 15 bytes: it does not fit, and the file stays.
+    EXPECT_FALSE(profile.WriteInt("Game", "Human", 5));
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(fs::file_size(path), start + 1);
+    {
+        const Profile::Hold held = profile.Lock();
+        EXPECT_FALSE(profile.WriteInt("Game", "Human", 5));
+        EXPECT_FALSE(profile.WriteInt("Game", "Computer", 3));
+        EXPECT_EQ(told, 1);
+    }
+    EXPECT_EQ(told, 2);
+    // A key rewritten a few bytes longer fits, up to the last byte read.
+    ASSERT_TRUE(profile.WriteInt("Options", "Speed", 1234567890));
+    EXPECT_EQ(fs::file_size(path), Profile::MAX_FILE_SIZE);
+    EXPECT_EQ(profile.GetInt("Options", "Speed", 0), 1234567890);
+    EXPECT_FALSE(profile.WriteString("Options", "Speed", "-1234567890"));
+    EXPECT_EQ(profile.GetInt("Options", "Speed", 0), 1234567890);
+    ASSERT_TRUE(profile.WriteInt("Options", "Speed", 7));
+    EXPECT_EQ(told, 3);
+    EXPECT_EQ(profile.GetInt("Options", "Speed", 0), 7);
+    EXPECT_EQ(Load().substr(0, head.size() - 1), "[Options]\nSpeed=7\n");
+}
+
 TEST_F(ProfileTest, WritingThroughALinkKeepsTheLink)
 {
     Store("[Options]\nUseCube=0\n");

@@ -342,6 +342,8 @@ TEST_F(HardConditions, ReadOnlyFolderPlaysWholeGamesAndWritesNothing)
             d.rollChoice = graphs.size() == 1 ? 2 : 0;
             return static_cast<int>(IDOK);
         });
+        // The first score that cannot be written is told, once for the run.
+        platform.ExpectMessageBox(LoadString(IDS_CANNOT_WRITE_SETTINGS), Buttons::Ok, Icon::Exclamation, IDOK);
         PlayUntilStatistics(1, true);
         // Again with swapped rolls; this game is finished quick.
         platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
@@ -361,8 +363,8 @@ TEST_F(HardConditions, ReadOnlyFolderPlaysWholeGamesAndWritesNothing)
         EXPECT_EQ(graphs[1].percent[11], 0);
 
         // Saving a position is refused with a message; choosing a scheme,
-        // resetting the scores and the settings pages fail silently. All
-        // leave the game as it is.
+        // resetting the scores and the settings pages fail without another
+        // one. All leave the game as it is.
         platform.alwaysFileDialog = [folder](DialogKind, const FileDialogOptions&) {
             return std::optional<std::string>((folder / "game.pos").string());
         };
@@ -444,6 +446,8 @@ TEST_F(HardConditions, FolderThatIsAFilePlaysWithDefaultsAndCreatesNothing)
     EXPECT_EQ(SchemeColour(), DefaultSchemes[0]);
     platform.AlwaysOnStatDlg([](StatDlg&) { return static_cast<int>(IDOK); });
     platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
+    // Told at the first score that cannot be written, not at the second.
+    platform.ExpectMessageBox(LoadString(IDS_CANNOT_WRITE_SETTINGS), Buttons::Ok, Icon::Exclamation, IDOK);
     Menu(ID_FINISH_GAME);
     ASSERT_EQ(StatisticsShown(), 1u);
     EXPECT_EQ(Game().graph.games, 3);
@@ -569,6 +573,38 @@ TEST_F(HardConditions, SettingsFileOfNoiseOnlyGetsItsScoresAddedAtTheEnd)
                                                     "\nComputer=" + std::to_string(settings.Score[COMPUTER]) + "\n");
 }
 
+// A settings file just short of the most that is read: the scores do not fit
+// in it. It is left readable as it was, and the player is told once that the
+// scores cannot be kept, instead of losing every later score unseen.
+TEST_F(HardConditions, SettingsFileNearTheLimitIsNotPushedPastIt)
+{
+    const std::string head = "[Options]\nSpeed=9\nLevelOfPlay=1\n;";
+    const std::string body = head + std::string(Profile::MAX_FILE_SIZE - 8 - head.size(), 'x') + "\n";
+    WriteFile("tablorw.ini", body);
+    StartIn(dir);
+    EXPECT_EQ(settings.SpeedSetting(), 9);
+    platform.AlwaysOnStatDlg([](StatDlg&) { return static_cast<int>(IDOK); });
+    for (int game = 0; game < 2; ++game) {
+        if (game == 0)
+            platform.ExpectMessageBox(LoadString(IDS_CANNOT_WRITE_SETTINGS), Buttons::Ok, Icon::Exclamation, IDOK);
+        platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
+        Menu(ID_FINISH_GAME);
+        ASSERT_EQ(StatisticsShown(), static_cast<std::size_t>(game + 1));
+    }
+    // Both scores live on in memory, waiting for a write that works.
+    EXPECT_EQ(settings.Score[HUMAN] + settings.Score[COMPUTER],
+              Game().ScoreSinceStart[HUMAN] + Game().ScoreSinceStart[COMPUTER]);
+    EXPECT_GE(settings.Score[HUMAN] + settings.Score[COMPUTER], 2);
+    EXPECT_TRUE(ReadBytes(PathOf("tablorw.ini")) == body);
+    platform.CheckAllScriptsUsed();
+    // The next start still reads the file.
+    window.reset();
+    settings = Settings{};
+    StartIn(dir);
+    EXPECT_EQ(settings.SpeedSetting(), 9);
+    EXPECT_EQ(settings.LevelOfPlay, 1);
+}
+
 // A settings "file" that is a fifo or a folder is never opened (a fifo would
 // block the start) nor replaced.
 TEST_F(HardConditions, SettingsFileThatIsAFifoOrAFolderGivesDefaults)
@@ -587,6 +623,8 @@ TEST_F(HardConditions, SettingsFileThatIsAFifoOrAFolderGivesDefaults)
         EXPECT_EQ(settings.SpeedSetting(), 38);
         platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDOK); });
         platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
+        // The scores cannot be written there, and the player is told so.
+        platform.ExpectMessageBox(LoadString(IDS_CANNOT_WRITE_SETTINGS), Buttons::Ok, Icon::Exclamation, IDOK);
         Menu(ID_FINISH_GAME);
         EXPECT_GE(settings.Score[HUMAN] + settings.Score[COMPUTER], 1);
         EXPECT_EQ(fs::is_fifo(ini), fifo);

@@ -300,33 +300,50 @@ bool Profile::WriteString(const std::string& section, const std::string& key, co
     if (keyName.empty() || keyName.find_first_of("=\r\n") != std::string_view::npos || keyName.front() == '[' ||
         keyName.front() == ';')
         return false;
-    const std::string_view cleanValue = Trim(std::string_view(value).substr(0, value.find_first_of("\r\n")));
-
     const Hold held(*this);
+    if (Write(section, key, value)) return true;
+    failedUnderLock_ = true;
+    return false;
+}
+
+// WriteString under the lock.
+bool Profile::Write(const std::string& section, const std::string& key, const std::string& value)
+{
+    const std::string_view sectionName = Trim(section);
+    const std::string_view keyName = Trim(key);
+    const std::string_view cleanValue = Trim(std::string_view(value).substr(0, value.find_first_of("\r\n")));
     const FileKind kind = KindOf(path_);
     FileHandle original;
+    std::uint64_t size = 0;
     Lookup found;
     if (kind != FileKind::Missing) {
         original = OpenRegularFile(path_);
-        if (original == nullptr || SizeOf(original.get()) > MAX_FILE_SIZE) return false;
+        if (original == nullptr) return false;
+        size = SizeOf(original.get());
+        if (size > MAX_FILE_SIZE) return false;
         found = Find(original.get(), section, key);
         if (found.unreadable) return false;
     }
     const std::string& br = found.lineBreak;
+    std::FILE* const file = original.get();
     if (found.keyFound)
-        return Replace(original.get(), found.keyStart, found.keyEnd, found.keyName + "=" + std::string(cleanValue));
+        return Replace(file, size, found.keyStart, found.keyEnd, found.keyName + "=" + std::string(cleanValue));
     const std::string entry = std::string(keyName) + "=" + std::string(cleanValue) + br;
     if (found.sectionFound)
-        return Replace(original.get(), found.insertAt, found.insertAt, (found.insertNeedsBreak ? br : "") + entry);
+        return Replace(file, size, found.insertAt, found.insertAt, (found.insertNeedsBreak ? br : "") + entry);
     const std::string header = "[" + std::string(sectionName) + "]" + br;
     const bool needsBreak = found.size > 0 && !found.endsWithBreak;
-    return Replace(original.get(), found.size, found.size, (needsBreak ? br : "") + header + entry);
+    return Replace(file, size, found.size, found.size, (needsBreak ? br : "") + header + entry);
 }
 
 // Writes a new file made of the original's bytes before `start`, `text`, and
-// the original's bytes from `end` on, and renames it over the original.
-bool Profile::Replace(std::FILE* original, std::uint64_t start, std::uint64_t end, const std::string& text)
+// the original's bytes from `end` on, and renames it over the original. A
+// file that would grow past what is read of it is not written: the new key
+// would be lost to every read, and every later write refused.
+bool Profile::Replace(std::FILE* original, std::uint64_t size, std::uint64_t start, std::uint64_t end,
+                      const std::string& text)
 {
+    if (size - (end - start) + text.size() > MAX_FILE_SIZE) return false;
     AtomicFile out(path_);
     if (!out.Open()) return false;
     if (original != nullptr && !CopyRange(original, 0, start, out)) return false;
@@ -342,5 +359,11 @@ Profile::Hold::Hold(Profile& profile) : profile_(profile)
 
 Profile::Hold::~Hold()
 {
-    if (--profile_.lockDepth_ == 0) profile_.held_.reset();
+    if (--profile_.lockDepth_ != 0) return;
+    profile_.held_.reset();
+    // Told after the lock is gone: the notice may wait for the player.
+    if (profile_.failedUnderLock_) {
+        profile_.failedUnderLock_ = false;
+        if (profile_.writeFailed_) profile_.writeFailed_();
+    }
 }

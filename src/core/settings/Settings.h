@@ -109,8 +109,8 @@ struct Settings {
 // its default; a value outside its key's range takes the key's built-in default.
 void LoadSettings(const Profile& profile, Settings& settings);
 
-// Writers: each writes its group of keys from `settings`, in order. Failures
-// to write are not reported.
+// Writers: each writes its group of keys from `settings`, in order. A write
+// that fails is told by the profile's write-failure notice.
 void WriteGamePage(Profile& profile, const Settings& settings);
 void WriteVisualPage(Profile& profile, const Settings& settings, bool clockWiseChanged);
 void WriteDicePage(Profile& profile, const Settings& settings);

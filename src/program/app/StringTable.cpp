@@ -51,6 +51,7 @@ constexpr Entry Strings[] = {
     {2021, "Match files (*.mat)|*.mat|All files (*.*)|*.*||"},
     {2022, "Cannot write match file !"},
     {2023, "Only a game played from the starting position can be exported !"},
+    {2030, "Cannot write settings file !\n\nScores and settings may be lost when the program ends."},
     // Status-bar prompts of the menu commands.
     {57600, "Abandon current game and start a new one"},
     {57601, "Restore a previously saved game"},

@@ -45,6 +45,7 @@ enum StringId : int {
     IDS_MATCH_FILTER = 2021,
     IDS_CANNOT_EXPORT = 2022,
     IDS_EXPORT_NOT_FROM_START = 2023,
+    IDS_CANNOT_WRITE_SETTINGS = 2030,
 };
 
 // The text of a string id ("" for an unknown id). The command ids of the

@@ -2,6 +2,7 @@
 #include "program/game/BackgWnd.h"
 
 #include "core/files/SchemeFile.h"
+#include "program/app/StringTable.h"
 #include "program/game/Commands.h"
 #include "program/input/Menu.h"
 #include "program/view/Locations.h"
@@ -17,6 +18,13 @@ BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings)
     // Every write of the settings file, and the scores and the graph at the
     // end of a game, keep other copies of the program in this folder out.
     profile.SetLocker([this] { return platform.LockFolder(paths.folder); });
+    // A score or a setting that cannot be written is kept in memory only: the
+    // player hears of it once, not at every write that fails the same way.
+    profile.SetWriteFailed([this] {
+        if (toldWriteFailed) return;
+        toldWriteFailed = true;
+        platform.MessageBox(LoadString(IDS_CANNOT_WRITE_SETTINGS), Buttons::Ok, Icon::Exclamation);
+    });
     game.random.Seed(static_cast<std::uint32_t>(platform.Now()));
     LoadSettings(profile, settings);
     view.Colours() = ReadCurrentScheme(paths.schemePath, settings.CurScheme);

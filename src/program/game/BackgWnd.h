@@ -80,4 +80,6 @@ private:
     CommandTable commands;
     // How deep PumpMessages is nested (a dialog's loop inside a handler).
     int pumpDepth = 0;
+    // Whether the player has been told that the settings file cannot be written.
+    bool toldWriteFailed = false;
 };

@@ -1,5 +1,6 @@
 #include "program/dialogs/VisOpts.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/settings/Settings.h"
@@ -8,8 +9,10 @@
 void VisOpts::Load()
 {
     const Settings& s = context.settings;
-    speed = s.SpeedSetting();
+    loadedSpeed = s.SpeedSetting();
+    speed = std::clamp(loadedSpeed, MIN_SPEED, MAX_SPEED);
     speedText = std::to_string(speed);
+    loadedText = speedText;
     showProgress = s.ShowProgress;
     diceAsIcons = s.DiceAsIcons;
     hitShake = s.HitShake;
@@ -27,8 +30,9 @@ PageCheck VisOpts::Validate()
     return {};
 }
 
-// The speed is written as typed and held as the delay; a change of direction
-// rebuilds the board at once with the position kept.
+// The speed is written as typed and held as the delay (an untouched field
+// keeps the speed held before); a change of direction rebuilds the board at
+// once with the position kept.
 void VisOpts::Apply()
 {
     Settings& s = context.settings;
@@ -37,7 +41,7 @@ void VisOpts::Apply()
     s.DiceAsIcons = diceAsIcons;
     s.HighLight = highLight;
     s.AutoFinish = autoFinish;
-    s.Speed = MAX_SPEED - speed;
+    s.Speed = MAX_SPEED - (speedText == loadedText ? loadedSpeed : speed);
     WriteVisualPage(context.profile, s, false);
     if ((clockWise != 0) != (s.ClockWise != 0) && context.reverseDirection) context.reverseDirection(clockWise != 0);
 }

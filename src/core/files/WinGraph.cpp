@@ -16,7 +16,8 @@ namespace {
 bool IsDamaged(const WinGraph& g)
 {
     return g.games <= 0 || g.games == std::numeric_limits<std::int32_t>::max() || g.wins < 0 || g.wins > g.games ||
-           std::any_of(g.percent.begin(), g.percent.end(), [](std::int32_t p) { return p < WIN_GRAPH_ZERO || p > 100; });
+           std::any_of(g.percent.begin(), g.percent.end(),
+                       [](std::int32_t p) { return p < WIN_GRAPH_ZERO || p > 100; });
 }
 
 // Steps 2 to 6 of counting a game: the slot, the counts, the decay and the

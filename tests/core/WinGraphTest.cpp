@@ -84,6 +84,49 @@ TEST_F(WinGraphFile, FiftyGamesScrollTheOldestOff)
     EXPECT_EQ(ReadBack(), memory);
 }
 
+// After more than a hundred weighted games with one win the ratio is 0 %: each
+// such game still takes its slot, so the graph scrolls on and draws it on the
+// base line; the first win after them is drawn after them.
+TEST_F(WinGraphFile, GamesAtNoPercentStillScrollTheGraph)
+{
+    WinGraph g;
+    g.games = 150;
+    g.wins = 1;
+    g.percent.fill(1);
+    g.percent[0] = 7;
+    WriteGraph(g);
+    WinGraph memory;
+    ASSERT_TRUE(UpdateWinGraph(path, memory, false));
+    EXPECT_EQ(memory.percent[49], WIN_GRAPH_ZERO);
+    ASSERT_TRUE(UpdateWinGraph(path, memory, false));
+    EXPECT_EQ(memory.percent[0], 1) << "the oldest games scrolled off";
+    EXPECT_EQ(memory.percent[48], WIN_GRAPH_ZERO);
+    EXPECT_EQ(memory.percent[49], WIN_GRAPH_ZERO);
+    EXPECT_EQ(ReadBack(), memory);
+    ASSERT_TRUE(UpdateWinGraph(path, memory, true));
+    EXPECT_EQ(memory.percent[47], WIN_GRAPH_ZERO);
+    EXPECT_EQ(memory.percent[48], WIN_GRAPH_ZERO);
+    EXPECT_EQ(memory.percent[49], 1);
+
+    const Rect v{47, 94, 48, 150};
+    const Rect h{35, 137, 277, 138};
+    const GraphLines lines = GraphPoints(memory, v, h);
+    ASSERT_EQ(lines.history.size(), 50u);
+    EXPECT_EQ(lines.history[48], (GraphPoint{48 + 48 * 229 / 49, 137}));
+
+    // From an even start the same holds where the ratio first reaches 0 %.
+    WinGraph fresh;
+    fresh.games = 8;
+    fresh.wins = 0;
+    fresh.percent[0] = 50;
+    WriteGraph(fresh);
+    ASSERT_TRUE(UpdateWinGraph(path, memory, false));
+    ASSERT_TRUE(UpdateWinGraph(path, memory, false));
+    EXPECT_EQ(memory.percent[1], WIN_GRAPH_ZERO);
+    EXPECT_EQ(memory.percent[2], WIN_GRAPH_ZERO);
+    EXPECT_EQ(GraphPoints(memory, v, h).history.size(), 3u);
+}
+
 TEST_F(WinGraphFile, DecayHalvesEvenCounts)
 {
     WinGraph g = StartWinGraph();
@@ -132,7 +175,7 @@ TEST_F(WinGraphFile, DamagedRecordsStartAgain)
         EXPECT_EQ(ReadBack(), memory);
     }
     // A percentage no game could have stored marks the record as damaged too.
-    for (const std::int32_t percent : {101, -1, INT32_MIN}) {
+    for (const std::int32_t percent : {101, -2, INT32_MIN}) {
         WinGraph g;
         g.games = 10;
         g.wins = 5;

@@ -189,6 +189,35 @@ TEST_F(SettingsSheetTest, SpeedMustBeAnIntegerFrom1To50)
     EXPECT_EQ(window->Commands().LastSettingsPage(), SettingSheet::PAGE_VISUAL);
 }
 
+// The settings file may hold a speed of 0, which the field does not take:
+// the page shows the nearest speed it takes, so that it can be left, and an
+// untouched field keeps the 0; a speed typed in replaces it.
+TEST_F(SettingsSheetTest, AStoredSpeedTheFieldRefusesIsShownAsOneItTakes)
+{
+    Start("Speed=0");
+    ASSERT_EQ(settings.Speed, 50);
+    RunSheet([&](SettingSheet& sheet) {
+        EXPECT_EQ(sheet.visual.speedText, "1");
+        EXPECT_TRUE(sheet.SetActivePage(SettingSheet::PAGE_GAME).ok);
+        EXPECT_TRUE(sheet.SetActivePage(SettingSheet::PAGE_VISUAL).ok);
+        sheet.visual.hitShake = 0;
+        return Ok(sheet);
+    });
+    EXPECT_EQ(settings.Speed, 50);
+    EXPECT_EQ(settings.HitShake, 0);
+    Lines options = Section("Options");
+    EXPECT_NE(std::find(options.begin(), options.end(), "Speed=0"), options.end());
+
+    RunSheet([&](SettingSheet& sheet) {
+        EXPECT_EQ(sheet.visual.speedText, "1");
+        sheet.visual.speedText = "2";
+        return Ok(sheet);
+    });
+    EXPECT_EQ(settings.Speed, 48);
+    options = Section("Options");
+    EXPECT_NE(std::find(options.begin(), options.end(), "Speed=2"), options.end());
+}
+
 TEST_F(SettingsSheetTest, ClockwiseChangedMidTurnKeepsThePositionAndTheRoll)
 {
     StartWithRolls("31 62 55");

@@ -17,7 +17,8 @@ namespace {
 bool IsDamaged(const WinGraph& g)
 {
     return g.games <= 0 || g.games == std::numeric_limits<std::int32_t>::max() || g.wins < 0 || g.wins > g.games ||
-           std::any_of(g.percent.begin(), g.percent.end(), [](std::int32_t p) { return p < 0 || p > 100; });
+           std::any_of(g.percent.begin(), g.percent.end(),
+                       [](std::int32_t p) { return p < WIN_GRAPH_ZERO || p > 100; });
 }
 
 // Steps 2 to 6 of counting a game: the slot, the counts, the decay and the
@@ -43,7 +44,8 @@ void CountGame(WinGraph& g, bool humanWon)
         g.games /= 2;
         g.wins /= 2;
     }
-    g.percent[slot] = static_cast<std::int32_t>(static_cast<std::int64_t>(g.wins) * 100 / g.games);
+    const auto percent = static_cast<std::int32_t>(static_cast<std::int64_t>(g.wins) * 100 / g.games);
+    g.percent[slot] = percent == 0 ? WIN_GRAPH_ZERO : percent;
 }
 
 // Lays the first bytes of the regular file at `path` over `into` (a short

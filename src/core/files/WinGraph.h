@@ -15,11 +15,16 @@ constexpr int WIN_GRAPH_SLOTS = 50;
 constexpr int WIN_GRAPH_SIZE = 8 + 4 * WIN_GRAPH_SLOTS;
 // Halving starts once this many weighted games are counted (50 / 3).
 constexpr int WIN_GRAPH_DECAY_FROM = WIN_GRAPH_SLOTS / 3;
+// A slot holds 1..100 for a percentage, 0 when it is empty: a ratio of 0 %
+// is stored as this value, so that it counts as a game and the graph goes
+// on past it.
+constexpr std::int32_t WIN_GRAPH_ZERO = -1;
 
 struct WinGraph {
     std::int32_t games = 0;
     std::int32_t wins = 0;
-    // Oldest first; 0 marks an empty slot.
+    // Oldest first; 0 marks an empty slot, WIN_GRAPH_ZERO a game that left
+    // the ratio at 0 %.
     std::array<std::int32_t, WIN_GRAPH_SLOTS> percent{};
     // Not stored: the record holds games that the file could not take (a
     // full disk, a read-only folder), so it is counted on from memory.
@@ -60,5 +65,6 @@ struct GraphLines {
 // The graph's lines between the vertical axis `v` and the base line `h`
 // (client coordinates): point i stands at x = v.right + i * w / 49 and
 // y = h.top - percent[i] * height / 100; the history stops at the first
-// empty slot after the first. Percentages are drawn clamped to 0..100.
+// empty slot after the first. Percentages are drawn clamped to 0..100
+// (WIN_GRAPH_ZERO on the base line).
 GraphLines GraphPoints(const WinGraph& graph, const Rect& v, const Rect& h);

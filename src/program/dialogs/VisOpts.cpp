@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/dialogs/VisOpts.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/settings/Settings.h"
@@ -9,8 +10,10 @@
 void VisOpts::Load()
 {
     const Settings& s = context.settings;
-    speed = s.SpeedSetting();
+    loadedSpeed = s.SpeedSetting();
+    speed = std::clamp(loadedSpeed, MIN_SPEED, MAX_SPEED);
     speedText = std::to_string(speed);
+    loadedText = speedText;
     showProgress = s.ShowProgress;
     diceAsIcons = s.DiceAsIcons;
     hitShake = s.HitShake;
@@ -28,8 +31,9 @@ PageCheck VisOpts::Validate()
     return {};
 }
 
-// The speed is written as typed and held as the delay; a change of direction
-// rebuilds the board at once with the position kept.
+// The speed is written as typed and held as the delay (an untouched field
+// keeps the speed held before); a change of direction rebuilds the board at
+// once with the position kept.
 void VisOpts::Apply()
 {
     Settings& s = context.settings;
@@ -38,7 +42,7 @@ void VisOpts::Apply()
     s.DiceAsIcons = diceAsIcons;
     s.HighLight = highLight;
     s.AutoFinish = autoFinish;
-    s.Speed = MAX_SPEED - speed;
+    s.Speed = MAX_SPEED - (speedText == loadedText ? loadedSpeed : speed);
     WriteVisualPage(context.profile, s, false);
     if ((clockWise != 0) != (s.ClockWise != 0) && context.reverseDirection) context.reverseDirection(clockWise != 0);
 }

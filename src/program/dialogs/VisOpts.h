@@ -50,4 +50,10 @@ public:
 private:
     // The speed of the last accepted check.
     int speed = 0;
+    // The speed held when the page was loaded, and the text shown for it: a
+    // stored speed the field does not take (0 is the slowest of all) is
+    // shown as the nearest one it takes, and kept while the field is not
+    // edited.
+    int loadedSpeed = 0;
+    std::string loadedText;
 };

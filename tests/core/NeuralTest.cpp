@@ -18,6 +18,7 @@
 
 #include "core/board/BoardData.h"
 #include "core/neural/Bearoff.h"
+#include "core/neural/Cube.h"
 #include "core/neural/Evaluator.h"
 #include "core/neural/Expert.h"
 #include "core/neural/Plays.h"
@@ -377,4 +378,31 @@ TEST(NeuralExpert, PlaysAreLegalAndTheSameForTheSameWeights)
     Probabilities value;
     shallow.ChoosePlay(start, 3, 1, &value);
     EXPECT_DOUBLE_EQ(value.Equity(), best);
+}
+
+TEST(NeuralCube, DoublesTakesAndPassesAtTheKnownPoints)
+{
+    // Without gammons, a live cube and the usual efficiency: 60 % is no
+    // double, 75 % a double and a take, 80 % a double and a pass.
+    const auto plain = [](float win) { return Probabilities{win, 0, 0, 0, 0}; };
+    const CubeDecision low = DecideDouble(plain(0.60f), CubeHolder::Centred, 0.68);
+    EXPECT_FALSE(low.shouldDouble);
+    EXPECT_TRUE(low.shouldTake);
+    const CubeDecision mid = DecideDouble(plain(0.75f), CubeHolder::Centred, 0.68);
+    EXPECT_TRUE(mid.shouldDouble);
+    EXPECT_TRUE(mid.shouldTake);
+    const CubeDecision high = DecideDouble(plain(0.80f), CubeHolder::Centred, 0.68);
+    EXPECT_TRUE(high.shouldDouble);
+    EXPECT_FALSE(high.shouldTake);
+    // The dead cube's take point is 25 %, the live cube's 20 %.
+    EXPECT_NEAR(CubefulEquity(plain(0.25f), CubeHolder::Me, 0.0), -0.5, 1e-6);
+    EXPECT_NEAR(2 * CubefulEquity(plain(0.80f), CubeHolder::Them, 1.0), 1.0, 1e-6);
+    // Far ahead with many gammons: too good to double, play on.
+    const CubeDecision tooGood = DecideDouble({0.92f, 0.6f, 0.02f, 0, 0}, CubeHolder::Centred, 0.68);
+    EXPECT_FALSE(tooGood.shouldDouble);
+    EXPECT_GT(tooGood.noDouble, 1.0);
+    // The side without the cube never doubles; the owner doubles as the centred side would, a little later.
+    EXPECT_FALSE(DecideDouble(plain(0.78f), CubeHolder::Them, 0.68).shouldDouble);
+    EXPECT_FALSE(DecideDouble(plain(0.70f), CubeHolder::Me, 0.68).shouldDouble);
+    EXPECT_TRUE(DecideDouble(plain(0.77f), CubeHolder::Me, 0.68).shouldDouble);
 }

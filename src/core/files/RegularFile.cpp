@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/RegularFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -30,9 +31,17 @@ std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path
 {
     const FileHandle file = OpenRegularFile(path);
     if (file == nullptr) return std::nullopt;
-    std::vector<std::uint8_t> bytes(maxBytes);
-    const std::size_t got = maxBytes == 0 ? 0 : std::fread(bytes.data(), 1, maxBytes, file.get());
+    // Read in pieces, so that a small file under a large limit takes little memory.
+    constexpr std::size_t PIECE = 64 * 1024;
+    std::vector<std::uint8_t> bytes;
+    while (bytes.size() < maxBytes) {
+        const std::size_t have = bytes.size();
+        const std::size_t want = std::min(PIECE, maxBytes - have);
+        bytes.resize(have + want);
+        const std::size_t got = std::fread(bytes.data() + have, 1, want, file.get());
+        bytes.resize(have + got);
+        if (got < want) break;
+    }
     if (std::ferror(file.get())) return std::nullopt;
-    bytes.resize(got);
     return bytes;
 }

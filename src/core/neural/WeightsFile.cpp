@@ -3,7 +3,9 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "core/files/AtomicFile.h"
 #include "core/files/RegularFile.h"
@@ -171,4 +173,23 @@ bool SaveNetworks(const std::string& path, const Networks& nets)
 {
     const std::vector<std::uint8_t> bytes = EncodeNetworks(nets);
     return WriteFileAtomically(path, bytes.data(), bytes.size());
+}
+
+std::string LocateWeights()
+{
+    std::vector<std::string> places;
+    if (const char* given = std::getenv("TABLOR_WEIGHTS"); given != nullptr && *given != '\0') return given;
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        const std::filesystem::path dir = self.parent_path();
+        places.push_back((dir / "../share/tablor/weights/expert.tnw").lexically_normal().string());
+        places.push_back((dir / "../../share/tablor/weights/expert.tnw").lexically_normal().string());
+    }
+#ifdef TABLOR_SOURCE_WEIGHTS
+    places.emplace_back(TABLOR_SOURCE_WEIGHTS);
+#endif
+    for (const std::string& p : places)
+        if (std::filesystem::is_regular_file(p, ec)) return p;
+    return places.empty() ? std::string("expert.tnw") : places.front();
 }

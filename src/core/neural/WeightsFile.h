@@ -47,3 +47,10 @@ NetworksResult DecodeNetworks(const std::uint8_t* data, std::size_t size);
 NetworksResult LoadNetworks(const std::string& path);
 // Writes the file whole or not at all.
 bool SaveNetworks(const std::string& path, const Networks& nets);
+
+// Where the Expert's weights are looked for, in order: $TABLOR_WEIGHTS when
+// set, then beside the installed program (share/tablor/weights/expert.tnw
+// from bin/ or libexec/tablor/), then the source tree the program was built
+// from. The first that exists, or the first place looked at when none does
+// (for the message).
+std::string LocateWeights();

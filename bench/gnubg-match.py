@@ -238,6 +238,8 @@ class Run:
             if state["turn"] != TABLOR or state["state"] != 1:
                 # No legal play: gnubg passed the turn. Tablor must find none either.
                 record = gnubg.match(0, 0, 0, 0)["games"][-1]["game"][-1]
+                if record["player"] != "O" or record["action"] != "move" or record["move"]:
+                    raise RuntimeError("game %d: gnubg took Tablor's turn: %s" % (game, record))
                 answer = self.engine.play(before, record["dice"])
                 self.blocked += 1
                 if answer.get("moves") != []:

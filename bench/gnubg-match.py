@@ -278,7 +278,7 @@ class Run:
     def game(self, number):
         gnubg.command("new game")
         state = match_state()
-        if number == 1 and current_board() != standard_setup():
+        if current_board() != standard_setup():
             raise RuntimeError("gnubg's starting position maps to %s, not Tablor's StandardSetup" %
                                board_argument(current_board()))
         # The opening roll stays; the side that starts alternates, Tablor first in odd games.

@@ -2,10 +2,14 @@
 // tablor-engine: the game's engine from the command line.
 //
 //   tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book] [--side computer|human]
+//   tablor-engine serve
 //   tablor-engine rolls --seed S --count N
 //   tablor-engine selfplay --games N --seed S [--levels C,H] [--moves] [--export FILE.mat]
 //
-// Output is one line of JSON (rolls: one roll a line). Bad arguments, an
+// Output is one line of JSON (rolls: one roll a line). serve reads move
+// command lines from standard input and answers each with the line of JSON
+// that move prints, or {"error":"..."}, until the end of its input; the engine
+// starts once for any number of moves. Bad arguments, an
 // unreadable file or a board that breaks the model give one line on standard
 // error and exit status 2; output that cannot be written (a full disk, a
 // closed standard output) gives one line on standard error and exit status 1.
@@ -34,6 +38,7 @@ constexpr int EXIT_WRITE_FAILED = 1;
 constexpr const char* USAGE =
     "usage: tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book]\n"
     "                          [--side computer|human]\n"
+    "       tablor-engine serve   (reads move command lines, one a line, and answers each with a line)\n"
     "       tablor-engine rolls --seed S --count N\n"
     "       tablor-engine selfplay --games N --seed S [--levels C,H] [--moves] [--export FILE.mat]\n"
     "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
@@ -67,8 +72,8 @@ int Finish(int status)
 }
 
 // `move`: the computer's play (or the human's, by the suggestion) for one
-// position and roll.
-int RunMove(const MoveArgs& args)
+// position and roll, as its line of JSON without the newline.
+std::string MoveJson(const MoveArgs& args)
 {
     Board board;
     board.BoardTable = args.board;
@@ -97,7 +102,75 @@ int RunMove(const MoveArgs& args)
         out += rules.bestScore == std::numeric_limits<std::int32_t>::min() ? "null" : std::to_string(rules.bestScore);
         out += "}";
     }
-    std::printf("%s\n", out.c_str());
+    return out;
+}
+
+// A message as a JSON string, quotes included.
+std::string JsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// The words of a command line, split at spaces and tabs (no quoting: a
+// --pos path for serve has none in it).
+std::vector<std::string> Words(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (true) {
+        at = line.find_first_not_of(" \t\r", at);
+        if (at == std::string::npos) return words;
+        const std::size_t end = line.find_first_of(" \t\r", at);
+        words.push_back(line.substr(at, end == std::string::npos ? end : end - at));
+        at = end;
+    }
+}
+
+// The answer of serve to one line: what move prints for it, or the message
+// that move gives on standard error as {"error":"..."}.
+std::string ServeAnswer(const std::string& line)
+{
+    const std::vector<std::string> words = Words(line);
+    std::string error;
+    MoveArgs move;
+    if (words.empty())
+        error = "serve answers move lines, not an empty line";
+    else if (words[0] != "move")
+        error = "serve answers move lines, not '" + words[0] + "'";
+    else if (ParseMoveArgs(words, move, error))
+        return MoveJson(move);
+    return "{\"error\":" + JsonString(error) + "}";
+}
+
+// `serve`: one answer a line of standard input, each flushed at once, so that
+// a program driving the engine reads it before it sends the next line.
+int RunServe()
+{
+    std::string line;
+    for (int c = std::getchar(); c != EOF && !OutputFailed(); c = std::getchar()) {
+        if (c != '\n') {
+            line += static_cast<char>(c);
+            continue;
+        }
+        std::printf("%s\n", ServeAnswer(line).c_str());
+        std::fflush(stdout);
+        line.clear();
+    }
+    // A last line without its newline is answered too.
+    if (!line.empty() && !OutputFailed()) std::printf("%s\n", ServeAnswer(line).c_str());
     return 0;
 }
 
@@ -213,7 +286,7 @@ int RunSelfPlay(const SelfPlayArgs& args)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) return Fail("no command: move, rolls or selfplay (--help shows the usage)");
+    if (args.empty()) return Fail("no command: move, serve, rolls or selfplay (--help shows the usage)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(USAGE, stdout);
         return Finish(0);
@@ -222,7 +295,12 @@ int main(int argc, char** argv)
     if (args[0] == "move") {
         MoveArgs move;
         if (!ParseMoveArgs(args, move, error)) return Fail(error);
-        return Finish(RunMove(move));
+        std::printf("%s\n", MoveJson(move).c_str());
+        return Finish(0);
+    }
+    if (args[0] == "serve") {
+        if (args.size() > 1) return Fail("serve takes no options; it reads move lines from standard input");
+        return Finish(RunServe());
     }
     if (args[0] == "rolls") {
         RollsArgs rolls;
@@ -234,5 +312,5 @@ int main(int argc, char** argv)
         if (!ParseSelfPlayArgs(args, selfPlay, error)) return Fail(error);
         return Finish(RunSelfPlay(selfPlay));
     }
-    return Fail("unknown command '" + args[0] + "' (move, rolls or selfplay)");
+    return Fail("unknown command '" + args[0] + "' (move, serve, rolls or selfplay)");
 }

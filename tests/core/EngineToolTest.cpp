@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -107,6 +110,91 @@ void ExpectBadArguments(const std::string& args)
     EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
 }
 
+// The engine tool's serve mode as another program drives it: a line written,
+// its answer read before the next line goes out. A line that does not come
+// within the wait counts as none, so a missing flush fails instead of hanging.
+class ServeSession {
+public:
+    ServeSession()
+    {
+        // A tool that has gone gives a failed write here, not the end of the test.
+        std::signal(SIGPIPE, SIG_IGN);
+        int in[2], out[2];
+        if (::pipe(in) != 0 || ::pipe(out) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(in[0], 0);
+            ::dup2(out[1], 1);
+            ::close(in[0]);
+            ::close(in[1]);
+            ::close(out[0]);
+            ::close(out[1]);
+            ::execl(TABLOR_ENGINE, TABLOR_ENGINE, "serve", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(in[0]);
+        ::close(out[1]);
+        toTool_ = in[1];
+        fromTool_ = out[0];
+    }
+    ~ServeSession()
+    {
+        if (pid_ > 0 && status_ < 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        if (toTool_ >= 0) ::close(toTool_);
+        if (fromTool_ >= 0) ::close(fromTool_);
+    }
+    bool Started() const { return pid_ > 0 && toTool_ >= 0; }
+
+    // Sends one line and returns the answer's line without its newline, or
+    // "" when none comes.
+    std::string Ask(const std::string& line)
+    {
+        const std::string text = line + "\n";
+        if (::write(toTool_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) return "";
+        return ReadLine();
+    }
+
+    // Closes the tool's input; what it writes after that, and its exit status.
+    std::string End(int& status)
+    {
+        ::close(toTool_);
+        toTool_ = -1;
+        std::string rest;
+        for (std::string line = ReadLine(); !line.empty(); line = ReadLine()) rest += line + "\n";
+        rest += buffer_;
+        int raw = 0;
+        ::waitpid(pid_, &raw, 0);
+        status_ = status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return rest;
+    }
+
+private:
+    std::string ReadLine()
+    {
+        for (;;) {
+            if (const std::size_t end = buffer_.find('\n'); end != std::string::npos) {
+                std::string line = buffer_.substr(0, end);
+                buffer_.erase(0, end + 1);
+                return line;
+            }
+            pollfd p{fromTool_, POLLIN, 0};
+            if (::poll(&p, 1, 60000) <= 0) return "";
+            char chunk[4096];
+            const ssize_t n = ::read(fromTool_, chunk, sizeof chunk);
+            if (n <= 0) return "";
+            buffer_.append(chunk, static_cast<std::size_t>(n));
+        }
+    }
+
+    pid_t pid_ = -1;
+    int toTool_ = -1, fromTool_ = -1;
+    int status_ = -1;
+    std::string buffer_;
+};
+
 } // namespace
 
 TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
@@ -157,6 +245,42 @@ TEST(EngineTool, MoveAnswersAsTheLibraryDoes)
     r = Engine("move --board " + BoardArgument(closed) + " --dice 4 2");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "{\"moves\":[],\"dice\":[255,255,255,255],\"score\":null}\n");
+}
+
+// serve answers move lines one by one, each as `move` answers it, a bad line
+// with one line of JSON that says why, and ends with the end of its input.
+TEST(EngineTool, ServeAnswersEachLineAsMoveDoes)
+{
+    const std::string startArg = BoardArgument(StandardSetup());
+    BoardData race{};
+    race[2] = {8, COMPUTER};
+    race[5] = {7, COMPUTER};
+    race[20] = {9, HUMAN};
+    race[23] = {6, HUMAN};
+    const std::string computerLine = "move --board " + startArg + " --dice 3 1 --level 2 --side computer";
+    const std::string humanLine = "move --board " + BoardArgument(race) + " --dice 6 6 --level 1 --side human";
+    const ToolRun computer = Engine(computerLine), human = Engine(humanLine);
+    ASSERT_EQ(computer.status, 0);
+    ASSERT_EQ(human.status, 0);
+
+    ServeSession serve;
+    ASSERT_TRUE(serve.Started());
+    EXPECT_EQ(serve.Ask(computerLine) + "\n", computer.out);
+    // A bad line gets the message that `move` gives on standard error, with
+    // the quote inside it escaped, and the session goes on.
+    EXPECT_EQ(serve.Ask("move --board " + startArg + " --dice 3 1 --le\"vel 2"),
+              "{\"error\":\"unknown option '--le\\\"vel' for move\"}");
+    EXPECT_EQ(serve.Ask("move --board " + startArg + " --dice 7 1"),
+              "{\"error\":\"option --dice wants a whole number from 1 to 6, not '7'\"}");
+    EXPECT_EQ(serve.Ask("rolls --seed 1 --count 3"), "{\"error\":\"serve answers move lines, not 'rolls'\"}");
+    EXPECT_EQ(serve.Ask(""), "{\"error\":\"serve answers move lines, not an empty line\"}");
+    EXPECT_EQ(serve.Ask("  " + humanLine + "\r") + "\n", human.out);
+    EXPECT_EQ(serve.Ask(computerLine) + "\n", computer.out);
+    int status = -1;
+    EXPECT_EQ(serve.End(status), "");
+    EXPECT_EQ(status, 0);
+
+    ExpectBadArguments("serve --level 2");
 }
 
 TEST(EngineTool, RollsAndSelfPlayFollowTheGenerator)

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tablor-engine: the game's engine from the command line.
 //
-//   tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book] [--side computer|human]
+//   tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2|3] [--plies P] [--book]
+//                      [--side computer|human]
+//   tablor-engine eval (--pos FILE | --board BOARD) [--side computer|human] [--plies P]
 //   tablor-engine serve
 //   tablor-engine rolls --seed S --count N
-//   tablor-engine selfplay --games N --seed S [--levels C,H] [--moves] [--export FILE.mat]
+//   tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]
+//
+// Level 3 is the Expert, a neural network with a lookahead of --plies (its
+// default 2); eval prints its chances for the side on roll.
 //
 // Output is one line of JSON (rolls: one roll a line). serve reads move
 // command lines from standard input and answers each with the line of JSON
@@ -28,6 +33,8 @@
 #include "core/dice/DiceRecord.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/MatchFile.h"
+#include "core/neural/Expert.h"
+#include "core/neural/WeightsFile.h"
 #include "engine/EngineArgs.h"
 
 namespace {
@@ -36,14 +43,17 @@ constexpr int EXIT_BAD = 2;
 constexpr int EXIT_WRITE_FAILED = 1;
 
 constexpr const char* USAGE =
-    "usage: tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2] [--book]\n"
+    "usage: tablor-engine move (--pos FILE | --board BOARD) --dice A B [--level 0|1|2|3] [--plies P] [--book]\n"
     "                          [--side computer|human]\n"
+    "       tablor-engine eval (--pos FILE | --board BOARD) [--side computer|human] [--plies P]\n"
     "       tablor-engine serve   (reads move command lines, one a line, and answers each with a line)\n"
     "       tablor-engine rolls --seed S --count N\n"
-    "       tablor-engine selfplay --games N --seed S [--levels C,H] [--moves] [--export FILE.mat]\n"
+    "       tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]\n"
     "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
     "With --side human the human's play is found by the mirrored search at --level (default 2, as the\n"
-    "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n";
+    "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n"
+    "Level 3 is the Expert: a neural network looking --plies ahead (default 2, at most 3); eval prints its\n"
+    "chances for the side on roll. Its weights are read from $TABLOR_WEIGHTS or the installed expert.tnw.\n";
 
 int Fail(const std::string& message)
 {
@@ -71,10 +81,62 @@ int Finish(int status)
     return EXIT_WRITE_FAILED;
 }
 
-// `move`: the computer's play (or the human's, by the suggestion) for one
-// position and roll, as its line of JSON without the newline.
-std::string MoveJson(const MoveArgs& args)
+// The Expert, made at its first use from the weights file, or null with the
+// reason in `error` when there are no usable weights.
+Expert* TheExpert(std::string& error)
 {
+    static std::unique_ptr<Expert> expert;
+    static std::string failure;
+    static bool tried = false;
+    if (!tried) {
+        tried = true;
+        NetworksResult r = LoadNetworks(LocateWeights());
+        if (r.networks)
+            expert = std::make_unique<Expert>(std::make_shared<const Evaluator>(std::move(*r.networks)));
+        else
+            failure = "the Expert (level 3) has no weights: " + r.error;
+    }
+    error = failure;
+    return expert.get();
+}
+
+std::string Number(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", v);
+    return text;
+}
+
+// The Expert's play for one position and roll, in the form move prints for
+// the side: (from, die) pairs for the computer, (from, to) for the human.
+std::string ExpertMoveJson(const MoveArgs& args, Expert& expert)
+{
+    expert.SetPlies(args.plies < 0 ? EXPERT_DEFAULT_PLIES : args.plies);
+    const int player = args.human ? HUMAN : COMPUTER;
+    const ExpertMove m = expert.Choose(args.board, player, args.first, args.second);
+    std::string out = "{\"moves\":[";
+    for (int k = 0; k < m.count; ++k) {
+        const int second = args.human ? m.pairs[k].second : m.die[k];
+        out += (k ? ",[" : "[") + std::to_string(m.from[k]) + "," + std::to_string(second) + "]";
+    }
+    out += "]";
+    if (!args.human) {
+        out += ",\"dice\":[";
+        for (int k = 0; k < 4; ++k) out += (k ? "," : "") + std::to_string(k < m.count ? m.die[k] : 0);
+        out += "],\"score\":null";
+    }
+    return out + ",\"equity\":" + Number(m.value.Equity()) + "}";
+}
+
+// `move`: the computer's play (or the human's, by the suggestion) for one
+// position and roll, as its line of JSON without the newline; "" with the
+// reason in `error` when the Expert is asked for and has no weights.
+std::string MoveJson(const MoveArgs& args, std::string& error)
+{
+    if (args.level == EXPERT_LEVEL) {
+        Expert* expert = TheExpert(error);
+        return expert != nullptr ? ExpertMoveJson(args, *expert) : std::string();
+    }
     Board board;
     board.BoardTable = args.board;
     board.BuildBoard(false);
@@ -150,8 +212,10 @@ std::string ServeAnswer(const std::string& line)
         error = "serve answers move lines, not an empty line";
     else if (words[0] != "move")
         error = "serve answers move lines, not '" + words[0] + "'";
-    else if (ParseMoveArgs(words, move, error))
-        return MoveJson(move);
+    else if (ParseMoveArgs(words, move, error)) {
+        std::string out = MoveJson(move, error);
+        if (!out.empty()) return out;
+    }
     return "{\"error\":" + JsonString(error) + "}";
 }
 
@@ -171,6 +235,18 @@ int RunServe()
     }
     // A last line without its newline is answered too.
     if (!line.empty() && !OutputFailed()) std::printf("%s\n", ServeAnswer(line).c_str());
+    return 0;
+}
+
+// `eval`: the Expert's chances for the side on roll, before it rolls.
+int RunEval(const EvalArgs& args, Expert& expert)
+{
+    const Checkers c = FromBoard(args.board, args.human ? HUMAN : COMPUTER);
+    const Probabilities p = expert.EvaluatePly(c, args.plies);
+    std::printf("{\"win\":%s,\"win_gammon\":%s,\"win_backgammon\":%s,\"lose_gammon\":%s,"
+                "\"lose_backgammon\":%s,\"equity\":%s,\"plies\":%d}\n",
+                Number(p.win).c_str(), Number(p.winGammon).c_str(), Number(p.winBackgammon).c_str(),
+                Number(p.loseGammon).c_str(), Number(p.loseBackgammon).c_str(), Number(p.Equity()).c_str(), args.plies);
     return 0;
 }
 
@@ -224,6 +300,18 @@ int RunSelfPlay(const SelfPlayArgs& args)
     SelfPlayOptions options;
     options.computerLevel = args.computerLevel;
     options.humanLevel = args.humanLevel;
+    if (args.computerLevel == EXPERT_LEVEL || args.humanLevel == EXPERT_LEVEL) {
+        std::string error;
+        Expert* expert = TheExpert(error);
+        if (expert == nullptr) return Fail(error);
+        expert->SetPlies(args.plies < 0 ? EXPERT_DEFAULT_PLIES : args.plies);
+        options.otherLevel = [expert](const BoardData& board, int player, int first, int second,
+                                      std::array<std::pair<int, int>, 4>& moves) {
+            const ExpertMove m = expert->Choose(board, player, first, second);
+            for (int k = 0; k < m.count; ++k) moves[k] = m.pairs[k];
+            return m.count;
+        };
+    }
     GameRecord record;
     std::optional<AtomicFile> exportFile;
     if (!args.exportPath.empty()) {
@@ -286,7 +374,7 @@ int RunSelfPlay(const SelfPlayArgs& args)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) return Fail("no command: move, serve, rolls or selfplay (--help shows the usage)");
+    if (args.empty()) return Fail("no command: move, eval, serve, rolls or selfplay (--help shows the usage)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(USAGE, stdout);
         return Finish(0);
@@ -295,8 +383,17 @@ int main(int argc, char** argv)
     if (args[0] == "move") {
         MoveArgs move;
         if (!ParseMoveArgs(args, move, error)) return Fail(error);
-        std::printf("%s\n", MoveJson(move).c_str());
+        const std::string out = MoveJson(move, error);
+        if (out.empty()) return Fail(error);
+        std::printf("%s\n", out.c_str());
         return Finish(0);
+    }
+    if (args[0] == "eval") {
+        EvalArgs eval;
+        if (!ParseEvalArgs(args, eval, error)) return Fail(error);
+        Expert* expert = TheExpert(error);
+        if (expert == nullptr) return Fail(error);
+        return Finish(RunEval(eval, *expert));
     }
     if (args[0] == "serve") {
         if (args.size() > 1) return Fail("serve takes no options; it reads move lines from standard input");
@@ -312,5 +409,5 @@ int main(int argc, char** argv)
         if (!ParseSelfPlayArgs(args, selfPlay, error)) return Fail(error);
         return Finish(RunSelfPlay(selfPlay));
     }
-    return Fail("unknown command '" + args[0] + "' (move, serve, rolls or selfplay)");
+    return Fail("unknown command '" + args[0] + "' (move, eval, serve, rolls or selfplay)");
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +26,8 @@
 #include "core/dice/DiceRecord.h"
 #include "core/files/MatchFile.h"
 #include "core/files/PositionFile.h"
+#include "core/neural/Plays.h"
+#include "core/neural/WeightsFile.h"
 #include "core/settings/Settings.h"
 
 namespace {
@@ -583,4 +586,71 @@ TEST(EngineTool, HostileFilesAndOutputThatCannotBeWritten)
                 << args << out << ": " << ReadFile(err);
         }
     }
+}
+
+TEST(EngineTool, TheExpertPlaysLegallyAndTheSameEachTimeAndSaysWhenItHasNoWeights)
+{
+    TempFiles files;
+    const std::string weights = files.Path("expert.tnw");
+    Networks nets;
+    nets.contact = Network::Random(32, 3);
+    nets.race = Network::Random(16, 4);
+    ASSERT_TRUE(SaveNetworks(weights, nets));
+    ::setenv("TABLOR_WEIGHTS", weights.c_str(), 1);
+
+    // A play for each side from the start: the position it reaches is one of the roll's plays.
+    const BoardData start = WithFixedOwners(StandardSetup());
+    PlayMaker maker;
+    for (const char* side : {"computer", "human"}) {
+        const int player = std::string(side) == "human" ? HUMAN : COMPUTER;
+        const ToolRun r = Engine("move --board " + BoardArgument(start) + " --dice 6 4 --level 3 --side " + side);
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::vector<int> numbers;
+        for (std::size_t at = r.out.find("[[") + 1; at < r.out.find("]]") + 1; ++at)
+            if (std::isdigit(static_cast<unsigned char>(r.out[at]))) {
+                numbers.push_back(std::atoi(r.out.c_str() + at));
+                while (std::isdigit(static_cast<unsigned char>(r.out[at + 1]))) ++at;
+            }
+        ASSERT_EQ(numbers.size(), 4u) << r.out;
+        Checkers c = FromBoard(start, player);
+        for (int k = 0; k < 2; ++k) {
+            const int from = numbers[2 * k];
+            const int die = player == COMPUTER ? numbers[2 * k + 1] : numbers[2 * k + 1] - from;
+            ApplyMove(c, player == COMPUTER ? from : 25 - from, die);
+        }
+        bool found = false;
+        for (const Play& p : maker.Make(FromBoard(start, player), 6, 4)) found = found || p.after == c;
+        EXPECT_TRUE(found) << side << ": " << r.out;
+        EXPECT_NE(r.out.find("\"equity\":"), std::string::npos);
+    }
+
+    // Self-play at level 3 finishes its games, the same way for the same seed.
+    const ToolRun a = Engine("selfplay --games 3 --seed 5 --levels 3,2 --plies 1 --moves");
+    const ToolRun b = Engine("selfplay --games 3 --seed 5 --levels 3,2 --plies 1 --moves");
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_NE(a.out.find("\"unfinished\":0"), std::string::npos) << a.out;
+    const auto moves = [](const std::string& out) { return out.substr(0, out.rfind("{\"games\"")); };
+    EXPECT_EQ(moves(a.out), moves(b.out));
+
+    // eval: a side that bears off its last piece with any roll has won.
+    BoardData won{};
+    won[1] = {1, COMPUTER};
+    won[COMPUTER_TRAY] = {14, COMPUTER};
+    won[12] = {15, HUMAN};
+    won[HUMAN_TRAY] = {0, HUMAN};
+    won[COMPUTER_BAR] = {0, COMPUTER};
+    won[HUMAN_BAR] = {0, HUMAN};
+    const ToolRun e = Engine("eval --board " + BoardArgument(won) + " --plies 1");
+    ASSERT_EQ(e.status, 0) << e.err;
+    EXPECT_NE(e.out.find("\"win\":1.000000,\"win_gammon\":1.000000,\"win_backgammon\":0.000000"), std::string::npos)
+        << e.out;
+    EXPECT_NE(e.out.find("\"equity\":2.000000"), std::string::npos) << e.out;
+
+    // No weights: a message naming the file, exit status 2, no play.
+    ::setenv("TABLOR_WEIGHTS", files.Path("missing.tnw").c_str(), 1);
+    const ToolRun none = Engine("move --board " + BoardArgument(start) + " --dice 6 4 --level 3");
+    EXPECT_EQ(none.status, 2);
+    EXPECT_TRUE(none.out.empty());
+    EXPECT_NE(none.err.find("missing.tnw"), std::string::npos) << none.err;
+    ::unsetenv("TABLOR_WEIGHTS");
 }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/files/PositionFile.h"
+#include "core/neural/Expert.h"
 
 namespace {
 
@@ -94,8 +95,11 @@ bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::str
             if (!r.Int(option, 1, 6, v)) return false;
             out.second = static_cast<int>(v);
         } else if (option == "--level") {
-            if (!r.Int(option, 0, 2, v)) return false;
+            if (!r.Int(option, 0, EXPERT_LEVEL, v)) return false;
             out.level = static_cast<int>(v);
+        } else if (option == "--plies") {
+            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
+            out.plies = static_cast<int>(v);
         } else if (option == "--book") {
             out.book = true;
         } else if (option == "--side") {
@@ -150,11 +154,14 @@ bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, 
             if (!r.Value(option, text)) return false;
             long long c = 0, h = 0;
             const auto comma = text.find(',');
-            if (comma == std::string::npos || !ParseInt(text.substr(0, comma), 0, 2, c) ||
-                !ParseInt(text.substr(comma + 1), 0, 2, h))
-                return r.Error("--levels wants C,H with each level 0, 1 or 2, not '" + text + "'");
+            if (comma == std::string::npos || !ParseInt(text.substr(0, comma), 0, EXPERT_LEVEL, c) ||
+                !ParseInt(text.substr(comma + 1), 0, EXPERT_LEVEL, h))
+                return r.Error("--levels wants C,H with each level 0, 1, 2 or 3, not '" + text + "'");
             out.computerLevel = static_cast<int>(c);
             out.humanLevel = static_cast<int>(h);
+        } else if (option == "--plies") {
+            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
+            out.plies = static_cast<int>(v);
         } else if (option == "--moves") {
             out.moves = true;
         } else if (option == "--export") {
@@ -197,5 +204,32 @@ bool ParseBoardArgument(const std::string& text, BoardData& out, std::string& er
     }
     if (!NormaliseBoard(board, &error)) return false;
     out = board;
+    return true;
+}
+
+bool ParseEvalArgs(const std::vector<std::string>& args, EvalArgs& out, std::string& error)
+{
+    OptionReader r(args, error);
+    std::string option, text;
+    long long v = 0;
+    while (r.Next(option)) {
+        if (option == "--pos") {
+            if (!r.Value(option, text) || !ReadPositionBoard(text, out.board, error)) return false;
+        } else if (option == "--board") {
+            if (!r.Value(option, text) || !ParseBoardArgument(text, out.board, error)) return false;
+        } else if (option == "--plies") {
+            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
+            out.plies = static_cast<int>(v);
+        } else if (option == "--side") {
+            if (!r.Value(option, text)) return false;
+            if (text != "computer" && text != "human")
+                return r.Error("--side is computer or human, not '" + text + "'");
+            out.human = text == "human";
+        } else {
+            return r.Error("unknown option '" + option + "' for eval");
+        }
+    }
+    if (r.Failed()) return false;
+    if (r.Has("--pos") == r.Has("--board")) return r.Error("eval needs one of --pos FILE and --board BOARD");
     return true;
 }

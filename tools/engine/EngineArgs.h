@@ -9,10 +9,14 @@
 
 #include "core/board/BoardData.h"
 
+// The Expert's level, beside the three of the computer's own search.
+constexpr int EXPERT_LEVEL = 3;
+
 struct MoveArgs {
     BoardData board{};
     int first = 0, second = 0; // the roll, in this order
     int level = 2;
+    int plies = -1; // the Expert's depth, -1 for its default
     bool book = false;
     bool human = false; // the human's side, by the suggestion's mirrored search
 };
@@ -22,10 +26,18 @@ struct RollsArgs {
     long count = 0;
 };
 
+// The chances of a position for the side on roll, by the Expert.
+struct EvalArgs {
+    BoardData board{};
+    bool human = false; // the human on roll, else the computer
+    int plies = 0;
+};
+
 struct SelfPlayArgs {
     long games = 0;
     std::uint32_t seed = 0;
     int computerLevel = 2, humanLevel = 2;
+    int plies = -1; // the Expert's depth, -1 for its default
     bool moves = false;
     // A match file to write the games to, "" for none.
     std::string exportPath;
@@ -36,6 +48,7 @@ struct SelfPlayArgs {
 bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error);
 bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::string& error);
 bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error);
+bool ParseEvalArgs(const std::vector<std::string>& args, EvalArgs& out, std::string& error);
 
 // A board from 28 comma-separated count:owner entries for locations 0 to 27,
 // checked as the game checks the board of a position file.

@@ -75,7 +75,11 @@ SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
         turn.before = board.Data();
 
         const auto started = Clock::now();
-        if (turn.player == COMPUTER) {
+        const int level = turn.player == COMPUTER ? options.computerLevel : options.humanLevel;
+        if (level > 2 && options.otherLevel) {
+            turn.count = options.otherLevel(turn.before, turn.player, turn.first, turn.second, turn.moves);
+            ++result.searches;
+        } else if (turn.player == COMPUTER) {
             if (!ClosedOut(turn.before, COMPUTER)) {
                 rules.ChooseMove(opening, options.computerLevel);
                 ++result.searches;

@@ -32,6 +32,12 @@ struct SelfPlayOptions {
     int humanLevel = 2;                              // the level the mirrored search of the human's side evaluates with
     int maxTurns = 5000;                             // a game still running after this many turns is given up
     std::function<void(const SelfPlayTurn&)> onTurn; // called after every turn
+    // The play of a side at a level above 2, which has no search here (the
+    // Expert's): fills the move pairs as SelfPlayTurn holds them for
+    // `player`'s roll (first, second) on `board` and returns their count.
+    std::function<int(const BoardData& board, int player, int first, int second,
+                      std::array<std::pair<int, int>, 4>& moves)>
+        otherLevel;
 };
 
 struct SelfPlayResult {

@@ -183,8 +183,12 @@ private:
                 buffer_.erase(0, end + 1);
                 return line;
             }
+            // After one answer has not come, none is waited for.
             pollfd p{fromTool_, POLLIN, 0};
-            if (::poll(&p, 1, 60000) <= 0) return "";
+            if (silent_ || ::poll(&p, 1, 20000) <= 0) {
+                silent_ = true;
+                return "";
+            }
             char chunk[4096];
             const ssize_t n = ::read(fromTool_, chunk, sizeof chunk);
             if (n <= 0) return "";
@@ -195,6 +199,7 @@ private:
     pid_t pid_ = -1;
     int toTool_ = -1, fromTool_ = -1;
     int status_ = -1;
+    bool silent_ = false;
     std::string buffer_;
 };
 

@@ -342,7 +342,10 @@ TEST(EngineTool, BadInputExitsWithStatusTwo)
     ExpectBadArguments("move --dice 3 1");
     ExpectBadArguments("move --board " + startArg + " --dice 7 1");
     ExpectBadArguments("move --board " + startArg + " --dice 3");
-    ExpectBadArguments("move --board " + startArg + " --dice 3 1 --level 3");
+    ExpectBadArguments("move --board " + startArg + " --dice 3 1 --level 4");
+    ExpectBadArguments("move --board " + startArg + " --dice 3 1 --level 3 --plies 4");
+    ExpectBadArguments("eval --dice 3 1");
+    ExpectBadArguments("eval --board " + startArg + " --plies -1");
     ExpectBadArguments("move --board " + startArg + " --dice 3 1 --side both");
     ExpectBadArguments("move --board " + startArg + " --dice 3 1 --dice 2 1");
     ExpectBadArguments("move --board " + startArg + " --pos x.pos --dice 3 1");

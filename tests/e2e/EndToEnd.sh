@@ -428,8 +428,9 @@ file_bytes() { od -A n -v -t u1 -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/
 # same_turn A B: the two position files agree in all but the thinking clocks
 # (bytes 245 to 252).
 same_turn() { [ "$(file_bytes "$1" 4 241)" = "$(file_bytes "$2" 4 241)" ] && [ "$(file_bytes "$1" 253 33)" = "$(file_bytes "$2" 253 33)" ]; }
-[ -f "$kept" ] && [ "$(stat -c %s "$kept")" -eq 286 ] ||
-    fail "at the human's turn: expected tablorw.sav of 286 bytes, found $(stat -c %s "$kept" 2>/dev/null || echo 'no file')"
+# (A position file of 286 bytes, and 16 bytes that name the game.)
+[ -f "$kept" ] && [ "$(stat -c %s "$kept")" -eq 302 ] ||
+    fail "at the human's turn: expected tablorw.sav of 302 bytes, found $(stat -c %s "$kept" 2>/dev/null || echo 'no file')"
 same_turn "$kept" "$saved" || fail "tablorw.sav does not hold the turn just saved in e2e.pos"
 kill -KILL "$game_pid"
 wait "$game_pid" 2>/dev/null

@@ -32,6 +32,7 @@ protected:
     // Ends the program and starts it again in the same folder.
     void Restart()
     {
+        platform.quit = false;
         platform.post = nullptr;
         platform.onPaint = nullptr;
         window.reset();
@@ -46,6 +47,40 @@ protected:
         PlayHumanTurn();
         if (Game().WaitingConfirm) Confirm();
     }
+    // Whether this start plays on from a kept game.
+    bool Resumed() const
+    {
+        for (int i = 0; i < platform.list.LineCount(); ++i)
+            if (platform.list.LineText(i) == LoadString(IDS_GAME_RESUMED)) return true;
+        return false;
+    }
+    int Stored(const char* key) const { return Profile(PathOf("tablorw.ini")).GetInt("Game", key, -1); }
+    // Resigns with the choice the dialog offers and quits from the statistics.
+    void ResignAndQuit()
+    {
+        platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+        platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+        Menu(ID_RESIGN);
+        EXPECT_TRUE(platform.quit);
+    }
+    // A kept game as a player could make it: a position the reader accepts,
+    // with bytes in it that the game itself never writes (padding, the
+    // reserved byte, an owner of an empty point), the human to roll 6-5.
+    void WriteHandMadeKeptGame(const BoardData& board)
+    {
+        PositionFileData d;
+        d.board = ToImage(board);
+        d.die = {6, 5, NO_VALUE, NO_VALUE};
+        d.moves = 2;
+        d.reserved = 9;
+        d.raceRest = {1, 2, 3};
+        PositionFileBytes bytes = EncodePositionFile(d);
+        bytes[PositionFileOffset::Board + 1] = 7;
+        bytes[PositionFileOffset::Board + 10 * 8 + 4] = COMPUTER;
+        std::ofstream(Kept(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    // The human bears off its last piece with the 6: a gammon, 2 points.
+    static BoardData OneToBearOff() { return MakePosition({{24, HUMAN, 1}, {1, COMPUTER, 15}}); }
 };
 
 } // namespace
@@ -228,6 +263,88 @@ TEST_F(KeptGame, AStaleKeptGameGoesAndAnotherCopysStays)
     PositionFileData now;
     ASSERT_EQ(ReadPositionFile(Kept(), now), PositionFileResult::Ok);
     EXPECT_EQ(now, other) << "the other copy's game";
+}
+
+// Exit, start again, resign, quit, start again, round after round: the
+// game resigned is never resumed, the next start begins a new one, and each
+// game is scored once.
+TEST_F(KeptGame, AGameThatHasEndedIsNeverResumed)
+{
+    Start();
+    int computer = 0;
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_FALSE(Resumed());
+        EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+        Menu(ID_APP_EXIT);
+        Restart();
+        ASSERT_TRUE(Resumed());
+        ResignAndQuit();
+        computer += Game().CubeValue;
+        EXPECT_EQ(Stored("Computer"), computer);
+        Restart();
+    }
+    EXPECT_FALSE(Resumed());
+    EXPECT_EQ(Stored("Computer"), computer);
+}
+
+// A kept file made by hand, with bytes the game never writes, is played once:
+// won, it is gone, and the next starts begin new games.
+TEST_F(KeptGame, AKeptFileMadeByHandIsScoredOnce)
+{
+    Start();
+    WriteHandMadeKeptGame(OneToBearOff());
+    Restart();
+    ASSERT_TRUE(Resumed());
+    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+    PlayHumanTurn();
+    ASSERT_TRUE(platform.quit);
+    EXPECT_EQ(Stored("Human"), 2);
+    Restart();
+    EXPECT_FALSE(Resumed());
+    EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+    // The next start resumes the new game.
+    Restart();
+    EXPECT_TRUE(Resumed());
+    EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+    EXPECT_EQ(Stored("Human"), 2);
+}
+
+// A kept file that can be neither brought up to date nor removed: the turn it
+// holds is not resumed once the game has moved on, and a game that ended in
+// it is not resumed either; the settings file remembers them.
+TEST_F(KeptGame, AKeptFileThatCannotBeChangedIsNotResumedOnceStale)
+{
+    Start();
+    WriteHandMadeKeptGame(MakePosition({{1, HUMAN, 2}, {12, HUMAN, 13}, {24, COMPUTER, 2}, {13, COMPUTER, 13}}));
+    {
+        const ImmutableFile locked(Kept());
+        if (!locked.Active())
+            GTEST_SKIP() << "no immutable attribute here: a file that cannot be removed cannot be made";
+        Restart();
+        ASSERT_TRUE(Resumed());
+        PlayTurnPair();
+        ASSERT_EQ(CurrentPlayer(), HUMAN);
+        Restart();
+        EXPECT_FALSE(Resumed()) << "the turn before the last";
+        EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+    }
+
+    WriteHandMadeKeptGame(OneToBearOff());
+    const ImmutableFile locked(Kept());
+    ASSERT_TRUE(locked.Active());
+    Restart();
+    ASSERT_TRUE(Resumed());
+    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+    PlayHumanTurn();
+    ASSERT_TRUE(platform.quit);
+    EXPECT_EQ(Stored("Human"), 2);
+    for (int start = 0; start < 2; ++start) {
+        Restart();
+        EXPECT_FALSE(Resumed());
+    }
+    EXPECT_EQ(Stored("Human"), 2);
+    EXPECT_TRUE(KeptExists());
 }
 
 // Export game is greyed until a piece has moved; a game that did not begin

@@ -3,14 +3,15 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 #include "core/files/AtomicFile.h"
-#include "core/files/RegularFile.h"
 #include "program/app/StringTable.h"
 #include "program/game/DoublingCube.h"
 #include "program/game/TurnCycle.h"
 #include "program/input/MoveInput.h"
+#include "program/platform/Platform.h"
 #include "program/view/SidePanel.h"
 
 namespace {
@@ -24,18 +25,57 @@ bool IsRoll(const PositionFileData& d)
     return d.moves == 4 && d.die[2] == d.die[0] && d.die[3] == d.die[0];
 }
 
+// The most ids of ended games the settings file remembers, newest last.
+constexpr std::size_t MAX_ENDED_IDS = 8;
+
+bool Remove(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::remove(path, error) && !error;
+}
+
 } // namespace
 
 SavedGame::SavedGame(WindowContext& context) : ctx(context), game(context.game) {}
 
 void SavedGame::StartOrResume()
 {
-    if (const std::optional<PositionFileData> data = ReadSavedGame(ctx.paths.savedGamePath)) {
-        kept = EncodePositionFile(*data);
-        Resume(*data);
-    } else {
+    endedIds = ParseGameIds(ctx.profile.GetString(SECTION_GAME, KEY_ENDED_GAMES, ""));
+    const std::string& path = ctx.paths.savedGamePath;
+    // Another running copy in this folder owns the kept game: this one
+    // neither resumes it nor keeps a game of its own over it.
+    Platform::KeptLock taken = ctx.platform.LockKeptGame(path);
+    lock = std::move(taken.lock);
+    keeps = !taken.busy;
+    if (!keeps) {
         ctx.turns.NewGame();
+        return;
     }
+    KeptRecord kept;
+    switch (ReadKeptGame(path, kept)) {
+    case KeptFileResult::Ok:
+        if (Playable(kept)) {
+            id = kept.id;
+            Resume(kept);
+            return;
+        }
+        Remove(path);
+        break;
+    case KeptFileResult::Invalid:
+        Remove(path);
+        break;
+    case KeptFileResult::Missing:
+        break;
+    }
+    ctx.turns.NewGame();
+}
+
+// A game that is over is not played on, nor one that went out of date; the
+// human's turn needs its whole roll, with nothing of it played.
+bool SavedGame::Playable(const KeptRecord& kept) const
+{
+    if (std::find(endedIds.begin(), endedIds.end(), kept.id) != endedIds.end()) return false;
+    return kept.stage == KeptStage::HumanTurn && IsRoll(kept.data);
 }
 
 void SavedGame::TakeFigures(const PositionFileData& d)
@@ -58,8 +98,9 @@ void SavedGame::TakeFigures(const PositionFileData& d)
 
 // As a new game begins, but with the kept turn's board, cube, statistics and
 // roll; the roll was counted when it was made and is only listed again.
-void SavedGame::Resume(const PositionFileData& d)
+void SavedGame::Resume(const KeptRecord& kept)
 {
+    const PositionFileData& d = kept.data;
     Board& board = game.board;
     SidePanel& panel = ctx.panel;
     board.BoardTable = WithFixedOwners(FromImage(d.board));
@@ -101,12 +142,19 @@ void SavedGame::Resume(const PositionFileData& d)
 
 void SavedGame::Keep()
 {
-    if (game.CurrentPlayer() != HUMAN || game.MovesMade != 0) return;
-    const PositionFileBytes bytes = EncodePositionFile(CurrentPositionData(game));
-    if (WriteFileAtomically(ctx.paths.savedGamePath, bytes.data(), bytes.size()))
-        kept = bytes;
-    else
-        Forget(); // an older turn of this game must not come back
+    if (!keeps || game.CurrentPlayer() != HUMAN || game.MovesMade != 0) return;
+    Write(KeptStage::HumanTurn);
+}
+
+bool SavedGame::Write(KeptStage stage)
+{
+    if (id == 0) id = NewId();
+    const std::vector<std::uint8_t> bytes = EncodeKeptGame(KeptRecord{CurrentPositionData(game), id, stage});
+    if (WriteFileAtomically(ctx.paths.savedGamePath, bytes.data(), bytes.size())) return true;
+    // An older turn of this game must not come back; the game goes on, kept
+    // (when the file can be written again) under a new id.
+    Retire();
+    return false;
 }
 
 // Puts a position from a file in place: the board rebuilt from it, its cube
@@ -139,33 +187,42 @@ void SavedGame::LoadPosition(const PositionFileData& d)
     ctx.input.RefreshHover();
 }
 
-// Another copy of the program in the same folder keeps its own game in the
-// same file: its game stays when this copy's game ends.
-void SavedGame::Forget()
+void SavedGame::Forget() { Retire(); }
+
+// Only a file that holds this game is touched: another copy of the program
+// in the same folder may have kept its own game there since.
+void SavedGame::Retire()
 {
-    if (!kept) return;
+    if (id == 0 || !keeps) return;
     const std::string& path = ctx.paths.savedGamePath;
-    const std::optional<std::vector<std::uint8_t>> now = ReadRegularFile(path, POSITION_FILE_SIZE + 1);
-    if (now && std::equal(now->begin(), now->end(), kept->begin(), kept->end())) RemoveSavedGame(path);
-    kept.reset();
+    KeptRecord now;
+    if (ReadKeptGame(path, now) == KeptFileResult::Ok && now.id == id && now.stage != KeptStage::Ended &&
+        !Remove(path)) {
+        now.stage = KeptStage::Ended;
+        const std::vector<std::uint8_t> bytes = EncodeKeptGame(now);
+        if (!WriteFileAtomically(path, bytes.data(), bytes.size())) RememberEnded(id);
+    }
+    id = 0;
 }
 
-std::optional<PositionFileData> ReadSavedGame(const std::string& path)
+void SavedGame::RememberEnded(std::uint64_t ended)
 {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return std::nullopt;
-    PositionFileData data;
-    const bool whole = std::filesystem::is_regular_file(path, error) &&
-                       std::filesystem::file_size(path, error) == static_cast<std::uintmax_t>(POSITION_FILE_SIZE);
-    // The reader refuses a board the game cannot hold, a game already over
-    // and negative figures; the roll must be whole and unplayed.
-    if (whole && ReadPositionFile(path, data) == PositionFileResult::Ok && IsRoll(data)) return data;
-    RemoveSavedGame(path);
-    return std::nullopt;
+    endedIds.push_back(ended);
+    if (endedIds.size() > MAX_ENDED_IDS)
+        endedIds.erase(endedIds.begin(), endedIds.end() - static_cast<std::ptrdiff_t>(MAX_ENDED_IDS));
+    ctx.profile.WriteString(SECTION_GAME, KEY_ENDED_GAMES, GameIdsText(endedIds));
 }
 
-void RemoveSavedGame(const std::string& path)
+// Ids are drawn apart from the dice, whose rolls they must not change.
+std::uint64_t SavedGame::NewId()
 {
-    std::error_code error;
-    std::filesystem::remove(path, error);
+    std::uint64_t made = 0;
+    try {
+        std::random_device device;
+        made = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+    } catch (...) {
+        // No source of randomness: the time and the count still differ.
+    }
+    made ^= static_cast<std::uint64_t>(ctx.platform.Now()) * 0x9E3779B97F4A7C15ULL + ++idsMade;
+    return made == 0 ? 1 : made;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kept game's file: a position file with a trailer naming the game.
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 
 #include "Gnubg.h"
 #include "HostileFiles.h"
+#include "core/files/KeptGameFile.h"
 #include "core/files/PositionFile.h"
 #include "core/settings/Profile.h"
 #include "program/app/StringTable.h"
@@ -81,6 +82,21 @@ protected:
     }
     // The human bears off its last piece with the 6: a gammon, 2 points.
     static BoardData OneToBearOff() { return MakePosition({{24, HUMAN, 1}, {1, COMPUTER, 15}}); }
+    // Starts again on a kept OneToBearOff, wins the gammon and quits.
+    void ResumeAndWinTheGammon()
+    {
+        Restart();
+        ASSERT_TRUE(Resumed());
+        platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+        PlayHumanTurn();
+        ASSERT_TRUE(platform.quit);
+        EXPECT_EQ(Stored("Human"), 2);
+    }
+    std::string KeptBytes() const
+    {
+        std::ifstream in(Kept(), std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
 };
 
 } // namespace
@@ -294,12 +310,7 @@ TEST_F(KeptGame, AKeptFileMadeByHandIsScoredOnce)
 {
     Start();
     WriteHandMadeKeptGame(OneToBearOff());
-    Restart();
-    ASSERT_TRUE(Resumed());
-    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
-    PlayHumanTurn();
-    ASSERT_TRUE(platform.quit);
-    EXPECT_EQ(Stored("Human"), 2);
+    ASSERT_NO_FATAL_FAILURE(ResumeAndWinTheGammon());
     Restart();
     EXPECT_FALSE(Resumed());
     EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
@@ -333,18 +344,110 @@ TEST_F(KeptGame, AKeptFileThatCannotBeChangedIsNotResumedOnceStale)
     WriteHandMadeKeptGame(OneToBearOff());
     const ImmutableFile locked(Kept());
     ASSERT_TRUE(locked.Active());
-    Restart();
-    ASSERT_TRUE(Resumed());
-    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
-    PlayHumanTurn();
-    ASSERT_TRUE(platform.quit);
-    EXPECT_EQ(Stored("Human"), 2);
+    ASSERT_NO_FATAL_FAILURE(ResumeAndWinTheGammon());
     for (int start = 0; start < 2; ++start) {
         Restart();
         EXPECT_FALSE(Resumed());
     }
     EXPECT_EQ(Stored("Human"), 2);
     EXPECT_TRUE(KeptExists());
+}
+
+// The program killed in the computer's turn, after the human confirmed: the
+// next start plays on with the computer's turn, from the board the human
+// left, and the human's next turn is kept under the same game.
+TEST_F(KeptGame, KilledInTheComputersTurnThePlayerDoesNotReplayTheTurn)
+{
+    StartWithRolls(ROLLS, "AutoChangeTurn=0");
+    const std::uint64_t id = window->Kept().Id();
+    ASSERT_NE(id, 0u);
+    PlayHumanTurn();
+    ASSERT_TRUE(Game().WaitingConfirm);
+    const BoardData played = Data();
+    // What is on disk when the computer's first piece moves is what a kill
+    // then would leave.
+    std::string atKill;
+    window->Turns().onTransfer = [&](int, int) {
+        if (CurrentPlayer() == COMPUTER && atKill.empty()) atKill = KeptBytes();
+    };
+    Confirm();
+    window->Turns().onTransfer = nullptr;
+    ASSERT_EQ(atKill.size(), static_cast<std::size_t>(KEPT_FILE_SIZE));
+    const std::optional<KeptRecord> kept =
+        DecodeKeptGame(reinterpret_cast<const std::uint8_t*>(atKill.data()), atKill.size());
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->stage, KeptStage::ComputerTurn);
+    EXPECT_EQ(kept->id, id);
+    EXPECT_EQ(FromImage(kept->data.board), played);
+
+    std::ofstream(Kept(), std::ios::binary) << atKill;
+    // The first piece that moves after the new start, and whose it is.
+    BoardData resumedFrom{};
+    int firstMover = NOBODY;
+    platform.post = nullptr;
+    platform.onPaint = nullptr;
+    window.reset();
+    window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
+    window->Turns().onTransfer = [&](int, int) {
+        if (firstMover != NOBODY) return;
+        firstMover = CurrentPlayer();
+        resumedFrom = Data();
+    };
+    platform.post = [this](const Message& m) { window->Post(m); };
+    platform.onPaint = [this] { window->OnPaint(); };
+    Pump();
+    window->Turns().onTransfer = nullptr;
+    EXPECT_TRUE(Resumed());
+    EXPECT_EQ(firstMover, COMPUTER) << "the computer's turn is played first";
+    EXPECT_EQ(resumedFrom, played);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    EXPECT_EQ(window->Kept().Id(), id);
+    const std::string now = KeptBytes();
+    const std::optional<KeptRecord> next =
+        DecodeKeptGame(reinterpret_cast<const std::uint8_t*>(now.data()), now.size());
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->stage, KeptStage::HumanTurn);
+    EXPECT_EQ(next->id, id);
+    EXPECT_EQ(FromImage(next->data.board), Data());
+}
+
+// A second copy started in the folder while the first plays neither resumes
+// the first copy's game nor touches its kept file, even when its own game
+// ends; once the first copy is gone (the kernel drops its lock however it
+// ends), the next start plays on with the first copy's game.
+TEST_F(KeptGame, ASecondCopyLeavesTheFirstCopysGameAlone)
+{
+    StartWithRolls(ROLLS);
+    PlayTurnPair();
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    const std::uint64_t id = window->Kept().Id();
+    const std::string first = KeptBytes();
+    ASSERT_EQ(first.size(), static_cast<std::size_t>(KEPT_FILE_SIZE));
+    {
+        TestPlatform otherPlatform;
+        Settings otherSettings;
+        BackgWnd other(otherPlatform, AppPaths(dir.string()), otherSettings);
+        otherPlatform.post = [&](const Message& m) { other.Post(m); };
+        auto pump = [&] {
+            for (int guard = 0; guard < 1000 && other.HasMessages(); ++guard) other.PumpMessages();
+        };
+        pump();
+        EXPECT_FALSE(other.Kept().Keeps());
+        EXPECT_EQ(other.Game().board.Data(), WithFixedOwners(StandardSetup())) << "a new game";
+        for (int i = 0; i < otherPlatform.list.LineCount(); ++i)
+            EXPECT_NE(otherPlatform.list.LineText(i), LoadString(IDS_GAME_RESUMED));
+        otherPlatform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+        otherPlatform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+        otherPlatform.Input().Menu(ID_RESIGN);
+        pump();
+        EXPECT_TRUE(otherPlatform.quit);
+        EXPECT_EQ(KeptBytes(), first) << "the first copy's game, untouched";
+    }
+    EXPECT_EQ(KeptBytes(), first);
+    Restart();
+    EXPECT_TRUE(Resumed());
+    EXPECT_EQ(window->Kept().Id(), id);
+    EXPECT_TRUE(window->Kept().Keeps());
 }
 
 // Export game is greyed until a piece has moved; a game that did not begin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kept game ("tablorw.sav"): the game in progress as a position file of
 // 286 bytes, followed by a trailer of 16 bytes that names the game and tells

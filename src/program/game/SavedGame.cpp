@@ -8,6 +8,7 @@
 
 #include "core/files/AtomicFile.h"
 #include "program/app/StringTable.h"
+#include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
 #include "program/game/TurnCycle.h"
 #include "program/input/MoveInput.h"
@@ -75,7 +76,15 @@ void SavedGame::StartOrResume()
 bool SavedGame::Playable(const KeptRecord& kept) const
 {
     if (std::find(endedIds.begin(), endedIds.end(), kept.id) != endedIds.end()) return false;
-    return kept.stage == KeptStage::HumanTurn && IsRoll(kept.data);
+    switch (kept.stage) {
+    case KeptStage::HumanTurn:
+        return IsRoll(kept.data);
+    case KeptStage::ComputerTurn:
+        return true;
+    case KeptStage::Ended:
+        break;
+    }
+    return false;
 }
 
 void SavedGame::TakeFigures(const PositionFileData& d)
@@ -97,10 +106,13 @@ void SavedGame::TakeFigures(const PositionFileData& d)
 }
 
 // As a new game begins, but with the kept turn's board, cube, statistics and
-// roll; the roll was counted when it was made and is only listed again.
+// roll; the roll was counted when it was made and is only listed again. A
+// game kept as the human's turn left it goes on with the computer's turn,
+// which rolls anew.
 void SavedGame::Resume(const KeptRecord& kept)
 {
     const PositionFileData& d = kept.data;
+    const bool humanToPlay = kept.stage == KeptStage::HumanTurn;
     Board& board = game.board;
     SidePanel& panel = ctx.panel;
     board.BoardTable = WithFixedOwners(FromImage(d.board));
@@ -110,12 +122,19 @@ void SavedGame::Resume(const KeptRecord& kept)
     DiceRecord& dice = *game.dice;
     dice.mode = ctx.settings.DiceMode;
     dice.replay = false;
-    dice.die = d.die;
-    dice.moves = d.moves;
-    // The roll in hand is the game's history: "Same rolls" replays from it,
-    // and later rolls are no opening rolls.
-    dice.history.assign(d.die.begin(), d.die.begin() + 2);
-    dice.historyPos = 2;
+    if (humanToPlay) {
+        dice.die = d.die;
+        dice.moves = d.moves;
+        // The roll in hand is the game's history: "Same rolls" replays from
+        // it, and later rolls are no opening rolls.
+        dice.history.assign(d.die.begin(), d.die.begin() + 2);
+        dice.historyPos = 2;
+    } else {
+        dice.die = {NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
+        dice.moves = 0;
+        dice.history.clear();
+        dice.historyPos = 0;
+    }
     ctx.turns.MakeRules();
 
     TakeFigures(d);
@@ -125,7 +144,7 @@ void SavedGame::Resume(const KeptRecord& kept)
     game.Winner = NOBODY;
     game.Starter = HUMAN;
     game.record.Start(false);
-    game.record.Roll(HUMAN, dice.die[0], dice.die[1]);
+    if (humanToPlay) game.record.Roll(HUMAN, dice.die[0], dice.die[1]);
     ctx.input.ResetHighlights();
     ctx.platform.Invalidate();
 
@@ -134,6 +153,12 @@ void SavedGame::Resume(const KeptRecord& kept)
     ctx.cube.UpdateCube();
     ctx.FlushInput();
     panel.AddListLine(LoadString(IDS_GAME_RESUMED));
+    if (!humanToPlay) {
+        panel.HideDice();
+        ctx.platform.UpdateNow();
+        ctx.PostCommand(ID_COMPUTER_TURN);
+        return;
+    }
     panel.AddListLine(ctx.turns.DiceLine());
     ctx.platform.UpdateNow();
     ctx.turns.PromptHumanMove(false);
@@ -143,13 +168,23 @@ void SavedGame::Resume(const KeptRecord& kept)
 void SavedGame::Keep()
 {
     if (!keeps || game.CurrentPlayer() != HUMAN || game.MovesMade != 0) return;
-    Write(KeptStage::HumanTurn);
+    Write(CurrentPositionData(game), KeptStage::HumanTurn);
 }
 
-bool SavedGame::Write(KeptStage stage)
+// The board as the human's moves left it: the board of the turn's start is
+// taken again only when the computer's turn is over.
+void SavedGame::KeepComputerTurn()
+{
+    if (!keeps || game.CurrentPlayer() != HUMAN) return;
+    PositionFileData data = CurrentPositionData(game);
+    data.board = ToImage(game.board.Data());
+    Write(data, KeptStage::ComputerTurn);
+}
+
+bool SavedGame::Write(const PositionFileData& data, KeptStage stage)
 {
     if (id == 0) id = NewId();
-    const std::vector<std::uint8_t> bytes = EncodeKeptGame(KeptRecord{CurrentPositionData(game), id, stage});
+    const std::vector<std::uint8_t> bytes = EncodeKeptGame(KeptRecord{data, id, stage});
     if (WriteFileAtomically(ctx.paths.savedGamePath, bytes.data(), bytes.size())) return true;
     // An older turn of this game must not come back; the game goes on, kept
     // (when the file can be written again) under a new id.

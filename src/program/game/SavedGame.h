@@ -31,6 +31,8 @@ public:
     // Keeps the game as it stands at the start of the human's turn. A kept
     // game that can no longer be brought up to date is never resumed.
     void Keep();
+    // Keeps the game as the human's turn left it, the computer to play next.
+    void KeepComputerTurn();
     // The game on the board has ended, or is abandoned: its kept copy is
     // never resumed. A kept game that another copy wrote since stays.
     void Forget();
@@ -44,13 +46,14 @@ public:
     bool Keeps() const { return keeps; }
 
 private:
-    // Plays on from a kept game: its board, cube, statistics and roll.
+    // Plays on from a kept game: its board, cube and statistics, and the
+    // human's roll in hand or the computer's turn.
     void Resume(const KeptRecord& kept);
     // The figures of a position file that carry over into the game: cube,
     // statistics and thinking times (the clocks stopped).
     void TakeFigures(const PositionFileData& d);
-    // Writes the game as it stands at `stage`; false when it cannot be.
-    bool Write(KeptStage stage);
+    // Writes the game at `stage`; false when it cannot be.
+    bool Write(const PositionFileData& data, KeptStage stage);
     // Whether the game in the kept file may be played on.
     bool Playable(const KeptRecord& kept) const;
     // Makes sure the kept copy of the game on the board is never resumed.

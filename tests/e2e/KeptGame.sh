@@ -94,12 +94,13 @@ start_game() {
         QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$game") >>"$1/game.log" 2>&1 &
     started=$!
     pids+=("$started")
-    poll 30 window_of "$started" Tablor || fail "no window \"Tablor\" of the copy $started within 30 s"
+    poll 30 has_window "$started" Tablor || fail "no window \"Tablor\" of the copy $started within 30 s"
     # The first game is put on the board before the window takes input.
     sleep 1
 }
 # window_of PID NAME: the visible window of that copy with that title.
-window_of() { xdotool search --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1 | grep .; }
+window_of() { xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1 | grep .; }
+has_window() { window_of "$@" >/dev/null; }
 running() { kill -0 "$1" 2>/dev/null; }
 exited() { ! running "$1"; }
 # key_to PID NAME KEYS...: the keys, typed into that copy's window of that title.
@@ -126,9 +127,9 @@ exit_by_menu() {
 # resign PID: Ctrl+Space and the dialog's choice; the statistics follow.
 resign() {
     key_to "$1" Tablor ctrl+space
-    poll 20 window_of "$1" Resign || fail "Ctrl+Space: copy $1 showed no \"Resign\" dialog"
+    poll 20 has_window "$1" Resign || fail "Ctrl+Space: copy $1 showed no \"Resign\" dialog"
     key_to "$1" Resign Return
-    poll 20 window_of "$1" Statistics || fail "Resign: copy $1 showed no \"Statistics\" dialog"
+    poll 20 has_window "$1" Statistics || fail "Resign: copy $1 showed no \"Statistics\" dialog"
 }
 
 kept_size() { stat -c %s "$1/tablorw.sav" 2>/dev/null || echo 0; }

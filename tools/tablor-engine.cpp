@@ -22,9 +22,9 @@
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
-#include "core/files/AtomicFile.h"
 #include "core/files/MatchFile.h"
 #include "engine/EngineArgs.h"
+#include "engine/ExportFile.h"
 
 namespace {
 
@@ -152,13 +152,12 @@ int RunSelfPlay(const SelfPlayArgs& args)
     options.computerLevel = args.computerLevel;
     options.humanLevel = args.humanLevel;
     GameRecord record;
-    std::optional<AtomicFile> exportFile;
+    std::optional<ExportFile> exportFile;
     if (!args.exportPath.empty()) {
         exportFile.emplace(args.exportPath);
         const std::string header =
             MatchFileHeader({"[Site \"Tablor self-play, seed " + std::to_string(args.seed) + "\"]"});
-        if (!exportFile->Open() || !exportFile->Write(header.data(), header.size()))
-            return ExportFailed(args.exportPath);
+        if (!exportFile->Open() || !exportFile->Write(header)) return ExportFailed(args.exportPath);
     }
     bool exportWritten = true;
     std::array<int, 3> score{0, 0, 0};
@@ -181,7 +180,7 @@ int RunSelfPlay(const SelfPlayArgs& args)
             game.scoreBefore = score;
             score[r.winner] += r.points;
             const std::string text = MatchGameText(game, g + 1);
-            exportWritten = exportFile->Write(text.data(), text.size());
+            exportWritten = exportFile->Write(text);
         }
         wins[r.winner] += 1;
         gammons += r.points == 2;

@@ -10,7 +10,8 @@
 # Then, under openbox (when it is installed), a framed window: the side panel
 # stands as in the unframed window at the start, after New game and after
 # "Play clockwise" is turned on, and Alt+F4 during the computer's turn ends
-# the program at once without writing a file.
+# the program at once without writing a file, the game kept as the human's
+# turn left it.
 #
 # Usage: EndToEnd.sh TABLOR_BINARY TABLOR_ENGINE_BINARY
 #
@@ -578,10 +579,21 @@ check_panel 1 "playing clockwise"
 settings_before=$(cat "$framed/tablorw.ini")
 
 # The human's 3-1, then the computer's turn (its pause of 1.5 s and its
-# moves at the slowest speed); Alt+F4 half a second into it.
+# moves at the slowest speed); Alt+F4 as soon as it has begun. Keys typed
+# while a piece moves are dropped: S is typed again until the turn has passed,
+# which the game tells by keeping itself at the computer's turn (stage 1, at
+# byte 298 of tablorw.sav).
+computer_turn_kept() {
+    [ "$(stat -c %s "$framed/tablorw.sav" 2>/dev/null)" = 302 ] && [ "$(file_bytes "$framed/tablorw.sav" 298 1)" = 1 ]
+}
+second_move_played() {
+    computer_turn_kept && return 0
+    xdotool key s
+    poll 1 computer_turn_kept
+}
 focus "$main"
-xdotool key q t s
-sleep 0.5
+xdotool key q t
+poll 20 second_move_played || fail "with openbox: Q T S did not end the human's 3-1 (tablorw.sav is not kept at the computer's turn)"
 start=$(date +%s%N)
 xdotool key alt+F4
 limit=$(($(date +%s) + 10))
@@ -596,6 +608,8 @@ game_pid=""
 [ "$ms" -lt 1000 ] || fail "Alt+F4 during the computer's turn: the game took $ms ms to end"
 [ "$(cat "$framed/tablorw.ini")" = "$settings_before" ] || fail "Alt+F4: the settings file was changed"
 [ ! -e "$framed/tablorw32.gph" ] || fail "Alt+F4: a graph file was written"
+# The game stays kept at the computer's turn: the next start goes on with it.
+computer_turn_kept || fail "Alt+F4 during the computer's turn: tablorw.sav no longer holds the game at the computer's turn"
 kill "$wm_pid" 2>/dev/null
 wait "$wm_pid" 2>/dev/null
 

@@ -181,6 +181,16 @@ TEST_F(KeptGame, AKeptFileThatHoldsNoPlayableGameIsRemoved)
                          d.die = {NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
                      })});
     cases.push_back({"negative", changed([](PositionFileData& d) { d.pipsRolledHuman = -5; })});
+    // With the trailer that names the game: one marked as over, and one whose
+    // trailer is damaged.
+    auto trailed = [&](KeptStage stage, int damagedAt) {
+        std::vector<std::uint8_t> b = EncodeKeptGame(KeptRecord{good, 0x1234, stage});
+        if (damagedAt >= 0) b[static_cast<std::size_t>(damagedAt)] ^= 1;
+        return std::string(b.begin(), b.end());
+    };
+    cases.push_back({"marked as over", trailed(KeptStage::Ended, -1)});
+    cases.push_back({"another tag", trailed(KeptStage::HumanTurn, POSITION_FILE_SIZE)});
+    cases.push_back({"a stage that is none", trailed(static_cast<KeptStage>(3), -1)});
     for (const auto& [name, content] : cases) {
         SCOPED_TRACE(name);
         std::ofstream(Kept(), std::ios::binary) << content;

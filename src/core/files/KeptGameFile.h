@@ -15,7 +15,10 @@
 //
 // A file of the 286 bytes alone (written before the trailer was added, or
 // made by hand) holds the human's turn; its id is a hash of its bytes, so
-// that it is named the same at every reading.
+// that it is named the same at every reading. The position file's reader
+// (File, Open) reads the first 286 bytes of either. A copy of the program
+// from before the trailer resumes only a file of exactly 286 bytes: it
+// removes a longer one and starts a new game.
 
 #include <cstddef>
 #include <cstdint>

@@ -452,15 +452,20 @@ TEST(EngineTool, SelfPlayExportLeavesNoTemporaryFile)
                 names.push_back(entry.path().filename().string());
         return names;
     };
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+    // An export far longer than the test, its output thrown away.
+    const auto startLongExport = [&path] {
         const pid_t child = fork();
-        ASSERT_GE(child, 0);
         if (child == 0) {
             std::freopen("/dev/null", "w", stdout);
             ::execl(TABLOR_ENGINE, TABLOR_ENGINE, "selfplay", "--games", "10000000", "--seed", "1", "--levels", "0,0",
                     "--export", path.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
+        return child;
+    };
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+        const pid_t child = startLongExport();
+        ASSERT_GE(child, 0);
         // Until the export is under way (its temporary file has games in it).
         bool started = false;
         for (int i = 0; i < 2000 && !started; ++i) {
@@ -481,14 +486,8 @@ TEST(EngineTool, SelfPlayExportLeavesNoTemporaryFile)
         if (old) fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
     };
     // Killed outright, the run leaves its temporary file; the next export removes it once stale.
-    const pid_t killed = fork();
+    const pid_t killed = startLongExport();
     ASSERT_GE(killed, 0);
-    if (killed == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        ::execl(TABLOR_ENGINE, TABLOR_ENGINE, "selfplay", "--games", "10000000", "--seed", "1", "--levels", "0,0",
-                "--export", path.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
     for (int i = 0; i < 2000 && temporaries().empty(); ++i) ::usleep(10000);
     ::kill(killed, SIGKILL);
     ::waitpid(killed, nullptr, 0);

@@ -98,22 +98,15 @@ fail() {
 # Every wait ends by this time, well before the test's own time limit, so
 # that the script always gets to clean up after itself.
 deadline=$(($(date +%s) + 270))
+# shellcheck source=tests/e2e/Session.sh
+. "$(dirname "$0")/Session.sh"
 
-# poll SECONDS COMMAND...: runs COMMAND every 0.25 s until it succeeds (0) or
-# the time is up (1). A game that has ended meanwhile fails the test at once.
-poll() {
-    local limit=$(($(date +%s) + $1))
-    [ "$limit" -gt "$deadline" ] && limit=$deadline
-    shift
-    while :; do
-        "$@" && return 0
-        if [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; then
-            wait "$game_pid"
-            fail "the game ended unexpectedly (exit status $?) while waiting for: $*"
-        fi
-        [ "$(date +%s)" -ge "$limit" ] && return 1
-        sleep 0.25
-    done
+# A game that has ended while a wait goes on fails the test at once.
+poll_guard() {
+    if [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; then
+        wait "$game_pid"
+        fail "the game ended unexpectedly (exit status $?) while waiting for: $*"
+    fi
 }
 
 # ------------------------------------------------------------------ screen
@@ -275,26 +268,15 @@ CurScheme=0
 Human=0
 Computer=0
 EOF
-mkdir -m 700 "$work/runtime"
 
 # ------------------------------------------------------------------ X server and game
 
-# The server picks a free display itself and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_ready() { grep -qE '^[0-9]+$' "$work/display" 2>/dev/null; }
-poll 20 display_ready || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+start_xvfb
 
-# start_game FOLDER: starts the game in that folder, its output appended to
-# the folder's game.log. No desktop theme (it could bring the desktop's own
-# dialogs), no scaling, no sound.
+# start_game FOLDER: starts the game in that folder (see launch_game).
 start_game() {
-    (cd "$1" && exec env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u WAYLAND_DISPLAY \
-        -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
-        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$game") >>"$1/game.log" 2>&1 &
-    game_pid=$!
+    launch_game "$game" "$1"
+    game_pid=$launched
 }
 start_game "$work"
 
@@ -583,9 +565,7 @@ settings_before=$(cat "$framed/tablorw.ini")
 # while a piece moves are dropped: S is typed again until the turn has passed,
 # which the game tells by keeping itself at the computer's turn (stage 1, at
 # byte 298 of tablorw.sav).
-computer_turn_kept() {
-    [ "$(stat -c %s "$framed/tablorw.sav" 2>/dev/null)" = 302 ] && [ "$(file_bytes "$framed/tablorw.sav" 298 1)" = 1 ]
-}
+computer_turn_kept() { [ "$(kept_stage "$framed")" = 1 ]; }
 second_move_played() {
     computer_turn_kept && return 0
     xdotool key s

@@ -56,26 +56,9 @@ fail() {
 }
 
 deadline=$(($(date +%s) + 270))
-# poll SECONDS COMMAND...: runs COMMAND every 0.25 s until it succeeds (0) or
-# the time is up (1).
-poll() {
-    local limit=$(($(date +%s) + $1))
-    [ "$limit" -gt "$deadline" ] && limit=$deadline
-    shift
-    while :; do
-        "$@" && return 0
-        [ "$(date +%s)" -ge "$limit" ] && return 1
-        sleep 0.25
-    done
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_ready() { grep -qE '^[0-9]+$' "$work/display" 2>/dev/null; }
-poll 20 display_ready || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
-mkdir -m 700 "$work/runtime"
+# shellcheck source=tests/e2e/Session.sh
+. "$(dirname "$0")/Session.sh"
+start_xvfb
 
 # new_folder NAME: a folder with settings in which the human opens each game.
 new_folder() {
@@ -89,10 +72,8 @@ new_folder() {
 
 # start_game FOLDER: starts a copy of the game there; its pid in started.
 start_game() {
-    (cd "$1" && exec env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u WAYLAND_DISPLAY \
-        -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
-        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$game") >>"$1/game.log" 2>&1 &
-    started=$!
+    launch_game "$game" "$1"
+    started=$launched
     pids+=("$started")
     poll 30 has_window "$started" Tablor || fail "no window \"Tablor\" of the copy $started within 30 s"
     # The first game is put on the board before the window takes input.
@@ -134,7 +115,6 @@ resign() {
 
 kept_size() { stat -c %s "$1/tablorw.sav" 2>/dev/null || echo 0; }
 kept_id() { od -A n -v -t x1 -j 290 -N 8 "$1/tablorw.sav" | tr -d ' \n'; }
-kept_stage() { od -A n -v -t u1 -j 298 -N 1 "$1/tablorw.sav" | tr -d ' \n'; }
 kept_sum() { md5sum <"$1/tablorw.sav"; }
 # kept_new_turn FOLDER OLD_IDS: the human's turn of a game none of OLD_IDS is kept.
 kept_new_turn() {

@@ -30,14 +30,16 @@ class KeptGame : public GameTest {
 protected:
     std::string Kept() const { return PathOf("tablorw.sav"); }
     bool KeptExists() const { return std::filesystem::exists(Kept()); }
-    // Ends the program and starts it again in the same folder.
-    void Restart()
+    // Ends the program and starts it again in the same folder; `made` runs
+    // once the new window is made, before its first game is played.
+    void Restart(const std::function<void()>& made = nullptr)
     {
         platform.quit = false;
         platform.post = nullptr;
         platform.onPaint = nullptr;
         window.reset();
         window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
+        if (made) made();
         platform.post = [this](const Message& m) { window->Post(m); };
         platform.onPaint = [this] { window->OnPaint(); };
         Pump();
@@ -96,6 +98,10 @@ protected:
     {
         std::ifstream in(Kept(), std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    static std::optional<KeptRecord> Decoded(const std::string& bytes)
+    {
+        return DecodeKeptGame(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
 };
 
@@ -382,9 +388,7 @@ TEST_F(KeptGame, KilledInTheComputersTurnThePlayerDoesNotReplayTheTurn)
     };
     Confirm();
     window->Turns().onTransfer = nullptr;
-    ASSERT_EQ(atKill.size(), static_cast<std::size_t>(KEPT_FILE_SIZE));
-    const std::optional<KeptRecord> kept =
-        DecodeKeptGame(reinterpret_cast<const std::uint8_t*>(atKill.data()), atKill.size());
+    const std::optional<KeptRecord> kept = Decoded(atKill);
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->stage, KeptStage::ComputerTurn);
     EXPECT_EQ(kept->id, id);
@@ -394,27 +398,20 @@ TEST_F(KeptGame, KilledInTheComputersTurnThePlayerDoesNotReplayTheTurn)
     // The first piece that moves after the new start, and whose it is.
     BoardData resumedFrom{};
     int firstMover = NOBODY;
-    platform.post = nullptr;
-    platform.onPaint = nullptr;
-    window.reset();
-    window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
-    window->Turns().onTransfer = [&](int, int) {
-        if (firstMover != NOBODY) return;
-        firstMover = CurrentPlayer();
-        resumedFrom = Data();
-    };
-    platform.post = [this](const Message& m) { window->Post(m); };
-    platform.onPaint = [this] { window->OnPaint(); };
-    Pump();
+    Restart([&] {
+        window->Turns().onTransfer = [&](int, int) {
+            if (firstMover != NOBODY) return;
+            firstMover = CurrentPlayer();
+            resumedFrom = Data();
+        };
+    });
     window->Turns().onTransfer = nullptr;
     EXPECT_TRUE(Resumed());
     EXPECT_EQ(firstMover, COMPUTER) << "the computer's turn is played first";
     EXPECT_EQ(resumedFrom, played);
     ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(window->Kept().Id(), id);
-    const std::string now = KeptBytes();
-    const std::optional<KeptRecord> next =
-        DecodeKeptGame(reinterpret_cast<const std::uint8_t*>(now.data()), now.size());
+    const std::optional<KeptRecord> next = Decoded(KeptBytes());
     ASSERT_TRUE(next);
     EXPECT_EQ(next->stage, KeptStage::HumanTurn);
     EXPECT_EQ(next->id, id);

@@ -84,15 +84,16 @@ protected:
     }
     // The human bears off its last piece with the 6: a gammon, 2 points.
     static BoardData OneToBearOff() { return MakePosition({{24, HUMAN, 1}, {1, COMPUTER, 15}}); }
-    // Starts again on a kept OneToBearOff, wins the gammon and quits.
-    void ResumeAndWinTheGammon()
+    // Starts again on a kept OneToBearOff, wins the gammon and quits; the
+    // human's stored score is `stored` then.
+    void ResumeAndWinTheGammon(int stored = 2)
     {
         Restart();
         ASSERT_TRUE(Resumed());
         platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
         PlayHumanTurn();
         ASSERT_TRUE(platform.quit);
-        EXPECT_EQ(Stored("Human"), 2);
+        EXPECT_EQ(Stored("Human"), stored);
     }
     std::string KeptBytes() const
     {
@@ -335,6 +336,16 @@ TEST_F(KeptGame, AKeptFileMadeByHandIsScoredOnce)
     EXPECT_TRUE(Resumed());
     EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
     EXPECT_EQ(Stored("Human"), 2);
+
+    // Made read-only, in a folder that may be written: the same, once more.
+    WriteHandMadeKeptGame(OneToBearOff());
+    std::filesystem::permissions(Kept(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
+    ASSERT_NO_FATAL_FAILURE(ResumeAndWinTheGammon(4));
+    EXPECT_FALSE(KeptExists());
+    Restart();
+    EXPECT_FALSE(Resumed());
+    EXPECT_EQ(Stored("Human"), 4);
 }
 
 // A kept file that can be neither brought up to date nor removed: the turn it

@@ -388,6 +388,7 @@ TEST_F(KeptGame, KilledInTheComputersTurnThePlayerDoesNotReplayTheTurn)
     StartWithRolls(ROLLS, "AutoChangeTurn=0");
     const std::uint64_t id = window->Kept().Id();
     ASSERT_NE(id, 0u);
+    const std::array<std::uint8_t, 2> roll{Dice().die[0], Dice().die[1]};
     PlayHumanTurn();
     ASSERT_TRUE(Game().WaitingConfirm);
     const BoardData played = Data();
@@ -404,6 +405,8 @@ TEST_F(KeptGame, KilledInTheComputersTurnThePlayerDoesNotReplayTheTurn)
     EXPECT_EQ(kept->stage, KeptStage::ComputerTurn);
     EXPECT_EQ(kept->id, id);
     EXPECT_EQ(FromImage(kept->data.board), played);
+    EXPECT_EQ(kept->data.die[0], roll[0]) << "with the roll the human played";
+    EXPECT_EQ(kept->data.die[1], roll[1]);
 
     std::ofstream(Kept(), std::ios::binary) << atKill;
     // The first piece that moves after the new start, and whose it is.
@@ -420,6 +423,10 @@ TEST_F(KeptGame, KilledInTheComputersTurnThePlayerDoesNotReplayTheTurn)
     EXPECT_TRUE(Resumed());
     EXPECT_EQ(firstMover, COMPUTER) << "the computer's turn is played first";
     EXPECT_EQ(resumedFrom, played);
+    // The game's rolls, as "Same rolls" replays them, begin with the human's.
+    ASSERT_GE(Dice().history.size(), 4u);
+    EXPECT_EQ(Dice().history[0], roll[0]);
+    EXPECT_EQ(Dice().history[1], roll[1]);
     ASSERT_EQ(CurrentPlayer(), HUMAN);
     EXPECT_EQ(window->Kept().Id(), id);
     const std::optional<KeptRecord> next = Decoded(KeptBytes());

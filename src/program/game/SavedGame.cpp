@@ -17,11 +17,12 @@
 
 namespace {
 
+bool IsDie(int value) { return value >= 1 && value <= 6; }
+
 // A whole roll with nothing of it played: two dice, or four of a doublet.
 bool IsRoll(const PositionFileData& d)
 {
-    auto die = [](int v) { return v >= 1 && v <= 6; };
-    if (!die(d.die[0]) || !die(d.die[1])) return false;
+    if (!IsDie(d.die[0]) || !IsDie(d.die[1])) return false;
     if (d.die[0] != d.die[1]) return d.moves == 2 && d.die[2] == NO_VALUE && d.die[3] == NO_VALUE;
     return d.moves == 4 && d.die[2] == d.die[0] && d.die[3] == d.die[0];
 }
@@ -122,18 +123,18 @@ void SavedGame::Resume(const KeptRecord& kept)
     DiceRecord& dice = *game.dice;
     dice.mode = ctx.settings.DiceMode;
     dice.replay = false;
-    if (humanToPlay) {
-        dice.die = d.die;
-        dice.moves = d.moves;
-        // The roll in hand is the game's history: "Same rolls" replays from
-        // it, and later rolls are no opening rolls.
-        dice.history.assign(d.die.begin(), d.die.begin() + 2);
-        dice.historyPos = 2;
-    } else {
-        dice.die = {NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
+    // The roll of the kept turn (in hand, or played by the human before the
+    // computer's turn) is the game's history: "Same rolls" replays from it,
+    // and later rolls are no opening rolls.
+    const bool rolled = IsDie(d.die[0]) && IsDie(d.die[1]);
+    dice.history.clear();
+    if (rolled) dice.history.assign(d.die.begin(), d.die.begin() + 2);
+    dice.historyPos = static_cast<std::int32_t>(dice.history.size());
+    dice.die = d.die;
+    dice.moves = d.moves;
+    if (!humanToPlay) {
+        dice.die.fill(NO_VALUE);
         dice.moves = 0;
-        dice.history.clear();
-        dice.historyPos = 0;
     }
     ctx.turns.MakeRules();
 
@@ -171,13 +172,21 @@ void SavedGame::Keep()
     Write(CurrentPositionData(game), KeptStage::HumanTurn);
 }
 
-// The board as the human's moves left it: the board of the turn's start is
-// taken again only when the computer's turn is over.
+// The board as the human's moves left it (the board of the turn's start is
+// taken again only when the computer's turn is over), with the roll the
+// human played: the last one made.
 void SavedGame::KeepComputerTurn()
 {
     if (!keeps || game.CurrentPlayer() != HUMAN) return;
     PositionFileData data = CurrentPositionData(game);
     data.board = ToImage(game.board.Data());
+    const DiceRecord& dice = *game.dice;
+    data.die.fill(NO_VALUE);
+    data.moves = 0;
+    if (dice.historyPos >= 2 && static_cast<std::size_t>(dice.historyPos) <= dice.history.size()) {
+        data.die[0] = dice.history[static_cast<std::size_t>(dice.historyPos) - 2];
+        data.die[1] = dice.history[static_cast<std::size_t>(dice.historyPos) - 1];
+    }
     Write(data, KeptStage::ComputerTurn);
 }
 

@@ -7,6 +7,7 @@
 #   libexec/tablor/tablor           the game itself
 #   share/tablor/                   Documentation.htm and the five default sounds,
 #                                   copied by the launcher into the player's folder
+#   share/tablor/weights/expert.tnw the Expert's networks, read where they are installed
 #   share/applications/tablor.desktop, share/metainfo/io.github.tablor.Tablor.metainfo.xml,
 #   share/icons/hicolor/scalable/apps/tablor.svg
 #   share/doc/tablor/copyright      the licence (GPL-3.0-or-later) and where everything shipped comes from
@@ -30,6 +31,11 @@ install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/tablor DESTINATION ${CMAKE_INST
 
 file(GLOB TABLOR_SOUNDS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/sounds/*.wav)
 install(FILES ${PROJECT_SOURCE_DIR}/Documentation.htm ${TABLOR_SOUNDS} DESTINATION ${TABLOR_DATA_DIR})
+# In a folder of its own, which the launcher does not copy: a new version's
+# weights are used as soon as they are installed.
+if(EXISTS ${PROJECT_SOURCE_DIR}/res/expert.tnw)
+  install(FILES ${PROJECT_SOURCE_DIR}/res/expert.tnw DESTINATION ${TABLOR_DATA_DIR}/weights)
+endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/tablor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.tablor.Tablor.metainfo.xml

@@ -16,5 +16,5 @@ build="${TABLOR_BUILD:-$root/build}"
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --target tablor-train -j "$(nproc)"
 exec nice "$build/tablor-train" --dir "$dir" --seed 1 --threads 1 --hidden 128 --race-hidden 64 \
-    --alpha 0.1 --alpha-end 0.02 --anneal-games 4000000 --games "${TABLOR_TRAIN_GAMES:-6000000}" \
+    --alpha 0.1 --alpha-end 0.02 --anneal-games 4000000 --games "${TABLOR_TRAIN_GAMES:-5000000}" \
     --round-games 100 --checkpoint-games 50000 --keep-games 500000

@@ -31,11 +31,11 @@
 #include "core/board/RulesEngine.h"
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
-#include "core/files/AtomicFile.h"
 #include "core/files/MatchFile.h"
 #include "core/neural/Expert.h"
 #include "core/neural/WeightsFile.h"
 #include "engine/EngineArgs.h"
+#include "engine/ExportFile.h"
 
 namespace {
 
@@ -313,13 +313,12 @@ int RunSelfPlay(const SelfPlayArgs& args)
         };
     }
     GameRecord record;
-    std::optional<AtomicFile> exportFile;
+    std::optional<ExportFile> exportFile;
     if (!args.exportPath.empty()) {
         exportFile.emplace(args.exportPath);
         const std::string header =
             MatchFileHeader({"[Site \"Tablor self-play, seed " + std::to_string(args.seed) + "\"]"});
-        if (!exportFile->Open() || !exportFile->Write(header.data(), header.size()))
-            return ExportFailed(args.exportPath);
+        if (!exportFile->Open() || !exportFile->Write(header)) return ExportFailed(args.exportPath);
     }
     bool exportWritten = true;
     std::array<int, 3> score{0, 0, 0};
@@ -342,7 +341,7 @@ int RunSelfPlay(const SelfPlayArgs& args)
             game.scoreBefore = score;
             score[r.winner] += r.points;
             const std::string text = MatchGameText(game, g + 1);
-            exportWritten = exportFile->Write(text.data(), text.size());
+            exportWritten = exportFile->Write(text);
         }
         wins[r.winner] += 1;
         gammons += r.points == 2;

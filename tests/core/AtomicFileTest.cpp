@@ -108,6 +108,19 @@ TEST_F(SafeFiles, TheLongestNamesAreWritten)
     ASSERT_TRUE(Write(longest, "longer"));
     EXPECT_EQ(Text(longest), "longer");
     EXPECT_EQ(Entries(), 1u);
+
+    // Two writers of that file at once see each other's temporary file as
+    // one of that file's, and not their own; the file's own name is none.
+    AtomicFile first(longest.string());
+    AtomicFile second(longest.string());
+    ASSERT_TRUE(first.Open());
+    ASSERT_TRUE(second.Open());
+    EXPECT_EQ(first.OtherTemporaries(), std::vector<fs::path>{second.Temporary()});
+    EXPECT_EQ(second.OtherTemporaries(), std::vector<fs::path>{first.Temporary()});
+    EXPECT_FALSE(IsTemporaryName(longest.filename().string(), longest.filename().string()));
+    EXPECT_TRUE(IsTemporaryName("a.mat", "a.mat.tmp0"));
+    EXPECT_FALSE(IsTemporaryName("a.mat", "a.mat.tmp123456789012345678901"));
+    EXPECT_FALSE(IsTemporaryName("a.mat", "b.mat.tmp1"));
 }
 
 // A link to a file not there yet stays a link: the file is made where it

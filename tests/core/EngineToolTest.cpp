@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -562,6 +566,86 @@ TEST(EngineTool, SelfPlayExportIsWholeOrNothing)
     EXPECT_EQ(ReadFile(path), "old games");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
     std::filesystem::remove_all(dir);
+}
+
+// The tool stopped by Ctrl+C or kill while it exports removes its temporary
+// file and still ends of that signal; the next export of a file removes the
+// temporary files that earlier runs of it left, but not a fresh one, a locked
+// one (a writer at work), nor files merely named like them.
+TEST(EngineTool, SelfPlayExportLeavesNoTemporaryFile)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(::testing::TempDir()) / ("tablor-stopped-export-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string path = (dir / "games.mat").string();
+    const auto temporaries = [&dir] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.path().filename().string().rfind("games.mat.tmp", 0) == 0)
+                names.push_back(entry.path().filename().string());
+        return names;
+    };
+    // An export far longer than the test, its output thrown away.
+    const auto startLongExport = [&path] {
+        const pid_t child = fork();
+        if (child == 0) {
+            std::freopen("/dev/null", "w", stdout);
+            ::execl(TABLOR_ENGINE, TABLOR_ENGINE, "selfplay", "--games", "10000000", "--seed", "1", "--levels", "0,0",
+                    "--export", path.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        return child;
+    };
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+        const pid_t child = startLongExport();
+        ASSERT_GE(child, 0);
+        // Until the export is under way (its temporary file has games in it).
+        bool started = false;
+        for (int i = 0; i < 2000 && !started; ++i) {
+            for (const std::string& name : temporaries()) started = started || fs::file_size(dir / name) > 4096;
+            if (!started) ::usleep(10000);
+        }
+        EXPECT_TRUE(started);
+        ::kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal;
+        EXPECT_TRUE(temporaries().empty()) << "signal " << signal;
+        EXPECT_FALSE(fs::exists(path));
+    }
+
+    const auto make = [&dir](const std::string& name, bool old) {
+        std::ofstream(dir / name) << "partial";
+        if (old) fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    };
+    // Killed outright, the run leaves its temporary file; the next export removes it once stale.
+    const pid_t killed = startLongExport();
+    ASSERT_GE(killed, 0);
+    for (int i = 0; i < 2000 && temporaries().empty(); ++i) ::usleep(10000);
+    ::kill(killed, SIGKILL);
+    ::waitpid(killed, nullptr, 0);
+    const std::vector<std::string> left = temporaries();
+    ASSERT_EQ(left.size(), 1u);
+    fs::last_write_time(dir / left[0], fs::file_time_type::clock::now() - std::chrono::hours(2));
+    make("games.mat.tmp123456", true);
+    make("games.mat.tmp777", true);
+    make("games.mat.tmp999", false);
+    make("games.mat.tmp12x", true);
+    make("games.mat.tmp", true);
+    make("other.mat.tmp55", true);
+    const int held = ::open((dir / "games.mat.tmp777").c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    ASSERT_EQ(Engine("selfplay --games 2 --seed 3 --export '" + path + "'").status, 0);
+    ::close(held);
+    EXPECT_FALSE(fs::exists(dir / "games.mat.tmp123456"));
+    EXPECT_FALSE(fs::exists(dir / left[0]));
+    for (const char* kept :
+         {"games.mat.tmp777", "games.mat.tmp999", "games.mat.tmp12x", "games.mat.tmp", "other.mat.tmp55"})
+        EXPECT_TRUE(fs::exists(dir / kept)) << kept;
+    EXPECT_TRUE(fs::exists(path));
+    fs::remove_all(dir);
 }
 
 // A fifo given as the position that another process holds open (with a good

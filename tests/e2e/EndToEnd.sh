@@ -10,7 +10,8 @@
 # Then, under openbox (when it is installed), a framed window: the side panel
 # stands as in the unframed window at the start, after New game and after
 # "Play clockwise" is turned on, and Alt+F4 during the computer's turn ends
-# the program at once without writing a file.
+# the program at once without writing a file, the game kept as the human's
+# turn left it.
 #
 # Usage: EndToEnd.sh TABLOR_BINARY TABLOR_ENGINE_BINARY
 #
@@ -97,22 +98,15 @@ fail() {
 # Every wait ends by this time, well before the test's own time limit, so
 # that the script always gets to clean up after itself.
 deadline=$(($(date +%s) + 270))
+# shellcheck source=tests/e2e/Session.sh
+. "$(dirname "$0")/Session.sh"
 
-# poll SECONDS COMMAND...: runs COMMAND every 0.25 s until it succeeds (0) or
-# the time is up (1). A game that has ended meanwhile fails the test at once.
-poll() {
-    local limit=$(($(date +%s) + $1))
-    [ "$limit" -gt "$deadline" ] && limit=$deadline
-    shift
-    while :; do
-        "$@" && return 0
-        if [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; then
-            wait "$game_pid"
-            fail "the game ended unexpectedly (exit status $?) while waiting for: $*"
-        fi
-        [ "$(date +%s)" -ge "$limit" ] && return 1
-        sleep 0.25
-    done
+# A game that has ended while a wait goes on fails the test at once.
+poll_guard() {
+    if [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; then
+        wait "$game_pid"
+        fail "the game ended unexpectedly (exit status $?) while waiting for: $*"
+    fi
 }
 
 # ------------------------------------------------------------------ screen
@@ -274,26 +268,15 @@ CurScheme=0
 Human=0
 Computer=0
 EOF
-mkdir -m 700 "$work/runtime"
 
 # ------------------------------------------------------------------ X server and game
 
-# The server picks a free display itself and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_ready() { grep -qE '^[0-9]+$' "$work/display" 2>/dev/null; }
-poll 20 display_ready || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+start_xvfb
 
-# start_game FOLDER: starts the game in that folder, its output appended to
-# the folder's game.log. No desktop theme (it could bring the desktop's own
-# dialogs), no scaling, no sound.
+# start_game FOLDER: starts the game in that folder (see launch_game).
 start_game() {
-    (cd "$1" && exec env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u WAYLAND_DISPLAY \
-        -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
-        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy "$game") >>"$1/game.log" 2>&1 &
-    game_pid=$!
+    launch_game "$game" "$1"
+    game_pid=$launched
 }
 start_game "$work"
 
@@ -428,8 +411,9 @@ file_bytes() { od -A n -v -t u1 -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/
 # same_turn A B: the two position files agree in all but the thinking clocks
 # (bytes 245 to 252).
 same_turn() { [ "$(file_bytes "$1" 4 241)" = "$(file_bytes "$2" 4 241)" ] && [ "$(file_bytes "$1" 253 33)" = "$(file_bytes "$2" 253 33)" ]; }
-[ -f "$kept" ] && [ "$(stat -c %s "$kept")" -eq 286 ] ||
-    fail "at the human's turn: expected tablorw.sav of 286 bytes, found $(stat -c %s "$kept" 2>/dev/null || echo 'no file')"
+# (A position file of 286 bytes, and 16 bytes that name the game.)
+[ -f "$kept" ] && [ "$(stat -c %s "$kept")" -eq 302 ] ||
+    fail "at the human's turn: expected tablorw.sav of 302 bytes, found $(stat -c %s "$kept" 2>/dev/null || echo 'no file')"
 same_turn "$kept" "$saved" || fail "tablorw.sav does not hold the turn just saved in e2e.pos"
 kill -KILL "$game_pid"
 wait "$game_pid" 2>/dev/null
@@ -577,10 +561,19 @@ check_panel 1 "playing clockwise"
 settings_before=$(cat "$framed/tablorw.ini")
 
 # The human's 3-1, then the computer's turn (its pause of 1.5 s and its
-# moves at the slowest speed); Alt+F4 half a second into it.
+# moves at the slowest speed); Alt+F4 as soon as it has begun. Keys typed
+# while a piece moves are dropped: S is typed again until the turn has passed,
+# which the game tells by keeping itself at the computer's turn (stage 1, at
+# byte 298 of tablorw.sav).
+computer_turn_kept() { [ "$(kept_stage "$framed")" = 1 ]; }
+second_move_played() {
+    computer_turn_kept && return 0
+    xdotool key s
+    poll 1 computer_turn_kept
+}
 focus "$main"
-xdotool key q t s
-sleep 0.5
+xdotool key q t
+poll 20 second_move_played || fail "with openbox: Q T S did not end the human's 3-1 (tablorw.sav is not kept at the computer's turn)"
 start=$(date +%s%N)
 xdotool key alt+F4
 limit=$(($(date +%s) + 10))
@@ -595,6 +588,8 @@ game_pid=""
 [ "$ms" -lt 1000 ] || fail "Alt+F4 during the computer's turn: the game took $ms ms to end"
 [ "$(cat "$framed/tablorw.ini")" = "$settings_before" ] || fail "Alt+F4: the settings file was changed"
 [ ! -e "$framed/tablorw32.gph" ] || fail "Alt+F4: a graph file was written"
+# The game stays kept at the computer's turn: the next start goes on with it.
+computer_turn_kept || fail "Alt+F4 during the computer's turn: tablorw.sav no longer holds the game at the computer's turn"
 kill "$wm_pid" 2>/dev/null
 wait "$wm_pid" 2>/dev/null
 

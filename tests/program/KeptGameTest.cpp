@@ -4,6 +4,7 @@
 
 #include "Gnubg.h"
 #include "HostileFiles.h"
+#include "core/files/KeptGameFile.h"
 #include "core/files/PositionFile.h"
 #include "core/settings/Profile.h"
 #include "program/app/StringTable.h"
@@ -29,13 +30,16 @@ class KeptGame : public GameTest {
 protected:
     std::string Kept() const { return PathOf("tablorw.sav"); }
     bool KeptExists() const { return std::filesystem::exists(Kept()); }
-    // Ends the program and starts it again in the same folder.
-    void Restart()
+    // Ends the program and starts it again in the same folder; `made` runs
+    // once the new window is made, before its first game is played.
+    void Restart(const std::function<void()>& made = nullptr)
     {
+        platform.quit = false;
         platform.post = nullptr;
         platform.onPaint = nullptr;
         window.reset();
         window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
+        if (made) made();
         platform.post = [this](const Message& m) { window->Post(m); };
         platform.onPaint = [this] { window->OnPaint(); };
         Pump();
@@ -45,6 +49,60 @@ protected:
     {
         PlayHumanTurn();
         if (Game().WaitingConfirm) Confirm();
+    }
+    // Whether this start plays on from a kept game.
+    bool Resumed() const
+    {
+        for (int i = 0; i < platform.list.LineCount(); ++i)
+            if (platform.list.LineText(i) == LoadString(IDS_GAME_RESUMED)) return true;
+        return false;
+    }
+    int Stored(const char* key) const { return Profile(PathOf("tablorw.ini")).GetInt("Game", key, -1); }
+    // Resigns with the choice the dialog offers and quits from the statistics.
+    void ResignAndQuit()
+    {
+        platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+        platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+        Menu(ID_RESIGN);
+        EXPECT_TRUE(platform.quit);
+    }
+    // A kept game as a player could make it: a position the reader accepts,
+    // with bytes in it that the game itself never writes (padding, the
+    // reserved byte, an owner of an empty point), the human to roll 6-5.
+    void WriteHandMadeKeptGame(const BoardData& board)
+    {
+        PositionFileData d;
+        d.board = ToImage(board);
+        d.die = {6, 5, NO_VALUE, NO_VALUE};
+        d.moves = 2;
+        d.reserved = 9;
+        d.raceRest = {1, 2, 3};
+        PositionFileBytes bytes = EncodePositionFile(d);
+        bytes[PositionFileOffset::Board + 1] = 7;
+        bytes[PositionFileOffset::Board + 10 * 8 + 4] = COMPUTER;
+        std::ofstream(Kept(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    // The human bears off its last piece with the 6: a gammon, 2 points.
+    static BoardData OneToBearOff() { return MakePosition({{24, HUMAN, 1}, {1, COMPUTER, 15}}); }
+    // Starts again on a kept OneToBearOff, wins the gammon and quits; the
+    // human's stored score is `stored` then.
+    void ResumeAndWinTheGammon(int stored = 2)
+    {
+        Restart();
+        ASSERT_TRUE(Resumed());
+        platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+        PlayHumanTurn();
+        ASSERT_TRUE(platform.quit);
+        EXPECT_EQ(Stored("Human"), stored);
+    }
+    std::string KeptBytes() const
+    {
+        std::ifstream in(Kept(), std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    static std::optional<KeptRecord> Decoded(const std::string& bytes)
+    {
+        return DecodeKeptGame(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
 };
 
@@ -130,6 +188,16 @@ TEST_F(KeptGame, AKeptFileThatHoldsNoPlayableGameIsRemoved)
                          d.die = {NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
                      })});
     cases.push_back({"negative", changed([](PositionFileData& d) { d.pipsRolledHuman = -5; })});
+    // With the trailer that names the game: one marked as over, and one whose
+    // trailer is damaged.
+    auto trailed = [&](KeptStage stage, int damagedAt) {
+        std::vector<std::uint8_t> b = EncodeKeptGame(KeptRecord{good, 0x1234, stage});
+        if (damagedAt >= 0) b[static_cast<std::size_t>(damagedAt)] ^= 1;
+        return std::string(b.begin(), b.end());
+    };
+    cases.push_back({"marked as over", trailed(KeptStage::Ended, -1)});
+    cases.push_back({"another tag", trailed(KeptStage::HumanTurn, POSITION_FILE_SIZE)});
+    cases.push_back({"a stage that is none", trailed(static_cast<KeptStage>(3), -1)});
     for (const auto& [name, content] : cases) {
         SCOPED_TRACE(name);
         std::ofstream(Kept(), std::ios::binary) << content;
@@ -228,6 +296,183 @@ TEST_F(KeptGame, AStaleKeptGameGoesAndAnotherCopysStays)
     PositionFileData now;
     ASSERT_EQ(ReadPositionFile(Kept(), now), PositionFileResult::Ok);
     EXPECT_EQ(now, other) << "the other copy's game";
+}
+
+// Exit, start again, resign, quit, start again, round after round: the
+// game resigned is never resumed, the next start begins a new one, and each
+// game is scored once.
+TEST_F(KeptGame, AGameThatHasEndedIsNeverResumed)
+{
+    Start();
+    int computer = 0;
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_FALSE(Resumed());
+        EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+        Menu(ID_APP_EXIT);
+        Restart();
+        ASSERT_TRUE(Resumed());
+        ResignAndQuit();
+        computer += Game().CubeValue;
+        EXPECT_EQ(Stored("Computer"), computer);
+        Restart();
+    }
+    EXPECT_FALSE(Resumed());
+    EXPECT_EQ(Stored("Computer"), computer);
+}
+
+// A kept file made by hand, with bytes the game never writes, is played once:
+// won, it is gone, and the next starts begin new games.
+TEST_F(KeptGame, AKeptFileMadeByHandIsScoredOnce)
+{
+    Start();
+    WriteHandMadeKeptGame(OneToBearOff());
+    ASSERT_NO_FATAL_FAILURE(ResumeAndWinTheGammon());
+    Restart();
+    EXPECT_FALSE(Resumed());
+    EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+    // The next start resumes the new game.
+    Restart();
+    EXPECT_TRUE(Resumed());
+    EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+    EXPECT_EQ(Stored("Human"), 2);
+
+    // Made read-only, in a folder that may be written: the same, once more.
+    WriteHandMadeKeptGame(OneToBearOff());
+    std::filesystem::permissions(Kept(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
+    ASSERT_NO_FATAL_FAILURE(ResumeAndWinTheGammon(4));
+    EXPECT_FALSE(KeptExists());
+    Restart();
+    EXPECT_FALSE(Resumed());
+    EXPECT_EQ(Stored("Human"), 4);
+}
+
+// A kept file that can be neither brought up to date nor removed: the turn it
+// holds is not resumed once the game has moved on, and a game that ended in
+// it is not resumed either; the settings file remembers them.
+TEST_F(KeptGame, AKeptFileThatCannotBeChangedIsNotResumedOnceStale)
+{
+    Start();
+    WriteHandMadeKeptGame(MakePosition({{1, HUMAN, 2}, {12, HUMAN, 13}, {24, COMPUTER, 2}, {13, COMPUTER, 13}}));
+    {
+        const ImmutableFile locked(Kept());
+        if (!locked.Active())
+            GTEST_SKIP() << "no immutable attribute here: a file that cannot be removed cannot be made";
+        Restart();
+        ASSERT_TRUE(Resumed());
+        PlayTurnPair();
+        ASSERT_EQ(CurrentPlayer(), HUMAN);
+        Restart();
+        EXPECT_FALSE(Resumed()) << "the turn before the last";
+        EXPECT_EQ(Data(), WithFixedOwners(StandardSetup()));
+    }
+
+    WriteHandMadeKeptGame(OneToBearOff());
+    const ImmutableFile locked(Kept());
+    ASSERT_TRUE(locked.Active());
+    ASSERT_NO_FATAL_FAILURE(ResumeAndWinTheGammon());
+    for (int start = 0; start < 2; ++start) {
+        Restart();
+        EXPECT_FALSE(Resumed());
+    }
+    EXPECT_EQ(Stored("Human"), 2);
+    EXPECT_TRUE(KeptExists());
+}
+
+// The program killed in the computer's turn, after the human confirmed: the
+// next start plays on with the computer's turn, from the board the human
+// left, and the human's next turn is kept under the same game.
+TEST_F(KeptGame, KilledInTheComputersTurnThePlayerDoesNotReplayTheTurn)
+{
+    StartWithRolls(ROLLS, "AutoChangeTurn=0");
+    const std::uint64_t id = window->Kept().Id();
+    ASSERT_NE(id, 0u);
+    const std::array<std::uint8_t, 2> roll{Dice().die[0], Dice().die[1]};
+    PlayHumanTurn();
+    ASSERT_TRUE(Game().WaitingConfirm);
+    const BoardData played = Data();
+    // What is on disk when the computer's first piece moves is what a kill
+    // then would leave.
+    std::string atKill;
+    window->Turns().onTransfer = [&](int, int) {
+        if (CurrentPlayer() == COMPUTER && atKill.empty()) atKill = KeptBytes();
+    };
+    Confirm();
+    window->Turns().onTransfer = nullptr;
+    const std::optional<KeptRecord> kept = Decoded(atKill);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->stage, KeptStage::ComputerTurn);
+    EXPECT_EQ(kept->id, id);
+    EXPECT_EQ(FromImage(kept->data.board), played);
+    EXPECT_EQ(kept->data.die[0], roll[0]) << "with the roll the human played";
+    EXPECT_EQ(kept->data.die[1], roll[1]);
+
+    std::ofstream(Kept(), std::ios::binary) << atKill;
+    // The first piece that moves after the new start, and whose it is.
+    BoardData resumedFrom{};
+    int firstMover = NOBODY;
+    Restart([&] {
+        window->Turns().onTransfer = [&](int, int) {
+            if (firstMover != NOBODY) return;
+            firstMover = CurrentPlayer();
+            resumedFrom = Data();
+        };
+    });
+    window->Turns().onTransfer = nullptr;
+    EXPECT_TRUE(Resumed());
+    EXPECT_EQ(firstMover, COMPUTER) << "the computer's turn is played first";
+    EXPECT_EQ(resumedFrom, played);
+    // The game's rolls, as "Same rolls" replays them, begin with the human's.
+    ASSERT_GE(Dice().history.size(), 4u);
+    EXPECT_EQ(Dice().history[0], roll[0]);
+    EXPECT_EQ(Dice().history[1], roll[1]);
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    EXPECT_EQ(window->Kept().Id(), id);
+    const std::optional<KeptRecord> next = Decoded(KeptBytes());
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->stage, KeptStage::HumanTurn);
+    EXPECT_EQ(next->id, id);
+    EXPECT_EQ(FromImage(next->data.board), Data());
+}
+
+// A second copy started in the folder while the first plays neither resumes
+// the first copy's game nor touches its kept file, even when its own game
+// ends; once the first copy is gone (the kernel drops its lock however it
+// ends), the next start plays on with the first copy's game.
+TEST_F(KeptGame, ASecondCopyLeavesTheFirstCopysGameAlone)
+{
+    StartWithRolls(ROLLS);
+    PlayTurnPair();
+    ASSERT_EQ(CurrentPlayer(), HUMAN);
+    const std::uint64_t id = window->Kept().Id();
+    const std::string first = KeptBytes();
+    ASSERT_EQ(first.size(), static_cast<std::size_t>(KEPT_FILE_SIZE));
+    {
+        TestPlatform otherPlatform;
+        Settings otherSettings;
+        BackgWnd other(otherPlatform, AppPaths(dir.string()), otherSettings);
+        otherPlatform.post = [&](const Message& m) { other.Post(m); };
+        auto pump = [&] {
+            for (int guard = 0; guard < 1000 && other.HasMessages(); ++guard) other.PumpMessages();
+        };
+        pump();
+        EXPECT_FALSE(other.Kept().Keeps());
+        EXPECT_EQ(other.Game().board.Data(), WithFixedOwners(StandardSetup())) << "a new game";
+        for (int i = 0; i < otherPlatform.list.LineCount(); ++i)
+            EXPECT_NE(otherPlatform.list.LineText(i), LoadString(IDS_GAME_RESUMED));
+        otherPlatform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+        otherPlatform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+        otherPlatform.Input().Menu(ID_RESIGN);
+        pump();
+        EXPECT_TRUE(otherPlatform.quit);
+        EXPECT_EQ(KeptBytes(), first) << "the first copy's game, untouched";
+    }
+    EXPECT_EQ(KeptBytes(), first);
+    Restart();
+    EXPECT_TRUE(Resumed());
+    EXPECT_EQ(window->Kept().Id(), id);
+    EXPECT_TRUE(window->Kept().Keeps());
 }
 
 // Export game is greyed until a piece has moved; a game that did not begin

@@ -5,7 +5,9 @@
 // that is full. Header only, so that the core's tests can use it too.
 
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,5 +76,40 @@ public:
 private:
     rlimit saved_{};
     sighandler_t oldHandler_ = SIG_DFL;
+    bool active_ = false;
+};
+
+// While it lives, the file at `path` may be neither written, nor replaced, nor
+// removed, not even by root (the immutable attribute of ext2/3/4, xfs, btrfs
+// and others). Active() is false where the attribute cannot be set: another
+// file system, or no right to set it.
+class ImmutableFile {
+public:
+    explicit ImmutableFile(std::string path) : path_(std::move(path)) { active_ = Set(true); }
+    ~ImmutableFile()
+    {
+        if (active_) Set(false);
+    }
+    ImmutableFile(const ImmutableFile&) = delete;
+    ImmutableFile& operator=(const ImmutableFile&) = delete;
+
+    bool Active() const { return active_; }
+
+private:
+    bool Set(bool on) const
+    {
+        const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return done;
+    }
+
+    std::string path_;
     bool active_ = false;
 };

@@ -696,6 +696,28 @@ std::unique_ptr<FileLock> TestPlatform::LockFolder(const std::string& folder)
     return nullptr;
 }
 
+// A real flock on a file beside the kept game, as the shell takes it.
+Platform::KeptLock TestPlatform::LockKeptGame(const std::string& path)
+{
+    class Held final : public FileLock {
+    public:
+        explicit Held(int fd) : fd_(fd) {}
+        ~Held() override { ::close(fd_); }
+        Held(const Held&) = delete;
+        Held& operator=(const Held&) = delete;
+
+    private:
+        int fd_;
+    };
+    const std::string name = path + ".lock";
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) return {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return {std::make_unique<Held>(fd), false};
+    const bool busy = errno == EWOULDBLOCK;
+    ::close(fd);
+    return {nullptr, busy};
+}
+
 OpenResult TestPlatform::OpenDocument(const std::string& path)
 {
     documents.push_back(path);

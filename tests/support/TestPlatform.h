@@ -477,6 +477,7 @@ public:
     OpenResult OpenDocument(const std::string& path) override;
     bool ShowDocument(const std::string& path) override;
     std::unique_ptr<FileLock> LockFolder(const std::string& folder) override;
+    KeptLock LockKeptGame(const std::string& path) override;
 
 private:
     class HeldFolder;

@@ -31,7 +31,35 @@ std::string NamePrefix(const std::string& name)
     return name.substr(0, length);
 }
 
+// The digits that end a temporary file's name: a steady-clock count.
+constexpr std::size_t MAX_STAMP_DIGITS = 20;
+constexpr const char* TEMP_INFIX = ".tmp";
+
 } // namespace
+
+bool IsTemporaryName(const std::string& fileName, const std::string& name)
+{
+    const std::string start = NamePrefix(fileName) + TEMP_INFIX;
+    if (name.size() <= start.size() || name.size() > start.size() + MAX_STAMP_DIGITS) return false;
+    if (name.compare(0, start.size(), start) != 0) return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(start.size()), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::vector<fs::path> AtomicFile::OtherTemporaries() const
+{
+    std::vector<fs::path> found;
+    if (linkBroken) return found;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string fileName = target.filename().string();
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path& entry = it->path();
+        if (entry.filename() != temp.filename() && IsTemporaryName(fileName, entry.filename().string()))
+            found.push_back(entry);
+    }
+    return found;
+}
 
 // Follows the links one by one rather than asking for the canonical path,
 // which only exists when the file does: a link to a file not made yet stays a
@@ -81,7 +109,7 @@ bool AtomicFile::Open()
     const std::string prefix = NamePrefix(target.filename().string());
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS && out == nullptr; ++attempt) {
-        const fs::path name = folder / (prefix + ".tmp" + std::to_string(stamp + attempt));
+        const fs::path name = folder / (prefix + TEMP_INFIX + std::to_string(stamp + attempt));
         out = std::fopen(name.c_str(), "wbx");
         if (out != nullptr) temp = name;
     }

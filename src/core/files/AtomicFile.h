@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class AtomicFile {
 public:
@@ -39,6 +40,13 @@ public:
 
     // The file that is replaced (a link's target).
     const std::filesystem::path& Target() const { return target; }
+    // The temporary file while it is open; empty before Open and after Commit.
+    const std::filesystem::path& Temporary() const { return temp; }
+    // The files in the target's folder named as this file's temporary files
+    // are (other than its own): what writers of the same file left behind, or
+    // another writer's at work. Whether one is still in use is the caller's
+    // question.
+    std::vector<std::filesystem::path> OtherTemporaries() const;
 
 private:
     std::filesystem::path target;
@@ -48,6 +56,9 @@ private:
     bool existed = false;
     bool linkBroken = false; // the links at the path lead to no file
 };
+
+// Whether `name` is a name AtomicFile gives a temporary file of the file named `fileName`.
+bool IsTemporaryName(const std::string& fileName, const std::string& name);
 
 // Writes `size` bytes as the whole new content of the file at `path`.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);

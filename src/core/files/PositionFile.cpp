@@ -33,6 +33,15 @@ bool StatisticsCountUp(const PositionFileData& d, std::size_t got)
     });
 }
 
+// The refusal, with its reason when one is asked for.
+auto Refuser(std::string* why)
+{
+    return [why](PositionFileResult result, const std::string& reason) {
+        if (why != nullptr) *why = reason;
+        return result;
+    };
+}
+
 } // namespace
 
 PositionFileBytes EncodePositionFile(const PositionFileData& d)
@@ -105,21 +114,24 @@ bool WritePositionFile(const std::string& path, const PositionFileData& data)
 // before).
 PositionFileResult ReadPositionFile(const std::string& path, PositionFileData& inOut, std::string* why)
 {
-    // The refusal, with its reason when one is asked for.
-    auto refuse = [why](PositionFileResult result, const std::string& reason) {
-        if (why != nullptr) *why = reason;
-        return result;
-    };
+    const auto refuse = Refuser(why);
     const std::string quoted = "'" + path + "'";
     if (KindOf(path) == FileKind::Other) return refuse(PositionFileResult::Invalid, quoted + " is not a regular file");
     const std::optional<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, POSITION_FILE_SIZE);
     if (!bytes) return refuse(PositionFileResult::CannotOpen, "cannot open position file " + quoted);
-    const std::size_t got = bytes->size();
-    if (got < 4 || GetInt32(bytes->data() + Off::Magic) != POSITION_FILE_MAGIC)
+    return ReadPositionBytes(bytes->data(), bytes->size(), quoted, inOut, why);
+}
+
+PositionFileResult ReadPositionBytes(const std::uint8_t* bytes, std::size_t size, const std::string& quoted,
+                                     PositionFileData& inOut, std::string* why)
+{
+    const auto refuse = Refuser(why);
+    const std::size_t got = std::min<std::size_t>(size, POSITION_FILE_SIZE);
+    if (got < 4 || GetInt32(bytes + Off::Magic) != POSITION_FILE_MAGIC)
         return refuse(PositionFileResult::Invalid, quoted + " is not a position file (wrong magic value)");
 
     PositionFileData data = inOut;
-    DecodePositionFile(bytes->data(), got, data);
+    DecodePositionFile(bytes, got, data);
     BoardData board = FromImage(data.board);
     std::string boardWhy;
     if (!NormaliseBoard(board, &boardWhy)) {

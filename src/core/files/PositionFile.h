@@ -81,3 +81,8 @@ bool WritePositionFile(const std::string& path, const PositionFileData& data);
 // when the file ends before it). Unless Ok, `why` (if given) says in one line
 // what is wrong, naming the file.
 PositionFileResult ReadPositionFile(const std::string& path, PositionFileData& inOut, std::string* why = nullptr);
+
+// The same over bytes already read (at most the first 286 count); `quoted`
+// names them in `why`.
+PositionFileResult ReadPositionBytes(const std::uint8_t* bytes, std::size_t size, const std::string& quoted,
+                                     PositionFileData& inOut, std::string* why = nullptr);

@@ -31,6 +31,9 @@ constexpr const char* KEY_ROLLS_LIST = "RollsList";
 constexpr const char* KEY_CUR_SCHEME = "CurScheme";
 constexpr const char* KEY_HUMAN = "Human";
 constexpr const char* KEY_COMPUTER = "Computer";
+// The ids of kept games that ended (or went out of date) while their kept
+// file could be neither removed nor rewritten: they are never resumed.
+constexpr const char* KEY_ENDED_GAMES = "EndedGames";
 
 // Section "Sounds": the five events in list order. Each event has a file key
 // and an on/off key, the file key followed by "Active".

@@ -105,7 +105,6 @@ bool BackgWnd::PreTranslateMessage(const Message& m)
     if (m.kind == MessageKind::RButtonDown || (m.kind == MessageKind::KeyDown && m.key == VK_ESCAPE && !m.ctrl) ||
         (command && m.command == ID_UNDO))
         return false;
-    game.OpeningTurn = false;
-    PostCommand(ID_COMPUTER_TURN);
+    turns.PassToComputer();
     return true;
 }

@@ -3,25 +3,37 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 #include "core/files/AtomicFile.h"
-#include "core/files/RegularFile.h"
 #include "program/app/StringTable.h"
+#include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
 #include "program/game/TurnCycle.h"
 #include "program/input/MoveInput.h"
+#include "program/platform/Platform.h"
 #include "program/view/SidePanel.h"
 
 namespace {
 
+bool IsDie(int value) { return value >= 1 && value <= 6; }
+
 // A whole roll with nothing of it played: two dice, or four of a doublet.
 bool IsRoll(const PositionFileData& d)
 {
-    auto die = [](int v) { return v >= 1 && v <= 6; };
-    if (!die(d.die[0]) || !die(d.die[1])) return false;
+    if (!IsDie(d.die[0]) || !IsDie(d.die[1])) return false;
     if (d.die[0] != d.die[1]) return d.moves == 2 && d.die[2] == NO_VALUE && d.die[3] == NO_VALUE;
     return d.moves == 4 && d.die[2] == d.die[0] && d.die[3] == d.die[0];
+}
+
+// The most ids of ended games the settings file remembers, newest last.
+constexpr std::size_t MAX_ENDED_IDS = 8;
+
+bool Remove(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::remove(path, error) && !error;
 }
 
 } // namespace
@@ -30,12 +42,50 @@ SavedGame::SavedGame(WindowContext& context) : ctx(context), game(context.game) 
 
 void SavedGame::StartOrResume()
 {
-    if (const std::optional<PositionFileData> data = ReadSavedGame(ctx.paths.savedGamePath)) {
-        kept = EncodePositionFile(*data);
-        Resume(*data);
-    } else {
+    endedIds = ParseGameIds(ctx.profile.GetString(SECTION_GAME, KEY_ENDED_GAMES, ""));
+    const std::string& path = ctx.paths.savedGamePath;
+    // Another running copy in this folder owns the kept game: this one
+    // neither resumes it nor keeps a game of its own over it.
+    Platform::KeptLock taken = ctx.platform.LockKeptGame(path);
+    lock = std::move(taken.lock);
+    keeps = !taken.busy;
+    if (!keeps) {
         ctx.turns.NewGame();
+        return;
     }
+    KeptRecord kept;
+    switch (ReadKeptGame(path, kept)) {
+    case KeptFileResult::Ok:
+        if (Playable(kept)) {
+            id = kept.id;
+            Resume(kept);
+            return;
+        }
+        Remove(path);
+        break;
+    case KeptFileResult::Invalid:
+        Remove(path);
+        break;
+    case KeptFileResult::Missing:
+        break;
+    }
+    ctx.turns.NewGame();
+}
+
+// A game that is over is not played on, nor one that went out of date; the
+// human's turn needs its whole roll, with nothing of it played.
+bool SavedGame::Playable(const KeptRecord& kept) const
+{
+    if (std::find(endedIds.begin(), endedIds.end(), kept.id) != endedIds.end()) return false;
+    switch (kept.stage) {
+    case KeptStage::HumanTurn:
+        return IsRoll(kept.data);
+    case KeptStage::ComputerTurn:
+        return true;
+    case KeptStage::Ended:
+        break;
+    }
+    return false;
 }
 
 void SavedGame::TakeFigures(const PositionFileData& d)
@@ -57,9 +107,13 @@ void SavedGame::TakeFigures(const PositionFileData& d)
 }
 
 // As a new game begins, but with the kept turn's board, cube, statistics and
-// roll; the roll was counted when it was made and is only listed again.
-void SavedGame::Resume(const PositionFileData& d)
+// roll; the roll was counted when it was made and is only listed again. A
+// game kept as the human's turn left it goes on with the computer's turn,
+// which rolls anew.
+void SavedGame::Resume(const KeptRecord& kept)
 {
+    const PositionFileData& d = kept.data;
+    const bool humanToPlay = kept.stage == KeptStage::HumanTurn;
     Board& board = game.board;
     SidePanel& panel = ctx.panel;
     board.BoardTable = WithFixedOwners(FromImage(d.board));
@@ -69,12 +123,19 @@ void SavedGame::Resume(const PositionFileData& d)
     DiceRecord& dice = *game.dice;
     dice.mode = ctx.settings.DiceMode;
     dice.replay = false;
+    // The roll of the kept turn (in hand, or played by the human before the
+    // computer's turn) is the game's history: "Same rolls" replays from it,
+    // and later rolls are no opening rolls.
+    const bool rolled = IsDie(d.die[0]) && IsDie(d.die[1]);
+    dice.history.clear();
+    if (rolled) dice.history.assign(d.die.begin(), d.die.begin() + 2);
+    dice.historyPos = static_cast<std::int32_t>(dice.history.size());
     dice.die = d.die;
     dice.moves = d.moves;
-    // The roll in hand is the game's history: "Same rolls" replays from it,
-    // and later rolls are no opening rolls.
-    dice.history.assign(d.die.begin(), d.die.begin() + 2);
-    dice.historyPos = 2;
+    if (!humanToPlay) {
+        dice.die.fill(NO_VALUE);
+        dice.moves = 0;
+    }
     ctx.turns.MakeRules();
 
     TakeFigures(d);
@@ -84,7 +145,7 @@ void SavedGame::Resume(const PositionFileData& d)
     game.Winner = NOBODY;
     game.Starter = HUMAN;
     game.record.Start(false);
-    game.record.Roll(HUMAN, dice.die[0], dice.die[1]);
+    if (humanToPlay) game.record.Roll(HUMAN, dice.die[0], dice.die[1]);
     ctx.input.ResetHighlights();
     ctx.platform.Invalidate();
 
@@ -93,6 +154,12 @@ void SavedGame::Resume(const PositionFileData& d)
     ctx.cube.UpdateCube();
     ctx.FlushInput();
     panel.AddListLine(LoadString(IDS_GAME_RESUMED));
+    if (!humanToPlay) {
+        panel.HideDice();
+        ctx.platform.UpdateNow();
+        ctx.PostCommand(ID_COMPUTER_TURN);
+        return;
+    }
     panel.AddListLine(ctx.turns.DiceLine());
     ctx.platform.UpdateNow();
     ctx.turns.PromptHumanMove(false);
@@ -101,12 +168,37 @@ void SavedGame::Resume(const PositionFileData& d)
 
 void SavedGame::Keep()
 {
-    if (game.CurrentPlayer() != HUMAN || game.MovesMade != 0) return;
-    const PositionFileBytes bytes = EncodePositionFile(CurrentPositionData(game));
-    if (WriteFileAtomically(ctx.paths.savedGamePath, bytes.data(), bytes.size()))
-        kept = bytes;
-    else
-        Forget(); // an older turn of this game must not come back
+    if (!keeps || game.CurrentPlayer() != HUMAN || game.MovesMade != 0) return;
+    Write(CurrentPositionData(game), KeptStage::HumanTurn);
+}
+
+// The board as the human's moves left it (the board of the turn's start is
+// taken again only when the computer's turn is over), with the roll the
+// human played: the last one made.
+void SavedGame::KeepComputerTurn()
+{
+    if (!keeps || game.CurrentPlayer() != HUMAN) return;
+    PositionFileData data = CurrentPositionData(game);
+    data.board = ToImage(game.board.Data());
+    const DiceRecord& dice = *game.dice;
+    data.die.fill(NO_VALUE);
+    data.moves = 0;
+    if (dice.historyPos >= 2 && static_cast<std::size_t>(dice.historyPos) <= dice.history.size()) {
+        data.die[0] = dice.history[static_cast<std::size_t>(dice.historyPos) - 2];
+        data.die[1] = dice.history[static_cast<std::size_t>(dice.historyPos) - 1];
+    }
+    Write(data, KeptStage::ComputerTurn);
+}
+
+bool SavedGame::Write(const PositionFileData& data, KeptStage stage)
+{
+    if (id == 0) id = NewId();
+    const std::vector<std::uint8_t> bytes = EncodeKeptGame(KeptRecord{data, id, stage});
+    if (WriteFileAtomically(ctx.paths.savedGamePath, bytes.data(), bytes.size())) return true;
+    // An older turn of this game must not come back; the game goes on, kept
+    // (when the file can be written again) under a new id.
+    Retire();
+    return false;
 }
 
 // Puts a position from a file in place: the board rebuilt from it, its cube
@@ -139,33 +231,42 @@ void SavedGame::LoadPosition(const PositionFileData& d)
     ctx.input.RefreshHover();
 }
 
-// Another copy of the program in the same folder keeps its own game in the
-// same file: its game stays when this copy's game ends.
-void SavedGame::Forget()
+void SavedGame::Forget() { Retire(); }
+
+// Only a file that holds this game is touched: another copy of the program
+// in the same folder may have kept its own game there since.
+void SavedGame::Retire()
 {
-    if (!kept) return;
+    if (id == 0 || !keeps) return;
     const std::string& path = ctx.paths.savedGamePath;
-    const std::optional<std::vector<std::uint8_t>> now = ReadRegularFile(path, POSITION_FILE_SIZE + 1);
-    if (now && std::equal(now->begin(), now->end(), kept->begin(), kept->end())) RemoveSavedGame(path);
-    kept.reset();
+    KeptRecord now;
+    if (ReadKeptGame(path, now) == KeptFileResult::Ok && now.id == id && now.stage != KeptStage::Ended &&
+        !Remove(path)) {
+        now.stage = KeptStage::Ended;
+        const std::vector<std::uint8_t> bytes = EncodeKeptGame(now);
+        if (!WriteFileAtomically(path, bytes.data(), bytes.size())) RememberEnded(id);
+    }
+    id = 0;
 }
 
-std::optional<PositionFileData> ReadSavedGame(const std::string& path)
+void SavedGame::RememberEnded(std::uint64_t ended)
 {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return std::nullopt;
-    PositionFileData data;
-    const bool whole = std::filesystem::is_regular_file(path, error) &&
-                       std::filesystem::file_size(path, error) == static_cast<std::uintmax_t>(POSITION_FILE_SIZE);
-    // The reader refuses a board the game cannot hold, a game already over
-    // and negative figures; the roll must be whole and unplayed.
-    if (whole && ReadPositionFile(path, data) == PositionFileResult::Ok && IsRoll(data)) return data;
-    RemoveSavedGame(path);
-    return std::nullopt;
+    endedIds.push_back(ended);
+    if (endedIds.size() > MAX_ENDED_IDS)
+        endedIds.erase(endedIds.begin(), endedIds.end() - static_cast<std::ptrdiff_t>(MAX_ENDED_IDS));
+    ctx.profile.WriteString(SECTION_GAME, KEY_ENDED_GAMES, GameIdsText(endedIds));
 }
 
-void RemoveSavedGame(const std::string& path)
+// Ids are drawn apart from the dice, whose rolls they must not change.
+std::uint64_t SavedGame::NewId()
 {
-    std::error_code error;
-    std::filesystem::remove(path, error);
+    std::uint64_t made = 0;
+    try {
+        std::random_device device;
+        made = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+    } catch (...) {
+        // No source of randomness: the time and the count still differ.
+    }
+    made ^= static_cast<std::uint64_t>(ctx.platform.Now()) * 0x9E3779B97F4A7C15ULL + ++idsMade;
+    return made == 0 ? 1 : made;
 }

@@ -202,13 +202,21 @@ void TurnCycle::TransferPiece(int from, int to)
 void TurnCycle::FinishHumanTurn()
 {
     if (game.AutoPlay || ((settings.AutoChangeTurn || game.rules->race) && !game.HoldTurn)) {
-        game.OpeningTurn = false;
-        ctx.PostCommand(ID_COMPUTER_TURN);
+        PassToComputer();
         return;
     }
     game.WaitingConfirm = true;
     platform.SetCursor(CursorKind::Confirm);
     ctx.panel.SetStatus(IDS_UNDO_HINT);
+}
+
+// A close or a kill before the computer has played must not give the human
+// the turn just played again.
+void TurnCycle::PassToComputer()
+{
+    game.OpeningTurn = false;
+    ctx.kept.KeepComputerTurn();
+    ctx.PostCommand(ID_COMPUTER_TURN);
 }
 
 void TurnCycle::PlayForcedMoves()

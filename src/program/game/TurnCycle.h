@@ -40,6 +40,9 @@ public:
     void TransferPiece(int from, int to);
     // The human's dice are used: the turn passes now or waits for confirmation.
     void FinishHumanTurn();
+    // The human's turn is over: the game is kept as the human left it, and
+    // the computer's turn comes next.
+    void PassToComputer();
     void PlayForcedMoves();
     // Plays a move the program chose for the human (forced or suggested): it
     // is written into the prompt line as if typed, and input given meanwhile

@@ -107,8 +107,7 @@ void CommandTable::OnPass()
     ctx.panel.DeleteLastLine();
     ctx.panel.AddListLine(LoadString(IDS_NO_MOVE));
     // The turn always passes to the computer, even from an opening turn.
-    game.OpeningTurn = false;
-    ctx.PostCommand(ID_COMPUTER_TURN);
+    ctx.turns.PassToComputer();
 }
 
 void CommandTable::OnResign()

@@ -127,6 +127,15 @@ public:
     // Waits a little when another copy holds it; null when it cannot be had,
     // and the caller goes on without it.
     virtual std::unique_ptr<FileLock> LockFolder(const std::string& folder) = 0;
+    // The lock a copy of the program holds for as long as it owns the game
+    // kept at `path` (on a file beside it); never waited for. Busy when
+    // another running copy holds it; no lock and not busy when the folder
+    // has no locks to give.
+    struct KeptLock {
+        std::unique_ptr<FileLock> lock;
+        bool busy = false;
+    };
+    virtual KeptLock LockKeptGame(const std::string& path) = 0;
 
     // Help at a context (0 for the default topic), and documents.
     virtual void ShowHelp(int context) = 0;

@@ -41,3 +41,15 @@ std::unique_ptr<FileLock> LockFolderOf(const std::string& folder, int waitMs)
     ::close(fd);
     return nullptr;
 }
+
+std::unique_ptr<FileLock> LockBeside(const std::string& path, bool& busy)
+{
+    busy = false;
+    const std::string name = path + ".lock";
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return std::make_unique<HeldFolder>(fd);
+    busy = errno == EWOULDBLOCK;
+    ::close(fd);
+    return nullptr;
+}

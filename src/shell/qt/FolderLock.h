@@ -16,3 +16,9 @@ constexpr int FOLDER_LOCK_WAIT_MS = 2000;
 
 // The folder locked, or null when it cannot be opened or locked in time.
 std::unique_ptr<FileLock> LockFolderOf(const std::string& folder, int waitMs = FOLDER_LOCK_WAIT_MS);
+
+// The lock on the file `path` + ".lock" (made when missing, a link never
+// followed), taken at once or not at all: null with `busy` set when another
+// open file holds it, null alone when it cannot be made or locked. The file
+// stays; the lock goes with the copy that holds it.
+std::unique_ptr<FileLock> LockBeside(const std::string& path, bool& busy);

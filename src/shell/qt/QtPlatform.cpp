@@ -622,6 +622,13 @@ void QtPlatform::ShowHelp(int context) { ::ShowHelp(context, frame.get()); }
 
 std::unique_ptr<FileLock> QtPlatform::LockFolder(const std::string& folder) { return LockFolderOf(folder); }
 
+Platform::KeptLock QtPlatform::LockKeptGame(const std::string& path)
+{
+    bool busy = false;
+    std::unique_ptr<FileLock> lock = LockBeside(path, busy);
+    return KeptLock{std::move(lock), busy};
+}
+
 // The desktop's launcher starts in the background and cannot tell whether a
 // program took the file: where the desktop's database of file types can be
 // asked, a file type without a program counts as a failure.

@@ -156,6 +156,7 @@ public:
     void ShowHelp(int context) override;
     OpenResult OpenDocument(const std::string& path) override;
     std::unique_ptr<FileLock> LockFolder(const std::string& folder) override;
+    KeptLock LockKeptGame(const std::string& path) override;
     bool ShowDocument(const std::string& path) override;
 
     // Handles what is queued now, as the event loop does when the program is

@@ -137,17 +137,18 @@ def match_state():
 class Engine:
     """`tablor-engine serve`, one process for the whole run."""
 
-    def __init__(self, path, level, book):
+    def __init__(self, path, level, book, expert_plies=None):
         self.level = level
         self.book = book
+        self.extra = " --plies %d" % expert_plies if expert_plies is not None and level == 3 else ""
         self.process = subprocess.Popen([path, "serve"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         universal_newlines=True, bufsize=1)
         self.seconds = 0.0
         self.plays = 0
 
     def play(self, board, dice):
-        line = "move --board %s --dice %d %d --level %d --side computer%s\n" % (
-            board_argument(board), dice[0], dice[1], self.level, " --book" if self.book else "")
+        line = "move --board %s --dice %d %d --level %d --side computer%s%s\n" % (
+            board_argument(board), dice[0], dice[1], self.level, " --book" if self.book else "", self.extra)
         started = time.monotonic()
         self.process.stdin.write(line)
         self.process.stdin.flush()
@@ -194,7 +195,7 @@ class Run:
     def __init__(self, options, report):
         self.o = options
         self.report = report
-        self.engine = Engine(options.engine, options.level, options.book)
+        self.engine = Engine(options.engine, options.level, options.book, options.expert_plies)
         self.illegal = 0
         self.checked = 0
         self.tablor_plays = 0
@@ -341,6 +342,7 @@ def main():
     parser.add_argument("--level", type=int, default=2)
     parser.add_argument("--engine", default="build/tablor-engine")
     parser.add_argument("--plies", type=int, default=0)
+    parser.add_argument("--expert-plies", type=int, default=None, help="the Expert's depth at level 3 (its default: 2)")
     parser.add_argument("--book", action="store_true", help="let Tablor use its opening book")
     parser.add_argument("--stop-on-illegal", action="store_true", help="stop at a Tablor play that is not legal")
     parser.add_argument("--progress", type=int, default=0, help="a line every N games")

@@ -8,6 +8,7 @@
 #   libexec/tablor/tablor           the game itself
 #   share/tablor/                   Documentation.htm and the five default sounds,
 #                                   copied by the launcher into the player's folder
+#   share/tablor/weights/expert.tnw the Expert's networks, read where they are installed
 #   share/applications/io.github.tablor.Tablor.desktop, share/metainfo/io.github.tablor.Tablor.metainfo.xml,
 #   share/icons/hicolor/scalable/apps/io.github.tablor.Tablor.svg and
 #   share/icons/hicolor/NxN/apps/io.github.tablor.Tablor.png (16 to 512)
@@ -46,6 +47,11 @@ install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/tablor DESTINATION \${TABLOR_PR
 
 file(GLOB TABLOR_SOUNDS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/sounds/*.wav)
 install(FILES ${PROJECT_SOURCE_DIR}/Documentation.htm ${TABLOR_SOUNDS} DESTINATION ${TABLOR_DATA_DIR})
+# In a folder of its own, which the launcher does not copy: a new version's
+# weights are used as soon as they are installed.
+if(EXISTS ${PROJECT_SOURCE_DIR}/res/expert.tnw)
+  install(FILES ${PROJECT_SOURCE_DIR}/res/expert.tnw DESTINATION ${TABLOR_DATA_DIR}/weights)
+endif()
 
 # The desktop entry, the icon and the AppStream data carry the application's id.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.tablor.Tablor.desktop

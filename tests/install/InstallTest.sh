@@ -58,6 +58,10 @@ expect "the manual is installed" same_file "$source_dir/Documentation.htm" "$pre
 for sound in "${sounds[@]}"; do
     expect "the default sound $sound is installed" same_file "$source_dir/res/sounds/$sound" "$prefix/share/tablor/$sound"
 done
+expect "the Expert's weights are installed" same_file "$source_dir/res/expert.tnw" "$prefix/share/tablor/weights/expert.tnw"
+start_board=0:2,2:2,0:0,0:0,0:0,0:0,5:1,0:0,3:1,0:0,0:0,0:0,5:2,5:1,0:0,0:0,0:0,3:2,0:0,5:2,0:0,0:0,0:0,0:0,2:1,0:1,0:1,0:2
+expect "the installed engine tool plays the Expert" \
+    bash -c "env -u TABLOR_WEIGHTS '$prefix/bin/tablor-engine' move --board $start_board --dice 3 1 --level 3 | grep -q equity"
 app_id=io.github.tablor.Tablor
 desktop=$prefix/share/applications/$app_id.desktop
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
@@ -252,7 +256,7 @@ if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null && command -v d
             ./usr/share/metainfo/$app_id.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/$app_id.svg ./usr/share/doc/tablor/copyright \
             ./usr/share/man/man6/tablor.6.gz ./usr/share/man/man6/tablor-engine.6.gz \
-            ./usr/share/doc/tablor/changelog.gz; do
+            ./usr/share/doc/tablor/changelog.gz ./usr/share/tablor/weights/expert.tnw; do
             expect "the package holds $path" grep -qx "$path" "$work/contents"
         done
         expect "the package is named tablor" test "$(dpkg-deb -f "$deb" Package)" = tablor

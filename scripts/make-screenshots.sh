@@ -84,8 +84,18 @@ window() {
     fi
     echo "$id"
 }
-# dialog: the id of the game's visible window other than the main one,
-# waited for (a dialog's title depends on the language, its class does not).
+# dialog_within TENTHS: the id of the game's visible window other than the main
+# one, waited for TENTHS of a second (60 s unless given); empty when none came.
+dialog_within() {
+    local id=""
+    for _ in $(seq "${1:-600}"); do
+        id=$(xdotool search --onlyvisible --class tablor 2>/dev/null | grep -vx "$main" | tail -n 1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+# dialog: the same, waited for 60 s, or the script fails.
 dialog() {
     local id=""
     for _ in $(seq 600); do
@@ -94,7 +104,8 @@ dialog() {
         sleep 0.1
     done
     if [ -z "$id" ]; then
-        echo "make-screenshots: no dialog appeared" >&2
+        import -window root "$work/../tablor-shots-failed.png" 2>/dev/null || true
+        echo "make-screenshots: no dialog appeared (the screen is in ${TMPDIR:-/tmp}/tablor-shots-failed.png)" >&2
         exit 1
     fi
     echo "$id"
@@ -107,8 +118,14 @@ shoot() {
     echo "make-screenshots: $2"
 }
 
+focus_main() {
+    xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+    xdotool windowfocus --sync "$main" >/dev/null 2>&1 || true
+    sleep 0.5
+}
+
 main=$(window Tablor)
-xdotool windowfocus --sync "$main" >/dev/null 2>&1 || true
+focus_main
 sleep 2
 # Six of the human's moves, each answered by the computer.
 for _ in 1 2 3 4 5 6; do
@@ -123,6 +140,16 @@ shoot "$settings" "$out/settings.png"
 xdotool key Escape
 sleep 1
 
-xdotool key ctrl+f
-statistics=$(dialog)
+# The keys go to the focused window: give the focus back to the game's
+# window, which the window manager need not do when the sheet closes.
+# A key pressed while the game still settles after the sheet can be lost:
+# pressed again until the program plays on (the statistics come at the end).
+statistics=""
+for _ in 1 2 3 4 5; do
+    focus_main
+    xdotool key ctrl+f
+    statistics=$(dialog_within 300)
+    [ -n "$statistics" ] && break
+done
+[ -n "$statistics" ] || statistics=$(dialog)
 shoot "$statistics" "$out/statistics.png"

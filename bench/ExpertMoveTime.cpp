@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time the Expert takes over each play of whole self-played games, both
-// sides at the Expert: the slowest play, the median and the 99th percentile.
-// The game's window waits for the play in its own thread, so the slowest
-// play bounds how long a close request may wait.
+// sides at the Expert: the slowest play, the median and the 99th percentile,
+// and the longest stretch of a search between two of its polls (or its start
+// or end). The game looks at its window in a poll once 25 ms have passed, so
+// that stretch plus 25 ms bounds how long a close request waits.
 //
 //   tablor_expert_time [--games N] [--seed S] [--plies P]   (weights as LocateWeights finds them)
 
@@ -40,19 +41,32 @@ int main(int argc, char** argv)
     Expert expert(std::make_shared<const Evaluator>(std::move(*r.networks)), plies);
     std::vector<double> ms;
     double cubeWorst = 0;
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point lastPoll = Clock::now();
+    double worstGap = 0;
+    const auto gap = [&] {
+        const Clock::time_point now = Clock::now();
+        worstGap = std::max(worstGap, std::chrono::duration<double, std::milli>(now - lastPoll).count());
+        lastPoll = now;
+    };
+    expert.SetPoll([&] {
+        gap();
+        return true;
+    });
     SelfPlayOptions options;
     options.computerLevel = 3;
     options.humanLevel = 3;
     options.otherLevel = [&](const BoardData& board, int player, int first, int second,
                              std::array<std::pair<int, int>, 4>& moves) {
-        using Clock = std::chrono::steady_clock;
         auto start = Clock::now();
+        lastPoll = start;
         // The cube decision the game asks for before the roll, then the play.
         const Checkers c = FromBoard(board, player);
         (void)expert.EvaluatePly(c, 1);
         cubeWorst = std::max(cubeWorst, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         start = Clock::now();
         const ExpertMove m = expert.Choose(board, player, first, second);
+        gap();
         ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         for (int k = 0; k < m.count; ++k) moves[k] = m.pairs[k];
         return m.count;
@@ -62,7 +76,8 @@ int main(int argc, char** argv)
     std::sort(ms.begin(), ms.end());
     if (ms.empty()) return 1;
     std::printf("weights %s, %d plies: %zu plays in %d games\n", path.c_str(), plies, ms.size(), games);
-    std::printf("play ms: median %.1f, 99th percentile %.1f, worst %.1f; cube evaluation worst %.1f\n",
-                ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back(), cubeWorst);
+    std::printf("play ms: median %.1f, 99th percentile %.1f, worst %.1f; cube evaluation worst %.1f; "
+                "longest stretch without a poll %.1f\n",
+                ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back(), cubeWorst, worstGap);
     return 0;
 }

@@ -124,7 +124,7 @@ void CommandTable::OnResign()
 void CommandTable::OnSuggestMove()
 {
     if (game.CurrentPlayer() != HUMAN) return;
-    // The Expert suggests the play of the whole roll; once part of it is
+    // The Expert suggests the play of the whole roll; once some of it is
     // played, the rest comes from the "Good" search.
     const std::vector<MovePair> moves = ctx.PlayedLevel() == LEVEL_EXPERT && game.MovesMade == 0
                                             ? ExpertSuggestedMoves(game, ctx.expert)

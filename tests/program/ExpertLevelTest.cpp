@@ -355,3 +355,52 @@ TEST_F(ExpertLevelTest, WithoutWeightsTheGameSaysSoOnceAndPlaysAtGood)
         EXPECT_EQ(BoardKey(played), BoardKey(good));
     }
 }
+
+// A search looks at the window once every 25 ms of the platform's clock and
+// not in a search shorter than that; a look that answers false (the window
+// is to close) abandons it, and the play is still one of the roll's.
+TEST_F(ExpertLevelTest, ALongSearchLooksAtTheWindowAndStopsWhenItIsToClose)
+{
+    MakeWeights();
+    ExpertPlayer expert(expertWeights);
+    std::uint32_t clock = 0;
+    int ticksAsked = 0;
+    std::vector<std::uint32_t> looks;
+    bool closing = false;
+    expert.SetWindowLook(
+        [&] {
+            ++ticksAsked;
+            return clock;
+        },
+        [&] {
+            looks.push_back(clock);
+            return !closing;
+        });
+    const BoardData start = WithFixedOwners(StandardSetup());
+    // The clock stands still: no look.
+    const ExpertMove still = expert.Choose(start, COMPUTER, 6, 4);
+    EXPECT_GT(ticksAsked, 1);
+    EXPECT_TRUE(looks.empty());
+    // 10 ms pass between two asks of the clock: a look every third ask.
+    expert.SetWindowLook(
+        [&] {
+            clock += 10;
+            return clock;
+        },
+        [&] {
+            looks.push_back(clock);
+            return !closing;
+        });
+    const ExpertMove slow = expert.Choose(start, COMPUTER, 6, 4);
+    ASSERT_GT(looks.size(), 2u);
+    for (std::size_t k = 1; k < looks.size(); ++k) EXPECT_EQ(looks[k] - looks[k - 1], 30u);
+    EXPECT_EQ(slow.from, still.from);
+    // The window is to close: the search stops at the first look.
+    closing = true;
+    looks.clear();
+    const ExpertMove stopped = expert.Choose(start, COMPUTER, 6, 4);
+    EXPECT_EQ(looks.size(), 1u);
+    BoardData after = start;
+    for (int k = 0; k < stopped.count; ++k) Step(after, COMPUTER, stopped.pairs[k].first, stopped.pairs[k].second);
+    EXPECT_EQ(LegalEnds(start, COMPUTER, 6, 4).count(BoardKey(after)), 1u);
+}

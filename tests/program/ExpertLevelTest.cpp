@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/neural/WeightsFile.h"
+#include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/SettingSheet.h"
 
 namespace {
@@ -32,12 +33,18 @@ void Step(BoardData& b, int player, int from, int to)
     b = WithFixedOwners(b);
 }
 
+std::string BoardKey(const BoardData& b)
+{
+    return std::string(reinterpret_cast<const char*>(ToImage(b).data()), ToImage(b).size());
+}
+
 // Every board a play of `dice` (in any order) can end in, by the game's
 // rules: a piece on the bar enters first, as many dice as can be are played,
 // and of two different dice of which only one can be played, the higher
 // where it can be.
+// Each board is followed once for the same dice left and the same first die.
 void Extend(const BoardData& b, int player, std::vector<int> dice, int used,
-            std::vector<std::pair<BoardData, int>>& out, std::vector<int>& firstDie)
+            std::vector<std::pair<BoardData, int>>& out, std::vector<int>& firstDie, std::set<std::string>& seen)
 {
     bool moved = false;
     for (std::size_t k = 0; k < dice.size(); ++k) {
@@ -52,18 +59,15 @@ void Extend(const BoardData& b, int player, std::vector<int> dice, int used,
             Step(next, player, from, from + step);
             std::vector<int> rest = dice;
             rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(k));
-            if (used == 0) firstDie.push_back(d);
-            Extend(next, player, rest, used + 1, out, firstDie);
-            if (used == 0) firstDie.pop_back();
             moved = true;
+            if (used == 0) firstDie.push_back(d);
+            const std::string key =
+                BoardKey(next) + static_cast<char>(rest.size()) + static_cast<char>(firstDie.back());
+            if (seen.insert(key).second) Extend(next, player, rest, used + 1, out, firstDie, seen);
+            if (used == 0) firstDie.pop_back();
         }
     }
     if (!moved) out.push_back({b, used * 10 + (firstDie.empty() ? 0 : firstDie.back())});
-}
-
-std::string BoardKey(const BoardData& b)
-{
-    return std::string(reinterpret_cast<const char*>(ToImage(b).data()), ToImage(b).size());
 }
 
 std::set<std::string> LegalEnds(const BoardData& start, int player, int d1, int d2)
@@ -72,7 +76,8 @@ std::set<std::string> LegalEnds(const BoardData& start, int player, int d1, int 
         d1 == d2 ? std::vector<int>{d1, d1, d1, d1} : std::vector<int>{std::min(d1, d2), std::max(d1, d2)};
     std::vector<std::pair<BoardData, int>> ends;
     std::vector<int> first;
-    Extend(start, player, dice, 0, ends, first);
+    std::set<std::string> seen;
+    Extend(start, player, dice, 0, ends, first, seen);
     int most = 0;
     for (const auto& [b, tag] : ends) most = std::max(most, tag / 10);
     // One die of two: the higher one when some play uses it.
@@ -89,9 +94,10 @@ std::set<std::string> LegalEnds(const BoardData& start, int player, int d1, int 
     return keys;
 }
 
-// A turn of the computer as the board saw it: the board before, the dice
-// and each piece moved.
+// A turn as the board saw it: the side, the board before, the dice and
+// each piece moved.
 struct ComputerTurn {
+    int player = NOBODY;
     BoardData before{};
     int d1 = 0, d2 = 0;
     std::vector<std::pair<int, int>> moves;
@@ -120,17 +126,20 @@ protected:
         return expert.Choose(board, player, d1, d2);
     }
 
-    // Records the computer's turns from the pieces the board moves.
-    void WatchComputer()
+    // Which turn of the game is being played: the game's record counts the
+    // actions of the turns played to their end.
+    int TurnNumber() const { return static_cast<int>(Game().record.Played().actions.size()); }
+
+    // Records the turns of `player` (both sides: NOBODY) from the pieces the
+    // board moves.
+    void WatchComputer(int player = COMPUTER)
     {
-        window->Turns().onTransfer = [this](int from, int to) {
-            if (CurrentPlayer() != COMPUTER) {
-                watching = false;
-                return;
-            }
-            if (!watching) {
-                watching = true;
+        window->Turns().onTransfer = [this, player](int from, int to) {
+            if (Game().UndoInProgress || (player != NOBODY && CurrentPlayer() != player)) return;
+            if (turns.empty() || TurnNumber() != turnLine || turns.back().player != CurrentPlayer()) {
+                turnLine = TurnNumber();
                 ComputerTurn t;
+                t.player = CurrentPlayer();
                 t.before = Data();
                 t.d1 = Dice().die[0];
                 t.d2 = Dice().die[1];
@@ -160,7 +169,7 @@ protected:
     }
 
     std::vector<ComputerTurn> turns;
-    bool watching = false;
+    int turnLine = -1;
 };
 
 // The settings page offers the Expert with its weights and writes level 3;
@@ -403,4 +412,37 @@ TEST_F(ExpertLevelTest, ALongSearchLooksAtTheWindowAndStopsWhenItIsToClose)
     BoardData after = start;
     for (int k = 0; k < stopped.count; ++k) Step(after, COMPUTER, stopped.pairs[k].first, stopped.pairs[k].second);
     EXPECT_EQ(LegalEnds(start, COMPUTER, 6, 4).count(BoardKey(after)), 1u);
+}
+
+// Finish game at the Expert: the program plays the human's side with the
+// Expert's plays as well, every one legal, to the end of the game (a race,
+// which the race network judges).
+TEST_F(ExpertLevelTest, FinishGameAtTheExpertPlaysBothSidesWithTheExpert)
+{
+    MakeWeights(5);
+    StartWithRolls("31 64 52 11 63 42 55 21 43 62 51 33 54 61 32 44 65 41 22 53 66", "LevelOfPlay=3");
+    Load(MakePosition(
+        {{8, COMPUTER, 5}, {6, COMPUTER, 5}, {4, COMPUTER, 5}, {17, HUMAN, 5}, {19, HUMAN, 5}, {21, HUMAN, 5}}));
+    ASSERT_TRUE(HumanToMove());
+    WatchComputer(NOBODY);
+    bool over = false;
+    platform.OnStatDlg([&](StatDlg&) {
+        over = true;
+        return static_cast<int>(IDCANCEL);
+    });
+    platform.OnFinishDlg([](FinishDlg&) { return FinishDlg::ID_FAST; });
+    Menu(ID_FINISH_GAME);
+    ASSERT_TRUE(over);
+    int human = 0;
+    for (const ComputerTurn& t : turns) {
+        BoardData after = t.before;
+        for (const auto& [from, to] : t.moves) Step(after, t.player, from, to);
+        ASSERT_EQ(LegalEnds(t.before, t.player, t.d1, t.d2).count(BoardKey(after)), 1u);
+        const ExpertMove m = ExpertChoice(t.before, t.player, t.d1, t.d2);
+        BoardData chosen = t.before;
+        for (int k = 0; k < m.count; ++k) Step(chosen, t.player, m.pairs[k].first, m.pairs[k].second);
+        EXPECT_EQ(BoardKey(after), BoardKey(chosen));
+        if (t.player == HUMAN) ++human;
+    }
+    EXPECT_GT(human, 5);
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -62,6 +63,15 @@ public:
     // The chances of the side on roll before it rolls, looked at `plies` deep.
     Probabilities EvaluatePly(const Checkers& c, int plies);
 
+    // A function the search calls every POLL_EVALUATIONS positions judged; a
+    // false answer abandons the search: the rest of it judges nothing and
+    // the play returned is still one of the roll's plays, picked on what was
+    // judged. A program calls it to handle its window meanwhile.
+    static constexpr std::uint64_t POLL_EVALUATIONS = 64;
+    void SetPoll(std::function<bool()> goOn) { poll_ = std::move(goOn); }
+    // Whether the last search was abandoned.
+    bool Abandoned() const { return stopped_; }
+
     // Positions judged by the networks or the table since the last reset.
     std::uint64_t Evaluations() const { return evaluations_; }
     void ResetEvaluations() { evaluations_ = 0; }
@@ -78,6 +88,9 @@ private:
     std::vector<PlayMaker> makers_; // one per depth, so that a deeper search keeps the plays above it
     std::uint64_t evaluations_ = 0;
     int depth_ = 0;
+    std::function<bool()> poll_;
+    std::uint64_t sincePoll_ = 0;
+    bool stopped_ = false;
 };
 
 // The game's move pairs of a play made by `player`.

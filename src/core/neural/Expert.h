@@ -19,9 +19,11 @@
 #include "core/neural/Evaluator.h"
 #include "core/neural/Plays.h"
 
-// The depth the Expert plays at unless told otherwise (measured: the slowest
-// move of a game stays well within a second on a small machine).
-constexpr int EXPERT_DEFAULT_PLIES = 2;
+// The depth the Expert plays at unless told otherwise. Measured against
+// GNU Backgammon at 0-ply on the same dice, 1-ply scored at least as well as
+// 2-ply (+0.01 against -0.04 points a game over 500 games, +0.08 against
+// +0.01 over 300) at an eighth of the time, so 1-ply it is.
+constexpr int EXPERT_DEFAULT_PLIES = 1;
 constexpr int EXPERT_MAX_PLIES = 3;
 
 // How many plays go on from one depth of the search to the next.

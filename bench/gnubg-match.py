@@ -342,7 +342,7 @@ def main():
     parser.add_argument("--level", type=int, default=2)
     parser.add_argument("--engine", default="build/tablor-engine")
     parser.add_argument("--plies", type=int, default=0)
-    parser.add_argument("--expert-plies", type=int, default=None, help="the Expert's depth at level 3 (its default: 2)")
+    parser.add_argument("--expert-plies", type=int, default=None, help="the Expert's depth at level 3 (its default: 1)")
     parser.add_argument("--book", action="store_true", help="let Tablor use its opening book")
     parser.add_argument("--stop-on-illegal", action="store_true", help="stop at a Tablor play that is not legal")
     parser.add_argument("--progress", type=int, default=0, help="a line every N games")

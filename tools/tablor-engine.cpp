@@ -9,7 +9,7 @@
 //   tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]
 //
 // Level 3 is the Expert, a neural network with a lookahead of --plies (its
-// default 2); eval prints its chances for the side on roll.
+// default 1); eval prints its chances for the side on roll.
 //
 // Output is one line of JSON (rolls: one roll a line). serve reads move
 // command lines from standard input and answers each with the line of JSON
@@ -52,7 +52,7 @@ constexpr const char* USAGE =
     "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
     "With --side human the human's play is found by the mirrored search at --level (default 2, as the\n"
     "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n"
-    "Level 3 is the Expert: a neural network looking --plies ahead (default 2, at most 3); eval prints its\n"
+    "Level 3 is the Expert: a neural network looking --plies ahead (default 1, at most 3); eval prints its\n"
     "chances for the side on roll. Its weights are read from $TABLOR_WEIGHTS or the installed expert.tnw.\n";
 
 int Fail(const std::string& message)

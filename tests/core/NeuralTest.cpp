@@ -380,6 +380,35 @@ TEST(NeuralExpert, PlaysAreLegalAndTheSameForTheSameWeights)
     EXPECT_DOUBLE_EQ(value.Equity(), best);
 }
 
+TEST(NeuralExpert, APollThatSaysStopAbandonsTheSearchWithALegalPlay)
+{
+    auto eval = std::make_shared<const Evaluator>(RandomNetworks(41));
+    Expert full(eval, 2), stopped(eval, 2);
+    int polls = 0;
+    stopped.SetPoll([&polls] { return ++polls < 3; });
+    PlayMaker maker;
+    const Checkers start = StartingCheckers();
+    std::set<std::string> legal;
+    for (const Play& p : maker.Make(start, 6, 4)) legal.insert(Key(p.after));
+
+    full.ChoosePlay(start, 6, 4);
+    EXPECT_FALSE(full.Abandoned());
+    const Play p = stopped.ChoosePlay(start, 6, 4);
+    EXPECT_TRUE(stopped.Abandoned());
+    EXPECT_EQ(polls, 3);
+    EXPECT_TRUE(legal.count(Key(p.after)));
+    // It stops judging at the third poll: far fewer positions than the whole search.
+    EXPECT_EQ(stopped.Evaluations(), 3 * Expert::POLL_EVALUATIONS - 1);
+    EXPECT_LT(stopped.Evaluations() * 10, full.Evaluations());
+
+    // A poll that goes on changes nothing, and the next search starts afresh.
+    stopped.SetPoll([] { return true; });
+    const Play again = stopped.ChoosePlay(start, 6, 4);
+    EXPECT_FALSE(stopped.Abandoned());
+    EXPECT_EQ(Key(again.after), Key(full.ChoosePlay(start, 6, 4).after));
+    EXPECT_EQ(stopped.EvaluatePly(start, 1), full.EvaluatePly(start, 1));
+}
+
 TEST(NeuralCube, DoublesTakesAndPassesAtTheKnownPoints)
 {
     // Without gammons, a live cube and the usual efficiency: 60 % is no

@@ -143,6 +143,29 @@ TEST_F(SettingsTest, MissingOrJunkKeysKeepTheLiveValues)
     EXPECT_EQ(settings.Score[COMPUTER], 4);
 }
 
+TEST_F(SettingsTest, TheExpertLevelIsThreeAndOlderLevelsReadAsBefore)
+{
+    // Levels 0..2 of an older file read as they were; 3 is the Expert.
+    for (int level : {0, 1, 2, 3}) {
+        LoadOptions("LevelOfPlay=" + std::to_string(level) + "\n");
+        EXPECT_EQ(settings.LevelOfPlay, level);
+    }
+    // The Expert written by the Game page reads back as the Expert.
+    settings.LevelOfPlay = LEVEL_EXPERT;
+    {
+        Profile profile(path);
+        WriteGamePage(profile, settings);
+    }
+    EXPECT_NE(Load().find("LevelOfPlay=3"), std::string::npos);
+    settings.LevelOfPlay = 0;
+    LoadSettings(Profile(path), settings);
+    EXPECT_EQ(settings.LevelOfPlay, LEVEL_EXPERT);
+    // Beyond the Expert: the default, "Good".
+    settings.LevelOfPlay = 0;
+    LoadOptions("LevelOfPlay=4\n");
+    EXPECT_EQ(settings.LevelOfPlay, DEFAULT_LEVEL_OF_PLAY);
+}
+
 TEST_F(SettingsTest, OutOfRangeValuesTakeTheBuiltInDefaults)
 {
     // Live values differ from the built-in ones, to show which is taken.

@@ -86,7 +86,7 @@ protected:
     void Start(const std::string& options = "", const std::string& extraSections = "")
     {
         WriteFile("tablorw.ini", "[Options]\n" + options + "\n" + extraSections);
-        window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings);
+        window = std::make_unique<BackgWnd>(platform, AppPaths(dir.string()), settings, expertWeights);
         platform.post = [this](const Message& m) { window->Post(m); };
         platform.onPaint = [this] { window->OnPaint(); };
         Pump();
@@ -268,5 +268,7 @@ protected:
     TestPlatform platform;
     // What the application holds: the window reads the settings file into it.
     Settings settings;
+    // The Expert's networks the window is given (none unless a test reads some).
+    ExpertWeights expertWeights;
     std::unique_ptr<BackgWnd> window;
 };

@@ -100,7 +100,7 @@ TEST_F(SettingsSheetTest, OkAppliesAndWritesOnlyThePagesShown)
         sheet.visual.diceAsIcons = 0;
         sheet.visual.speedText = "20";
         EXPECT_TRUE(sheet.SetActivePage(SettingSheet::PAGE_GAME).ok);
-        EXPECT_EQ(sheet.game.skillList, (Lines{"Poor", "Average", "Good"}));
+        EXPECT_EQ(sheet.game.skillList, (Lines{"Poor", "Average", "Good", "Expert"}));
         EXPECT_EQ(sheet.game.levelOfPlay, 2);
         EXPECT_EQ(sheet.game.firstMoveBy, 2);
         EXPECT_EQ(sheet.game.humanScore, "7");

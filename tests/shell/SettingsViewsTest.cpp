@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -24,6 +25,7 @@
 #include <memory>
 
 #include "ShellFixture.h"
+#include "core/neural/WeightsFile.h"
 #include "program/dialogs/BackgClr.h"
 #include "program/dialogs/DiceOpts.h"
 #include "program/dialogs/PlayOpts.h"
@@ -110,6 +112,22 @@ void AnswerPrompt(const std::shared_ptr<QString>& text)
     });
 }
 
+// The Expert's weights file the program finds at start-up, for one test.
+class WeightsAt {
+public:
+    explicit WeightsAt(const std::string& path) { ::setenv("TABLOR_WEIGHTS", path.c_str(), 1); }
+    ~WeightsAt() { ::unsetenv("TABLOR_WEIGHTS"); }
+    WeightsAt(const WeightsAt&) = delete;
+    WeightsAt& operator=(const WeightsAt&) = delete;
+};
+
+// Whether the choice `index` of a combo box can be chosen.
+bool ItemEnabled(QComboBox& box, int index)
+{
+    auto* items = qobject_cast<QStandardItemModel*>(box.model());
+    return items != nullptr && items->item(index) != nullptr && items->item(index)->isEnabled();
+}
+
 } // namespace
 
 class SettingsViews : public ShellWindow {
@@ -151,6 +169,7 @@ protected:
 
 TEST_F(SettingsViews, SheetShowsTheLiveSettingsAndOkAppliesThePagesShown)
 {
+    const WeightsAt none((folder.path() + "/none.tnw").toStdString());
     Start("31", "ShowProgress=0\nHighLight=1\nAutoFinish=1\nLevelOfPlay=2\nUseCube=0\n[Game]\nHuman=5\nComputer=3");
     ASSERT_FALSE(platform->CubeWidget().isEnabled());
     ActiveWindow active = ActiveWindow::Main;
@@ -192,7 +211,10 @@ TEST_F(SettingsViews, SheetShowsTheLiveSettingsAndOkAppliesThePagesShown)
         ClickTab(sheet, SettingSheet::PAGE_GAME);
         EXPECT_EQ(tabs.currentIndex(), SettingSheet::PAGE_GAME);
         auto* skill = Find<QComboBox>(sheet, PlayOpts::ID_SKILL);
-        EXPECT_EQ(skill->count(), 3);
+        EXPECT_EQ(skill->count(), 4);
+        EXPECT_EQ(skill->itemText(3), "Expert");
+        EXPECT_TRUE(ItemEnabled(*skill, 2));
+        EXPECT_FALSE(ItemEnabled(*skill, 3)) << "the Expert has no weights";
         EXPECT_EQ(skill->currentText(), "Good");
         EXPECT_TRUE(Checked(sheet, PlayOpts::FIRST_MOVE_IDS[2]));
         EXPECT_EQ(TextOf(sheet, PlayOpts::ID_SCORE_HUMAN), "5");
@@ -231,6 +253,27 @@ TEST_F(SettingsViews, SheetShowsTheLiveSettingsAndOkAppliesThePagesShown)
     EXPECT_EQ(ini["Options/DiceMode"], "2");
     EXPECT_EQ(ini.count("Sounds/DiceSoundActive"), 0u);
     EXPECT_EQ(ini.count("Options/ClockWise"), 0u);
+}
+
+TEST_F(SettingsViews, TheExpertCanBeChosenWithItsWeights)
+{
+    Networks nets;
+    nets.contact = Network::Random(32, 3);
+    nets.race = Network::Random(16, 4);
+    const std::string weights = (folder.path() + "/expert.tnw").toStdString();
+    ASSERT_TRUE(SaveNetworks(weights, nets));
+    const WeightsAt given(weights);
+    Start("31", "LevelOfPlay=0");
+    OpenSheet([&](QDialog& sheet) {
+        ClickTab(sheet, SettingSheet::PAGE_GAME);
+        auto* skill = Find<QComboBox>(sheet, PlayOpts::ID_SKILL);
+        EXPECT_TRUE(ItemEnabled(*skill, 3));
+        EXPECT_EQ(skill->currentText(), "Poor");
+        skill->setCurrentIndex(3);
+        ClickId(sheet, 1);
+    });
+    EXPECT_EQ(wnd->Options().LevelOfPlay, 3);
+    EXPECT_EQ(Ini()["Options/LevelOfPlay"], "3");
 }
 
 TEST_F(SettingsViews, CancelAppliesNothingAndTheSheetReopensOnItsLastPage)

@@ -77,6 +77,14 @@ PlayMaker& Expert::Maker(int depth) { return makers_[static_cast<std::size_t>(de
 
 Probabilities Expert::Static(const Checkers& c)
 {
+    if (stopped_) return {};
+    if (poll_ && ++sincePoll_ >= POLL_EVALUATIONS) {
+        sincePoll_ = 0;
+        if (!poll_()) {
+            stopped_ = true;
+            return {};
+        }
+    }
     ++evaluations_;
     return eval_->Evaluate(c);
 }
@@ -90,10 +98,12 @@ Probabilities Expert::After(const Checkers& after, int plies)
 
 Probabilities Expert::EvaluatePly(const Checkers& c, int plies)
 {
-    if (plies <= 0 || Classify(c) == PositionKind::Finished) return Static(c);
+    if (depth_ == 0) stopped_ = false;
+    if (plies <= 0 || Classify(c) == PositionKind::Finished || stopped_) return Static(c);
     Sum sum;
     const int depth = depth_++;
     for (const Roll& r : ROLLS) {
+        if (stopped_) break;
         // The deeper searches below use the makers of their own depths only.
         const std::vector<Play>& plays = Maker(depth).Make(c, r.d1, r.d2);
         std::vector<double> equity(plays.size());
@@ -125,6 +135,7 @@ Probabilities Expert::EvaluatePly(const Checkers& c, int plies)
 Play Expert::ChoosePlay(const Checkers& c, int d1, int d2, Probabilities* valueOut)
 {
     const int depth = depth_++;
+    if (depth == 0) stopped_ = false;
     const std::vector<Play> plays = Maker(depth).Make(c, d1, d2);
     std::vector<double> equity(plays.size());
     std::vector<Probabilities> value(plays.size());
@@ -136,7 +147,7 @@ Play Expert::ChoosePlay(const Checkers& c, int d1, int d2, Probabilities* valueO
     if (plays.size() > 1 && plies_ >= 1) {
         // 1-ply over the shortlist, then the deeper plies over its best.
         std::vector<std::size_t> list = Shortlist(equity, filter_.rootKeep1, filter_.rootMargin1);
-        for (int ply = 1; ply <= plies_ && list.size() > 1; ++ply) {
+        for (int ply = 1; ply <= plies_ && list.size() > 1 && !stopped_; ++ply) {
             std::vector<double> e(list.size());
             for (std::size_t i = 0; i < list.size(); ++i) {
                 value[list[i]] = After(plays[list[i]].after, ply);

@@ -41,7 +41,7 @@ void LoadSettings(const Profile& profile, Settings& s)
     ReadOption(profile, KEY_DICE_AS_ICONS, s.DiceAsIcons, DEFAULT_DICE_AS_ICONS, 1);
     ReadSpeed(profile, s.Speed);
     ReadOption(profile, KEY_AUTO_CHANGE_TURN, s.AutoChangeTurn, DEFAULT_AUTO_CHANGE_TURN, 1);
-    ReadOption(profile, KEY_LEVEL_OF_PLAY, s.LevelOfPlay, DEFAULT_LEVEL_OF_PLAY, 2);
+    ReadOption(profile, KEY_LEVEL_OF_PLAY, s.LevelOfPlay, DEFAULT_LEVEL_OF_PLAY, LEVEL_EXPERT);
     ReadOption(profile, KEY_FIRST_MOVE_BY, s.FirstMoveBy, DEFAULT_FIRST_MOVE_BY, 2);
     ReadOption(profile, KEY_SHOW_PROGRESS, s.ShowProgress, DEFAULT_SHOW_PROGRESS, 1);
     ReadOption(profile, KEY_AUTO_FORCED_MOVES, s.AutoForcedMoves, DEFAULT_AUTO_FORCED_MOVES, 1);

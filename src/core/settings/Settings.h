@@ -54,6 +54,10 @@ constexpr int DEFAULT_AUTO_FINISH = 2;
 constexpr int DEFAULT_DICE_AS_ICONS = 1;
 constexpr int DEFAULT_AUTO_CHANGE_TURN = 0;
 constexpr int DEFAULT_LEVEL_OF_PLAY = 2;
+// The levels of play: 0 "Poor", 1 "Average", 2 "Good", 3 "Expert" (the
+// neural network, when its weights file can be read).
+constexpr int LEVEL_GOOD = 2;
+constexpr int LEVEL_EXPERT = 3;
 constexpr int DEFAULT_FIRST_MOVE_BY = 2;
 constexpr int DEFAULT_SHOW_PROGRESS = 1;
 constexpr int DEFAULT_AUTO_FORCED_MOVES = 0;

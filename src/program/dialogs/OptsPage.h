@@ -29,6 +29,8 @@ struct SheetContext {
     Settings& settings;
     DiceRecord* dice = nullptr;
     std::function<void(bool clockWise)> reverseDirection;
+    // Whether the Expert level has its weights (the Game page greys it out otherwise).
+    bool expertAvailable = false;
 };
 
 class OptsPage {

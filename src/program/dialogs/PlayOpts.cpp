@@ -8,7 +8,8 @@ void PlayOpts::Load()
 {
     const Settings& s = context.settings;
     if (skillList.empty()) skillList.assign(SKILL_NAMES.begin(), SKILL_NAMES.end());
-    levelOfPlay = s.LevelOfPlay;
+    expertAvailable = context.expertAvailable;
+    levelOfPlay = s.LevelOfPlay == LEVEL_EXPERT && !expertAvailable ? LEVEL_GOOD : s.LevelOfPlay;
     autoChangeTurn = s.AutoChangeTurn;
     autoForcedMoves = s.AutoForcedMoves;
     useCube = s.UseCube;

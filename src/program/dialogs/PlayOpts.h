@@ -15,7 +15,7 @@ public:
     static constexpr const char* TITLE = "Game";
     static constexpr int ID_SKILL = 1056;
     static constexpr const char* SKILL_LABEL = "S&kill level:";
-    static constexpr std::array<const char*, 3> SKILL_NAMES{"Poor", "Average", "Good"};
+    static constexpr std::array<const char*, 4> SKILL_NAMES{"Poor", "Average", "Good", "Expert"};
     static constexpr int ID_AUTO_CHANGE_TURN = 1045, ID_AUTO_FORCED_MOVES = 1067, ID_USE_CUBE = 1049,
                          ID_INTEL_MOVES = 1111;
     static constexpr const char* AUTO_CHANGE_TURN_TEXT = "&Auto change turn";
@@ -34,11 +34,15 @@ public:
 
     const char* Title() const override { return TITLE; }
     // Fills the skill list (once), selects the skill and shows the scores.
+    // Without the Expert's weights its choice is greyed out and a setting of
+    // "Expert" shows as "Good", the level played.
     void Load() override;
     void Apply() override;
 
     // The page's copies, as the controls show them.
     std::vector<std::string> skillList;
+    // Whether the last choice, "Expert", may be chosen.
+    bool expertAvailable = false;
     int levelOfPlay = 0;
     int autoChangeTurn = 0;
     int autoForcedMoves = 0;

@@ -7,12 +7,12 @@
 #include "program/input/Menu.h"
 #include "program/view/Locations.h"
 
-BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings)
+BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings, ExpertWeights expertWeights)
     : platform(p), settings(appSettings), paths(appPaths),
-      profile(appPaths.profilePath), context{p,     appSettings, paths, profile, queue, game,    view,
-                                             panel, input,       cube,  turns,   kept,  commands},
+      profile(appPaths.profilePath), context{p,     appSettings, paths, profile, queue, game,     view,
+                                             panel, input,       cube,  turns,   kept,  commands, expert},
       view(context), game(DrawingLocations(view)), panel(context), input(context), cube(context), turns(context),
-      kept(context), commands(context)
+      kept(context), commands(context), expert(std::move(expertWeights))
 {
     platform.Attach(this);
     // Every write of the settings file, and the scores and the graph at the
@@ -27,11 +27,22 @@ BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings)
     });
     game.random.Seed(static_cast<std::uint32_t>(platform.Now()));
     LoadSettings(profile, settings);
+    expertNoticePending = settings.LevelOfPlay == LEVEL_EXPERT && !expert.Available();
+    // The Expert's search looks at the window every EXPERT_LOOK_MS: the board
+    // is repainted and a close request is answered while it thinks (on the
+    // real window a close inside a handler ends the program in the look).
+    expert.SetWindowLook([this] { return platform.TickCount(); },
+                         [this] {
+                             platform.Sleep(0);
+                             return !context.quitRequested;
+                         });
     view.Colours() = ReadCurrentScheme(paths.schemePath, settings.CurScheme);
     view.OnSize();
     platform.StartTimer(BLINK_TIMER, BLINK_INTERVAL_MS);
     kept.StartOrResume();
 }
+
+int WindowContext::PlayedLevel() const { return expert.PlayedLevel(settings.LevelOfPlay); }
 
 BackgWnd::~BackgWnd()
 {
@@ -43,6 +54,11 @@ void BackgWnd::PumpMessages()
 {
     if (pumpDepth > 0) return; // the outer loop goes on with what is queued
     ++pumpDepth;
+    if (expertNoticePending && !context.quitRequested) {
+        expertNoticePending = false;
+        platform.UpdateNow();
+        platform.MessageBox(ExpertUnavailableText(expert.Error()), Buttons::Ok, Icon::Exclamation);
+    }
     while (!queue.Empty() && !context.quitRequested) Dispatch(queue.Pop());
     --pumpDepth;
 }

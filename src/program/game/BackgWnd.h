@@ -9,6 +9,7 @@
 #include "core/settings/Profile.h"
 #include "core/settings/Settings.h"
 #include "program/game/DoublingCube.h"
+#include "program/game/ExpertPlayer.h"
 #include "program/game/GameState.h"
 #include "program/game/SavedGame.h"
 #include "program/game/TurnCycle.h"
@@ -24,8 +25,10 @@
 class BackgWnd : public MainWindow {
 public:
     // Creates the window: seeds the generator, reads the settings into
-    // `settings` and the colour scheme, starts the blink timer and the first game.
-    BackgWnd(Platform& platform, const AppPaths& paths, Settings& settings);
+    // `settings` and the colour scheme, starts the blink timer and the first
+    // game. `expertWeights` are the Expert level's networks, read at start-up
+    // (none: the level is not available).
+    BackgWnd(Platform& platform, const AppPaths& paths, Settings& settings, ExpertWeights expertWeights = {});
     ~BackgWnd() override;
     BackgWnd(const BackgWnd&) = delete;
     BackgWnd& operator=(const BackgWnd&) = delete;
@@ -35,7 +38,7 @@ public:
     // Handles queued messages until the queue is empty (a nested call leaves
     // them to the outer one).
     void PumpMessages() override;
-    bool HasMessages() const override { return !queue.Empty(); }
+    bool HasMessages() const override { return !queue.Empty() || expertNoticePending; }
     bool IsCommandEnabled(int id) const override { return commands.IsCommandEnabled(id); }
     bool QuitRequested() const override { return context.quitRequested; }
     void RequestQuit() override { context.quitRequested = true; }
@@ -59,6 +62,7 @@ public:
     TurnCycle& Turns() { return turns; }
     SavedGame& Kept() { return kept; }
     CommandTable& Commands() { return commands; }
+    ExpertPlayer& Expert() { return expert; }
 
 private:
     // The end-of-turn confirmation; true when the message was consumed.
@@ -78,8 +82,12 @@ private:
     TurnCycle turns;
     SavedGame kept;
     CommandTable commands;
+    ExpertPlayer expert;
     // How deep PumpMessages is nested (a dialog's loop inside a handler).
     int pumpDepth = 0;
     // Whether the player has been told that the settings file cannot be written.
     bool toldWriteFailed = false;
+    // The settings ask for the Expert and it has no weights: the player is
+    // told at the first handling of messages, over the painted board.
+    bool expertNoticePending = false;
 };

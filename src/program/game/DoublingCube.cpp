@@ -2,6 +2,7 @@
 #include "program/game/DoublingCube.h"
 
 #include "program/app/StringTable.h"
+#include "program/game/ExpertPlayer.h"
 #include "program/game/SavedGame.h"
 #include "program/game/TurnCycle.h"
 #include "program/view/SidePanel.h"
@@ -13,9 +14,24 @@ DoublingCube::DoublingCube(WindowContext& context)
 
 bool DoublingCube::ComputerWantsToDouble() const
 {
-    return settings.UseCube && game.ComputerMayDouble && !game.AutoPlay && game.CubeOwner != HUMAN &&
-           game.CubeValue < 64 && PiecesInRange(14, 25, game.board, game.CurrentPlayer()) != 1 &&
-           game.rules->DoublingBalance() <= -DOUBLING_THRESHOLD;
+    if (!settings.UseCube || !game.ComputerMayDouble || game.AutoPlay || game.CubeOwner == HUMAN ||
+        game.CubeValue >= 64 || PiecesInRange(14, 25, game.board, game.CurrentPlayer()) == 1)
+        return false;
+    if (ctx.PlayedLevel() == LEVEL_EXPERT) {
+        // The computer is on roll and has not rolled yet.
+        const CubeHolder holder = game.CubeOwner == COMPUTER ? CubeHolder::Me : CubeHolder::Centred;
+        return ctx.expert.Cube(game.board.Data(), COMPUTER, holder).shouldDouble;
+    }
+    return game.rules->DoublingBalance() <= -DOUBLING_THRESHOLD;
+}
+
+bool DoublingCube::ComputerTakes() const
+{
+    if (ctx.PlayedLevel() != LEVEL_EXPERT) return game.rules->AcceptDouble();
+    // The human doubles with its roll on the board; the Expert answers on the
+    // chances of the position before the roll.
+    const CubeHolder holder = game.CubeOwner == HUMAN ? CubeHolder::Me : CubeHolder::Centred;
+    return ctx.expert.Cube(game.board.Data(), HUMAN, holder).shouldTake;
 }
 
 void DoublingCube::ComputerOffersDouble()
@@ -48,7 +64,7 @@ void DoublingCube::HumanDoubles()
     ctx.turns.Pause(DOUBLE_ANSWER_PAUSE_MS);
     platform.SetCursor(CursorKind::Arrow);
     game.ComputerMayDouble = true;
-    if (game.rules->AcceptDouble()) {
+    if (ComputerTakes()) {
         game.record.Double(HUMAN, game.CubeValue * 2);
         game.record.Take(COMPUTER);
         game.CubeValue *= 2;

@@ -23,6 +23,8 @@ public:
     void UpdateCube();
     // Whether the human may double now.
     bool DoubleEnabled() const;
+    // Whether the computer takes the human's double.
+    bool ComputerTakes() const;
 
 private:
     WindowContext& ctx;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/game/TurnCycle.h"
 
+#include <array>
 #include <cstdio>
+#include <limits>
 #include <memory>
 
 #include "core/settings/Saturating.h"
@@ -10,6 +12,7 @@
 #include "program/dialogs/StatDlg.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
+#include "program/game/ExpertPlayer.h"
 #include "program/game/SavedGame.h"
 #include "program/input/MoveInput.h"
 #include "program/sound/SoundEvents.h"
@@ -275,7 +278,7 @@ void TurnCycle::PlayComputerTurn()
         StartClock(game.CurrentPlayer());
         RulesEngine& rules = *game.rules;
         const DiceRecord& dice = *game.dice;
-        const int t = rules.ChooseMove(game.OpeningTurn, settings.LevelOfPlay);
+        const int t = ChooseComputerMove();
         if (!game.FinishingQuick()) {
             // The computer seems to think a while, longer over a doublet.
             int pause = COMPUTER_MOVE_PAUSE_MS;
@@ -304,6 +307,41 @@ void TurnCycle::PlayComputerTurn()
     game.OpeningTurn = false;
     game.FirstGame = false;
     StartTurn();
+}
+
+int TurnCycle::ChooseComputerMove()
+{
+    RulesEngine& rules = *game.rules;
+    const int level = ctx.PlayedLevel();
+    if (level != LEVEL_EXPERT) return rules.ChooseMove(game.OpeningTurn, level);
+    // The Expert's play goes where the search leaves its own: the dice
+    // record holds the dice played first, in the order played, then those
+    // that cannot be played, and counts only the played ones.
+    DiceRecord& dice = *game.dice;
+    const std::uint32_t started = platform.TickCount();
+    const ExpertMove m = ctx.expert.Choose(game.board.Data(), COMPUTER, dice.die[0], dice.die[1]);
+    rules.bestFrom.fill(NO_VALUE);
+    rules.bestDice.fill(NO_VALUE);
+    rules.bestScore = std::numeric_limits<std::int32_t>::min();
+    std::array<std::uint8_t, 4> rest = dice.die;
+    std::array<std::uint8_t, 4> order{NO_VALUE, NO_VALUE, NO_VALUE, NO_VALUE};
+    int placed = 0;
+    for (int k = 0; k < m.count && k < 4; ++k) {
+        rules.bestFrom[k] = m.from[k];
+        rules.bestDice[k] = m.die[k];
+        order[placed++] = m.die[k];
+        for (std::uint8_t& d : rest) {
+            if (d == m.die[k]) {
+                d = NO_VALUE;
+                break;
+            }
+        }
+    }
+    for (std::uint8_t d : rest)
+        if (d != NO_VALUE && placed < 4) order[placed++] = d;
+    dice.die = order;
+    dice.moves = m.count;
+    return static_cast<int>(platform.TickCount() - started);
 }
 
 void TurnCycle::EndGame(int winner, bool gammonCheck)

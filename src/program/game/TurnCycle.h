@@ -50,6 +50,10 @@ public:
     bool PlayChosenMove(MovePair move);
     // The computer's turn: a double perhaps, the roll, the search, the moves.
     void PlayComputerTurn();
+    // Fills the rules' bestFrom/bestDice and the dice record with the
+    // computer's play at the level played, as ChooseMove does, and returns
+    // the milliseconds the choice took.
+    int ChooseComputerMove();
     // Scores the game, shows the statistics and starts the next game or quits.
     void EndGame(int winner, bool gammonCheck);
     // Makes the rules anew over the board and the dice.

@@ -18,6 +18,7 @@ class DoublingCube;
 class TurnCycle;
 class SavedGame;
 class CommandTable;
+class ExpertPlayer;
 
 struct WindowContext {
     Platform& platform;
@@ -34,11 +35,17 @@ struct WindowContext {
     TurnCycle& turns;
     SavedGame& kept;
     CommandTable& commands;
+    // The Expert level, with or without its networks.
+    ExpertPlayer& expert;
 
     // Set by the Exit command and by a close of the window: nothing more is handled.
     bool quitRequested = false;
 
     // Posts a command to the window itself; it is handled before input that waits.
+    // The level the computer plays at: the settings' level, or "Good" when
+    // they ask for the Expert and it has no weights.
+    int PlayedLevel() const;
+
     void PostCommand(int id) { queue.Post(Message::Cmd(id, CommandSource::Posted)); }
     // Removes every queued input, command and timer message, and the input the
     // window system holds but has not delivered yet.

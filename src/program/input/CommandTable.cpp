@@ -15,6 +15,7 @@
 #include "program/dialogs/SettingSheet.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
+#include "program/game/ExpertPlayer.h"
 #include "program/game/SavedGame.h"
 #include "program/game/TurnCycle.h"
 #include "program/input/MoveInput.h"
@@ -122,7 +123,11 @@ void CommandTable::OnResign()
 void CommandTable::OnSuggestMove()
 {
     if (game.CurrentPlayer() != HUMAN) return;
-    const std::vector<MovePair> moves = SuggestedMoves(game, game.OpeningTurn && game.MovesMade == 0);
+    // The Expert suggests the play of the whole roll; once some of it is
+    // played, the rest comes from the "Good" search.
+    const std::vector<MovePair> moves = ctx.PlayedLevel() == LEVEL_EXPERT && game.MovesMade == 0
+                                            ? ExpertSuggestedMoves(game, ctx.expert)
+                                            : SuggestedMoves(game, game.OpeningTurn && game.MovesMade == 0);
     game.HoldTurn = !game.AutoPlay;
     for (const MovePair& m : moves)
         if (!ctx.turns.PlayChosenMove(m)) return;
@@ -334,9 +339,9 @@ void CommandTable::OnOpen()
 // After OK the cube button and the dice show what the pages changed.
 void CommandTable::OnSettings()
 {
-    SettingSheet sheet(
-        SheetContext{platform, ctx.profile, settings, game.dice.get(), [this](bool cw) { ReverseDirection(cw); }},
-        lastSettingsPage);
+    SettingSheet sheet(SheetContext{platform, ctx.profile, settings, game.dice.get(),
+                                    [this](bool cw) { ReverseDirection(cw); }, ctx.expert.Available()},
+                       lastSettingsPage);
     const int result = platform.RunSettingSheet(sheet);
     lastSettingsPage = sheet.ActivePage();
     if (result != IDOK) return;

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/settings/Settings.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/SettingSheet.h"
 #include "program/game/Commands.h"
@@ -226,6 +228,9 @@ QWidget* SettingSheetView::GamePage()
         const int level = page.levelOfPlay;
         skill->clear();
         for (const std::string& name : page.skillList) skill->addItem(ToQString(name));
+        // The Expert without its weights is shown greyed out and cannot be chosen.
+        if (auto* items = qobject_cast<QStandardItemModel*>(skill->model()); items != nullptr && !page.expertAvailable)
+            if (QStandardItem* expert = items->item(LEVEL_EXPERT)) expert->setEnabled(false);
         skill->setCurrentIndex(level);
     });
 

@@ -112,8 +112,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TABLOR_DEB_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Tablor is a desktop backgammon game: one player against the computer.\n\
 It animates every move, enforces the rules in full (the bar, bearing off,\n\
-both dice, the doubling cube), plays at three levels, keeps the score\n\
-from run to run, and shows the statistics of each game with a graph.")
+both dice, the doubling cube), plays at four levels (the best of them a\n\
+neural network), keeps the score from run to run, and shows the\n\
+statistics of each game with a graph.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The Qt 6 and SDL2 libraries come from the binaries' own needs; the window

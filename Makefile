@@ -9,7 +9,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-asan bench deb install-deb format clean
+.PHONY: deps configure build run test test-asan bench deb install-deb screenshots format clean
 
 deps:
 	@bash scripts/deps.sh
@@ -47,6 +47,12 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTABLOR_WERROR=ON -DTABLOR_SANITIZE=ON -DTABLOR_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# The screenshots of the AppStream data and the README (docs/screenshots),
+# taken of the game built here under Xvfb.
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tablor
+	bash scripts/make-screenshots.sh "$$(cat $(BUILD)/tablor-game-path.txt)"
 
 bench: build
 	./$(BUILD)/bench/tablor_bench

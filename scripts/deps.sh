@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils openbox
-  desktop-file-utils
+  desktop-file-utils appstream lintian man-db
   gnubg
 )
 

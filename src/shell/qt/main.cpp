@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablor"));
+    // The desktop finds the entry and the icon of the window under the application's id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tablor.Tablor"));
     QApplication::setWindowIcon(ProgramIcon());
     // The platform outlives the program: the board's pieces take themselves
     // off its surface when the program ends.

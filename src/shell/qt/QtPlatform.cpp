@@ -101,9 +101,7 @@ QtPlatform::QtPlatform()
     list->press = [this](const Message& m) { PostInput(m); };
     list->eraseBehind = [this](const Rect& r, Colour c) { surface.FillRect(r, c); };
     for (std::size_t i = 0; i < dice.size(); ++i) dice[i] = new QtDicePicture(canvas, ICON_SIZE);
-    cube = new QtCubeButton(
-        canvas, [this] { PostInput(Message::Cmd(ID_DOUBLE, CommandSource::Control)); },
-        [this](const Message& m) { PostInput(m); });
+    cube = new QtCubeButton(canvas, [this] { PostInput(Message::Cmd(ID_DOUBLE, CommandSource::Control)); });
     for (QtTrayLabel*& tray : trays) tray = new QtTrayLabel(canvas);
     filter = std::make_unique<InputFilter>(*frame);
 

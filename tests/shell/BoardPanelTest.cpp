@@ -87,3 +87,27 @@ TEST_F(BoardPanel, AnEnabledCubeTakesItsClick)
     EXPECT_EQ(wnd->Game().CubeValue, 2);
     EXPECT_FALSE(platform->CubeWidget().isEnabled());
 }
+
+// Where a tray's count and the cube overlap, the window shows the cube as the
+// cube draws itself: the count is beneath it, not written over its value.
+TEST_F(BoardPanel, TheCubeLiesAboveTheTraysCounts)
+{
+    Start("31");
+    QWidget& cube = platform->CubeWidget();
+    const QImage window = Grab();
+    const QImage own = cube.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The button's frame, antialiased at its corners, is left out.
+    const QRect inside = cube.geometry().adjusted(3, 3, -3, -3);
+    int overlaps = 0;
+    for (int which = 0; which < 2; ++which) {
+        const QRect both = platform->TrayWidget(which).geometry().intersected(inside);
+        if (both.isEmpty()) continue;
+        ++overlaps;
+        int differ = 0;
+        for (int y = both.top(); y <= both.bottom(); ++y)
+            for (int x = both.left(); x <= both.right(); ++x)
+                if (window.pixel(x, y) != own.pixel(x - cube.x(), y - cube.y())) ++differ;
+        EXPECT_EQ(differ, 0) << "tray " << which;
+    }
+    EXPECT_GT(overlaps, 0) << "no tray's count lies under the cube";
+}

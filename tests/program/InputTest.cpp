@@ -515,6 +515,7 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     HoverOn(COMPUTER_TRAY);
     EXPECT_TRUE(window->Input().TrayHighlighted());
     EXPECT_EQ(platform.trays[0].textColour, YELLOW);
+    EXPECT_EQ(platform.trays[1].textColour, BLACK);
     EXPECT_TRUE(MarkedPoints(*window).empty());
     HoverOn(HUMAN_TRAY);
     EXPECT_FALSE(window->Input().TrayHighlighted());
@@ -533,11 +534,13 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     HoverAt(1, 1);
     EXPECT_TRUE(MarkedPoints(*window).empty());
 
-    // Bearing off: the human's tray is marked as the destination.
+    // Bearing off: the human's tray is marked as the destination, the
+    // computer's count stays black.
     Load(MakePosition({{22, HUMAN, 1}, {19, HUMAN, 2}, {25, COMPUTER, 1}, {6, COMPUTER, 14}}));
     HoverOn(22);
     EXPECT_TRUE(window->Input().TrayHighlighted());
     EXPECT_EQ(platform.trays[1].textColour, YELLOW);
+    EXPECT_EQ(platform.trays[0].textColour, BLACK);
     EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{22}));
     HoverAt(1, 1);
     EXPECT_FALSE(window->Input().TrayHighlighted());

@@ -118,7 +118,8 @@ void MoveInput::OnMouseMove(int x, int y)
 
 void MoveInput::ColourTrays()
 {
-    for (int which = 0; which < 2; ++which) platform.Tray(which).SetTextColour(trayHighlight ? YELLOW : BLACK);
+    platform.Tray(0).SetTextColour(litTray == COMPUTER_TRAY ? YELLOW : BLACK);
+    platform.Tray(1).SetTextColour(litTray == HUMAN_TRAY ? YELLOW : BLACK);
 }
 
 void MoveInput::Highlight(int s, bool on)
@@ -127,7 +128,7 @@ void MoveInput::Highlight(int s, bool on)
     if (s < 0 || s > COMPUTER_TRAY) return;
     if (s >= 1 && s <= 24) board[s].DrawLetter(on ? 1 : 0);
     if (s == COMPUTER_TRAY) {
-        trayHighlight = on;
+        litTray = on ? COMPUTER_TRAY : -1;
         ColourTrays();
         board[COMPUTER_TRAY].Layout();
     }
@@ -146,7 +147,7 @@ void MoveInput::Highlight(int s, bool on)
             if (rules.humanBar() != 0 && s != HUMAN_BAR) break;
             if (!rules.IsLegalStep(s, t - s)) break;
             if (t >= 25) {
-                trayHighlight = on;
+                litTray = on ? HUMAN_TRAY : -1;
                 ColourTrays();
                 board[HUMAN_TRAY].Layout();
             } else if (t >= 1) {
@@ -163,8 +164,8 @@ void MoveInput::RefreshHover()
     Board& board = game.board;
     for (int i = 1; i <= 24; ++i)
         if (board[i].MarkColour() != 0) board[i].DrawLetter(0);
-    if (trayHighlight) {
-        trayHighlight = false;
+    if (litTray >= 0) {
+        litTray = -1;
         ColourTrays();
         board[COMPUTER_TRAY].Layout();
         board[HUMAN_TRAY].Layout();
@@ -177,7 +178,7 @@ void MoveInput::RefreshHover()
 // labels are given black text again here.
 void MoveInput::ResetHighlights()
 {
-    trayHighlight = false;
+    litTray = -1;
     ColourTrays();
     lastHovered = -1;
 }

@@ -120,6 +120,14 @@ TEST_F(ShellWindow, SizeFollowsTheScreenAndTheWindowCannotBeResized)
     EXPECT_EQ(Canvas().mapTo(&frame, QPoint(0, 0)).y(), frame.menuBar()->height());
     EXPECT_EQ(platform->Status().PaneRect(2).bottom, client.bottom);
     EXPECT_EQ(platform->Status().PaneRect(2).right, client.right);
+
+    // Without a window manager to keep to the window's fixed size, another
+    // client can resize it: the window takes its own size back.
+    const QSize fixed = frame.size();
+    frame.windowHandle()->resize(fixed - QSize(200, 150));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.size() == fixed && frame.windowHandle()->size() == fixed; }, 5000))
+        << "window " << frame.width() << "x" << frame.height();
+    EXPECT_EQ(Canvas().size(), QSize(client.right, client.bottom));
 }
 
 TEST_F(ShellWindow, TheStartingBoardIsPaintedInTheSchemeColours)

@@ -303,11 +303,18 @@ void QtPlatform::FitWindow()
     status->setGeometry(0, height - barHeight, width, barHeight);
 }
 
-// A new frame, or a screen of another device pixel ratio (the buffer is then
-// made anew at the screen's resolution and the board painted again).
+// A size the window was not given, a new frame, or a screen of another device
+// pixel ratio (the buffer is then made anew at the screen's resolution and the
+// board painted again).
 void QtPlatform::CheckFrame()
 {
     if (requested.isEmpty() || frame->isMinimized() || !frame->isVisible()) return;
+    // The fixed size is only a hint to a window manager: without one, any
+    // client can resize the window, and the window takes its size back.
+    if (frame->size() != frame->minimumSize() && frame->minimumSize() == frame->maximumSize())
+        QTimer::singleShot(0, frame.get(), [this] {
+            if (frame->size() != frame->minimumSize()) frame->resize(frame->minimumSize());
+        });
     if (FrameMargins() == appliedMargins && canvas->devicePixelRatioF() == surface.Ratio()) return;
     frameChanged = true;
     if (busy == 0) QTimer::singleShot(0, this, [this] { AfterMessages(); });

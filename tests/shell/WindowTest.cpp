@@ -619,3 +619,27 @@ TEST_F(ShellWindow, TheBoardIsDrawnAtTheScreensPixelRatio)
     };
     EXPECT_EQ(withoutCell(surface.Image().copy(board)), withoutCell(before));
 }
+
+// A box that the start of the game raises (here a rolls file without a roll)
+// stands in front of the painted board, not of an empty window.
+TEST_F(ShellWindow, AStartUpBoxComesAfterTheBoardIsPainted)
+{
+    bool shown = false;
+    int boardPixels = 0, width = 0;
+    QString text;
+    WhenModal<QMessageBox>([&](QMessageBox& box) {
+        text = box.text();
+        shown = platform->Frame().isVisible();
+        const QImage image = Grab();
+        const QColor background = ToQColor(DefaultSchemes[0][COLOUR_BACKGROUND]);
+        // Across the middle, between the rows of points, the board is its
+        // background but for the bar and the cube.
+        width = image.width();
+        for (int x = 0; x < width; ++x) boardPixels += QColor(image.pixel(x, image.height() / 2)) == background;
+        box.button(QMessageBox::Ok)->click();
+    });
+    Start("no rolls here");
+    EXPECT_EQ(text, QStringLiteral("Invalid rolls file !"));
+    EXPECT_TRUE(shown);
+    EXPECT_GT(boardPixels, width * 3 / 4) << "of " << width;
+}

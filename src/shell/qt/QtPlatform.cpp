@@ -482,9 +482,20 @@ void QtPlatform::SetCursor(CursorKind kind)
 
 // ---------------------------------------------------------------- dialogs
 
+// A dialog raised while the board waits for its paint (the box of a bad rolls
+// file, before the first paint at start-up) stands in front of the painted
+// board, not of an empty window.
+void QtPlatform::PaintBeforeDialog()
+{
+    if (!paintPending || ended || !frame->isVisible()) return;
+    PaintBoard();
+    Present();
+}
+
 // Esc answers Cancel where there is one, else No; the first button is the default.
 int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
 {
+    PaintBeforeDialog();
     QMessageBox::Icon qIcon = QMessageBox::NoIcon;
     switch (icon) {
     case Icon::None:
@@ -599,7 +610,12 @@ int QtPlatform::RunStatDlg(StatDlg& dialog)
 int QtPlatform::RunResignDlg(GvUpDlg& dialog) { return ExecResignDlg(dialog, frame.get()); }
 int QtPlatform::RunFinishDlg(FinishDlg& dialog) { return ExecFinishDlg(dialog, frame.get()); }
 int QtPlatform::RunAboutDlg(AboutDlg& dialog) { return ExecAboutDlg(dialog, frame.get()); }
-int QtPlatform::RunDiceDlg(DiceDlg& dialog) { return ExecDiceDlg(dialog, frame.get()); }
+// Typed-in dice are asked for at the opening roll too, before the first paint.
+int QtPlatform::RunDiceDlg(DiceDlg& dialog)
+{
+    PaintBeforeDialog();
+    return ExecDiceDlg(dialog, frame.get());
+}
 
 int QtPlatform::RunSettingSheet(SettingSheet& sheet) { return ExecSettingSheet(sheet, frame.get()); }
 

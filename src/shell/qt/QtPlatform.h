@@ -177,6 +177,8 @@ private:
     void PaintBoard();
     // Shows what was drawn into the buffer, now.
     void Present();
+    // Paints the shown board now if its paint is still to come.
+    void PaintBeforeDialog();
     // Sizes the client area so that the window's outer size is the size asked for.
     void FitWindow();
     void Refit();

@@ -558,8 +558,9 @@ int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
     }
 }
 
-// A name with wildcards ("*.pos") only filters the list; a plain name is
-// proposed in the name box.
+// A plain name is proposed in the name box; one with wildcards ("*.pos") is
+// proposed there by the save dialog only, and the open dialog only filters
+// its list by it.
 std::optional<std::string> QtPlatform::FileDialog(const FileDialogOptions& options, bool save)
 {
     QFileDialog dialog(DialogOwner(frame.get()), save ? QStringLiteral("Save As") : QStringLiteral("Open"),
@@ -572,7 +573,7 @@ std::optional<std::string> QtPlatform::FileDialog(const FileDialogOptions& optio
     // up its native one, which looks and behaves differently on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QString name = QString::fromStdString(options.initialName);
-    if (!name.isEmpty() && !name.contains(u'*') && !name.contains(u'?')) dialog.selectFile(name);
+    if (!name.isEmpty() && (save || (!name.contains(u'*') && !name.contains(u'?')))) dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }

@@ -26,14 +26,16 @@ int TablorDialog::Run()
     return exec();
 }
 
-// The window manager writes the caption in a bold font between the window's
-// icon and its buttons; a dialog narrower than that would show it cut.
+// The window manager writes the caption in a bold font, often larger than
+// the dialog's (a quarter is allowed for), between the window's icon and up
+// to three buttons, each about as wide as the title bar is high, with padding
+// at both ends; a dialog narrower than that would show the caption cut.
 int TablorDialog::CaptionWidth() const
 {
     QFont caption = font();
     caption.setBold(true);
     const int bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    return QFontMetrics(caption).horizontalAdvance(windowTitle()) + 4 * bar;
+    return QFontMetrics(caption).horizontalAdvance(windowTitle()) * 5 / 4 + 5 * bar;
 }
 
 void TablorDialog::FitCaption()

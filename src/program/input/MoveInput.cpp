@@ -102,8 +102,6 @@ void MoveInput::OnRButtonDown(int x, int y)
 
 void MoveInput::OnMouseMove(int x, int y)
 {
-    mouseX = x;
-    mouseY = y;
     if (settings.HighLight == 0 || !game.dice || game.dice->moves == 0 || game.CurrentPlayer() != HUMAN) return;
     // In "Possible moves" mode the highlight stays on the picked piece.
     if (!(game.CurrentMove().from == NO_VALUE || settings.HighLight == 1)) return;
@@ -171,7 +169,9 @@ void MoveInput::RefreshHover()
         board[HUMAN_TRAY].Layout();
     }
     lastHovered = -1;
-    if (mouseX >= 0) OnMouseMove(mouseX, mouseY);
+    // Where the pointer is now: it may have moved over a dialog or out of the
+    // window since the board last saw it, or never moved over the board.
+    if (const std::optional<Point> p = platform.PointerPosition()) OnMouseMove(p->x, p->y);
 }
 
 // The trays were laid out anew while the highlight was still on: their
@@ -188,7 +188,8 @@ void MoveInput::Undo()
     Board& board = game.board;
     SidePanel& panel = ctx.panel;
     panel.HideBlink();
-    if (game.MovesMade > 0) {
+    const bool moveTakenBack = game.MovesMade > 0;
+    if (moveTakenBack) {
         game.MovesMade -= 1;
         game.CurrentMoveIndex = game.MovesMade;
         const int from = game.CurrentMove().from;
@@ -212,7 +213,9 @@ void MoveInput::Undo()
         panel.DeleteLastLine();
         if (game.dice->moves > 1) panel.DeleteLastLine();
         game.UndoInProgress = false;
-        RefreshHover();
     }
     ctx.turns.PromptHumanMove(game.CurrentMove().to == NO_VALUE);
+    // Once the move taken back is no longer the current one (which would
+    // hold the highlight on its piece), the pointer's highlight is drawn anew.
+    if (moveTakenBack) RefreshHover();
 }

@@ -44,7 +44,4 @@ private:
     int litTray = -1;
     // The location under the hover highlight, -1 for none.
     int lastHovered = -1;
-    // Where the pointer was last seen over the board.
-    int mouseX = -1;
-    int mouseY = -1;
 };

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -464,6 +465,16 @@ ActiveWindow QtPlatform::Active() const
 }
 
 void QtPlatform::DropPendingInput() { filter->DropPendingInput(); }
+
+// Asked of the window system, not taken from the last move seen: the pointer
+// may have moved over a dialog, or out of the window, meanwhile.
+std::optional<Point> QtPlatform::PointerPosition() const
+{
+    if (!frame->isVisible() || frame->isMinimized()) return std::nullopt;
+    const QPoint p = canvas->mapFromGlobal(QCursor::pos());
+    if (!canvas->rect().contains(p)) return std::nullopt;
+    return Point{p.x(), p.y()};
+}
 
 void QtPlatform::SetCursor(CursorKind kind)
 {

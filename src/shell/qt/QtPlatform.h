@@ -137,6 +137,7 @@ public:
     void DropPendingInput() override;
 
     void SetCursor(CursorKind kind) override;
+    std::optional<Point> PointerPosition() const override;
 
     int MessageBox(const std::string& text, Buttons buttons, Icon icon) override;
     std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;

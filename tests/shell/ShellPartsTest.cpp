@@ -154,6 +154,27 @@ TEST(BackBuffer, DrawsKeepsCellsAndCollectsWhatChanged)
 // fall on physical pixels, slanted edges are smoothed, text is drawn at the
 // finer resolution, and a piece moved there and back puts every physical
 // pixel back, also at a fractional ratio.
+// A point's letter is drawn again and again (hover marks, repaints): drawn
+// opaque, each time over its own background, it stays the letter drawn once,
+// also where its glyphs reach beyond their advance.
+TEST(BackBuffer, ALetterDrawnAgainStaysTheSame)
+{
+    EnsureShellApplication();
+    for (const char* letter : {"L", "W", "J", "f"}) {
+        QtSurface once, again;
+        for (QtSurface* s : {&once, &again}) {
+            s->Resize(60, 40, RGB(200, 192, 200));
+            s->SetFont(QApplication::font());
+        }
+        once.Text(20, 10, letter, RGB(0, 0, 0), RGB(200, 192, 200), true);
+        for (int i = 0; i < 6; ++i) {
+            again.Text(20, 10, letter, RGB(255, 255, 0), RGB(200, 192, 200), true);
+            again.Text(20, 10, letter, RGB(0, 0, 0), RGB(200, 192, 200), true);
+        }
+        EXPECT_EQ(again.Image(), once.Image()) << letter;
+    }
+}
+
 TEST(BackBuffer, DrawsAtTheScreensPixelRatio)
 {
     EnsureShellApplication();

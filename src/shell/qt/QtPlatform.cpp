@@ -102,7 +102,7 @@ QtPlatform::QtPlatform()
     list->press = [this](const Message& m) { PostInput(m); };
     list->eraseBehind = [this](const Rect& r, Colour c) { surface.FillRect(r, c); };
     for (std::size_t i = 0; i < dice.size(); ++i) dice[i] = new QtDicePicture(canvas, ICON_SIZE);
-    // The trays' counts come before the cube, which lies over part of them
+    // The trays' counts come before the cube, which covers them in places
     // and so is drawn above them.
     for (QtTrayLabel*& tray : trays) tray = new QtTrayLabel(canvas);
     cube = new QtCubeButton(canvas, [this] { PostInput(Message::Cmd(ID_DOUBLE, CommandSource::Control)); });

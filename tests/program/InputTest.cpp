@@ -515,6 +515,7 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     HoverOn(COMPUTER_TRAY);
     EXPECT_TRUE(window->Input().TrayHighlighted());
     EXPECT_EQ(platform.trays[0].textColour, YELLOW);
+    EXPECT_EQ(platform.trays[1].textColour, BLACK);
     EXPECT_TRUE(MarkedPoints(*window).empty());
     HoverOn(HUMAN_TRAY);
     EXPECT_FALSE(window->Input().TrayHighlighted());
@@ -533,11 +534,13 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     HoverAt(1, 1);
     EXPECT_TRUE(MarkedPoints(*window).empty());
 
-    // Bearing off: the human's tray is marked as the destination.
+    // Bearing off: the human's tray is marked as the destination, the
+    // computer's count stays black.
     Load(MakePosition({{22, HUMAN, 1}, {19, HUMAN, 2}, {25, COMPUTER, 1}, {6, COMPUTER, 14}}));
     HoverOn(22);
     EXPECT_TRUE(window->Input().TrayHighlighted());
     EXPECT_EQ(platform.trays[1].textColour, YELLOW);
+    EXPECT_EQ(platform.trays[0].textColour, BLACK);
     EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{22}));
     HoverAt(1, 1);
     EXPECT_FALSE(window->Input().TrayHighlighted());
@@ -547,6 +550,34 @@ TEST_F(GameTest, HoverHighlightInPossibleMovesMode)
     Load(MakePosition({{0, HUMAN, 2}, {12, HUMAN, 2}, {24, COMPUTER, 15}}));
     HoverOn(HUMAN_BAR);
     EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{3, 5}));
+}
+
+// The highlight drawn anew (after a position is opened, after Undo) is that
+// of where the pointer is now, not of where the board last saw it: it may
+// have moved over a dialog or out of the window, or never over the board.
+TEST_F(GameTest, TheHighlightFollowsWhereThePointerIs)
+{
+    StartWithRolls("21 35 35 35", "HighLight=2");
+    const BoardData position = MakePosition({{12, HUMAN, 2}, {1, HUMAN, 2}, {6, COMPUTER, 5}, {24, COMPUTER, 10}});
+    Load(position);
+    HoverOn(12);
+    ASSERT_EQ(MarkedPoints(*window), (std::vector<int>{12, 15, 17, 20}));
+    // Over a dialog to point A, unseen by the board, then a position opened.
+    platform.pointer = PointOn(1);
+    Load(position);
+    EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{1, 4, 9}));
+    // Out of the window.
+    platform.pointer.reset();
+    Load(position);
+    EXPECT_TRUE(MarkedPoints(*window).empty());
+
+    // A move typed, the pointer resting on L all along: Undo marks L.
+    Type("AD");
+    ASSERT_EQ(Game().MovesMade, 1);
+    platform.pointer = PointOn(12);
+    Key(VK_ESCAPE);
+    ASSERT_EQ(Game().MovesMade, 0);
+    EXPECT_EQ(MarkedPoints(*window), (std::vector<int>{12, 15, 17, 20}));
 }
 
 // A tray lit as a destination goes back to black with a new game, also for

@@ -63,7 +63,7 @@ public:
     Metrics metrics;
     ColourSet colours = DefaultSchemes[0];
     Settings settings;
-    bool trayHighlight = false;
+    int litTray = -1;
     RecordingSurface screen;
     TestTrayLabel trays[2];
     std::vector<std::string> log; // sounds and hits in order
@@ -76,7 +76,7 @@ public:
     const Metrics& DisplayMetrics() const override { return metrics; }
     const ColourSet& SchemeColour() const override { return colours; }
     const Settings& Options() const override { return settings; }
-    bool TrayHighlighted() const override { return trayHighlight; }
+    bool TrayHighlighted(int location) const override { return litTray == location; }
     TrayLabel& TrayControl(int location) override { return trays[location == COMPUTER_TRAY ? 0 : 1]; }
     void Delay() override { ++delays; }
     void PlayHitOrMove(int event) override { log.push_back("sound " + std::to_string(event)); }

@@ -288,6 +288,13 @@ TEST_F(DialogViews, AutoFinishAnswersWithTheButtonsId)
     const int escaped = Drive([&] { return ExecFinishDlg(model, nullptr); },
                               [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     EXPECT_EQ(escaped, FinishDlg::ID_CANCEL);
+    // A button's underlined letter presses it without Alt as well.
+    EXPECT_EQ(Drive([&] { return ExecFinishDlg(model, nullptr); },
+                    [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_S); }),
+              FinishDlg::ID_SLOW);
+    EXPECT_EQ(Drive([&] { return ExecFinishDlg(model, nullptr); },
+                    [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_F); }),
+              FinishDlg::ID_FAST);
 }
 
 TEST_F(DialogViews, AboutShowsTheTitleInBoldAndTheContactLines)

@@ -47,6 +47,10 @@ TEST_F(ShellWindow, PositionSavedAndOpenedThroughTheFileDialogs)
         EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("pos"));
         EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_EQ(QFileInfo(dialog.directory().absolutePath()), QFileInfo(folder.path()));
+        // The name box proposes the pattern of position files.
+        const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), QStringLiteral("*.pos"));
         TypeFileName(dialog, QStringLiteral("game"));
         static_cast<QDialog&>(dialog).accept();
     });

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -153,6 +154,27 @@ TEST(BackBuffer, DrawsKeepsCellsAndCollectsWhatChanged)
 // fall on physical pixels, slanted edges are smoothed, text is drawn at the
 // finer resolution, and a piece moved there and back puts every physical
 // pixel back, also at a fractional ratio.
+// A point's letter is drawn again and again (hover marks, repaints): drawn
+// opaque, each time over its own background, it stays the letter drawn once,
+// also where its glyphs reach beyond their advance.
+TEST(BackBuffer, ALetterDrawnAgainStaysTheSame)
+{
+    EnsureShellApplication();
+    for (const char* letter : {"L", "W", "J", "f"}) {
+        QtSurface once, again;
+        for (QtSurface* s : {&once, &again}) {
+            s->Resize(60, 40, RGB(200, 192, 200));
+            s->SetFont(QApplication::font());
+        }
+        once.Text(20, 10, letter, RGB(0, 0, 0), RGB(200, 192, 200), true);
+        for (int i = 0; i < 6; ++i) {
+            again.Text(20, 10, letter, RGB(255, 255, 0), RGB(200, 192, 200), true);
+            again.Text(20, 10, letter, RGB(0, 0, 0), RGB(200, 192, 200), true);
+        }
+        EXPECT_EQ(again.Image(), once.Image()) << letter;
+    }
+}
+
 TEST(BackBuffer, DrawsAtTheScreensPixelRatio)
 {
     EnsureShellApplication();
@@ -354,6 +376,67 @@ TEST(InputFilter, EscStateAndDroppedInput)
     EXPECT_TRUE(mainLog.types.empty());
     handle->removeEventFilter(&mainLog);
     other.removeEventFilter(&otherLog);
+}
+
+// Ctrl+Space held in the main window opens the Resign dialog: its repeats,
+// marked or come as a release and a press of one time, answer no dialog; a
+// key pressed in the dialog itself does, and the main window keeps its
+// repeats.
+TEST(InputFilter, ADialogTakesNoRepeatsOfAKeyHeldBeforeIt)
+{
+    EnsureShellApplication();
+    QWidget mainWindow;
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    InputFilter filter(mainWindow);
+    QDialog dialog(&mainWindow);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setDefault(true);
+    int clicks = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&clicks] { ++clicks; });
+    int mainPresses = 0;
+    struct Counter : QObject {
+        int* presses;
+        explicit Counter(int* p) : presses(p) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            *presses += e->type() == QEvent::KeyPress;
+            return false;
+        }
+    } mainCount(&mainPresses);
+    mainWindow.installEventFilter(&mainCount);
+    auto key = [](QWidget& to, QEvent::Type type, int code, quint64 time, bool repeat = false) {
+        QKeyEvent event(type, code, Qt::ControlModifier, QStringLiteral(" "), repeat);
+        event.setTimestamp(time);
+        QApplication::sendEvent(&to, &event);
+    };
+
+    key(mainWindow, QEvent::KeyPress, Qt::Key_Space, 100);
+    EXPECT_EQ(mainPresses, 1);
+    dialog.show();
+    ok->setFocus();
+    // Marked repeats, then an unmarked pair whose press has its release's time.
+    key(*ok, QEvent::KeyRelease, Qt::Key_Space, 130, true);
+    key(*ok, QEvent::KeyPress, Qt::Key_Space, 130, true);
+    key(*ok, QEvent::KeyRelease, Qt::Key_Space, 160);
+    key(*ok, QEvent::KeyPress, Qt::Key_Space, 160);
+    key(*ok, QEvent::KeyRelease, Qt::Key_Space, 190);
+    EXPECT_EQ(clicks, 0);
+    // Enter held from before: its repeat is no press of the default button.
+    key(*ok, QEvent::KeyPress, Qt::Key_Return, 200, true);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(dialog.isVisible());
+    // Let go and pressed again: a press of the dialog's own.
+    key(*ok, QEvent::KeyPress, Qt::Key_Space, 300);
+    key(*ok, QEvent::KeyRelease, Qt::Key_Space, 320);
+    EXPECT_EQ(clicks, 1);
+    dialog.hide();
+
+    // The main window takes the repeats of a key held in it.
+    key(mainWindow, QEvent::KeyPress, Qt::Key_Space, 400);
+    key(mainWindow, QEvent::KeyPress, Qt::Key_Space, 430, true);
+    EXPECT_EQ(mainPresses, 3);
+    mainWindow.removeEventFilter(&mainCount);
 }
 
 TEST(Platform, ActiveWindowNamedByTheDialog)

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtMath>
 
 #include <cstdint>
@@ -119,6 +120,14 @@ TEST_F(ShellWindow, SizeFollowsTheScreenAndTheWindowCannotBeResized)
     EXPECT_EQ(Canvas().mapTo(&frame, QPoint(0, 0)).y(), frame.menuBar()->height());
     EXPECT_EQ(platform->Status().PaneRect(2).bottom, client.bottom);
     EXPECT_EQ(platform->Status().PaneRect(2).right, client.right);
+
+    // Without a window manager to keep to the window's fixed size, another
+    // client can resize it: the window takes its own size back.
+    const QSize fixed = frame.size();
+    frame.windowHandle()->resize(fixed - QSize(200, 150));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.size() == fixed && frame.windowHandle()->size() == fixed; }, 5000))
+        << "window " << frame.width() << "x" << frame.height();
+    EXPECT_EQ(Canvas().size(), QSize(client.right, client.bottom));
 }
 
 TEST_F(ShellWindow, TheStartingBoardIsPaintedInTheSchemeColours)
@@ -367,19 +376,29 @@ TEST_F(ShellWindow, EveryPressInTheWindowEndsTheWait)
         QTest::keyClick(&Canvas(), Qt::Key_S);
         return WaitIdle() && wnd->Game().WaitingConfirm && wnd->Game().MovesMade == 2 && !cube.isEnabled();
     };
+    // The cube is clicked as the window system delivers it: to the window,
+    // which gives it to the widget under the pointer.
     struct Place {
         const char* name;
         QWidget* widget;
         QPoint at;
+        bool throughWindow = false;
     };
-    const Place places[] = {{"move list", &list, list.rect().center()},
-                            {"status bar", &status, status.rect().center()},
-                            {"dice", &Canvas(), diceCentre},
-                            {"disabled cube", &cube, cube.rect().center()}};
+    const Place places[] = {
+        {"move list", &list, list.rect().center()},
+        {"status bar", &status, status.rect().center()},
+        {"dice", &Canvas(), diceCentre},
+        {"disabled cube", &platform->Frame(), Canvas().mapTo(&platform->Frame(), cube.geometry().center()), true}};
+    auto click = [&](const Place& place, Qt::MouseButton button) {
+        if (place.throughWindow)
+            QTest::mouseClick(place.widget->windowHandle(), button, {}, place.at);
+        else
+            QTest::mouseClick(place.widget, button, {}, place.at);
+    };
     for (const Place& place : places) {
         // The right button: the last move is taken back, the turn stays.
         ASSERT_TRUE(playToTheWait()) << place.name;
-        QTest::mouseClick(place.widget, Qt::RightButton, {}, place.at);
+        click(place, Qt::RightButton);
         ASSERT_TRUE(WaitIdle());
         EXPECT_FALSE(wnd->Game().WaitingConfirm) << place.name;
         EXPECT_EQ(wnd->Game().MovesMade, 1) << place.name;
@@ -390,7 +409,7 @@ TEST_F(ShellWindow, EveryPressInTheWindowEndsTheWait)
         QTest::keyClick(&Canvas(), Qt::Key_S);
         ASSERT_TRUE(WaitIdle());
         ASSERT_TRUE(wnd->Game().WaitingConfirm) << place.name;
-        QTest::mouseClick(place.widget, Qt::LeftButton, {}, place.at);
+        click(place, Qt::LeftButton);
         ASSERT_TRUE(WaitForHumanTurn()) << place.name;
         EXPECT_EQ(wnd->Game().OpeningTurn, false);
         // Back to the opening position for the next place.
@@ -599,4 +618,28 @@ TEST_F(ShellWindow, TheBoardIsDrawnAtTheScreensPixelRatio)
         return image;
     };
     EXPECT_EQ(withoutCell(surface.Image().copy(board)), withoutCell(before));
+}
+
+// A box that the start of the game raises (here a rolls file without a roll)
+// stands in front of the painted board, not of an empty window.
+TEST_F(ShellWindow, AStartUpBoxComesAfterTheBoardIsPainted)
+{
+    bool shown = false;
+    int boardPixels = 0, width = 0;
+    QString text;
+    WhenModal<QMessageBox>([&](QMessageBox& box) {
+        text = box.text();
+        shown = platform->Frame().isVisible();
+        const QImage image = Grab();
+        const QColor background = ToQColor(DefaultSchemes[0][COLOUR_BACKGROUND]);
+        // Across the middle, between the rows of points, the board is its
+        // background but for the bar and the cube.
+        width = image.width();
+        for (int x = 0; x < width; ++x) boardPixels += QColor(image.pixel(x, image.height() / 2)) == background;
+        box.button(QMessageBox::Ok)->click();
+    });
+    Start("no rolls here");
+    EXPECT_EQ(text, QStringLiteral("Invalid rolls file !"));
+    EXPECT_TRUE(shown);
+    EXPECT_GT(boardPixels, width * 3 / 4) << "of " << width;
 }

@@ -555,6 +555,9 @@ TestPlatform::~TestPlatform()
 Injector TestPlatform::Input() const
 {
     return Injector([this](const Message& m) {
+        if (m.kind == MessageKind::MouseMove || m.kind == MessageKind::LButtonDown ||
+            m.kind == MessageKind::LButtonUp || m.kind == MessageKind::RButtonDown || m.kind == MessageKind::RButtonUp)
+            pointer = Point{m.x, m.y};
         if (post)
             post(m);
         else

@@ -355,6 +355,9 @@ public:
     ActiveWindow active = ActiveWindow::Main;
     int droppedInput = 0;
     CursorKind cursor = CursorKind::Arrow;
+    // Where the pointer is: the point of the last mouse message injected, or
+    // set by a test (a pointer moved over a dialog sends the board nothing).
+    mutable std::optional<Point> pointer;
     std::vector<CursorKind> cursorLog;
 
     // --- Sound, help and documents ---
@@ -458,6 +461,7 @@ public:
     ActiveWindow Active() const override { return active; }
     void DropPendingInput() override { ++droppedInput; }
     void SetCursor(CursorKind kind) override;
+    std::optional<Point> PointerPosition() const override { return pointer; }
 
     int MessageBox(const std::string& text, Buttons buttons, Icon icon) override;
     std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;

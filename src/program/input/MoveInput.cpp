@@ -102,8 +102,6 @@ void MoveInput::OnRButtonDown(int x, int y)
 
 void MoveInput::OnMouseMove(int x, int y)
 {
-    mouseX = x;
-    mouseY = y;
     if (settings.HighLight == 0 || !game.dice || game.dice->moves == 0 || game.CurrentPlayer() != HUMAN) return;
     // In "Possible moves" mode the highlight stays on the picked piece.
     if (!(game.CurrentMove().from == NO_VALUE || settings.HighLight == 1)) return;
@@ -118,7 +116,8 @@ void MoveInput::OnMouseMove(int x, int y)
 
 void MoveInput::ColourTrays()
 {
-    for (int which = 0; which < 2; ++which) platform.Tray(which).SetTextColour(trayHighlight ? YELLOW : BLACK);
+    platform.Tray(0).SetTextColour(litTray == COMPUTER_TRAY ? YELLOW : BLACK);
+    platform.Tray(1).SetTextColour(litTray == HUMAN_TRAY ? YELLOW : BLACK);
 }
 
 void MoveInput::Highlight(int s, bool on)
@@ -127,7 +126,7 @@ void MoveInput::Highlight(int s, bool on)
     if (s < 0 || s > COMPUTER_TRAY) return;
     if (s >= 1 && s <= 24) board[s].DrawLetter(on ? 1 : 0);
     if (s == COMPUTER_TRAY) {
-        trayHighlight = on;
+        litTray = on ? COMPUTER_TRAY : -1;
         ColourTrays();
         board[COMPUTER_TRAY].Layout();
     }
@@ -146,7 +145,7 @@ void MoveInput::Highlight(int s, bool on)
             if (rules.humanBar() != 0 && s != HUMAN_BAR) break;
             if (!rules.IsLegalStep(s, t - s)) break;
             if (t >= 25) {
-                trayHighlight = on;
+                litTray = on ? HUMAN_TRAY : -1;
                 ColourTrays();
                 board[HUMAN_TRAY].Layout();
             } else if (t >= 1) {
@@ -163,21 +162,23 @@ void MoveInput::RefreshHover()
     Board& board = game.board;
     for (int i = 1; i <= 24; ++i)
         if (board[i].MarkColour() != 0) board[i].DrawLetter(0);
-    if (trayHighlight) {
-        trayHighlight = false;
+    if (litTray >= 0) {
+        litTray = -1;
         ColourTrays();
         board[COMPUTER_TRAY].Layout();
         board[HUMAN_TRAY].Layout();
     }
     lastHovered = -1;
-    if (mouseX >= 0) OnMouseMove(mouseX, mouseY);
+    // Where the pointer is now: it may have moved over a dialog or out of the
+    // window since the board last saw it, or never moved over the board.
+    if (const std::optional<Point> p = platform.PointerPosition()) OnMouseMove(p->x, p->y);
 }
 
 // The trays were laid out anew while the highlight was still on: their
 // labels are given black text again here.
 void MoveInput::ResetHighlights()
 {
-    trayHighlight = false;
+    litTray = -1;
     ColourTrays();
     lastHovered = -1;
 }
@@ -187,7 +188,8 @@ void MoveInput::Undo()
     Board& board = game.board;
     SidePanel& panel = ctx.panel;
     panel.HideBlink();
-    if (game.MovesMade > 0) {
+    const bool moveTakenBack = game.MovesMade > 0;
+    if (moveTakenBack) {
         game.MovesMade -= 1;
         game.CurrentMoveIndex = game.MovesMade;
         const int from = game.CurrentMove().from;
@@ -211,7 +213,9 @@ void MoveInput::Undo()
         panel.DeleteLastLine();
         if (game.dice->moves > 1) panel.DeleteLastLine();
         game.UndoInProgress = false;
-        RefreshHover();
     }
     ctx.turns.PromptHumanMove(game.CurrentMove().to == NO_VALUE);
+    // Once the move taken back is no longer the current one (which would
+    // hold the highlight on its piece), the pointer's highlight is drawn anew.
+    if (moveTakenBack) RefreshHover();
 }

@@ -23,12 +23,14 @@ public:
     void Highlight(int location, bool on);
     // Clears every highlight and draws the hover highlight anew for the dice left.
     void RefreshHover();
-    // Gives both tray labels the text colour of the tray highlight.
+    // Gives each tray's label its text colour: yellow for the lit tray.
     void ColourTrays();
     // Takes the last move of the turn back (or the half-entered one).
     void Undo();
 
-    bool TrayHighlighted() const { return trayHighlight; }
+    bool TrayHighlighted() const { return litTray >= 0; }
+    // Whether tray `location` (26 or 27) is the lit one.
+    bool TrayLit(int location) const { return litTray == location; }
     // A new game starts with nothing highlighted.
     void ResetHighlights();
 
@@ -37,11 +39,9 @@ private:
     Platform& platform;
     const Settings& settings;
     GameState& game;
-    // The trays show their counts in yellow as a possible target.
-    bool trayHighlight = false;
+    // The tray whose count shows in yellow, -1 for none: the human's as a
+    // possible target, the computer's under the pointer.
+    int litTray = -1;
     // The location under the hover highlight, -1 for none.
     int lastHovered = -1;
-    // Where the pointer was last seen over the board.
-    int mouseX = -1;
-    int mouseY = -1;
 };

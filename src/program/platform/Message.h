@@ -59,7 +59,7 @@ struct Message {
     int timerId = 0;
     bool toMoveList = false;
     // A button pressed on one of the window's controls (the move list, the
-    // status bar, a disabled button) rather than on the board.
+    // status bar) rather than on the board.
     bool onControl = false;
 
     static Message Key(int vk, int character = 0, bool ctrlDown = false, bool shiftDown = false)

@@ -100,6 +100,8 @@ public:
     virtual void DropPendingInput() = 0;
 
     virtual void SetCursor(CursorKind kind) = 0;
+    // Where the pointer is now in the client area, none when it is outside it.
+    virtual std::optional<Point> PointerPosition() const = 0;
 
     // Dialogs
     virtual int MessageBox(const std::string& text, Buttons buttons, Icon icon) = 0;

@@ -40,8 +40,8 @@ void BearOffPosition::Layout()
     if (!label) return;
     label->SetGeometry(rect);
     label->SetAlignLeft(clockWise);
-    // A highlighted tray (a possible target) shows its count in yellow.
-    label->SetTextColour(view.TrayHighlighted() ? RGB(255, 255, 0) : RGB(0, 0, 0));
+    // A highlighted tray shows its count in yellow.
+    label->SetTextColour(view.TrayHighlighted(index) ? RGB(255, 255, 0) : RGB(0, 0, 0));
     label->SetText(labelText);
     label->Repaint();
 }

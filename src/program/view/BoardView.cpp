@@ -75,7 +75,7 @@ Surface& BoardView::Screen() { return platform.Screen(); }
 
 TrayLabel& BoardView::TrayControl(int location) { return platform.Tray(location == COMPUTER_TRAY ? 0 : 1); }
 
-bool BoardView::TrayHighlighted() const { return ctx.input.TrayHighlighted(); }
+bool BoardView::TrayHighlighted(int location) const { return ctx.input.TrayLit(location); }
 
 void BoardView::Delay()
 {

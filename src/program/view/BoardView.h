@@ -35,7 +35,7 @@ public:
     const Metrics& DisplayMetrics() const override { return metrics; }
     const ColourSet& SchemeColour() const override { return schemeColour; }
     const Settings& Options() const override { return settings; }
-    bool TrayHighlighted() const override;
+    bool TrayHighlighted(int location) const override;
     void Delay() override;
     void PlayHitOrMove(int event) override;
     bool UndoInProgressNow() const override;

@@ -21,8 +21,8 @@ public:
     virtual const Metrics& DisplayMetrics() const = 0;
     virtual const ColourSet& SchemeColour() const = 0;
     virtual const Settings& Options() const = 0;
-    // Whether the trays are highlighted as a possible target (their counts in yellow).
-    virtual bool TrayHighlighted() const = 0;
+    // Whether tray `location` (26 or 27) is highlighted (its count in yellow).
+    virtual bool TrayHighlighted(int location) const = 0;
     // One animation step's wait (50 - Speed ms), skipped when finishing quick.
     virtual void Delay() = 0;
     // The move or hit sound, unless finishing quick.

@@ -68,12 +68,41 @@ bool InputFilter::IsMainWindow(QObject* object) const
     return false;
 }
 
-// A held key repeats as presses (and, on some systems, releases marked as
-// repeats): only a real release lets Esc go. Leaving the application lets go
-// of every key.
+// A held key repeats as presses, on X as pairs of a release and a press
+// marked as repeats. When the program is slow to read them, the window system
+// cannot tell the pair from a real release and press: the pair's press then
+// comes unmarked, with the time of the release before it, and is a repeat all
+// the same. A repeat that reaches a dialog other than the window the key was
+// pressed in is dropped (its shortcut too); the main window takes its repeats.
+bool InputFilter::RepeatFromElsewhere(QWidget& widget, const QKeyEvent& key)
+{
+    QWidget* top = widget.window();
+    KeyState& state = keys[key.key()];
+    const quint64 time = key.timestamp();
+    if (key.type() == QEvent::KeyRelease) {
+        if (key.isAutoRepeat()) return state.window != top && !IsMainWindow(top);
+        state.down = false;
+        state.releasedAt = time;
+        return false;
+    }
+    const bool repeat = key.isAutoRepeat() || (time != 0 && !state.down && time == state.releasedAt);
+    if (key.type() == QEvent::ShortcutOverride) return repeat && state.window != top && !IsMainWindow(top);
+    if (!repeat) state.window = top;
+    state.down = true;
+    return repeat && state.window != top && !IsMainWindow(top);
+}
+
+// Only a real release lets Esc go. Leaving the application lets go of every key.
 bool InputFilter::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && RepeatFromElsewhere(*widget, *static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+    }
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape) {
@@ -84,6 +113,7 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (type == QEvent::ApplicationDeactivate) {
         escDown = false;
+        keys.clear();
     }
     if (dropping && IsUserInput(type) && IsMainWindow(watched)) {
         // Accepting the override keeps the key from triggering a shortcut.

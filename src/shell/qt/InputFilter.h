@@ -5,14 +5,18 @@
 // holds while dropping what is meant for the main window, and it can hold
 // back the main window's input while the program is busy, so that the
 // window's other events (a repaint, a close request) are handled meanwhile.
+// A dialog never takes the auto-repeats of a key that was already down when
+// it opened: holding the key that opened it does not answer it.
 
 #include <QObject>
 #include <QPointer>
 
+#include <map>
 #include <memory>
 #include <vector>
 
 class QEvent;
+class QKeyEvent;
 class QWidget;
 
 class InputFilter final : public QObject {
@@ -40,6 +44,18 @@ protected:
 private:
     // Whether the object is the main window, one of its widgets or its window handle.
     bool IsMainWindow(QObject* object) const;
+    // Notes a key's press or release given to `widget` and tells whether the
+    // event is to be dropped: a repeat of a key pressed in another window,
+    // given to a dialog.
+    bool RepeatFromElsewhere(QWidget& widget, const QKeyEvent& key);
+
+    // Where a key went down and when it last came up, as the keyboard's
+    // timestamps count.
+    struct KeyState {
+        QPointer<QWidget> window;
+        bool down = false;
+        quint64 releasedAt = 0;
+    };
 
     struct Held {
         QPointer<QObject> receiver;
@@ -51,4 +67,5 @@ private:
     bool dropping = false;
     bool holding = false;
     std::vector<Held> held;
+    std::map<int, KeyState> keys;
 };

@@ -50,8 +50,7 @@ bool QtDicePicture::event(QEvent* event)
     return QLabel::event(event);
 }
 
-QtCubeButton::QtCubeButton(QWidget* canvas, std::function<void()> onClick, std::function<void(const Message&)> onPress)
-    : QPushButton(canvas), press(std::move(onPress))
+QtCubeButton::QtCubeButton(QWidget* canvas, std::function<void()> onClick) : QPushButton(canvas)
 {
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QPushButton::clicked, this, [click = std::move(onClick)] {
@@ -59,16 +58,14 @@ QtCubeButton::QtCubeButton(QWidget* canvas, std::function<void()> onClick, std::
     });
 }
 
-bool QtCubeButton::event(QEvent* event)
+// A disabled button would take the presses, releases and moves of the
+// pointer over it and do nothing with them (Qt's buttons swallow them so);
+// greyed, the cube lets them through to the board, where they pick the tray
+// beneath it or end the wait for the turn's confirmation.
+void QtCubeButton::changeEvent(QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if (!isEnabled() && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
-        if (const std::optional<Message> m = ControlPress(*static_cast<QMouseEvent*>(event), *this); m && press)
-            press(*m);
-        event->accept();
-        return true;
-    }
-    return QPushButton::event(event);
+    if (event->type() == QEvent::EnabledChange) setAttribute(Qt::WA_TransparentForMouseEvents, !isEnabled());
+    QPushButton::changeEvent(event);
 }
 
 void QtCubeButton::SetGeometry(const Rect& r) { setGeometry(ToQRect(r)); }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small controls of the side panel: the dice pictures, the cube button
-// and the trays' count labels. Pictures and labels let clicks through to the
-// board (a click on the dice is a click beside the board).
+// and the trays' count labels. Pictures, labels and the cube button while it
+// is disabled let the pointer through to the board (a click on the dice is a
+// click beside the board, one on the greyed cube a click on the tray under it).
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,9 +43,8 @@ private:
 
 class QtCubeButton final : public QPushButton, public CubeButton {
 public:
-    // `clicked` is told of every click; `press` of every press while the
-    // button is disabled, which a disabled button would otherwise swallow.
-    QtCubeButton(QWidget* canvas, std::function<void()> onClick, std::function<void(const Message&)> onPress);
+    // `onClick` is told of every click.
+    QtCubeButton(QWidget* canvas, std::function<void()> onClick);
 
     void SetGeometry(const Rect& r) override;
     Rect Geometry() const override;
@@ -55,10 +55,7 @@ public:
     void Repaint() override { repaint(); }
 
 protected:
-    bool event(QEvent* event) override;
-
-private:
-    std::function<void(const Message&)> press;
+    void changeEvent(QEvent* event) override;
 };
 
 class QtTrayLabel final : public QLabel, public TrayLabel {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -101,10 +102,10 @@ QtPlatform::QtPlatform()
     list->press = [this](const Message& m) { PostInput(m); };
     list->eraseBehind = [this](const Rect& r, Colour c) { surface.FillRect(r, c); };
     for (std::size_t i = 0; i < dice.size(); ++i) dice[i] = new QtDicePicture(canvas, ICON_SIZE);
-    cube = new QtCubeButton(
-        canvas, [this] { PostInput(Message::Cmd(ID_DOUBLE, CommandSource::Control)); },
-        [this](const Message& m) { PostInput(m); });
+    // The trays' counts come before the cube, which covers them in places
+    // and so is drawn above them.
     for (QtTrayLabel*& tray : trays) tray = new QtTrayLabel(canvas);
+    cube = new QtCubeButton(canvas, [this] { PostInput(Message::Cmd(ID_DOUBLE, CommandSource::Control)); });
     filter = std::make_unique<InputFilter>(*frame);
 
     // The window exists before it is shown, so that where the window system
@@ -303,11 +304,18 @@ void QtPlatform::FitWindow()
     status->setGeometry(0, height - barHeight, width, barHeight);
 }
 
-// A new frame, or a screen of another device pixel ratio (the buffer is then
-// made anew at the screen's resolution and the board painted again).
+// A size the window was not given, a new frame, or a screen of another device
+// pixel ratio (the buffer is then made anew at the screen's resolution and the
+// board painted again).
 void QtPlatform::CheckFrame()
 {
     if (requested.isEmpty() || frame->isMinimized() || !frame->isVisible()) return;
+    // The fixed size is only a hint to a window manager: without one, any
+    // client can resize the window, and the window takes its size back.
+    if (frame->size() != frame->minimumSize() && frame->minimumSize() == frame->maximumSize())
+        QTimer::singleShot(0, frame.get(), [this] {
+            if (frame->size() != frame->minimumSize()) frame->resize(frame->minimumSize());
+        });
     if (FrameMargins() == appliedMargins && canvas->devicePixelRatioF() == surface.Ratio()) return;
     frameChanged = true;
     if (busy == 0) QTimer::singleShot(0, this, [this] { AfterMessages(); });
@@ -458,6 +466,16 @@ ActiveWindow QtPlatform::Active() const
 
 void QtPlatform::DropPendingInput() { filter->DropPendingInput(); }
 
+// Asked of the window system, not taken from the last move seen: the pointer
+// may have moved over a dialog, or out of the window, meanwhile.
+std::optional<Point> QtPlatform::PointerPosition() const
+{
+    if (!frame->isVisible() || frame->isMinimized()) return std::nullopt;
+    const QPoint p = canvas->mapFromGlobal(QCursor::pos());
+    if (!canvas->rect().contains(p)) return std::nullopt;
+    return Point{p.x(), p.y()};
+}
+
 void QtPlatform::SetCursor(CursorKind kind)
 {
     switch (kind) {
@@ -475,9 +493,20 @@ void QtPlatform::SetCursor(CursorKind kind)
 
 // ---------------------------------------------------------------- dialogs
 
+// A dialog raised while the board waits for its paint (the box of a bad rolls
+// file, before the first paint at start-up) stands in front of the painted
+// board, not of an empty window.
+void QtPlatform::PaintBeforeDialog()
+{
+    if (!paintPending || ended || !frame->isVisible()) return;
+    PaintBoard();
+    Present();
+}
+
 // Esc answers Cancel where there is one, else No; the first button is the default.
 int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
 {
+    PaintBeforeDialog();
     QMessageBox::Icon qIcon = QMessageBox::NoIcon;
     switch (icon) {
     case Icon::None:
@@ -540,8 +569,9 @@ int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
     }
 }
 
-// A name with wildcards ("*.pos") only filters the list; a plain name is
-// proposed in the name box.
+// A plain name is proposed in the name box; one with wildcards ("*.pos") is
+// proposed there by the save dialog only, and the open dialog only filters
+// its list by it.
 std::optional<std::string> QtPlatform::FileDialog(const FileDialogOptions& options, bool save)
 {
     QFileDialog dialog(DialogOwner(frame.get()), save ? QStringLiteral("Save As") : QStringLiteral("Open"),
@@ -554,7 +584,7 @@ std::optional<std::string> QtPlatform::FileDialog(const FileDialogOptions& optio
     // up its native one, which looks and behaves differently on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QString name = QString::fromStdString(options.initialName);
-    if (!name.isEmpty() && !name.contains(u'*') && !name.contains(u'?')) dialog.selectFile(name);
+    if (!name.isEmpty() && (save || (!name.contains(u'*') && !name.contains(u'?')))) dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
@@ -592,7 +622,12 @@ int QtPlatform::RunStatDlg(StatDlg& dialog)
 int QtPlatform::RunResignDlg(GvUpDlg& dialog) { return ExecResignDlg(dialog, frame.get()); }
 int QtPlatform::RunFinishDlg(FinishDlg& dialog) { return ExecFinishDlg(dialog, frame.get()); }
 int QtPlatform::RunAboutDlg(AboutDlg& dialog) { return ExecAboutDlg(dialog, frame.get()); }
-int QtPlatform::RunDiceDlg(DiceDlg& dialog) { return ExecDiceDlg(dialog, frame.get()); }
+// Typed-in dice are asked for at the opening roll too, before the first paint.
+int QtPlatform::RunDiceDlg(DiceDlg& dialog)
+{
+    PaintBeforeDialog();
+    return ExecDiceDlg(dialog, frame.get());
+}
 
 int QtPlatform::RunSettingSheet(SettingSheet& sheet) { return ExecSettingSheet(sheet, frame.get()); }
 

@@ -137,6 +137,7 @@ public:
     void DropPendingInput() override;
 
     void SetCursor(CursorKind kind) override;
+    std::optional<Point> PointerPosition() const override;
 
     int MessageBox(const std::string& text, Buttons buttons, Icon icon) override;
     std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;
@@ -178,6 +179,8 @@ private:
     void PaintBoard();
     // Shows what was drawn into the buffer, now.
     void Present();
+    // Paints the shown board now if its paint is still to come.
+    void PaintBeforeDialog();
     // Sizes the client area so that the window's outer size is the size asked for.
     void FitWindow();
     void Refit();

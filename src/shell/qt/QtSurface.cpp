@@ -192,14 +192,18 @@ void QtSurface::Text(int x, int y, const std::string& text, Colour colour, Colou
     const QString s = QString::fromStdString(text);
     const int width = metrics.horizontalAdvance(s);
     const QRect cell(x, y, width, metrics.height());
-    if (opaque) FillRect({cell.left(), cell.top(), cell.left() + width, cell.top() + cell.height()}, background);
+    // Opaque text is drawn over its own background, its glyphs' ink included
+    // where it reaches beyond the advance: antialiased edges drawn again over
+    // themselves would darken, the letter thicken.
+    const Rect box = TextBox(x, y, text);
+    if (opaque) FillRect(box, background);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(ToQColor(colour));
     painter.drawText(x, y + metrics.ascent(), s);
     painter.end();
     // Glyphs may reach a little beyond their advance.
-    Drawn(cell.adjusted(-2, 0, 2, 0));
+    Drawn(cell.adjusted(-2, 0, 2, 0).united(QRect(box.left, box.top, box.right - box.left, box.bottom - box.top)));
 }
 
 int QtSurface::TextWidth(const std::string& text) const

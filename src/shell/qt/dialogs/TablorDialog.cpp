@@ -26,14 +26,16 @@ int TablorDialog::Run()
     return exec();
 }
 
-// The window manager writes the caption in a bold font between the window's
-// icon and its buttons; a dialog narrower than that would show it cut.
+// The window manager writes the caption in a bold font, often larger than
+// the dialog's (a quarter is allowed for), between the window's icon and up
+// to three buttons, each about as wide as the title bar is high, with padding
+// at both ends; a dialog narrower than that would show the caption cut.
 int TablorDialog::CaptionWidth() const
 {
     QFont caption = font();
     caption.setBold(true);
     const int bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    return QFontMetrics(caption).horizontalAdvance(windowTitle()) + 4 * bar;
+    return QFontMetrics(caption).horizontalAdvance(windowTitle()) * 5 / 4 + 5 * bar;
 }
 
 void TablorDialog::FitCaption()
@@ -70,12 +72,25 @@ QPushButton* TablorDialog::AddButton(const DialogButton& button, QWidget* parent
 }
 
 // F1 asks for help on this dialog, as the Help command does for the active
-// window; every other key keeps the dialog's own handling.
+// window. A letter or digit that the control with the focus does not take
+// (a button's) presses the push button it underlines, as Alt with it does;
+// every other key keeps the dialog's own handling.
 void TablorDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    const int key = event->key();
+    if (key == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         ShowHelp(helpContext, this);
         return;
+    }
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))) {
+        const QKeySequence withAlt(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key)));
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            if (button->window() != this || !button->isVisible() || !button->isEnabled()) continue;
+            if (QKeySequence::mnemonic(button->text()) != withAlt) continue;
+            button->click();
+            return;
+        }
     }
     QDialog::keyPressEvent(event);
 }

@@ -39,13 +39,14 @@ case "$seconds" in '' | *[!0-9]* | 0) echo "fuzz: --seconds wants a whole number
 # input worth trying (0: libFuzzer's own choice from the corpus).
 targets=(PositionFile SchemeFile GraphFile SettingsFile RollsFile WeightsFile)
 # Every reader opens files through RegularFile, every writer writes through AtomicFile.
-files="src/core/files/RegularFile.cpp src/core/files/AtomicFile.cpp"
+files="src/core/files/RegularFile.cpp src/core/files/AtomicFile.cpp src/core/files/LinkRule.cpp"
 declare -A sources=(
     [PositionFile]="src/core/files/PositionFile.cpp src/core/board/BoardData.cpp $files"
     [SchemeFile]="src/core/files/SchemeFile.cpp $files"
     [GraphFile]="src/core/files/WinGraph.cpp $files"
     [SettingsFile]="src/core/settings/Profile.cpp src/core/settings/Settings.cpp $files"
-    [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp src/core/files/RegularFile.cpp"
+    [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp src/core/files/RegularFile.cpp
+                 src/core/files/LinkRule.cpp"
     [WeightsFile]="src/core/neural/WeightsFile.cpp src/core/neural/Evaluator.cpp src/core/neural/Network.cpp
                    src/core/neural/Encoding.cpp src/core/neural/Checkers.cpp src/core/neural/Bearoff.cpp
                    src/core/neural/Plays.cpp src/core/board/BoardData.cpp $files"

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <system_error>
 
+#include "core/files/LinkRule.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -16,10 +18,6 @@ constexpr int TEMP_NAME_ATTEMPTS = 50;
 // and a number of at most 20 digits the name stays well within the 255 bytes
 // a name may have, however long the file's own name is.
 constexpr std::size_t TEMP_PREFIX_BYTES = 32;
-
-// Links followed from the path given to the file itself; more are taken for a
-// loop (the kernel gives up after as many).
-constexpr int MAX_LINK_HOPS = 40;
 
 // The start of a file name, for the temporary file's name: cut before a byte
 // that continues a UTF-8 character, so that a temporary file left by a crash
@@ -63,19 +61,15 @@ std::vector<fs::path> AtomicFile::OtherTemporaries() const
 
 // Follows the links one by one rather than asking for the canonical path,
 // which only exists when the file does: a link to a file not made yet stays a
-// link too, and the file is made where it points. A relative link counts from
-// the folder the link is in.
+// link too, and the file is made where it points. A link another user put in
+// a shared folder is not followed: the name cannot be written.
 AtomicFile::AtomicFile(const std::string& path) : target(path)
 {
-    std::error_code error;
-    for (int hop = 0; fs::is_symlink(target, error); ++hop) {
-        const fs::path next = fs::read_symlink(target, error);
-        if (error || hop == MAX_LINK_HOPS) {
-            linkBroken = true;
-            return;
-        }
-        target = next.is_absolute() ? next : target.parent_path() / next;
-    }
+    const FollowedPath followed = FollowLinks(target);
+    if (followed.walk == LinkWalk::Resolved)
+        target = followed.path;
+    else
+        linkBroken = true;
 }
 
 AtomicFile::~AtomicFile()
@@ -89,7 +83,8 @@ AtomicFile::~AtomicFile()
 
 bool AtomicFile::Open()
 {
-    // A loop of links leads to no file; writing would replace a link.
+    // A loop of links leads to no file, nor does a link that may not be
+    // followed; writing would replace a link.
     if (linkBroken) return false;
     std::error_code error;
     const fs::file_status status = fs::status(target, error);

@@ -18,7 +18,7 @@ class AtomicFile {
 public:
     // Prepares to replace the file at `path`; through a link, the file the
     // link points to is replaced (or made, when it is not there) and the link
-    // kept.
+    // kept. Links are followed as FollowLinks (LinkRule.h) allows.
     explicit AtomicFile(const std::string& path);
     // Removes the temporary file unless it was committed.
     ~AtomicFile();
@@ -28,8 +28,9 @@ public:
     // Creates the temporary file, in the file's folder under a name that
     // begins like the file's. False when something that is no regular file
     // stands at the path (a fifo, a device, a folder), when the links there
-    // go round in a loop, when the file is there but may not be written, or
-    // when no file can be made in its folder.
+    // go round in a loop or one of them may not be followed, when the file
+    // is there but may not be written, or when no file can be made in its
+    // folder.
     bool Open();
     // Appends bytes to the new content; false once anything failed.
     bool Write(const void* data, std::size_t size);
@@ -54,7 +55,7 @@ private:
     std::FILE* out = nullptr;
     bool ok = false;
     bool existed = false;
-    bool linkBroken = false; // the links at the path lead to no file
+    bool linkBroken = false; // the links at the path lead to no file, or may not be followed
 };
 
 // Whether `name` is a name AtomicFile gives a temporary file of the file named `fileName`.

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/files/LinkRule.h"
 #include "core/files/RegularFile.h"
 
 namespace {
@@ -64,10 +65,11 @@ KeptFileResult ReadKeptGame(const std::string& path, KeptRecord& out)
 {
     switch (KindOf(path)) {
     case FileKind::Missing: {
-        // A link that leads nowhere is no kept game, but something is there.
+        // A link that leads nowhere is no kept game, but something is there;
+        // a link that may not be followed is not the game's to look at.
         std::error_code error;
-        return std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) ? KeptFileResult::Invalid
-                                                                                         : KeptFileResult::Missing;
+        const bool link = std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
+        return link && FollowLinks(path).walk != LinkWalk::Refused ? KeptFileResult::Invalid : KeptFileResult::Missing;
     }
     case FileKind::Other:
         return KeptFileResult::Invalid;

@@ -53,8 +53,9 @@ std::uint64_t IdOfBytes(const std::uint8_t* bytes, std::size_t size);
 
 enum class KeptFileResult { Missing, Invalid, Ok };
 
-// Reads the kept game at `path`: Missing when nothing is there, Invalid when
-// what is there is no kept game (or no regular file, or cannot be read).
+// Reads the kept game at `path`: Missing when nothing is there (or a link
+// that may not be followed, LinkRule.h), Invalid when what is there is no
+// kept game (or no regular file, or cannot be read).
 KeptFileResult ReadKeptGame(const std::string& path, KeptRecord& out);
 
 // Ids written as text, for the settings file: 16 hexadecimal digits each,

@@ -5,9 +5,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/files/LinkRule.h"
+
 namespace fs = std::filesystem;
 
-FileKind KindOf(const std::string& path)
+namespace {
+
+// What stands at a path that holds no link (or at a link put there since).
+FileKind KindOfResolved(const fs::path& path)
 {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
@@ -15,16 +20,27 @@ FileKind KindOf(const std::string& path)
     return fs::is_regular_file(status) ? FileKind::Regular : FileKind::Other;
 }
 
+} // namespace
+
+// A name whose links may not be followed is as good as missing.
+FileKind KindOf(const std::string& path)
+{
+    const FollowedPath followed = FollowLinks(path);
+    return followed.walk == LinkWalk::Resolved ? KindOfResolved(followed.path) : FileKind::Missing;
+}
+
 // The kind is looked at before the file is opened, since opening a fifo for
 // reading already blocks until some other process opens it for writing. The
 // standard library cannot open without blocking and look at what it opened,
 // so a fifo put in the file's place in between is not caught; nothing the
 // program does itself puts one there. "e" closes the file in programs the game
-// starts: the rolls file stays open for a whole run.
+// starts: the rolls file stays open for a whole run. The file opened is the
+// one the links were followed to, as far as they may be followed.
 FileHandle OpenRegularFile(const std::string& path)
 {
-    if (KindOf(path) != FileKind::Regular) return nullptr;
-    return FileHandle(std::fopen(path.c_str(), "rbe"));
+    const FollowedPath followed = FollowLinks(path);
+    if (followed.walk != LinkWalk::Resolved || KindOfResolved(followed.path) != FileKind::Regular) return nullptr;
+    return FileHandle(std::fopen(followed.path.c_str(), "rbe"));
 }
 
 std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std::size_t maxBytes)

@@ -13,6 +13,8 @@
 
 #include "core/files/FileHandle.h"
 
+// Links are followed only as FollowLinks (LinkRule.h) allows: a name whose
+// links may not be followed is missing.
 enum class FileKind {
     Missing, // nothing there (or nothing that can be looked at)
     Regular, // a regular file, or a link to one

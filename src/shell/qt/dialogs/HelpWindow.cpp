@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/dialogs/HelpWindow.h"
+#include "shell/qt/Translation.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,7 +23,7 @@ QTextBrowser* CreateHelpWindow(QWidget* owner)
     auto* browser = new QTextBrowser(owner);
     browser->setWindowFlags(Qt::Window);
     browser->setObjectName("tablorHelp");
-    browser->setWindowTitle(ToQString(ApplicationTitle()) + " Help");
+    browser->setWindowTitle(Tr(QT_TRANSLATE_NOOP("Tablor", "%1 Help")).arg(ToQString(ApplicationTitle())));
     browser->setWindowIcon(ProgramIcon());
     browser->setOpenExternalLinks(true);
     browser->resize(680, 560);

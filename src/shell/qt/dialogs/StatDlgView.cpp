@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/dialogs/StatDlgView.h"
+#include "shell/qt/Translation.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -79,7 +80,7 @@ StatDlgView::StatDlgView(StatDlg& dialogModel, QWidget* parent, bool escDown)
     AddTable();
     axis = EtchedLine(this, QFrame::VLine, units.Map(StatDlg::AXIS_DU), StatDlg::ID_AXIS);
     baseLine = EtchedLine(this, QFrame::HLine, units.Map(StatDlg::BASE_LINE_DU), StatDlg::ID_BASE_LINE);
-    AddLabel(QString::fromUtf8(StatDlg::GRAPH_LABEL), GRAPH_LABEL_DU, Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(Tr(StatDlg::GRAPH_LABEL), GRAPH_LABEL_DU, Qt::AlignHCenter | Qt::AlignTop);
     AddLabel(ToQString(model.CellText(StatDlg::ID_GRAPH_END)), GRAPH_END_DU, Qt::AlignRight | Qt::AlignTop,
              StatDlg::ID_GRAPH_END);
     AddChoices();
@@ -99,10 +100,9 @@ QLabel* StatDlgView::AddLabel(const QString& text, const Rect& du, Qt::Alignment
 void StatDlgView::AddTable()
 {
     for (std::size_t column = 0; column < COLUMN_DU.size(); ++column)
-        AddLabel(QString::fromUtf8(StatDlg::COLUMN_HEADINGS[column]), Row(COLUMN_DU[column], HEADING_TOP_DU),
-                 Qt::AlignHCenter);
+        AddLabel(Tr(StatDlg::COLUMN_HEADINGS[column]), Row(COLUMN_DU[column], HEADING_TOP_DU), Qt::AlignHCenter);
     for (int row = 0; row < 2; ++row) {
-        AddLabel(QString::fromUtf8(StatDlg::ROW_LABELS[row]), Row(ROW_LABEL_DU, ROW_TOP_DU[row]), Qt::AlignLeft);
+        AddLabel(Tr(StatDlg::ROW_LABELS[row]), Row(ROW_LABEL_DU, ROW_TOP_DU[row]), Qt::AlignLeft);
         for (std::size_t column = 0; column < COLUMN_DU.size(); ++column) {
             const int id = StatDlg::CELL_IDS[row][column];
             AddLabel(ToQString(model.CellText(id)), Row(COLUMN_DU[column], ROW_TOP_DU[row]), Qt::AlignHCenter, id);
@@ -120,7 +120,7 @@ void StatDlgView::AddChoices()
     auto* choice = new QButtonGroup(this);
     for (std::size_t i = 0; i < StatDlg::ROLL_CHOICE_ID.size(); ++i) {
         const int id = StatDlg::ROLL_CHOICE_ID[i];
-        auto* radio = new QRadioButton(QString::fromUtf8(StatDlg::ROLL_CHOICE_TEXT[i]), this);
+        auto* radio = new QRadioButton(Tr(StatDlg::ROLL_CHOICE_TEXT[i]), this);
         const int top = CHOICE_TOP_DU + static_cast<int>(i) * CHOICE_STEP_DU;
         radio->setGeometry(units.Map({AGAIN_DU.left, top, AGAIN_DU.right, top + TEXT_HEIGHT_DU}));
         SetControlId(radio, id);

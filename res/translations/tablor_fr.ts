@@ -409,7 +409,7 @@ Les scores et les paramètres risquent d&apos;être perdus à la fin du programm
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>F1</source>

@@ -749,7 +749,7 @@ Punteggi e impostazioni potrebbero andare persi alla chiusura del programma.</tr
     </message>
     <message>
         <source>Hu&amp;man piece</source>
-        <translation>Pedina del &amp;giocatore</translation>
+        <translation>Pedina del gioca&amp;tore</translation>
     </message>
     <message>
         <source>Ba&amp;r</source>

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 
 #include "core/files/ColourScheme.h"
@@ -33,6 +34,9 @@ constexpr Rect GRAPH_END_DU{247, 140, 277, 150};
 constexpr Rect AGAIN_DU{320, 16, 392, 30};
 constexpr int CHOICE_TOP_DU = 40, CHOICE_STEP_DU = 14;
 constexpr Rect QUIT_DU{320, 136, 392, 150};
+// How far a roll choice's text may reach where the column is too narrow for
+// it (in some languages): up to the dialog's edge, then back to the table.
+constexpr int CHOICE_RIGHTMOST_DU = StatDlg::WIDTH_DU - 2, CHOICE_LEFTMOST_DU = 313;
 
 constexpr Rect Row(const Rect& column, int top) { return {column.left, top, column.right, top + TEXT_HEIGHT_DU}; }
 
@@ -122,7 +126,14 @@ void StatDlgView::AddChoices()
         const int id = StatDlg::ROLL_CHOICE_ID[i];
         auto* radio = new QRadioButton(Tr(StatDlg::ROLL_CHOICE_TEXT[i]), this);
         const int top = CHOICE_TOP_DU + static_cast<int>(i) * CHOICE_STEP_DU;
-        radio->setGeometry(units.Map({AGAIN_DU.left, top, AGAIN_DU.right, top + TEXT_HEIGHT_DU}));
+        QRect place = units.Map({AGAIN_DU.left, top, AGAIN_DU.right, top + TEXT_HEIGHT_DU});
+        const int needed = radio->sizeHint().width();
+        if (needed > place.width()) {
+            const int right = std::min(place.left() + needed, units.X(CHOICE_RIGHTMOST_DU));
+            place.setLeft(std::max(units.X(CHOICE_LEFTMOST_DU), right - needed));
+            place.setRight(right - 1);
+        }
+        radio->setGeometry(place);
         SetControlId(radio, id);
         radio->setChecked(model.RollChoiceId() == id);
         choice->addButton(radio, id);

@@ -198,6 +198,20 @@ TEST(Translations, TheDesktopsLanguageChoosesTheCatalogueAndEnglishHasNone)
     EXPECT_EQ(Tr(PlayOpts::USE_CUBE_TEXT), "&Use cube");
 }
 
+// The language of the desktop this test program runs on, as the game takes
+// it at start-up: run by CTest with LANG (and LANGUAGE, LC_ALL) set and the
+// translation it must give in TABLOR_EXPECTED_TRANSLATION ("" for English).
+TEST(Translations, FollowTheDesktopsLocale)
+{
+    if (!qEnvironmentVariableIsSet("TABLOR_EXPECTED_TRANSLATION")) GTEST_SKIP() << "run with a locale by CTest";
+    EnsureShellApplication();
+    EXPECT_EQ(InstallTranslations(*QCoreApplication::instance(), QLocale::system()),
+              qEnvironmentVariable("TABLOR_EXPECTED_TRANSLATION"));
+    EXPECT_EQ(Tr(PlayOpts::USE_CUBE_TEXT) == QLatin1String(PlayOpts::USE_CUBE_TEXT),
+              qEnvironmentVariable("TABLOR_EXPECTED_TRANSLATION").isEmpty());
+    RemoveTranslations();
+}
+
 // The window in English: the menus and the status bar say exactly the
 // program's texts.
 class EnglishWindow : public ShellWindow {

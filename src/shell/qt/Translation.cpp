@@ -22,6 +22,8 @@ const char* QtCatalogue::Translate(const char* english) const
 
 QString InstallTranslations(QCoreApplication& application, const QLocale& locale)
 {
+    // The "C" locale is English whatever LANGUAGE lists besides.
+    if (locale.language() == QLocale::C) return {};
     auto* program = new QTranslator(&application);
     if (!program->load(locale, QStringLiteral("tablor"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         delete program;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/dialogs/ColourDlgView.h"
-#include "shell/qt/Translation.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,6 +16,7 @@
 
 #include "program/dialogs/BackgClr.h"
 #include "program/game/Commands.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 

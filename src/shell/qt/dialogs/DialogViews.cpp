@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/dialogs/DialogViews.h"
-#include "shell/qt/Translation.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -22,6 +21,7 @@
 #include "program/dialogs/GvUpDlg.h"
 #include "program/game/Commands.h"
 #include "program/platform/Platform.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"

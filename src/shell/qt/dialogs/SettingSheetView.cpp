@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/dialogs/SettingSheetView.h"
-#include "shell/qt/Translation.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -28,6 +27,7 @@
 #include "program/app/StringTable.h"
 #include "program/dialogs/SettingSheet.h"
 #include "program/game/Commands.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/dialogs/StatDlgView.h"
-#include "shell/qt/Translation.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -16,6 +15,7 @@
 
 #include "core/files/ColourScheme.h"
 #include "program/dialogs/StatDlg.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/DialogViews.h"
 
 namespace {

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/dialogs/TablorDialog.h"
-#include "shell/qt/Translation.h"
 
 #include <QKeyEvent>
 #include <QLayout>
@@ -11,6 +10,7 @@
 
 #include "program/dialogs/DialogButton.h"
 #include "program/platform/Platform.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 
 TablorDialog::TablorDialog(QWidget* parent, const char* caption, const char* name, int context)

@@ -133,7 +133,7 @@ Bitte nehmen Sie Ihren Zug zurück und versuchen Sie es noch einmal.</translatio
     </message>
     <message>
         <source>Play the BAR piece first</source>
-        <translation>Zuerst den Stein auf der BAR spielen</translation>
+        <translation>Zuerst den BAR-Stein spielen</translation>
     </message>
     <message>
         <source>No move</source>

@@ -133,7 +133,7 @@ Deshaga su movimiento e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Play the BAR piece first</source>
-        <translation>Juegue primero la ficha de la BARRA</translation>
+        <translation>Primero la ficha de la BARRA</translation>
     </message>
     <message>
         <source>No move</source>

@@ -133,7 +133,7 @@ Veuillez annuler votre coup et réessayer.</translation>
     </message>
     <message>
         <source>Play the BAR piece first</source>
-        <translation>Jouez d&apos;abord la dame de la BARRE</translation>
+        <translation>Jouez d&apos;abord la dame en BARRE</translation>
     </message>
     <message>
         <source>No move</source>

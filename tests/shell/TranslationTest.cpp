@@ -39,6 +39,7 @@
 #include "program/dialogs/PlayOpts.h"
 #include "program/dialogs/StatDlg.h"
 #include "program/input/Menu.h"
+#include "shell/qt/QtStatusBar.h"
 #include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/DialogViews.h"
 #include "shell/qt/dialogs/TablorDialog.h"
@@ -350,6 +351,26 @@ TEST_P(TranslatedWindow, ShowsEveryMenuAndDialogWholeWithItsOwnAccessKeys)
     }
     EXPECT_EQ(std::set<QChar>(barKeys.begin(), barKeys.end()).size(), 4U) << barKeys.toStdString();
     EXPECT_EQ(translated.count(QString::fromStdString(platform->Status().PaneText(0))), 0U);
+
+    // The status bar's texts whole in their panes, wherever the English is.
+    const QFontMetrics status = platform->StatusWidget().fontMetrics();
+    const auto room = [&](int pane) {
+        const Rect r = platform->Status().PaneRect(pane);
+        return r.right - r.left - 9;
+    };
+    // A lead of 167 points stands for the widest number.
+    const auto filled = [](QString text) { return text.replace(QStringLiteral("%d"), QStringLiteral("167")); };
+    const auto expectFits = [&](int pane, const char* english) {
+        if (status.horizontalAdvance(filled(QString::fromUtf8(english))) > room(pane)) return;
+        const QString text = filled(Tr(english));
+        EXPECT_LE(status.horizontalAdvance(text), room(pane)) << text.toStdString();
+    };
+    for (const int id :
+         {IDS_LEAVE_FROM, IDS_MOVE_TO, IDS_CANNOT_MOVE, IDS_THINKING, IDS_MOVING, IDS_UNDO_HINT, IDS_KEEP_ESC})
+        expectFits(0, LoadString(id));
+    for (const MenuPopup& popup : MenuBar())
+        for (const MenuItem& item : popup.items) expectFits(0, LoadString(item.id));
+    for (const int id : {IDS_BAR_FIRST, IDS_EVEN, IDS_YOU_LEAD, IDS_COMPUTER_LEADS}) expectFits(2, LoadString(id));
 
     // The settings sheet, page by page, and the colours dialog.
     CheckModal([&] { QTest::keyClick(&Canvas(), Qt::Key_F9); }, "settings, first page");

@@ -469,7 +469,7 @@ Las puntuaciones y la configuración pueden perderse al cerrar el programa.</tra
     </message>
     <message>
         <source>Visual</source>
-        <translation>Visual</translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>S&amp;peed of pieces</source>

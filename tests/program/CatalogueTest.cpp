@@ -3,7 +3,6 @@
 // from the platform's catalogue, the patterns filled in after translation.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
 
@@ -11,7 +10,6 @@
 #include "program/app/StringTable.h"
 #include "program/dialogs/StatDlg.h"
 #include "program/game/ExpertPlayer.h"
-#include "program/input/Menu.h"
 #include "program/platform/Catalogue.h"
 
 #include "GameFixture.h"
@@ -67,20 +65,4 @@ TEST_F(GameTest, TheGameShowsItsTextsInThePlatformsLanguage)
               "[The Expert level is not available: no file. The computer plays at Good.]");
     EXPECT_EQ(StatDlg::ThinkingTimeText(61000, brackets), "[1 min 01 sec]");
     EXPECT_EQ(StatDlg::ThinkingTimeText(61000), "1 min 01 sec");
-}
-
-// The English of the string table and the menu, as the catalogue lists it.
-TEST(ProgramTextsList, HoldsEveryTextOfTheStringTableAndTheMenuOnce)
-{
-    const std::vector<std::string> texts = ProgramTexts();
-    const auto count = [&](const std::string& text) { return std::count(texts.begin(), texts.end(), text); };
-    for (const char* text : StringTableTexts()) EXPECT_EQ(count(text), 1) << text;
-    for (const MenuPopup& popup : MenuBar()) {
-        EXPECT_EQ(count(popup.title), 1) << popup.title;
-        for (const MenuItem& item : popup.items) EXPECT_EQ(count(item.text), 1) << item.text;
-    }
-    EXPECT_EQ(count(EXPERT_UNAVAILABLE_TEXT), 1);
-    EXPECT_EQ(count(BannerLine(0)), 1);
-    EXPECT_EQ(count("..."), 0);
-    EXPECT_EQ(count("(1 - 50)"), 0);
 }

@@ -9,6 +9,8 @@
 #   share/tablor/                   Documentation.htm and the five default sounds,
 #                                   copied by the launcher into the player's folder
 #   share/tablor/weights/expert.tnw the Expert's networks, read where they are installed
+#   share/tablor/translations/      the translations (tablor_LANG.qm), which the game
+#                                   also carries built in; where software centres find them
 #   share/applications/io.github.tablor.Tablor.desktop, share/metainfo/io.github.tablor.Tablor.metainfo.xml,
 #   share/icons/hicolor/scalable/apps/io.github.tablor.Tablor.svg and
 #   share/icons/hicolor/NxN/apps/io.github.tablor.Tablor.png (16 to 512)
@@ -51,6 +53,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/Documentation.htm ${TABLOR_SOUNDS} DESTINATI
 # weights are used as soon as they are installed.
 if(EXISTS ${PROJECT_SOURCE_DIR}/res/expert.tnw)
   install(FILES ${PROJECT_SOURCE_DIR}/res/expert.tnw DESTINATION ${TABLOR_DATA_DIR}/weights)
+endif()
+
+if(TABLOR_QM_FILES)
+  install(FILES ${TABLOR_QM_FILES} DESTINATION ${TABLOR_DATA_DIR}/translations)
 endif()
 
 # The desktop entry, the icon and the AppStream data carry the application's id.
@@ -122,7 +128,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET tablor)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+  # Qt's own translations give the buttons of its message boxes and the file
+  # and colour dialogs in the player's language.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake make pkg-config clang-format
   qt6-base-dev qt6-svg-dev libgl-dev libsdl2-dev
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils openbox

@@ -59,6 +59,16 @@ for sound in "${sounds[@]}"; do
     expect "the default sound $sound is installed" same_file "$source_dir/res/sounds/$sound" "$prefix/share/tablor/$sound"
 done
 expect "the Expert's weights are installed" same_file "$source_dir/res/expert.tnw" "$prefix/share/tablor/weights/expert.tnw"
+# Each translation of the source, built (the game carries them too).
+languages=()
+for ts in "$source_dir"/res/translations/tablor_*.ts; do
+    [ -e "$ts" ] || continue
+    name=$(basename "$ts" .ts)
+    languages+=("$name")
+    if [ "$has_game" = 1 ]; then
+        expect "the translation $name is installed" quiet grep -q "" "$prefix/share/tablor/translations/$name.qm"
+    fi
+done
 start_board=0:2,2:2,0:0,0:0,0:0,0:0,5:1,0:0,3:1,0:0,0:0,0:0,5:2,5:1,0:0,0:0,0:0,3:2,0:0,5:2,0:0,0:0,0:0,0:0,2:1,0:1,0:1,0:2
 expect "the installed engine tool plays the Expert" \
     bash -c "env -u TABLOR_WEIGHTS '$prefix/bin/tablor-engine' move --board $start_board --dice 3 1 --level 3 | grep -q equity"
@@ -269,6 +279,12 @@ if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null && command -v d
         depends=$(dpkg-deb -f "$deb" Depends)
         if [ "$has_game" = 1 ]; then
             expect "the package holds the game" grep -qx ./usr/libexec/tablor/tablor "$work/contents"
+            for name in "${languages[@]}"; do
+                expect "the package holds the translation $name" \
+                    grep -qx "./usr/share/tablor/translations/$name.qm" "$work/contents"
+            done
+            expect "the package recommends Qt's own translations" \
+                grep -q qt6-translations-l10n <<<"$(dpkg-deb -f "$deb" Recommends)"
             for size in "${icon_sizes[@]}"; do
                 expect "the package holds the $size x $size icon" \
                     grep -qx "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" "$work/contents"

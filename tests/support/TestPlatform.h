@@ -298,6 +298,10 @@ public:
     // Reports expectations left over, unless checkScriptsAtEnd is cleared.
     ~TestPlatform() override;
     TestPlatform(const TestPlatform&) = delete;
+
+    // The texts' language: English unless a test gives a catalogue.
+    const Catalogue* catalogue = nullptr;
+    const Catalogue& Texts() const override { return catalogue != nullptr ? *catalogue : EnglishTexts(); }
     TestPlatform& operator=(const TestPlatform&) = delete;
 
     // --- Where the platform sends messages (the window's Post), and paints

@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "program/platform/Catalogue.h"
+
 namespace {
 
 struct Entry {
@@ -102,6 +104,19 @@ const char* LoadString(int id)
     for (const Entry& e : Strings)
         if (e.id == id) return e.text;
     return "";
+}
+
+const char* LoadString(int id, const Catalogue& texts)
+{
+    const char* english = LoadString(id);
+    return *english != 0 ? texts.Translate(english) : english;
+}
+
+std::vector<const char*> StringTableTexts()
+{
+    std::vector<const char*> texts;
+    for (const Entry& e : Strings) texts.push_back(e.text);
+    return texts;
 }
 
 std::string Unscramble(const unsigned char* stored)

@@ -3,6 +3,9 @@
 // The program's texts by id, and the scrambled fixed texts.
 
 #include <string>
+#include <vector>
+
+class Catalogue;
 
 enum StringId : int {
     IDS_ORDINAL_1 = 100, // "st "
@@ -51,6 +54,10 @@ enum StringId : int {
 // The text of a string id ("" for an unknown id). The command ids of the
 // menu give their status-bar prompts.
 const char* LoadString(int id);
+// The text of a string id in the catalogue's language.
+const char* LoadString(int id, const Catalogue& texts);
+// Every text of the string table, in its order.
+std::vector<const char*> StringTableTexts();
 
 // The fixed texts stored scrambled: each byte of the stored text is the
 // plain byte plus 100 (modulo 256).

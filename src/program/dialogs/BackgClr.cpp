@@ -24,7 +24,7 @@ void BackgClr::Open()
     listEntries.clear();
     for (int i = 0; i < SCHEMES; ++i) {
         char entry[32];
-        std::snprintf(entry, sizeof entry, LoadString(IDS_SCHEME), 'A' + i);
+        std::snprintf(entry, sizeof entry, LoadString(IDS_SCHEME, platform.Texts()), 'A' + i);
         listEntries.emplace_back(entry);
     }
 }

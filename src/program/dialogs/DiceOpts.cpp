@@ -20,7 +20,7 @@ bool DiceOpts::PathEnabled() const { return mode == DICE_FROM_FILE; }
 bool DiceOpts::Browse()
 {
     FileDialogOptions options;
-    options.filter = LoadString(IDS_TEXT_FILTER);
+    options.filter = LoadString(IDS_TEXT_FILTER, context.platform.Texts());
     options.initialName = BROWSE_INITIAL_NAME;
     const std::optional<std::string> chosen = context.platform.OpenFileDialog(options);
     if (!chosen) return false;

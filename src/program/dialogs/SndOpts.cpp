@@ -26,7 +26,7 @@ void SndOpts::SetPath(const std::string& text) { files[selected] = text; }
 bool SndOpts::Browse()
 {
     FileDialogOptions options;
-    options.filter = LoadString(IDS_WAVE_FILTER);
+    options.filter = LoadString(IDS_WAVE_FILTER, context.platform.Texts());
     options.initialName = BROWSE_INITIAL_NAME;
     const std::optional<std::string> chosen = context.platform.OpenFileDialog(options);
     if (!chosen) return false;

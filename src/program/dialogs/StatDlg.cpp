@@ -6,13 +6,16 @@
 #include "core/board/BoardData.h"
 #include "program/app/StringTable.h"
 
-StatDlg::StatDlg(const GameFigures& gameFigures, int gameWinner) : figures(gameFigures), winner(gameWinner) {}
+StatDlg::StatDlg(const GameFigures& gameFigures, int gameWinner, const Catalogue& catalogue)
+    : figures(gameFigures), winner(gameWinner), texts(catalogue)
+{
+}
 
-std::string StatDlg::ThinkingTimeText(long milliseconds)
+std::string StatDlg::ThinkingTimeText(long milliseconds, const Catalogue& texts)
 {
     if (milliseconds < 0) milliseconds = 0;
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, LoadString(IDS_THINKING_TIME), milliseconds / 60000,
+    std::snprintf(buffer, sizeof buffer, LoadString(IDS_THINKING_TIME, texts), milliseconds / 60000,
                   (milliseconds % 60000) / 1000);
     return buffer;
 }
@@ -30,7 +33,7 @@ std::string StatDlg::CellText(int id) const
         if (id == ids[2]) return std::to_string(figures.HitsMade[p]);
         if (id == ids[3]) return std::to_string(figures.ScoreSinceStart[p]);
         if (id == ids[4]) return std::to_string(figures.Score[p]);
-        if (id == ids[5]) return ThinkingTimeText(figures.ThinkingTime[p]);
+        if (id == ids[5]) return ThinkingTimeText(figures.ThinkingTime[p], texts);
     }
     return "";
 }

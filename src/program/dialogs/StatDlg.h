@@ -12,6 +12,7 @@
 #include "core/files/WinGraph.h"
 #include "core/settings/Settings.h"
 #include "program/dialogs/DialogButton.h"
+#include "program/platform/Catalogue.h"
 
 // The counters the dialog shows, indexed by player (slot 0 unused).
 struct GameFigures {
@@ -58,13 +59,14 @@ public:
     static constexpr Rect AXIS_DU{47, 94, 48, 150};
     static constexpr Rect BASE_LINE_DU{35, 137, 277, 138};
 
-    StatDlg(const GameFigures& figures, int winner);
+    // The texts come from `texts`, the player's language.
+    StatDlg(const GameFigures& figures, int winner, const Catalogue& texts = EnglishTexts());
 
     // The text of a value cell or of the graph's end label; "" for another id.
     std::string CellText(int id) const;
 
     // "%ld min %02ld sec" for a time in milliseconds; a negative time reads as 0.
-    static std::string ThinkingTimeText(long milliseconds);
+    static std::string ThinkingTimeText(long milliseconds, const Catalogue& texts = EnglishTexts());
 
     // Opening the dialog: counts the game into the graph file and into
     // `record`, the graph kept between games (read over by the file), and
@@ -89,5 +91,6 @@ public:
 private:
     GameFigures figures;
     int winner;
+    const Catalogue& texts;
     WinGraph graph{};
 };

@@ -23,7 +23,7 @@ BackgWnd::BackgWnd(Platform& p, const AppPaths& appPaths, Settings& appSettings,
     profile.SetWriteFailed([this] {
         if (toldWriteFailed) return;
         toldWriteFailed = true;
-        platform.MessageBox(LoadString(IDS_CANNOT_WRITE_SETTINGS), Buttons::Ok, Icon::Exclamation);
+        platform.MessageBox(LoadString(IDS_CANNOT_WRITE_SETTINGS, platform.Texts()), Buttons::Ok, Icon::Exclamation);
     });
     game.random.Seed(static_cast<std::uint32_t>(platform.Now()));
     LoadSettings(profile, settings);
@@ -57,7 +57,7 @@ void BackgWnd::PumpMessages()
     if (expertNoticePending && !context.quitRequested) {
         expertNoticePending = false;
         platform.UpdateNow();
-        platform.MessageBox(ExpertUnavailableText(expert.Error()), Buttons::Ok, Icon::Exclamation);
+        platform.MessageBox(ExpertUnavailableText(expert.Error(), platform.Texts()), Buttons::Ok, Icon::Exclamation);
     }
     while (!queue.Empty() && !context.quitRequested) Dispatch(queue.Pop());
     --pumpDepth;

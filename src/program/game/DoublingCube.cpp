@@ -37,7 +37,8 @@ bool DoublingCube::ComputerTakes() const
 void DoublingCube::ComputerOffersDouble()
 {
     ctx.panel.ShowProgressText();
-    switch (platform.MessageBox(LoadString(IDS_COMPUTER_DOUBLES), Buttons::YesNoCancel, Icon::Question)) {
+    switch (
+        platform.MessageBox(LoadString(IDS_COMPUTER_DOUBLES, platform.Texts()), Buttons::YesNoCancel, Icon::Question)) {
     case IDYES:
         game.record.Double(COMPUTER, game.CubeValue * 2);
         game.record.Take(HUMAN);
@@ -70,7 +71,8 @@ void DoublingCube::HumanDoubles()
         game.CubeValue *= 2;
         game.CubeOwner = COMPUTER;
         UpdateCube();
-    } else if (platform.MessageBox(LoadString(IDS_NOT_ACCEPTED), Buttons::OkCancel, Icon::Information) == IDOK) {
+    } else if (platform.MessageBox(LoadString(IDS_NOT_ACCEPTED, platform.Texts()), Buttons::OkCancel,
+                                   Icon::Information) == IDOK) {
         game.record.Double(HUMAN, game.CubeValue * 2);
         game.record.Drop(COMPUTER);
         ctx.turns.EndGame(HUMAN, false);

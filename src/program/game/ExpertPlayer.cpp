@@ -19,9 +19,12 @@ ExpertWeights LoadExpertWeights(const std::string& path)
     return w;
 }
 
-std::string ExpertUnavailableText(const std::string& reason)
+std::string ExpertUnavailableText(const std::string& reason, const Catalogue& texts)
 {
-    return "The Expert level is not available: " + reason + ". The computer plays at Good.";
+    std::string text = texts.Translate(EXPERT_UNAVAILABLE_TEXT);
+    const std::size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, reason);
+    return text;
 }
 
 ExpertPlayer::ExpertPlayer() { weights.error = "no weights file was read"; }

@@ -14,6 +14,7 @@
 #include "core/board/BoardData.h"
 #include "core/neural/Cube.h"
 #include "core/neural/Expert.h"
+#include "program/platform/Catalogue.h"
 
 // How often, in milliseconds of the platform's clock, a search stops to look
 // at the window.
@@ -29,7 +30,10 @@ struct ExpertWeights {
 // Reads the weights file at `path` (LocateWeights() finds the program's).
 ExpertWeights LoadExpertWeights(const std::string& path);
 // What the player is told when the settings ask for the Expert without it.
-std::string ExpertUnavailableText(const std::string& reason);
+// The English text, its %s standing for the reason.
+inline constexpr const char* EXPERT_UNAVAILABLE_TEXT =
+    "The Expert level is not available: %s. The computer plays at Good.";
+std::string ExpertUnavailableText(const std::string& reason, const Catalogue& texts = EnglishTexts());
 
 struct GameState;
 struct MovePair;

@@ -153,7 +153,7 @@ void SavedGame::Resume(const KeptRecord& kept)
     panel.ResetMoveList();
     ctx.cube.UpdateCube();
     ctx.FlushInput();
-    panel.AddListLine(LoadString(IDS_GAME_RESUMED));
+    panel.AddListLine(LoadString(IDS_GAME_RESUMED, ctx.platform.Texts()));
     if (!humanToPlay) {
         panel.HideDice();
         ctx.platform.UpdateNow();

@@ -143,12 +143,14 @@ void TurnCycle::PromptHumanMove(bool restart)
     platform.Cube().Enable(ctx.cube.DoubleEnabled());
     if (!game.AutoPlay) {
         platform.Status().SetPaneText(2, "");
-        platform.Status().SetPaneText(0, LoadString(game.rules->CannotMove() ? IDS_CANNOT_MOVE : IDS_LEAVE_FROM));
+        platform.Status().SetPaneText(
+            0, LoadString(game.rules->CannotMove() ? IDS_CANNOT_MOVE : IDS_LEAVE_FROM, platform.Texts()));
     }
     const int made = game.MovesMade;
     char line[16];
-    std::snprintf(line, sizeof line, "%d%s ", made + 1, LoadString(IDS_ORDINAL_1 + (made > 3 ? 3 : made)));
-    panel.AddListLine(std::string(line) + LoadString(IDS_FROM));
+    std::snprintf(line, sizeof line, "%d%s ", made + 1,
+                  LoadString(IDS_ORDINAL_1 + (made > 3 ? 3 : made), platform.Texts()));
+    panel.AddListLine(std::string(line) + LoadString(IDS_FROM, platform.Texts()));
     game.CurrentMove() = MovePair{};
     if (made == 0) game.BothDicePlayable = game.rules->BothDiceUsable();
     if (!game.UndoInProgress) ctx.PostCommand(ID_PLAY_FORCED);
@@ -252,7 +254,7 @@ void TurnCycle::PlayForcedMoves()
 bool TurnCycle::PlayChosenMove(MovePair move)
 {
     game.CurrentMove() = move;
-    ctx.panel.AppendToLastLine(std::string(1, LocationLetter(move.from)) + LoadString(IDS_TO) +
+    ctx.panel.AppendToLastLine(std::string(1, LocationLetter(move.from)) + LoadString(IDS_TO, platform.Texts()) +
                                LocationLetter(move.to));
     ctx.FlushInput();
     return ApplyMove(game.CurrentMove());
@@ -366,7 +368,7 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
 
     StatDlg dialog(GameFigures{game.PipsRolled, game.DoublesRolled, game.HitsMade, game.ScoreSinceStart, settings.Score,
                                game.ThinkingTime},
-                   game.Winner);
+                   game.Winner, platform.Texts());
     dialog.rollChoice = 0;
     dialog.background = ctx.view.SchemeColour()[COLOUR_BACKGROUND];
     const SoundEvent event = dialog.OnOpen(ctx.paths.graphPath, game.graph);
@@ -403,7 +405,7 @@ std::string TurnCycle::DiceText()
 std::string TurnCycle::DiceLine() const
 {
     const DiceRecord& dice = *game.dice;
-    std::string text = LoadString(IDS_DICE);
+    std::string text = LoadString(IDS_DICE, platform.Texts());
     for (int i = 0; i < dice.moves && i < 4; ++i) text += std::to_string(dice.die[i]) + "+";
     if (!text.empty() && text.back() == '+') text.pop_back();
     return text;
@@ -444,7 +446,7 @@ void TurnCycle::AskManualDice(DiceRecord& record)
 
 void TurnCycle::InvalidRollsFile()
 {
-    platform.MessageBox(LoadString(IDS_INVALID_ROLLS), Buttons::Ok, Icon::Exclamation);
+    platform.MessageBox(LoadString(IDS_INVALID_ROLLS, platform.Texts()), Buttons::Ok, Icon::Exclamation);
 }
 
 bool TurnCycle::IsAutoPlay() const { return game.AutoPlay; }

@@ -88,25 +88,26 @@ void CommandTable::OnExit()
 
 void CommandTable::OnNewGameCommand()
 {
-    if (platform.MessageBox(LoadString(IDS_START_NEW_GAME), Buttons::YesNo, Icon::Question) == IDYES)
+    if (platform.MessageBox(LoadString(IDS_START_NEW_GAME, platform.Texts()), Buttons::YesNo, Icon::Question) == IDYES)
         ctx.turns.NewGame();
 }
 
 void CommandTable::OnResetScores()
 {
-    if (platform.MessageBox(LoadString(IDS_RESET_SCORES), Buttons::YesNo, Icon::Question) != IDYES) return;
+    if (platform.MessageBox(LoadString(IDS_RESET_SCORES, platform.Texts()), Buttons::YesNo, Icon::Question) != IDYES)
+        return;
     ResetScores(ctx.profile, settings);
 }
 
 void CommandTable::OnPass()
 {
     if (game.dice->moves != 0 && game.BothDicePlayable) {
-        platform.MessageBox(LoadString(IDS_BOTH_DICE), Buttons::Ok, Icon::Exclamation);
+        platform.MessageBox(LoadString(IDS_BOTH_DICE, platform.Texts()), Buttons::Ok, Icon::Exclamation);
         return;
     }
     ctx.turns.StopClock(HUMAN);
     ctx.panel.DeleteLastLine();
-    ctx.panel.AddListLine(LoadString(IDS_NO_MOVE));
+    ctx.panel.AddListLine(LoadString(IDS_NO_MOVE, platform.Texts()));
     // The turn always passes to the computer, even from an opening turn.
     ctx.turns.PassToComputer();
 }
@@ -175,7 +176,7 @@ void CommandTable::OnFinishGame()
     }
     if (!game.AutoPlay) {
         platform.Status().SetPaneText(2, "");
-        platform.Status().SetPaneText(0, LoadString(IDS_KEEP_ESC));
+        platform.Status().SetPaneText(0, LoadString(IDS_KEEP_ESC, platform.Texts()));
         platform.Status().Repaint();
     }
     game.AutoPlay = true;
@@ -223,13 +224,13 @@ void CommandTable::OnDocumentation()
     case OpenResult::Opened:
         break;
     case OpenResult::NotFound:
-        platform.MessageBox(path + LoadString(IDS_NOT_FOUND), Buttons::Ok, Icon::Exclamation);
+        platform.MessageBox(path + LoadString(IDS_NOT_FOUND, platform.Texts()), Buttons::Ok, Icon::Exclamation);
         break;
     case OpenResult::Failed:
         // A desktop without a program for web pages: the help window shows
         // the manual, and only when it cannot is the player told.
         if (!platform.ShowDocument(path))
-            platform.MessageBox(path + LoadString(IDS_CANNOT_SHOW), Buttons::Ok, Icon::Exclamation);
+            platform.MessageBox(path + LoadString(IDS_CANNOT_SHOW, platform.Texts()), Buttons::Ok, Icon::Exclamation);
         break;
     }
 }
@@ -255,10 +256,10 @@ std::string CutBetweenCharacters(const std::string& text, std::size_t maxBytes)
     return text.substr(0, cut);
 }
 
-FileDialogOptions PositionDialog(bool save)
+FileDialogOptions PositionDialog(bool save, const Catalogue& texts)
 {
     FileDialogOptions options;
-    options.filter = LoadString(IDS_POSITION_FILTER);
+    options.filter = LoadString(IDS_POSITION_FILTER, texts);
     options.initialName = "*.pos";
     if (save) {
         options.defaultExtension = "pos";
@@ -271,7 +272,7 @@ FileDialogOptions PositionDialog(bool save)
 
 void CommandTable::OnSave()
 {
-    const std::optional<std::string> path = platform.SaveFileDialog(PositionDialog(true));
+    const std::optional<std::string> path = platform.SaveFileDialog(PositionDialog(true, platform.Texts()));
     if (!path) return;
     // The clock of the side to move is stopped so that the file holds the time
     // thought so far, and runs on after the save: the time until the move
@@ -283,7 +284,7 @@ void CommandTable::OnSave()
     // folder that may not be written or is gone, something that is no file)
     // leaves any old file as it was and is told.
     if (!WritePositionFile(*path, CurrentPositionData(game)))
-        platform.MessageBox(LoadString(IDS_CANNOT_SAVE_POSITION), Buttons::Ok, Icon::Exclamation);
+        platform.MessageBox(LoadString(IDS_CANNOT_SAVE_POSITION, platform.Texts()), Buttons::Ok, Icon::Exclamation);
     if (clockRan) ctx.turns.StartClock(player);
 }
 
@@ -294,11 +295,11 @@ void CommandTable::OnExportGame()
 {
     const GameRecord& record = game.record.HasMoves() || !game.finished.Ended() ? game.record : game.finished;
     if (!record.FromStart()) {
-        platform.MessageBox(LoadString(IDS_EXPORT_NOT_FROM_START), Buttons::Ok, Icon::Exclamation);
+        platform.MessageBox(LoadString(IDS_EXPORT_NOT_FROM_START, platform.Texts()), Buttons::Ok, Icon::Exclamation);
         return;
     }
     FileDialogOptions options;
-    options.filter = LoadString(IDS_MATCH_FILTER);
+    options.filter = LoadString(IDS_MATCH_FILTER, platform.Texts());
     options.initialName = "*.mat";
     options.defaultExtension = "mat";
     options.confirmOverwrite = true;
@@ -311,19 +312,19 @@ void CommandTable::OnExportGame()
     std::strftime(date, sizeof date, "[EventDate \"%Y.%m.%d\"]", &local);
     const std::string text = MatchFileText({record.Played()}, {"[Site \"Tablor\"]", date});
     if (!WriteMatchFile(*path, text))
-        platform.MessageBox(LoadString(IDS_CANNOT_EXPORT), Buttons::Ok, Icon::Exclamation);
+        platform.MessageBox(LoadString(IDS_CANNOT_EXPORT, platform.Texts()), Buttons::Ok, Icon::Exclamation);
 }
 
 void CommandTable::OnOpen()
 {
-    const std::optional<std::string> path = platform.OpenFileDialog(PositionDialog(false));
+    const std::optional<std::string> path = platform.OpenFileDialog(PositionDialog(false, platform.Texts()));
     if (!path) return;
     PositionFileData data = CurrentPositionData(game);
     switch (ReadPositionFile(*path, data)) {
     case PositionFileResult::CannotOpen:
         return;
     case PositionFileResult::Invalid:
-        platform.MessageBox(LoadString(IDS_INVALID_POSITION), Buttons::Ok, Icon::Exclamation);
+        platform.MessageBox(LoadString(IDS_INVALID_POSITION, platform.Texts()), Buttons::Ok, Icon::Exclamation);
         return;
     case PositionFileResult::Ok:
         break;

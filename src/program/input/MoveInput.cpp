@@ -39,11 +39,11 @@ void MoveInput::OnLetter(int c, bool realKey)
 
     MovePair& move = game.CurrentMove();
     if (move.from == NO_VALUE) {
-        panel.AppendToLastLine(LoadString(IDS_TO));
+        panel.AppendToLastLine(LoadString(IDS_TO, platform.Texts()));
         move.from = static_cast<std::uint8_t>(k);
         if (rules.humanBar() > 0 && k != HUMAN_BAR) {
             // A piece on the bar must move first: lift it in place to draw the eye.
-            platform.Status().SetPaneText(2, LoadString(IDS_BAR_FIRST));
+            platform.Status().SetPaneText(2, LoadString(IDS_BAR_FIRST, platform.Texts()));
             board[HUMAN_BAR].MoveTo(HUMAN_BAR);
             turns.PromptHumanMove(true);
             return;

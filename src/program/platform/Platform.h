@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/files/FileLock.h"
+#include "program/platform/Catalogue.h"
 #include "program/platform/Controls.h"
 #include "program/platform/MainWindow.h"
 #include "program/platform/Surface.h"
@@ -50,6 +51,9 @@ public:
     // The main window the platform delivers the window system's messages to,
     // from its creation on; null once it is gone.
     virtual void Attach(MainWindow* /*window*/) {}
+
+    // The texts in the player's language (English unless the platform has a translation).
+    virtual const Catalogue& Texts() const { return EnglishTexts(); }
 
     // Window
     // Width and height of the screen area a maximised window gets.

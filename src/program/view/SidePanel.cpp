@@ -138,13 +138,14 @@ void SidePanel::ResetMoveList()
     const std::string title = ApplicationTitle();
     platform.SetCaption(title);
     AddListLine(title);
-    AddListLine(BannerLine(0));
+    const Catalogue& texts = platform.Texts();
+    AddListLine(texts.Translate(BannerLine(0).c_str()));
     AddListLine(BannerLine(1));
     AppendToLastLine(BannerSuffix(0));
     char year[16];
     std::snprintf(year, sizeof year, "%04d", LocalYear(platform.Now()));
     AppendToLastLine(BannerSuffix(1) + year);
-    AddListLine(BannerLine(2));
+    AddListLine(texts.Translate(BannerLine(2).c_str()));
     AddListLine(" ");
 }
 
@@ -181,7 +182,7 @@ void SidePanel::SetStatus(int id)
 {
     if (game.AutoPlay) return;
     platform.Status().SetPaneText(2, "");
-    platform.Status().SetPaneText(0, LoadString(id));
+    platform.Status().SetPaneText(0, LoadString(id, platform.Texts()));
     platform.Status().Repaint();
 }
 
@@ -192,11 +193,11 @@ void SidePanel::ShowProgressText()
     const int h = PipCount(b, HUMAN);
     std::string text;
     if (c == h)
-        text = LoadString(IDS_EVEN);
+        text = LoadString(IDS_EVEN, platform.Texts());
     else if (c > h)
-        text = Format(LoadString(IDS_YOU_LEAD), c - h);
+        text = Format(LoadString(IDS_YOU_LEAD, platform.Texts()), c - h);
     else
-        text = Format(LoadString(IDS_COMPUTER_LEADS), h - c);
+        text = Format(LoadString(IDS_COMPUTER_LEADS, platform.Texts()), h - c);
     platform.Status().SetPaneText(2, text);
 }
 

@@ -9,6 +9,7 @@
 #include "program/input/Menu.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/qt/QtStatusBar.h"
+#include "shell/qt/Translation.h"
 
 MainFrame::MainFrame(QtPlatform& owner) : QMainWindow(nullptr), platform(owner)
 {
@@ -20,9 +21,13 @@ MainFrame::MainFrame(QtPlatform& owner) : QMainWindow(nullptr), platform(owner)
 void MainFrame::BuildMenus()
 {
     for (const MenuPopup& popup : MenuBar()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.title));
+        QMenu* menu = menuBar()->addMenu(Tr(popup.title));
+        // Found by its English title in every language.
+        menu->setObjectName(QString::fromUtf8(popup.title));
         for (const MenuItem& item : popup.items) {
-            auto* action = menu->addAction(QString::fromStdString(item.StoredText()));
+            QString text = Tr(item.text);
+            if (*item.shortcut != 0) text += u'\t' + Tr(item.shortcut);
+            auto* action = menu->addAction(text);
             action->setData(item.id);
             actions[item.id] = action;
             const int id = item.id;
@@ -37,7 +42,7 @@ void MainFrame::BuildMenus()
             for (const MenuPopup& p : MenuBar())
                 for (const MenuItem& i : p.items)
                     if (i.id == action->data().toInt()) found = &i;
-            platform.StatusWidget().ShowPrompt(found ? QString::fromStdString(found->Prompt()) : QString());
+            platform.StatusWidget().ShowPrompt(found ? Tr(found->Prompt()) : QString());
         });
         connect(menu, &QMenu::aboutToHide, this, [this] { platform.StatusWidget().ClearPrompt(); });
     }
@@ -52,7 +57,7 @@ void MainFrame::EnableItems(QMenu* menu)
 QMenu* MainFrame::Menu(const QString& title) const
 {
     for (QAction* action : menuBar()->actions())
-        if (action->menu() && action->text() == title) return action->menu();
+        if (action->menu() && action->menu()->objectName() == title) return action->menu();
     return nullptr;
 }
 

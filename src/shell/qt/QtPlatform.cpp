@@ -574,7 +574,8 @@ int QtPlatform::MessageBox(const std::string& text, Buttons buttons, Icon icon)
 // its list by it.
 std::optional<std::string> QtPlatform::FileDialog(const FileDialogOptions& options, bool save)
 {
-    QFileDialog dialog(DialogOwner(frame.get()), save ? QStringLiteral("Save As") : QStringLiteral("Open"),
+    QFileDialog dialog(DialogOwner(frame.get()),
+                       save ? Tr(QT_TRANSLATE_NOOP("Tablor", "Save As")) : Tr(QT_TRANSLATE_NOOP("Tablor", "Open")),
                        QDir::currentPath(), QtFileFilter(options.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -603,8 +604,8 @@ std::optional<Colour> QtPlatform::ChooseColour(Colour initial)
 {
     // Qt's own chooser, like the file dialogs: the same everywhere, fully shown.
     QColorDialog::ColorDialogOptions options = QColorDialog::DontUseNativeDialog;
-    const QColor chosen =
-        QColorDialog::getColor(ToQColor(initial), DialogOwner(frame.get()), QStringLiteral("Color"), options);
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), DialogOwner(frame.get()),
+                                                 Tr(QT_TRANSLATE_NOOP("Tablor", "Color")), options);
     if (!chosen.isValid()) return std::nullopt;
     return RGB(chosen.red(), chosen.green(), chosen.blue());
 }

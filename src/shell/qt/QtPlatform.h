@@ -41,6 +41,7 @@
 #include "program/platform/Platform.h"
 #include "shell/qt/QtSurface.h"
 #include "shell/qt/SoundPlayer.h"
+#include "shell/qt/Translation.h"
 
 class BackgApp;
 class BoardCanvas;
@@ -65,6 +66,9 @@ public:
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
+
+    // The translation the application loaded (none: English).
+    const Catalogue& Texts() const override { return catalogue; }
 
     // Lets the application create its main window on this platform, then
     // starts handling messages; false when the window could not be created.
@@ -169,6 +173,8 @@ signals:
     void Finished();
 
 private:
+    QtCatalogue catalogue;
+
     // Schedules one pump, unless one is scheduled already.
     void SchedulePump();
     // Between messages: the input held back meanwhile given back, the end of

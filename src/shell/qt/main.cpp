@@ -2,9 +2,11 @@
 // Tablor: one human against the computer at backgammon.
 
 #include <QApplication>
+#include <QLocale>
 
 #include "program/app/BackgApp.h"
 #include "shell/qt/QtPlatform.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/Resources.h"
 
 int main(int argc, char* argv[])
@@ -14,6 +16,8 @@ int main(int argc, char* argv[])
     // The desktop finds the entry and the icon of the window under the application's id.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tablor.Tablor"));
     QApplication::setWindowIcon(ProgramIcon());
+    // The desktop's language (LANG, LC_ALL, LC_MESSAGES, LANGUAGE); English without a translation for it.
+    InstallTranslations(application, QLocale::system());
     // The platform outlives the program: the board's pieces take themselves
     // off its surface when the program ends.
     QtPlatform platform;

@@ -11,10 +11,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 #include "program/dialogs/BackgClr.h"
 #include "program/game/Commands.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 
@@ -64,15 +66,19 @@ ColourDlgView::ColourDlgView(BackgClr& dialogModel, QWidget* parent, const std::
     auto* row = new QHBoxLayout(this);
     auto* colours = new QGridLayout;
     row->addLayout(colours);
-    const int labelWidth = fontMetrics().horizontalAdvance(QString::fromUtf8(WIDEST_LABEL)) + LABEL_MARGIN;
+    // As wide as the widest label, in the player's language too.
+    int widest = fontMetrics().horizontalAdvance(QString::fromUtf8(WIDEST_LABEL));
+    for (const char* text : BackgClr::LABEL_TEXTS)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(Tr(text).remove(u'&')));
+    const int labelWidth = widest + LABEL_MARGIN;
     for (int i = 0; i < SCHEME_COLOURS; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(BackgClr::LABEL_TEXTS[i]), this);
+        auto* label = new QLabel(Tr(BackgClr::LABEL_TEXTS[i]), this);
         SetControlId(label, BackgClr::LABEL_IDS[i]);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAutoFillBackground(true);
         label->setIndent(LABEL_INDENT);
         label->setMinimumWidth(labelWidth);
-        auto* choose = new QPushButton(QString::fromUtf8(BackgClr::CHOOSE_TEXT), this);
+        auto* choose = new QPushButton(Tr(BackgClr::CHOOSE_TEXT), this);
         SetControlId(choose, BackgClr::CHOOSE_IDS[i]);
         choose->setFixedWidth(choose->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
         // The label's access key presses its button.
@@ -86,7 +92,7 @@ ColourDlgView::ColourDlgView(BackgClr& dialogModel, QWidget* parent, const std::
 
     auto* side = new QVBoxLayout;
     row->addLayout(side);
-    auto* group = new QGroupBox(QString::fromUtf8(BackgClr::GROUP_TEXT), this);
+    auto* group = new QGroupBox(Tr(BackgClr::GROUP_TEXT), this);
     auto* groupLayout = new QVBoxLayout(group);
     list = new QComboBox(group);
     SetControlId(list, BackgClr::ID_SCHEME_LIST);

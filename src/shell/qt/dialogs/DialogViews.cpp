@@ -21,14 +21,15 @@
 #include "program/dialogs/GvUpDlg.h"
 #include "program/game/Commands.h"
 #include "program/platform/Platform.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 
 namespace {
 
-constexpr const char* DICE_CAPTION = "Manual dice";
-constexpr const char* DICE_GROUP_TEXT = "Enter roll:";
+constexpr const char* DICE_CAPTION = QT_TRANSLATE_NOOP("Tablor", "Manual dice");
+constexpr const char* DICE_GROUP_TEXT = QT_TRANSLATE_NOOP("Tablor", "Enter roll:");
 constexpr DialogButton DICE_OK{IDOK, "OK", true};
 constexpr DialogButton DICE_CANCEL{IDCANCEL, "Cancel", false};
 // Pictures have the size of the platform's icons.
@@ -68,7 +69,7 @@ void OnDiceOk(TablorDialog& dialog, DiceDlg& model, const std::array<QLineEdit*,
         return;
     }
     if (result.beep) QApplication::beep();
-    if (!result.prompt.empty()) QMessageBox::warning(&dialog, ToQString(ApplicationTitle()), ToQString(result.prompt));
+    if (!result.prompt.empty()) QMessageBox::warning(&dialog, ToQString(ApplicationTitle()), Tr(result.prompt));
     for (int box = 0; box < 2; ++box) {
         if (!DiceDlg::ParseInteger(model.Text(box))) {
             edits[box]->setFocus(Qt::OtherFocusReason);
@@ -84,12 +85,12 @@ int ExecResignDlg(GvUpDlg& model, QWidget* parent)
 {
     TablorDialog dialog(parent, GvUpDlg::CAPTION, "Resign", HELP_RESIGN);
     auto* row = new QHBoxLayout(&dialog);
-    auto* group = new QGroupBox(QString::fromUtf8(GvUpDlg::GROUP_TEXT));
+    auto* group = new QGroupBox(Tr(GvUpDlg::GROUP_TEXT));
     auto* radios = new QVBoxLayout(group);
     auto* choice = new QButtonGroup(&dialog);
     for (std::size_t i = 0; i < GvUpDlg::RADIO_IDS.size(); ++i) {
         const int id = GvUpDlg::RADIO_IDS[i];
-        auto* radio = new QRadioButton(QString::fromUtf8(GvUpDlg::RADIO_TEXTS[i]), group);
+        auto* radio = new QRadioButton(Tr(GvUpDlg::RADIO_TEXTS[i]), group);
         SetControlId(radio, id);
         radio->setEnabled(model.IsEnabled(id));
         radio->setChecked(model.Selected() == id);
@@ -142,7 +143,7 @@ int ExecAboutDlg(AboutDlg& model, QWidget* parent)
     auto* texts = new QVBoxLayout;
     row->addLayout(texts, 1);
     for (const int id : {AboutDlg::ID_TITLE, AboutDlg::ID_VERSION, AboutDlg::ID_DATE}) {
-        auto* label = new QLabel(ToQString(model.Text(id)), &dialog);
+        auto* label = new QLabel(Tr(model.Text(id)), &dialog);
         SetControlId(label, id);
         if (AboutDlg::IsBold(id)) {
             QFont font = label->font();
@@ -152,7 +153,7 @@ int ExecAboutDlg(AboutDlg& model, QWidget* parent)
         texts->addWidget(label);
     }
     for (const int id : {AboutDlg::ID_CONTACT_0, AboutDlg::ID_CONTACT_1}) {
-        auto* edit = new QLineEdit(ToQString(model.Text(id)), &dialog);
+        auto* edit = new QLineEdit(Tr(model.Text(id)), &dialog);
         SetControlId(edit, id);
         edit->setReadOnly(true);
         edit->setCursorPosition(0);
@@ -173,7 +174,7 @@ int ExecDiceDlg(DiceDlg& model, QWidget* parent)
 {
     TablorDialog dialog(parent, DICE_CAPTION);
     auto* row = new QHBoxLayout(&dialog);
-    auto* group = new QGroupBox(QString::fromUtf8(DICE_GROUP_TEXT));
+    auto* group = new QGroupBox(Tr(DICE_GROUP_TEXT));
     auto* boxes = new QHBoxLayout(group);
     std::array<QLineEdit*, 2> edits{};
     std::array<QLabel*, 2> pictures{};

@@ -10,6 +10,7 @@
 
 #include "program/app/StringTable.h"
 #include "program/game/Commands.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"
 
@@ -22,7 +23,7 @@ QTextBrowser* CreateHelpWindow(QWidget* owner)
     auto* browser = new QTextBrowser(owner);
     browser->setWindowFlags(Qt::Window);
     browser->setObjectName("tablorHelp");
-    browser->setWindowTitle(ToQString(ApplicationTitle()) + " Help");
+    browser->setWindowTitle(Tr(QT_TRANSLATE_NOOP("Tablor", "%1 Help")).arg(ToQString(ApplicationTitle())));
     browser->setWindowIcon(ProgramIcon());
     browser->setOpenExternalLinks(true);
     browser->resize(680, 560);

@@ -27,6 +27,7 @@
 #include "program/app/StringTable.h"
 #include "program/dialogs/SettingSheet.h"
 #include "program/game/Commands.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 #include "shell/qt/dialogs/Resources.h"
 #include "shell/qt/dialogs/TablorDialog.h"
@@ -36,7 +37,7 @@ namespace {
 constexpr const char* DIALOG_NAME = "SettingSheet";
 constexpr int PLAY_PICTURE_SIZE = 16;
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
+QString Text(const char* text) { return Tr(text); }
 
 // Width of an edit box that shows about `sample` comfortably.
 int EditWidth(const QWidget* widget, const char* sample)
@@ -227,7 +228,7 @@ QWidget* SettingSheetView::GamePage()
     fill.push_back([skill, &page] {
         const int level = page.levelOfPlay;
         skill->clear();
-        for (const std::string& name : page.skillList) skill->addItem(ToQString(name));
+        for (const std::string& name : page.skillList) skill->addItem(Tr(name));
         // The Expert without its weights is shown greyed out and cannot be chosen.
         if (auto* items = qobject_cast<QStandardItemModel*>(skill->model()); items != nullptr && !page.expertAvailable)
             if (QStandardItem* expert = items->item(LEVEL_EXPERT)) expert->setEnabled(false);
@@ -378,7 +379,7 @@ QWidget* SettingSheetView::SoundsPage()
         const int selected = page.selected;
         const QSignalBlocker block(event);
         event->clear();
-        for (const std::string& name : page.eventList) event->addItem(ToQString(name));
+        for (const std::string& name : page.eventList) event->addItem(Tr(name));
         event->setCurrentIndex(selected);
         page.SelectEvent(selected);
         active->setChecked(page.Active());
@@ -414,7 +415,7 @@ void SettingSheetView::Fill(int page)
 
 void SettingSheetView::Refuse(const PageCheck& check)
 {
-    QMessageBox::warning(this, ToQString(ApplicationTitle()), ToQString(check.prompt));
+    QMessageBox::warning(this, ToQString(ApplicationTitle()), Tr(check.prompt));
     // The sheet takes the keyboard back after the prompt, also where no
     // window manager hands it back (so after the file dialogs too).
     activateWindow();

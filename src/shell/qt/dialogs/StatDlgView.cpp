@@ -10,10 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 
 #include "core/files/ColourScheme.h"
 #include "program/dialogs/StatDlg.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/DialogViews.h"
 
 namespace {
@@ -32,6 +34,9 @@ constexpr Rect GRAPH_END_DU{247, 140, 277, 150};
 constexpr Rect AGAIN_DU{320, 16, 392, 30};
 constexpr int CHOICE_TOP_DU = 40, CHOICE_STEP_DU = 14;
 constexpr Rect QUIT_DU{320, 136, 392, 150};
+// How far a roll choice's text may reach where the column is too narrow for
+// it (in some languages): up to the dialog's edge, then back to the table.
+constexpr int CHOICE_RIGHTMOST_DU = StatDlg::WIDTH_DU - 2, CHOICE_LEFTMOST_DU = 313;
 
 constexpr Rect Row(const Rect& column, int top) { return {column.left, top, column.right, top + TEXT_HEIGHT_DU}; }
 
@@ -79,7 +84,7 @@ StatDlgView::StatDlgView(StatDlg& dialogModel, QWidget* parent, bool escDown)
     AddTable();
     axis = EtchedLine(this, QFrame::VLine, units.Map(StatDlg::AXIS_DU), StatDlg::ID_AXIS);
     baseLine = EtchedLine(this, QFrame::HLine, units.Map(StatDlg::BASE_LINE_DU), StatDlg::ID_BASE_LINE);
-    AddLabel(QString::fromUtf8(StatDlg::GRAPH_LABEL), GRAPH_LABEL_DU, Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(Tr(StatDlg::GRAPH_LABEL), GRAPH_LABEL_DU, Qt::AlignHCenter | Qt::AlignTop);
     AddLabel(ToQString(model.CellText(StatDlg::ID_GRAPH_END)), GRAPH_END_DU, Qt::AlignRight | Qt::AlignTop,
              StatDlg::ID_GRAPH_END);
     AddChoices();
@@ -99,10 +104,9 @@ QLabel* StatDlgView::AddLabel(const QString& text, const Rect& du, Qt::Alignment
 void StatDlgView::AddTable()
 {
     for (std::size_t column = 0; column < COLUMN_DU.size(); ++column)
-        AddLabel(QString::fromUtf8(StatDlg::COLUMN_HEADINGS[column]), Row(COLUMN_DU[column], HEADING_TOP_DU),
-                 Qt::AlignHCenter);
+        AddLabel(Tr(StatDlg::COLUMN_HEADINGS[column]), Row(COLUMN_DU[column], HEADING_TOP_DU), Qt::AlignHCenter);
     for (int row = 0; row < 2; ++row) {
-        AddLabel(QString::fromUtf8(StatDlg::ROW_LABELS[row]), Row(ROW_LABEL_DU, ROW_TOP_DU[row]), Qt::AlignLeft);
+        AddLabel(Tr(StatDlg::ROW_LABELS[row]), Row(ROW_LABEL_DU, ROW_TOP_DU[row]), Qt::AlignLeft);
         for (std::size_t column = 0; column < COLUMN_DU.size(); ++column) {
             const int id = StatDlg::CELL_IDS[row][column];
             AddLabel(ToQString(model.CellText(id)), Row(COLUMN_DU[column], ROW_TOP_DU[row]), Qt::AlignHCenter, id);
@@ -120,9 +124,16 @@ void StatDlgView::AddChoices()
     auto* choice = new QButtonGroup(this);
     for (std::size_t i = 0; i < StatDlg::ROLL_CHOICE_ID.size(); ++i) {
         const int id = StatDlg::ROLL_CHOICE_ID[i];
-        auto* radio = new QRadioButton(QString::fromUtf8(StatDlg::ROLL_CHOICE_TEXT[i]), this);
+        auto* radio = new QRadioButton(Tr(StatDlg::ROLL_CHOICE_TEXT[i]), this);
         const int top = CHOICE_TOP_DU + static_cast<int>(i) * CHOICE_STEP_DU;
-        radio->setGeometry(units.Map({AGAIN_DU.left, top, AGAIN_DU.right, top + TEXT_HEIGHT_DU}));
+        QRect place = units.Map({AGAIN_DU.left, top, AGAIN_DU.right, top + TEXT_HEIGHT_DU});
+        const int needed = radio->sizeHint().width();
+        if (needed > place.width()) {
+            const int right = std::min(place.left() + needed, units.X(CHOICE_RIGHTMOST_DU));
+            place.setLeft(std::max(units.X(CHOICE_LEFTMOST_DU), right - needed));
+            place.setRight(right - 1);
+        }
+        radio->setGeometry(place);
         SetControlId(radio, id);
         radio->setChecked(model.RollChoiceId() == id);
         choice->addButton(radio, id);

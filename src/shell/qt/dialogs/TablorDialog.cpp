@@ -10,12 +10,13 @@
 
 #include "program/dialogs/DialogButton.h"
 #include "program/platform/Platform.h"
+#include "shell/qt/Translation.h"
 #include "shell/qt/dialogs/HelpWindow.h"
 
 TablorDialog::TablorDialog(QWidget* parent, const char* caption, const char* name, int context)
     : QDialog(parent), helpContext(context)
 {
-    setWindowTitle(QString::fromUtf8(caption));
+    setWindowTitle(Tr(caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     if (*name) setProperty(DIALOG_NAME_PROPERTY, QString::fromUtf8(name));
 }
@@ -62,7 +63,7 @@ void TablorDialog::reject() { done(IDCANCEL); }
 
 QPushButton* TablorDialog::AddButton(const DialogButton& button, QWidget* parent)
 {
-    auto* widget = new QPushButton(QString::fromUtf8(button.text), parent);
+    auto* widget = new QPushButton(Tr(button.text), parent);
     SetControlId(widget, button.id);
     if (button.isDefault) {
         widget->setDefault(true);

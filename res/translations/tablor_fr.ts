@@ -1,0 +1,775 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Tablor</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Manual dice</source>
+        <translation>Dés manuels</translation>
+    </message>
+    <message>
+        <source>Enter roll:</source>
+        <translation>Entrez le jet :</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Aide de %1</translation>
+    </message>
+    <message>
+        <source>st </source>
+        <translation>er</translation>
+    </message>
+    <message>
+        <source>nd</source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>rd </source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>th </source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>from  </source>
+        <translation>de  </translation>
+    </message>
+    <message>
+        <source>  to  </source>
+        <translation>  à  </translation>
+    </message>
+    <message>
+        <source>Dice: </source>
+        <translation>Dés : </translation>
+    </message>
+    <message>
+        <source>Computer doubles. -Ok ?</source>
+        <translation>L&apos;ordinateur double. -Accepter ?</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <translation>Réflexion...</translation>
+    </message>
+    <message>
+        <source>Moving...</source>
+        <translation>Déplacement...</translation>
+    </message>
+    <message>
+        <source>&lt;Esc&gt; or right mouse to undo</source>
+        <translation>&lt;Échap&gt; ou clic droit pour annuler</translation>
+    </message>
+    <message>
+        <source>You cannot move. Press spacebar or click dice</source>
+        <translation>Vous ne pouvez pas jouer. Appuyez sur Espace ou cliquez sur les dés</translation>
+    </message>
+    <message>
+        <source>= Computer leads by %d =</source>
+        <translation>= L&apos;ordinateur mène de %d =</translation>
+    </message>
+    <message>
+        <source>= You lead by %d =</source>
+        <translation>= Vous menez de %d =</translation>
+    </message>
+    <message>
+        <source>%ld min %02ld sec</source>
+        <translation>%ld min %02ld s</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Égalité</translation>
+    </message>
+    <message>
+        <source>Computer does not accept</source>
+        <translation>L&apos;ordinateur refuse</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>If there is any way to use both dice, then you must do so.
+
+Please undo your move and try again.</source>
+        <translation>S&apos;il existe une façon de jouer les deux dés, vous devez le faire.
+
+Veuillez annuler votre coup et réessayer.</translation>
+    </message>
+    <message>
+        <source>Scheme %c</source>
+        <translation>Schéma %c</translation>
+    </message>
+    <message>
+        <source>Position files (*.pos)|*.pos|All files (*.*)|*.*||</source>
+        <translation>Fichiers de position (*.pos)|*.pos|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*.*)|*.*||</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Wave files (*.wav)|*.wav||</source>
+        <translation>Fichiers Wave (*.wav)|*.wav||</translation>
+    </message>
+    <message>
+        <source>Click on position to leave from...</source>
+        <translation>Cliquez sur la case de départ...</translation>
+    </message>
+    <message>
+        <source>Click on position to move to...</source>
+        <translation>Cliquez sur la case d&apos;arrivée...</translation>
+    </message>
+    <message>
+        <source>Play the BAR piece first</source>
+        <translation>Jouez d&apos;abord la dame en BARRE</translation>
+    </message>
+    <message>
+        <source>No move</source>
+        <translation>Aucun coup</translation>
+    </message>
+    <message>
+        <source>Keep &lt;Esc&gt; pressed to cancel</source>
+        <translation>Gardez &lt;Échap&gt; enfoncée pour arrêter</translation>
+    </message>
+    <message>
+        <source>Start new game ?</source>
+        <translation>Commencer une nouvelle partie ?</translation>
+    </message>
+    <message>
+        <source>Reset all scores to 0 ?</source>
+        <translation>Remettre tous les scores à 0 ?</translation>
+    </message>
+    <message>
+        <source>Invalid position file !</source>
+        <translation>Fichier de position non valide !</translation>
+    </message>
+    <message>
+        <source>Invalid rolls file !</source>
+        <translation>Fichier de jets non valide !</translation>
+    </message>
+    <message>
+        <source> not found</source>
+        <translation> introuvable</translation>
+    </message>
+    <message>
+        <source>Cannot save position file !</source>
+        <translation>Impossible d&apos;enregistrer le fichier de position !</translation>
+    </message>
+    <message>
+        <source> cannot be shown</source>
+        <translation> ne peut pas être affiché</translation>
+    </message>
+    <message>
+        <source>Game resumed</source>
+        <translation>Partie reprise</translation>
+    </message>
+    <message>
+        <source>Match files (*.mat)|*.mat|All files (*.*)|*.*||</source>
+        <translation>Fichiers de match (*.mat)|*.mat|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Cannot write match file !</source>
+        <translation>Impossible d&apos;écrire le fichier de match !</translation>
+    </message>
+    <message>
+        <source>Only a game played from the starting position can be exported !</source>
+        <translation>Seule une partie jouée depuis la position de départ peut être exportée !</translation>
+    </message>
+    <message>
+        <source>Cannot write settings file !
+
+Scores and settings may be lost when the program ends.</source>
+        <translation>Impossible d&apos;écrire le fichier de paramètres !
+
+Les scores et les paramètres risquent d&apos;être perdus à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>Abandon current game and start a new one</source>
+        <translation>Abandonner la partie en cours et en commencer une nouvelle</translation>
+    </message>
+    <message>
+        <source>Restore a previously saved game</source>
+        <translation>Reprendre une partie enregistrée</translation>
+    </message>
+    <message>
+        <source>Save the current game</source>
+        <translation>Enregistrer la partie en cours</translation>
+    </message>
+    <message>
+        <source>Write the game so far to a match file for analysis</source>
+        <translation>Écrire la partie jusqu&apos;ici dans un fichier de match pour l&apos;analyser</translation>
+    </message>
+    <message>
+        <source>Adjust settings of gameplay and interface</source>
+        <translation>Régler les paramètres du jeu et de l&apos;interface</translation>
+    </message>
+    <message>
+        <source>Reset the scores</source>
+        <translation>Remettre les scores à zéro</translation>
+    </message>
+    <message>
+        <source>Show relative progress of game</source>
+        <translation>Afficher la progression relative de la partie</translation>
+    </message>
+    <message>
+        <source>Undo last move(s)</source>
+        <translation>Annuler le(s) dernier(s) coup(s)</translation>
+    </message>
+    <message>
+        <source>Double the stakes</source>
+        <translation>Doubler l&apos;enjeu</translation>
+    </message>
+    <message>
+        <source>Unable to make a move</source>
+        <translation>Aucun coup possible</translation>
+    </message>
+    <message>
+        <source>Give up this game</source>
+        <translation>Abandonner cette partie</translation>
+    </message>
+    <message>
+        <source>Play computer&apos;s best move</source>
+        <translation>Jouer le meilleur coup de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Switch sides with computer</source>
+        <translation>Changer de camp avec l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Finish game; let program play both sides</source>
+        <translation>Finir la partie ; le programme joue les deux camps</translation>
+    </message>
+    <message>
+        <source>Choose or edit a color scheme</source>
+        <translation>Choisir ou modifier un schéma de couleurs</translation>
+    </message>
+    <message>
+        <source>Redraw the screen</source>
+        <translation>Redessiner l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Show help on game and program</source>
+        <translation>Afficher l&apos;aide du jeu et du programme</translation>
+    </message>
+    <message>
+        <source>Show documentation</source>
+        <translation>Afficher la documentation</translation>
+    </message>
+    <message>
+        <source>About Tablor</source>
+        <translation>À propos de Tablor</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Export &amp;game...</source>
+        <translation>E&amp;xporter la partie...</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation>&amp;Paramètres...</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>&amp;Reset scores</source>
+        <translation>&amp;Remettre les scores à zéro</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Action</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>Show &amp;progress</source>
+        <translation>Afficher la &amp;progression</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>&amp;Double</source>
+        <translation>&amp;Doubler</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>&amp;Pass</source>
+        <translation>Pa&amp;sser</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>&amp;Resign...</source>
+        <translation>A&amp;bandonner...</translation>
+    </message>
+    <message>
+        <source>Ctrl+Space</source>
+        <translation>Ctrl+Espace</translation>
+    </message>
+    <message>
+        <source>Suggest &amp;move</source>
+        <translation>Suggérer un &amp;coup</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>S&amp;witch sides</source>
+        <translation>Changer de cô&amp;té</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Finish game</source>
+        <translation>&amp;Finir la partie</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Colors...</source>
+        <translation>&amp;Couleurs...</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Redraw</source>
+        <translation>&amp;Redessiner</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>&amp;Documentation</source>
+        <translation>&amp;Documentation</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Backgammon game</source>
+        <translation>Jeu de backgammon</translation>
+    </message>
+    <message>
+        <source>Good luck!</source>
+        <translation>Bonne chance !</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Tablor, a backgammon game for the desktop</source>
+        <translation>Tablor, un jeu de backgammon pour le bureau</translation>
+    </message>
+    <message>
+        <source>Free software; see Documentation.htm</source>
+        <translation>Logiciel libre ; voir Documentation.htm</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The Expert level is not available: %s. The computer plays at Good.</source>
+        <translation>Le niveau Expert n&apos;est pas disponible : %s. L&apos;ordinateur joue au niveau Bon.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Visual</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>S&amp;peed of pieces</source>
+        <translation>&amp;Vitesse des dames</translation>
+    </message>
+    <message>
+        <source>Show progre&amp;ss bar</source>
+        <translation>Afficher la barre de &amp;progression</translation>
+    </message>
+    <message>
+        <source>Picture &amp;dice</source>
+        <translation>&amp;Dés en images</translation>
+    </message>
+    <message>
+        <source>Pie&amp;ces shake when hit</source>
+        <translation>Les dames &amp;tremblent si frappées</translation>
+    </message>
+    <message>
+        <source>Play clock&amp;wise</source>
+        <translation>Jouer dans le sens &amp;horaire</translation>
+    </message>
+    <message>
+        <source>Aut&amp;o finish</source>
+        <translation>Fin &amp;automatique</translation>
+    </message>
+    <message>
+        <source>H&amp;ighlight</source>
+        <translation>&amp;Surbrillance</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez entrer un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 1 and 50.</source>
+        <translation>Veuillez entrer un nombre entier entre 1 et 50.</translation>
+    </message>
+    <message>
+        <source>Always quick</source>
+        <translation>Toujours rapide</translation>
+    </message>
+    <message>
+        <source>Always slow</source>
+        <translation>Toujours lent</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Demander</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Selected position</source>
+        <translation>Case choisie</translation>
+    </message>
+    <message>
+        <source>Possible moves</source>
+        <translation>Coups possibles</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>S&amp;kill level:</source>
+        <translation>&amp;Niveau :</translation>
+    </message>
+    <message>
+        <source>&amp;Auto change turn</source>
+        <translation>&amp;Changement de tour automatique</translation>
+    </message>
+    <message>
+        <source>Auto play &amp;forced moves</source>
+        <translation>Jouer les coups &amp;forcés</translation>
+    </message>
+    <message>
+        <source>&amp;Use cube</source>
+        <translation>Utiliser le &amp;videau</translation>
+    </message>
+    <message>
+        <source>Intelli&amp;gent moves</source>
+        <translation>Coups &amp;intelligents</translation>
+    </message>
+    <message>
+        <source>&amp;Who starts first game ?</source>
+        <translation>&amp;Qui commence la première partie ?</translation>
+    </message>
+    <message>
+        <source>Current score</source>
+        <translation>Score actuel</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Human player</source>
+        <translation>Joueur humain</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dés</translation>
+    </message>
+    <message>
+        <source>Source of rolls</source>
+        <translation>Origine des jets</translation>
+    </message>
+    <message>
+        <source>&amp;Computer generated</source>
+        <translation>Générés par l&apos;&amp;ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuels</translation>
+    </message>
+    <message>
+        <source>&amp;Read from file:</source>
+        <translation>&amp;Lus dans un fichier :</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>&amp;Event</source>
+        <translation>&amp;Événement</translation>
+    </message>
+    <message>
+        <source>&amp;Active</source>
+        <translation>&amp;Actif</translation>
+    </message>
+    <message>
+        <source>&amp;Sound to play</source>
+        <translation>&amp;Son à jouer</translation>
+    </message>
+    <message>
+        <source>Dice roll</source>
+        <translation>Jet de dés</translation>
+    </message>
+    <message>
+        <source>Piece moves</source>
+        <translation>Une dame avance</translation>
+    </message>
+    <message>
+        <source>Piece is hit</source>
+        <translation>Une dame est frappée</translation>
+    </message>
+    <message>
+        <source>User wins a game</source>
+        <translation>Le joueur gagne une partie</translation>
+    </message>
+    <message>
+        <source>User loses a game</source>
+        <translation>Le joueur perd une partie</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>games played</source>
+        <translation>parties jouées</translation>
+    </message>
+    <message>
+        <source>&amp;New rolls</source>
+        <translation>&amp;Nouveaux jets</translation>
+    </message>
+    <message>
+        <source>&amp;Same rolls</source>
+        <translation>&amp;Mêmes jets</translation>
+    </message>
+    <message>
+        <source>S&amp;wapped rolls</source>
+        <translation>Jets &amp;inversés</translation>
+    </message>
+    <message>
+        <source>Doubles</source>
+        <translation>Doublets</translation>
+    </message>
+    <message>
+        <source>Hits made</source>
+        <translation>Frappes</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Thinking time</source>
+        <translation>Réflexion</translation>
+    </message>
+    <message>
+        <source>&amp;Again</source>
+        <translation>&amp;Rejouer</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Resign</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Single stakes</source>
+        <translation>Mise simple</translation>
+    </message>
+    <message>
+        <source>Gammon</source>
+        <translation>Gammon</translation>
+    </message>
+    <message>
+        <source>Backgammon</source>
+        <translation>Backgammon</translation>
+    </message>
+    <message>
+        <source>Auto finish</source>
+        <translation>Fin automatique</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Lente</translation>
+    </message>
+    <message>
+        <source>Backgr&amp;ound</source>
+        <translation>&amp;Fond</translation>
+    </message>
+    <message>
+        <source>Position &amp;A</source>
+        <translation>Case &amp;A</translation>
+    </message>
+    <message>
+        <source>Position &amp;B</source>
+        <translation>Case &amp;B</translation>
+    </message>
+    <message>
+        <source>&amp;Computer piece</source>
+        <translation>Dame de l&apos;&amp;ordinateur</translation>
+    </message>
+    <message>
+        <source>Hu&amp;man piece</source>
+        <translation>Dame du &amp;joueur</translation>
+    </message>
+    <message>
+        <source>Ba&amp;r</source>
+        <translation>Ba&amp;rre</translation>
+    </message>
+    <message>
+        <source>&amp;Schemes</source>
+        <translation>&amp;Schémas</translation>
+    </message>
+    <message>
+        <source>O&amp;K</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Par défaut</translation>
+    </message>
+</context>
+</TS>

@@ -312,7 +312,6 @@ int RunSelfPlay(const SelfPlayArgs& args)
             return m.count;
         };
     }
-    GameRecord record;
     std::optional<ExportFile> exportFile;
     if (!args.exportPath.empty()) {
         exportFile.emplace(args.exportPath);
@@ -324,7 +323,6 @@ int RunSelfPlay(const SelfPlayArgs& args)
     std::array<int, 3> score{0, 0, 0};
     options.onTurn = [&](const SelfPlayTurn& turn) {
         if (args.moves) std::printf("%s\n", TurnLine(turn).c_str());
-        if (exportFile) RecordTurn(turn, record);
     };
 
     long wins[3] = {0, 0, 0};
@@ -333,11 +331,9 @@ int RunSelfPlay(const SelfPlayArgs& args)
     const auto started = Clock::now();
     for (long g = 0; g < args.games && !OutputFailed() && exportWritten; ++g) {
         if (args.moves) std::printf("game %ld\n", g + 1);
-        record.Start(true);
         const SelfPlayResult r = PlaySelfGame(random, options);
         if (exportFile) {
-            record.End(r.winner, r.points, true);
-            MatchGame game = record.Game();
+            MatchGame game = r.game.record.Game();
             game.scoreBefore = score;
             score[r.winner] += r.points;
             const std::string text = MatchGameText(game, g + 1);

@@ -113,6 +113,18 @@ constexpr int GameValue(const BoardData& b)
     return 1;
 }
 
+// Whether `mover`'s piece arriving on `target` hits: a lone opposing piece
+// on a point is sent to its bar. The one hit rule of the program: the data
+// move, the drawn move, the record and the statistics all ask it.
+constexpr bool Hits(const Spot& dest, int target, int mover)
+{
+    return target >= 1 && target <= 24 && dest.count == 1 && dest.owner == Opponent(mover);
+}
+constexpr bool Hits(const BoardData& board, int target, int mover)
+{
+    return target >= 0 && target < LOCATIONS && Hits(board[target], target, mover);
+}
+
 // Moves one piece from `from` to `target` on plain data, hitting a lone
 // opposing piece on a point there first (it goes to its owner's bar).
 // `player` is the side that moves; an empty source moves nothing.
@@ -123,7 +135,7 @@ constexpr void MoveTo(BoardData& board, int from, int target, int player)
     source.count = static_cast<std::int8_t>(source.count - 1);
     if (source.count == 0 && from != HUMAN_BAR && from != COMPUTER_BAR) source.owner = NOBODY;
     Spot& dest = board[target];
-    if (dest.count == 1 && dest.owner == Opponent(player) && target >= 1 && target <= 24)
+    if (Hits(board, target, player))
         MoveTo(board, target, player == HUMAN ? COMPUTER_BAR : HUMAN_BAR, Opponent(player));
     dest.count = static_cast<std::int8_t>(dest.count + 1);
     if (dest.owner == NOBODY) dest.owner = player;

@@ -23,8 +23,7 @@ void Position::PlainMoveTo(int target)
     if (count == 0 && index != HUMAN_BAR && index != COMPUTER_BAR) owner = NOBODY;
     const int mover = Mover();
     Position& dest = (*board)[target];
-    if (dest.count == 1 && dest.owner == Opponent(mover) && target >= 1 && target <= 24)
-        dest.PlainMoveTo(mover == HUMAN ? COMPUTER_BAR : HUMAN_BAR);
+    if (Hits(dest.Data(), target, mover)) dest.PlainMoveTo(mover == HUMAN ? COMPUTER_BAR : HUMAN_BAR);
     dest.count = static_cast<std::int8_t>(dest.count + 1);
     if (dest.owner == NOBODY) dest.owner = mover;
 }

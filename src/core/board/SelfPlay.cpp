@@ -12,16 +12,15 @@ namespace {
 
 std::uint64_t Fold(std::uint64_t hash, int value) { return FnvStep(hash, static_cast<std::uint8_t>(value)); }
 
-// Plays the turn's move pairs on the live board; true when the game ended.
-bool PlayMoves(Board& board, SelfPlayTurn& turn)
+// Plays the turn's move pairs on the game; false when the game is not over.
+bool PlayMoves(Game& game, SelfPlayTurn& turn)
 {
-    board.CurrentPlayer = turn.player;
     for (int k = 0; k < turn.count; ++k) {
         const auto [from, to] = turn.moves[k];
         if (from < HUMAN_BAR || from > COMPUTER_BAR) return false;
-        const int target = to >= 1 && to <= 24 ? to : TrayOf(turn.player);
-        board[from].PlainMoveTo(target);
-        if (board[HUMAN_TRAY].count == PIECES_PER_SIDE || board[COMPUTER_TRAY].count == PIECES_PER_SIDE) {
+        MoveOutcome outcome = ApplyMove(std::move(game), from, to);
+        game = std::move(outcome.next);
+        if (outcome.winner != NOBODY) {
             turn.count = k + 1;
             return true;
         }
@@ -38,8 +37,7 @@ void RecordTurn(const SelfPlayTurn& turn, GameRecord& record)
     for (int k = 0; k < turn.count; ++k) {
         const auto [from, to] = turn.moves[k];
         const int target = to >= 1 && to <= 24 ? to : TrayOf(turn.player);
-        const bool hit = target <= 24 && b[target].count == 1 && b[target].owner == Opponent(turn.player);
-        record.Move(from, target, hit);
+        record.Move(from, target, Hits(b, target, turn.player));
         MoveTo(b, from, target, turn.player);
     }
 }
@@ -50,6 +48,7 @@ SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
     SelfPlayResult result;
     result.signature = FNV_OFFSET;
 
+    // The search works on a live board of its own, set to the game before each turn.
     Board board;
     board.BuildBoard(true);
     DiceRecord dice(&random, nullptr);
@@ -57,22 +56,25 @@ SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
     RulesEngine rules(&board, &dice);
     dice.RollDice();
     rules.UpdateRace();
-    board.CurrentPlayer = dice.die[1] > dice.die[0] ? HUMAN : COMPUTER;
+    Game game = StartGame(dice.die[1] > dice.die[0] ? HUMAN : COMPUTER, {dice.die[0], dice.die[1]});
 
     bool opening = true;
     bool over = false;
     while (!over && result.turns < options.maxTurns) {
+        board.SetData(game.board);
         if (!opening) {
-            board.CurrentPlayer = Opponent(board.CurrentPlayer);
+            board.CurrentPlayer = Opponent(game.toMove);
             dice.RollDice();
             rules.UpdateRace();
+            game = BeginTurn(std::move(game), board.CurrentPlayer, {dice.die[0], dice.die[1]});
         }
+        board.CurrentPlayer = game.toMove;
         SelfPlayTurn turn;
-        turn.player = board.CurrentPlayer;
-        turn.first = dice.die[0];
-        turn.second = dice.die[1];
+        turn.player = game.toMove;
+        turn.first = game.roll.first;
+        turn.second = game.roll.second;
         turn.opening = opening;
-        turn.before = board.Data();
+        turn.before = game.board;
 
         const auto started = Clock::now();
         const int level = turn.player == COMPUTER ? options.computerLevel : options.humanLevel;
@@ -93,8 +95,8 @@ SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
         }
         result.engineSeconds += std::chrono::duration<double>(Clock::now() - started).count();
 
-        over = PlayMoves(board, turn);
-        turn.after = board.Data();
+        over = PlayMoves(game, turn);
+        turn.after = game.board;
         ++result.turns;
         opening = false;
 
@@ -106,9 +108,10 @@ SelfPlayResult PlaySelfGame(Random& random, const SelfPlayOptions& options)
     }
 
     if (over) {
-        const BoardData end = board.Data();
-        result.winner = end[HUMAN_TRAY].count == PIECES_PER_SIDE ? HUMAN : COMPUTER;
-        result.points = GameValue(end);
+        result.winner = Winner(game.board);
+        result.points = Points(game);
     }
+    game.record.End(result.winner, result.points, true);
+    result.game = std::move(game);
     return result;
 }

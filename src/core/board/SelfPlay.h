@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/board/BoardData.h"
+#include "core/board/Game.h"
 #include "core/dice/Random.h"
 #include "core/files/MatchFile.h"
 
@@ -47,6 +48,7 @@ struct SelfPlayResult {
     int searches = 0;            // ChooseMove calls, the suggestions' included
     double engineSeconds = 0;    // time spent in them
     std::uint64_t signature = 0; // FNV-1a hash of every roll and move of the game
+    Game game;                   // the game as it ended (or was given up), its record included
 };
 
 // Plays one game from the standard position with dice from `random`: the

@@ -29,6 +29,7 @@ struct MatchAction {
     int first = 0, second = 0;    // the roll
     std::vector<MatchMove> moves; // in the order played
     int cubeValue = 0;            // a double: the cube's new value
+    friend bool operator==(const MatchAction&, const MatchAction&) = default;
 };
 
 // A whole game: its actions in order, and how it ended.
@@ -39,6 +40,7 @@ struct MatchGame {
     int points = 0;
     // The points each side had before this game (indexed by player).
     std::array<int, 3> scoreBefore{0, 0, 0};
+    friend bool operator==(const MatchGame&, const MatchGame&) = default;
 };
 
 // Records a game as it is played. A turn's roll is held until the turn ends,
@@ -70,6 +72,7 @@ public:
     // Whether a piece has been moved in the game.
     bool HasMoves() const;
     bool Ended() const { return game.winner != NOBODY; }
+    friend bool operator==(const GameRecord&, const GameRecord&) = default;
     // The game so far, the open turn included.
     MatchGame Game() const;
     // The turns played to their end: the turn still being played is left out.

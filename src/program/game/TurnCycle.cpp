@@ -165,7 +165,7 @@ bool TurnCycle::ApplyMove(MovePair pair)
     if (pair.from < LOCATIONS) {
         const Board& board = game.board;
         const int target = pair.to >= 1 && pair.to <= 24 ? pair.to : TrayOf(board.CurrentPlayer);
-        pair.hit = target <= 24 && board[target].count == 1 && board[target].owner == Opponent(board.CurrentPlayer);
+        pair.hit = Hits(board[target].Data(), target, board.CurrentPlayer);
         game.record.Move(pair.from, target, pair.hit);
     }
     TransferPiece(pair.from, pair.to);

@@ -17,8 +17,7 @@ void PositionTop::MovePiece(int target)
     Position& dest = (*board)[target];
     // A lone opposing piece on a target point is hit (a piece set back onto
     // its own location hits nothing).
-    const bool hits =
-        target >= 1 && target <= 24 && target != index && dest.count == 1 && dest.owner == Opponent(Mover());
+    const bool hits = target != index && Hits(dest.Data(), target, Mover());
     const int bar = Mover() == HUMAN ? COMPUTER_BAR : HUMAN_BAR;
     PieceImage* piece = count < static_cast<int>(pieces.size()) ? pieces[count].get() : nullptr;
     if (!piece) {

@@ -475,6 +475,55 @@ TEST_F(KeptGame, ASecondCopyLeavesTheFirstCopysGameAlone)
     EXPECT_TRUE(window->Kept().Keeps());
 }
 
+// A human on the bar before a closed board sees no roll when a game is put
+// on the board, as at any turn's start: after Open and after a resume no
+// dice are shown or listed and none are counted; the human must pass.
+TEST_F(KeptGame, AClosedOutHumanSeesNoRollAfterOpenOrResume)
+{
+    const BoardData closedOut = MakePosition({{0, HUMAN, 1},
+                                              {12, HUMAN, 14},
+                                              {1, COMPUTER, 2},
+                                              {2, COMPUTER, 2},
+                                              {3, COMPUTER, 2},
+                                              {4, COMPUTER, 2},
+                                              {5, COMPUTER, 2},
+                                              {6, COMPUTER, 2},
+                                              {13, COMPUTER, 3}});
+    auto expectNoRollSeen = [this](int pips, int doubles) {
+        for (int i = 0; i < platform.list.LineCount(); ++i)
+            EXPECT_NE(platform.list.LineText(i).rfind(LoadString(IDS_DICE), 0), 0u) << platform.list.LineText(i);
+        for (const TestDicePicture& d : platform.dice) EXPECT_FALSE(d.visible);
+        EXPECT_EQ(Game().PipsRolled[HUMAN], pips);
+        EXPECT_EQ(Game().DoublesRolled[HUMAN], doubles);
+        EXPECT_EQ(Pane(0), LoadString(IDS_CANNOT_MOVE));
+        EXPECT_EQ(LastLine(), "1st  from  ");
+    };
+
+    // Open: the fresh roll, a doublet, is not counted on top of the file's figures.
+    StartWithRolls("13 66 21 43");
+    LoadWith(closedOut, [](PositionFileData& d) {
+        d.pipsRolledHuman = 40;
+        d.doublesRolledHuman = 1;
+    });
+    ASSERT_EQ(Dice().die[0], 6);
+    ASSERT_EQ(Dice().moves, 4);
+    expectNoRollSeen(40, 1);
+    PositionFileData kept;
+    ASSERT_EQ(ReadPositionFile(Kept(), kept), PositionFileResult::Ok);
+    EXPECT_EQ(kept.pipsRolledHuman, 40) << "the turn is kept as it stands";
+
+    // Resume: the kept roll is not listed or shown again.
+    WriteHandMadeKeptGame(closedOut);
+    Restart();
+    ASSERT_TRUE(Resumed());
+    expectNoRollSeen(0, 0);
+    Key(VK_SPACE, ' ');
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
+    bool passed = false;
+    for (int i = 0; i < platform.list.LineCount(); ++i) passed = passed || platform.list.LineText(i) == "No move";
+    EXPECT_TRUE(passed);
+}
+
 // Export game is greyed until a piece has moved; a game that did not begin
 // in the starting position is refused with a message, and so is a file that
 // cannot be written.

@@ -160,10 +160,12 @@ void SavedGame::Resume(const KeptRecord& kept)
         ctx.PostCommand(ID_COMPUTER_TURN);
         return;
     }
-    panel.AddListLine(ctx.turns.DiceLine());
+    // A roll the human cannot enter with is not shown, as at any turn's start.
+    const bool seen = ctx.turns.RollSeen();
+    if (seen) panel.AddListLine(ctx.turns.DiceLine());
     ctx.platform.UpdateNow();
     ctx.turns.PromptHumanMove(false);
-    panel.ShowDice();
+    if (seen) panel.ShowDice();
 }
 
 void SavedGame::Keep()
@@ -223,10 +225,13 @@ void SavedGame::LoadPosition(const PositionFileData& d)
     game.dice->RollDice();
     game.rules->UpdateRace();
     game.record.Roll(HUMAN, game.dice->die[0], game.dice->die[1]);
-    panel.AddListLine(ctx.turns.DiceText());
+    // As at any turn's start, a roll the human cannot enter with is neither
+    // shown nor listed nor counted.
+    const bool seen = ctx.turns.RollSeen();
+    if (seen) panel.AddListLine(ctx.turns.DiceText());
     Keep();
     ctx.turns.PromptHumanMove(false);
-    panel.ShowDice();
+    if (seen) panel.ShowDice();
     // Highlights drawn for the old position and dice are cleared.
     ctx.input.RefreshHover();
 }

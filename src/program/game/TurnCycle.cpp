@@ -111,9 +111,7 @@ void TurnCycle::StartTurn()
         game.rules->UpdateRace();
     }
     game.record.Roll(board.CurrentPlayer, game.dice->die[0], game.dice->die[1]);
-    // A side on the bar that cannot enter sees no roll: nothing is shown,
-    // listed or counted.
-    if (!ClosedOut(board.Data(), board.CurrentPlayer)) {
+    if (RollSeen()) {
         if (settings.SoundActive[SOUND_DICE] && !game.AutoPlay) {
             platform.SetCursor(CursorKind::Wait);
             platform.Sleep(DICE_SOUND_PAUSE_MS);
@@ -386,6 +384,8 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
         ctx.PostCommand(ID_APP_EXIT);
     }
 }
+
+bool TurnCycle::RollSeen() const { return !ClosedOut(game.board.Data(), game.CurrentPlayer()); }
 
 std::string TurnCycle::DiceText()
 {

@@ -548,6 +548,76 @@ TEST_F(KeptGame, ExportNeedsAMoveAGameFromTheStartAndAWritableFile)
     platform.CheckAllScriptsUsed();
 }
 
+// The game just finished stays exportable with Export last game until the
+// next game ends, whatever comes after its statistics: Again with the
+// computer moving at once (Export game then writes the new game), or Quit and
+// a new start. A finished game that did not begin in the starting position
+// is refused with a message, and none is held after the next start.
+TEST_F(KeptGame, ExportLastGameWritesTheGameJustFinishedUntilTheNextEnds)
+{
+    StartWithRolls(ROLLS, "AutoFinish=0");
+    EXPECT_FALSE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME)) << "no game has finished yet";
+    auto exported = [this](int command, const std::string& name) {
+        platform.ExpectSaveFile(MatchDialog(), PathOf(name));
+        Menu(command);
+        std::ifstream in(PathOf(name));
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    // The game each statistics dialog is shown for.
+    MatchGame shown;
+    auto record = [&shown, this](int result) {
+        return [&shown, this, result](StatDlg& d) {
+            shown = Game().record.Played();
+            d.rollChoice = 2;
+            return result;
+        };
+    };
+
+    // Finished quick; Again with the rolls swapped gives the computer the
+    // opening, which it plays at once.
+    PlayTurnPair();
+    platform.OnStatDlg(record(IDOK));
+    Menu(ID_FINISH_GAME);
+    ASSERT_EQ(platform.DialogKinds().back(), DialogKind::StatDlg);
+    ASSERT_EQ(Game().Starter, COMPUTER);
+    ASSERT_TRUE(Game().record.HasMoves()) << "the computer has moved in the new game";
+    const MatchGame first = shown;
+    ASSERT_NE(first.winner, NOBODY);
+    const std::string firstText = exported(ID_EXPORT_LAST_GAME, "first.mat");
+    EXPECT_EQ(firstText, ExportedGameText(first, platform.now));
+    EXPECT_NE(firstText.find(" Wins "), std::string::npos);
+    const std::string newGame = exported(ID_EXPORT_GAME, "new.mat");
+    EXPECT_EQ(newGame.find(" Wins "), std::string::npos) << "Export game writes the game in progress";
+    EXPECT_NE(newGame, firstText);
+
+    // The next game resigned, and Quit: after the new start, the resigned
+    // game is written, also once the new game is under way.
+    platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+    platform.OnStatDlg(record(IDCANCEL));
+    Menu(ID_RESIGN);
+    ASSERT_TRUE(platform.quit);
+    const MatchGame second = shown;
+    Restart();
+    PlayTurnPair();
+    ASSERT_TRUE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME));
+    EXPECT_EQ(exported(ID_EXPORT_LAST_GAME, "second.mat"), ExportedGameText(second, platform.now));
+
+    // A game from a position file ends: it is the last game now, and it
+    // cannot be exported; the start after it holds no last game.
+    Load(OneToBearOff());
+    platform.OnStatDlg(record(IDOK));
+    PlayHumanTurn();
+    ASSERT_EQ(platform.DialogKinds().back(), DialogKind::StatDlg);
+    ASSERT_TRUE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME));
+    platform.ExpectMessageBox("Only a game played from the starting position can be exported !", Buttons::Ok,
+                              Icon::Exclamation, IDOK);
+    Menu(ID_EXPORT_LAST_GAME);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("tablorw.mat")));
+    Restart();
+    EXPECT_FALSE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME));
+    platform.CheckAllScriptsUsed();
+}
+
 // A game played through the window, with a double taken and a move taken
 // back, exported in the middle and after its end, loads in GNU Backgammon with
 // every move legal, and ends there where it ended in Tablor, with its score.

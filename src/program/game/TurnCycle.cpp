@@ -351,6 +351,7 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
     if (gammonCheck) game.CubeValue *= GameValue(game.board.Data());
     game.record.End(winner, game.CubeValue, gammonCheck);
     game.finished = game.record;
+    ctx.kept.KeepFinished();
     ctx.kept.Forget();
     if (winner == HUMAN || winner == COMPUTER) {
         game.ScoreSinceStart[winner] = SaturatingAdd(game.ScoreSinceStart[winner], game.CubeValue);

@@ -477,7 +477,7 @@ TEST_F(KeptGame, ASecondCopyLeavesTheFirstCopysGameAlone)
 
 // A human on the bar before a closed board sees no roll when a game is put
 // on the board, as at any turn's start: after Open and after a resume no
-// dice are shown or listed and none are counted; the human must pass.
+// dice are shown or listed and none are counted.
 TEST_F(KeptGame, AClosedOutHumanSeesNoRollAfterOpenOrResume)
 {
     const BoardData closedOut = MakePosition({{0, HUMAN, 1},
@@ -508,20 +508,12 @@ TEST_F(KeptGame, AClosedOutHumanSeesNoRollAfterOpenOrResume)
     ASSERT_EQ(Dice().die[0], 6);
     ASSERT_EQ(Dice().moves, 4);
     expectNoRollSeen(40, 1);
-    PositionFileData kept;
-    ASSERT_EQ(ReadPositionFile(Kept(), kept), PositionFileResult::Ok);
-    EXPECT_EQ(kept.pipsRolledHuman, 40) << "the turn is kept as it stands";
 
     // Resume: the kept roll is not listed or shown again.
     WriteHandMadeKeptGame(closedOut);
     Restart();
     ASSERT_TRUE(Resumed());
     expectNoRollSeen(0, 0);
-    Key(VK_SPACE, ' ');
-    EXPECT_EQ(CurrentPlayer(), HUMAN);
-    bool passed = false;
-    for (int i = 0; i < platform.list.LineCount(); ++i) passed = passed || platform.list.LineText(i) == "No move";
-    EXPECT_TRUE(passed);
 }
 
 // Export game is greyed until a piece has moved; a game that did not begin
@@ -550,16 +542,16 @@ TEST_F(KeptGame, ExportNeedsAMoveAGameFromTheStartAndAWritableFile)
 
 // The game just finished stays exportable with Export last game until the
 // next game ends, whatever comes after its statistics: Again with the
-// computer moving at once (Export game then writes the new game), or Quit and
-// a new start. A finished game that did not begin in the starting position
-// is refused with a message, and none is held after the next start.
+// computer moving at once, or Quit and a new start. A finished game that did
+// not begin in the starting position is refused with a message, and none is
+// held after the next start.
 TEST_F(KeptGame, ExportLastGameWritesTheGameJustFinishedUntilTheNextEnds)
 {
     StartWithRolls(ROLLS, "AutoFinish=0");
     EXPECT_FALSE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME)) << "no game has finished yet";
-    auto exported = [this](int command, const std::string& name) {
+    auto exported = [this](const std::string& name) {
         platform.ExpectSaveFile(MatchDialog(), PathOf(name));
-        Menu(command);
+        Menu(ID_EXPORT_LAST_GAME);
         std::ifstream in(PathOf(name));
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     };
@@ -582,13 +574,9 @@ TEST_F(KeptGame, ExportLastGameWritesTheGameJustFinishedUntilTheNextEnds)
     ASSERT_EQ(Game().Starter, COMPUTER);
     ASSERT_TRUE(Game().record.HasMoves()) << "the computer has moved in the new game";
     const MatchGame first = shown;
-    ASSERT_NE(first.winner, NOBODY);
-    const std::string firstText = exported(ID_EXPORT_LAST_GAME, "first.mat");
+    const std::string firstText = exported("first.mat");
     EXPECT_EQ(firstText, ExportedGameText(first, platform.now));
     EXPECT_NE(firstText.find(" Wins "), std::string::npos);
-    const std::string newGame = exported(ID_EXPORT_GAME, "new.mat");
-    EXPECT_EQ(newGame.find(" Wins "), std::string::npos) << "Export game writes the game in progress";
-    EXPECT_NE(newGame, firstText);
 
     // The next game resigned, and Quit: after the new start, the resigned
     // game is written, also once the new game is under way.
@@ -600,7 +588,7 @@ TEST_F(KeptGame, ExportLastGameWritesTheGameJustFinishedUntilTheNextEnds)
     Restart();
     PlayTurnPair();
     ASSERT_TRUE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME));
-    EXPECT_EQ(exported(ID_EXPORT_LAST_GAME, "second.mat"), ExportedGameText(second, platform.now));
+    EXPECT_EQ(exported("second.mat"), ExportedGameText(second, platform.now));
 
     // A game from a position file ends: it is the last game now, and it
     // cannot be exported; the start after it holds no last game.

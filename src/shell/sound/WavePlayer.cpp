@@ -114,7 +114,7 @@ std::optional<WaveLayout> FindChunks(int fd, std::uint64_t size)
 // file: a wave of the file's format chunk and this slice alone. Slices start
 // on a block, so each decodes to just the samples it holds in the whole.
 // `image` counts the bytes held for it meanwhile.
-bool DecodeSlice(int fd, const WaveLayout& layout, std::uint64_t offset, std::size_t bytes, SDL_AudioSpec& spec,
+bool DecodeSlice(int fd, const WaveLayout& layout, std::uint64_t offset, std::size_t bytes, SDL_AudioSpec& audio,
                  Uint8*& sound, Uint32& length, std::size_t& image)
 {
     std::vector<Uint8> wave(12 + layout.format.size() + 8 + bytes);
@@ -127,7 +127,7 @@ bool DecodeSlice(int fd, const WaveLayout& layout, std::uint64_t offset, std::si
     if (!ReadAt(fd, layout.dataStart + offset, data + 8, bytes)) return false;
     image = wave.size();
     SDL_RWops* memory = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
-    return memory != nullptr && SDL_LoadWAV_RW(memory, 1, &spec, &sound, &length) != nullptr;
+    return memory != nullptr && SDL_LoadWAV_RW(memory, 1, &audio, &sound, &length) != nullptr;
 }
 
 } // namespace
@@ -160,8 +160,8 @@ struct WavePlayer::Stream {
         length = played = 0;
         if (next >= layout.dataBytes) return false;
         const auto bytes = static_cast<std::size_t>(std::min<std::uint64_t>(sliceBytes, layout.dataBytes - next));
-        SDL_AudioSpec spec{};
-        const bool decoded = DecodeSlice(fd, layout, next, bytes, spec, sound, length, image);
+        SDL_AudioSpec audio{};
+        const bool decoded = DecodeSlice(fd, layout, next, bytes, audio, sound, length, image);
         next += bytes;
         return decoded;
     }

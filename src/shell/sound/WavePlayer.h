@@ -55,7 +55,7 @@ private:
     Result PlayStream(int fd, WaveLayout layout, bool async);
     // Opens the device for a sound of the given format, fed from the queue or
     // by the stream; keeps the open one when it already fits.
-    bool OpenDevice(const void* spec, bool streaming);
+    bool OpenDevice(const void* format, bool streaming);
     void WaitForEnd() const;
     void CloseDevice();
     // The sound device asks for `length` more bytes of the stream.

@@ -540,8 +540,10 @@ std::optional<ImportedMatch> ImportMatchText(std::string_view text, std::string&
         game.scoreAfter = game.game.scoreBefore;
         ++at;
         GameReplay replay(game, match.matchLength);
+        std::size_t lastLine = at - 1;
         for (; at < lines.size() && !IsGameLine(lines[at]); ++at) {
             if (IsCommentOrBlank(lines[at])) continue;
+            lastLine = at;
             std::string why;
             if (!LineActions(lines[at], actions, why)) {
                 reason = Where(at, number) + why;
@@ -558,7 +560,7 @@ std::optional<ImportedMatch> ImportMatchText(std::string_view text, std::string&
         while (next < lines.size() && IsCommentOrBlank(lines[next])) ++next;
         std::string why;
         if (!replay.Close(next >= lines.size(), why)) {
-            reason = Where(at - 1, number) + why;
+            reason = Where(lastLine, number) + why;
             return std::nullopt;
         }
         match.games.push_back(std::move(game));

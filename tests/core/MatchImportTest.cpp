@@ -144,6 +144,13 @@ TEST(MatchImport, ReadsTheFormsRealFilesHoldInBoardLocations)
     EXPECT_EQ(money->games[0].game.winner, COMPUTER);
     EXPECT_EQ(money->games[0].game.points, 1);
     EXPECT_EQ(money->games[0].game.actions.back().kind, MatchAction::Kind::Drop);
+    // A drop left out: the doubler wins what the cube stood at, no more.
+    const std::string unanswered = Replaced(MONEY, "  2)  Drops ", "  2)       ");
+    const auto noDrop = ImportMatchText(unanswered, reason);
+    ASSERT_TRUE(noDrop.has_value()) << reason;
+    EXPECT_EQ(noDrop->games[0].game.winner, COMPUTER);
+    EXPECT_NE(Refusal(Replaced(unanswered, "Wins 1 point", "Wins 2 points")).find("2 points do not fit"),
+              std::string::npos);
     const auto repeated = ImportMatchText(Replaced(MONEY, "31: 8/5 6/5", "11: 6/5(2) 8/7(2)"), reason);
     ASSERT_TRUE(repeated.has_value()) << reason;
     EXPECT_EQ(repeated->games[0].game.actions[0].moves,

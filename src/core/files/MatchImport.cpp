@@ -94,7 +94,7 @@ struct Segment {
     bool hit = false;
 };
 
-// One step played: its die, from and to (to below 1: off).
+// One step of one die played: from and to (0: off), and whether it hit.
 struct Step {
     int from = 0, to = 0;
     bool hit = false;
@@ -346,8 +346,11 @@ private:
             (tokens.size() == 3 ||
              (SameWord(tokens[3].text, "and") && SameWord(tokens[4].text, "the") && SameWord(tokens[5].text, "match")));
         if (!form) return why = "a result is written \"Wins N points\"", false;
-        if (pendingDouble_ != NOBODY && !dropped_) {
-            // A double answered by giving up the game is a drop.
+        if (pendingDouble_ != NOBODY) {
+            // A double left unanswered that the doubler wins was dropped
+            // without the drop written.
+            over_ = dropped_ = true;
+            expectedWinner_ = pendingDouble_;
             pendingDouble_ = NOBODY;
         }
         if (!over_) {

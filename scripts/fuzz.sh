@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets of the readers of outside data (position, scheme,
-# graph, settings, rolls and weights files) with libFuzzer, AddressSanitizer and
+# graph, settings, rolls, weights and match files) with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for a while on its corpus.
 #
 # Usage: scripts/fuzz.sh [--seconds N] [--merge] [--only NAME] [BUILD_DIR]
@@ -37,7 +37,7 @@ case "$seconds" in '' | *[!0-9]* | 0) echo "fuzz: --seconds wants a whole number
 
 # Each target: its name, the sources of the reader it drives, and the longest
 # input worth trying (0: libFuzzer's own choice from the corpus).
-targets=(PositionFile SchemeFile GraphFile SettingsFile RollsFile WeightsFile)
+targets=(PositionFile SchemeFile GraphFile SettingsFile RollsFile WeightsFile MatchFile)
 # Every reader opens files through RegularFile, every writer writes through AtomicFile.
 files="src/core/files/RegularFile.cpp src/core/files/AtomicFile.cpp src/core/files/LinkRule.cpp"
 declare -A sources=(
@@ -47,11 +47,13 @@ declare -A sources=(
     [SettingsFile]="src/core/settings/Profile.cpp src/core/settings/Settings.cpp $files"
     [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp src/core/files/RegularFile.cpp
                  src/core/files/LinkRule.cpp"
+    [MatchFile]="src/core/files/MatchImport.cpp src/core/files/MatchFile.cpp src/core/neural/Plays.cpp
+                 src/core/neural/Checkers.cpp src/core/board/BoardData.cpp $files"
     [WeightsFile]="src/core/neural/WeightsFile.cpp src/core/neural/Evaluator.cpp src/core/neural/Network.cpp
                    src/core/neural/Encoding.cpp src/core/neural/Checkers.cpp src/core/neural/Bearoff.cpp
                    src/core/neural/Plays.cpp src/core/board/BoardData.cpp $files"
 )
-declare -A maxlen=([PositionFile]=600 [SchemeFile]=200 [GraphFile]=420 [SettingsFile]=0 [RollsFile]=512 [WeightsFile]=0)
+declare -A maxlen=([PositionFile]=600 [SchemeFile]=200 [GraphFile]=420 [SettingsFile]=0 [RollsFile]=512 [WeightsFile]=0 [MatchFile]=4096)
 # Every settings lookup takes a fresh 64 KiB read buffer; with AddressSanitizer's
 # default 256 MiB quarantine each one faults in new pages, which halves the speed.
 declare -A asan=([SettingsFile]="quarantine_size_mb=16")

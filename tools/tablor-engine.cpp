@@ -7,6 +7,11 @@
 //   tablor-engine serve
 //   tablor-engine rolls --seed S --count N
 //   tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]
+//   tablor-engine import FILE.mat
+//
+// import reads a match file, replays every game by the rules and prints each
+// game's result, final score and final position, or refuses the file naming
+// the game and line that cannot be played.
 //
 // Level 3 is the Expert, a neural network with a lookahead of --plies (its
 // default 1); eval prints its chances for the side on roll.
@@ -32,6 +37,7 @@
 #include "core/board/SelfPlay.h"
 #include "core/dice/DiceRecord.h"
 #include "core/files/MatchFile.h"
+#include "core/files/MatchImport.h"
 #include "core/neural/Expert.h"
 #include "core/neural/WeightsFile.h"
 #include "engine/EngineArgs.h"
@@ -49,6 +55,7 @@ constexpr const char* USAGE =
     "       tablor-engine serve   (reads move command lines, one a line, and answers each with a line)\n"
     "       tablor-engine rolls --seed S --count N\n"
     "       tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]\n"
+    "       tablor-engine import FILE.mat   (replays a match file and prints each game's result)\n"
     "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
     "With --side human the human's play is found by the mirrored search at --level (default 2, as the\n"
     "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n"
@@ -364,12 +371,51 @@ int RunSelfPlay(const SelfPlayArgs& args)
     return 0;
 }
 
+// A board as the 28 count:owner entries that --board takes.
+std::string BoardText(const BoardData& b)
+{
+    std::string out;
+    for (int i = 0; i < LOCATIONS; ++i)
+        out += (i ? "," : "") + std::to_string(b[i].count) + ":" + std::to_string(b[i].owner);
+    return out;
+}
+
+std::string SideName(int player)
+{
+    return player == HUMAN ? "\"human\"" : player == COMPUTER ? "\"computer\"" : "null";
+}
+
+// `import`: the match read and replayed, one line of JSON: the match length,
+// the players (the left column's is the human's side) and per game its
+// result, the score after it, the cube and the final board.
+int RunImport(const ImportArgs& args)
+{
+    std::string reason;
+    const std::optional<ImportedMatch> match = ImportMatchFile(args.path, reason);
+    if (!match) return Fail(args.path + ": " + reason);
+    std::string out = "{\"match_length\":" + std::to_string(match->matchLength) +
+                      ",\"players\":{\"human\":" + JsonString(match->names[HUMAN]) +
+                      ",\"computer\":" + JsonString(match->names[COMPUTER]) + "},\"games\":[";
+    for (std::size_t k = 0; k < match->games.size(); ++k) {
+        const ImportedGame& g = match->games[k];
+        out += (k ? ",{" : "{") + std::string("\"game\":") + std::to_string(g.number) +
+               ",\"actions\":" + std::to_string(g.game.actions.size()) + ",\"winner\":" + SideName(g.game.winner) +
+               ",\"points\":" + std::to_string(g.game.points) + ",\"resigned\":" + SideName(g.resigned) +
+               ",\"crawford\":" + (g.crawford ? "true" : "false") + ",\"cube\":" + std::to_string(g.cubeValue) +
+               ",\"score\":{\"human\":" + std::to_string(g.scoreAfter[HUMAN]) +
+               ",\"computer\":" + std::to_string(g.scoreAfter[COMPUTER]) + "},\"board\":\"" + BoardText(g.finalBoard) +
+               "\"}";
+    }
+    std::printf("%s]}\n", out.c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) return Fail("no command: move, eval, serve, rolls or selfplay (--help shows the usage)");
+    if (args.empty()) return Fail("no command: move, eval, serve, rolls, selfplay or import (--help shows the usage)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(USAGE, stdout);
         return Finish(0);
@@ -404,5 +450,10 @@ int main(int argc, char** argv)
         if (!ParseSelfPlayArgs(args, selfPlay, error)) return Fail(error);
         return Finish(RunSelfPlay(selfPlay));
     }
-    return Fail("unknown command '" + args[0] + "' (move, eval, serve, rolls or selfplay)");
+    if (args[0] == "import") {
+        ImportArgs import;
+        if (!ParseImportArgs(args, import, error)) return Fail(error);
+        return Finish(RunImport(import));
+    }
+    return Fail("unknown command '" + args[0] + "' (move, eval, serve, rolls, selfplay or import)");
 }

@@ -746,3 +746,64 @@ TEST(EngineTool, TheExpertPlaysLegallyAndTheSameEachTimeAndSaysWhenItHasNoWeight
     EXPECT_NE(none.err.find("missing.tnw"), std::string::npos) << none.err;
     ::unsetenv("TABLOR_WEIGHTS");
 }
+
+// import replays the games selfplay exported and prints each one's result,
+// the running score and the board it ended on, as the games were played; a
+// file that cannot be played, a missing file or a fifo is refused with status 2.
+TEST(EngineTool, ImportReplaysTheSelfPlayExport)
+{
+    constexpr int GAMES = 12;
+    TempFiles files;
+    const std::string path = files.Path("games.mat");
+    ASSERT_EQ(Engine("selfplay --games " + std::to_string(GAMES) + " --seed 4 --export '" + path + "'").status, 0);
+    const ToolRun r = Engine("import '" + path + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(
+        r.out.rfind("{\"match_length\":0,\"players\":{\"human\":\"Human\",\"computer\":\"Computer\"},\"games\":[", 0),
+        0u)
+        << r.out;
+
+    SelfPlayOptions options;
+    BoardData last{};
+    options.onTurn = [&last](const SelfPlayTurn& turn) { last = turn.after; };
+    Random random(4);
+    std::array<int, 3> score{0, 0, 0};
+    std::size_t at = 0;
+    for (int g = 1; g <= GAMES; ++g) {
+        const SelfPlayResult result = PlaySelfGame(random, options);
+        score[result.winner] += result.points;
+        const std::string game = "{\"game\":" + std::to_string(g) + ",";
+        at = r.out.find(game, at);
+        ASSERT_NE(at, std::string::npos) << game << r.out;
+        const std::string entry = r.out.substr(at, r.out.find('}', r.out.find("\"board\"", at)) - at);
+        const std::string winner = result.winner == HUMAN ? "\"human\"" : "\"computer\"";
+        EXPECT_NE(entry.find("\"winner\":" + winner + ",\"points\":" + std::to_string(result.points) + ","),
+                  std::string::npos)
+            << entry;
+        EXPECT_NE(entry.find("\"score\":{\"human\":" + std::to_string(score[HUMAN]) +
+                             ",\"computer\":" + std::to_string(score[COMPUTER]) + "}"),
+                  std::string::npos)
+            << entry;
+        EXPECT_NE(entry.find("\"board\":\"" + BoardArgument(WithFixedOwners(last)) + "\""), std::string::npos) << entry;
+    }
+
+    // A move the rules do not allow, named with its game and line.
+    std::string text = ReadFile(path);
+    const std::size_t colon = text.find(": ", text.find(" 1) "));
+    ASSERT_NE(colon, std::string::npos);
+    text.replace(colon + 2, 0, "9/1 ");
+    const std::string bad = files.Path("bad.mat");
+    std::ofstream(bad) << text;
+    const ToolRun refused = Engine("import '" + bad + "'");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("(game 1): "), std::string::npos) << refused.err;
+    EXPECT_TRUE(refused.out.empty());
+
+    ExpectBadArguments("import");
+    ExpectBadArguments("import '" + path + "' '" + path + "'");
+    ExpectBadArguments("import '" + files.Path("missing.mat") + "'");
+    ExpectBadArguments("import /dev/zero");
+    const FilledFifo fifo(files.Path("fifo.mat"), ReadFile(path));
+    ASSERT_TRUE(fifo.Ready());
+    ExpectBadArguments("import '" + fifo.Path() + "'");
+}

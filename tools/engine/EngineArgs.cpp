@@ -233,3 +233,13 @@ bool ParseEvalArgs(const std::vector<std::string>& args, EvalArgs& out, std::str
     if (r.Has("--pos") == r.Has("--board")) return r.Error("eval needs one of --pos FILE and --board BOARD");
     return true;
 }
+
+bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& out, std::string& error)
+{
+    if (args.size() != 2 || args[1].empty() || args[1][0] == '-') {
+        error = "import needs one match file: tablor-engine import FILE.mat";
+        return false;
+    }
+    out.path = args[1];
+    return true;
+}

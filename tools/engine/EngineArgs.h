@@ -43,12 +43,18 @@ struct SelfPlayArgs {
     std::string exportPath;
 };
 
+// A match file to read and replay.
+struct ImportArgs {
+    std::string path;
+};
+
 // Each takes the whole argument list, the command first; false with `error` set
 // when an argument is missing, unknown, repeated or out of range.
 bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error);
 bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::string& error);
 bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error);
 bool ParseEvalArgs(const std::vector<std::string>& args, EvalArgs& out, std::string& error);
+bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& out, std::string& error);
 
 // A board from 28 comma-separated count:owner entries for locations 0 to 27,
 // checked as the game checks the board of a position file.

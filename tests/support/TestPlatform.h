@@ -484,6 +484,8 @@ public:
     void ShowHelp(int context) override { helpContexts.push_back(context); }
     OpenResult OpenDocument(const std::string& path) override;
     bool ShowDocument(const std::string& path) override;
+    std::optional<std::string> ClipboardText() const override { return clipboard; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
     std::unique_ptr<FileLock> LockFolder(const std::string& folder) override;
     KeptLock LockKeptGame(const std::string& path) override;
 

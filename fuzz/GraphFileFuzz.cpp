@@ -3,9 +3,9 @@
 // statistics dialog does when it opens: a lost game, a won game, and one more
 // game on the file the first update wrote. Each rewritten file must begin
 // with a whole record that can go on counting (games at least 1, wins
-// 0..games, slots -1 for 0 %, 0 for empty or 1..100) and equal the record kept
-// in memory, and the graph drawn from it, or from the raw bytes, must stay
-// between the axes.
+// 0..games, slots 0 for empty or 1..100, a game below 1 % stored as 1) and
+// equal the record kept in memory, and the graph drawn from it, or from the
+// raw bytes, must stay between the axes.
 
 #include <cstddef>
 #include <cstdint>
@@ -55,8 +55,7 @@ void CheckRewritten(const std::string& path, const WinGraph& inMemory)
     Require(stored == inMemory, "the file holds the record kept in memory");
     Require(stored.games >= 1, "games is at least 1");
     Require(stored.wins >= 0 && stored.wins <= stored.games, "wins is 0..games");
-    for (std::int32_t percent : stored.percent)
-        Require(percent >= WIN_GRAPH_ZERO && percent <= 100, "slots hold 0 % marks, empties or 1..100");
+    for (std::int32_t percent : stored.percent) Require(percent >= 0 && percent <= 100, "slots hold empties or 1..100");
     CheckGraph(stored);
 }
 

@@ -771,5 +771,13 @@ Punktestände und Einstellungen können beim Beenden des Programms verloren gehe
         <source>&amp;Default</source>
         <translation>S&amp;tandard</translation>
     </message>
+    <message>
+        <source>Export &amp;last game...</source>
+        <translation>&amp;Letztes Spiel exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the game finished last to a match file for analysis</source>
+        <translation>Das zuletzt beendete Spiel zur Analyse in eine Match-Datei schreiben</translation>
+    </message>
 </context>
 </TS>

@@ -771,5 +771,13 @@ Las puntuaciones y la configuración pueden perderse al cerrar el programa.</tra
         <source>&amp;Default</source>
         <translation>Pre&amp;determinado</translation>
     </message>
+    <message>
+        <source>Export &amp;last game...</source>
+        <translation>Exportar ú&amp;ltima partida...</translation>
+    </message>
+    <message>
+        <source>Write the game finished last to a match file for analysis</source>
+        <translation>Escribir la última partida acabada en un archivo de match</translation>
+    </message>
 </context>
 </TS>

@@ -771,5 +771,13 @@ Les scores et les paramètres risquent d&apos;être perdus à la fin du programm
         <source>&amp;Default</source>
         <translation>&amp;Par défaut</translation>
     </message>
+    <message>
+        <source>Export &amp;last game...</source>
+        <translation>Exporter la &amp;dernière partie...</translation>
+    </message>
+    <message>
+        <source>Write the game finished last to a match file for analysis</source>
+        <translation>Écrire la dernière partie jouée dans un fichier de match</translation>
+    </message>
 </context>
 </TS>

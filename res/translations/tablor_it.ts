@@ -771,5 +771,13 @@ Punteggi e impostazioni potrebbero andare persi alla chiusura del programma.</tr
         <source>&amp;Default</source>
         <translation>&amp;Predefinito</translation>
     </message>
+    <message>
+        <source>Export &amp;last game...</source>
+        <translation>Esporta ulti&amp;ma partita...</translation>
+    </message>
+    <message>
+        <source>Write the game finished last to a match file for analysis</source>
+        <translation>Scrivi l&apos;ultima partita finita in un file match per l&apos;analisi</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "FileTestFolder.h"
 #include "core/files/MatchFile.h"
 
 namespace {
@@ -113,4 +114,20 @@ TEST(MatchFile, TextLaysOutColumnsPointsAndResults)
               " Human : 2                      Computer : 0\n"
               "  1) 21: 19/off                  41: 1/off\n"
               "                                  Wins 1 point\n");
+}
+
+class MatchFileRead : public FileTestFolder {};
+
+// A match file written is read back as written; other text, or a file past
+// the limit, is not taken.
+TEST_F(MatchFileRead, TakesOnlyAMatchFileAsWritten)
+{
+    const std::string text = MatchFileText({MatchGame{}}, {"[Site \"Tablor\"]"});
+    const std::string path = (dir / "game.mat").string();
+    ASSERT_TRUE(WriteMatchFile(path, text));
+    EXPECT_EQ(ReadMatchFile(path), text);
+    for (const std::string& content : {std::string("Tablor\n"), text + std::string(MAX_MATCH_FILE_BYTES, ' ')}) {
+        WriteBytes(path, std::vector<std::uint8_t>(content.begin(), content.end()));
+        EXPECT_FALSE(ReadMatchFile(path));
+    }
 }

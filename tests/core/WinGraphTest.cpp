@@ -84,28 +84,29 @@ TEST_F(WinGraphFile, FiftyGamesScrollTheOldestOff)
     EXPECT_EQ(ReadBack(), memory);
 }
 
-// After more than a hundred weighted games with one win the ratio is 0 %: each
-// such game still takes its slot, so the graph scrolls on and draws it on the
-// base line; the first win after them is drawn after them.
-TEST_F(WinGraphFile, GamesAtNoPercentStillScrollTheGraph)
+// After more than a hundred weighted games with one win the ratio is below
+// 1 %: each such game still takes its slot, stored as 1 % (a value every copy
+// of the program reads as a used slot), so the graph scrolls on and draws it
+// on the base line; the first win after them is drawn after them.
+TEST_F(WinGraphFile, GamesBelowOnePercentStillScrollTheGraph)
 {
     WinGraph g;
     g.games = 150;
     g.wins = 1;
-    g.percent.fill(1);
+    g.percent.fill(2);
     g.percent[0] = 7;
     WriteGraph(g);
     WinGraph memory;
     ASSERT_TRUE(UpdateWinGraph(path, memory, false));
-    EXPECT_EQ(memory.percent[49], WIN_GRAPH_ZERO);
+    EXPECT_EQ(memory.percent[49], 1);
     ASSERT_TRUE(UpdateWinGraph(path, memory, false));
-    EXPECT_EQ(memory.percent[0], 1) << "the oldest games scrolled off";
-    EXPECT_EQ(memory.percent[48], WIN_GRAPH_ZERO);
-    EXPECT_EQ(memory.percent[49], WIN_GRAPH_ZERO);
+    EXPECT_EQ(memory.percent[0], 2) << "the oldest games scrolled off";
+    EXPECT_EQ(memory.percent[48], 1);
+    EXPECT_EQ(memory.percent[49], 1);
     EXPECT_EQ(ReadBack(), memory);
     ASSERT_TRUE(UpdateWinGraph(path, memory, true));
-    EXPECT_EQ(memory.percent[47], WIN_GRAPH_ZERO);
-    EXPECT_EQ(memory.percent[48], WIN_GRAPH_ZERO);
+    EXPECT_EQ(memory.percent[47], 1);
+    EXPECT_EQ(memory.percent[48], 1);
     EXPECT_EQ(memory.percent[49], 1);
 
     const Rect v{47, 94, 48, 150};
@@ -114,7 +115,7 @@ TEST_F(WinGraphFile, GamesAtNoPercentStillScrollTheGraph)
     ASSERT_EQ(lines.history.size(), 50u);
     EXPECT_EQ(lines.history[48], (GraphPoint{48 + 48 * 229 / 49, 137}));
 
-    // From an even start the same holds where the ratio first reaches 0 %.
+    // From an even start the same holds where the ratio first drops below 1 %.
     WinGraph fresh;
     fresh.games = 8;
     fresh.wins = 0;
@@ -122,9 +123,37 @@ TEST_F(WinGraphFile, GamesAtNoPercentStillScrollTheGraph)
     WriteGraph(fresh);
     ASSERT_TRUE(UpdateWinGraph(path, memory, false));
     ASSERT_TRUE(UpdateWinGraph(path, memory, false));
-    EXPECT_EQ(memory.percent[1], WIN_GRAPH_ZERO);
-    EXPECT_EQ(memory.percent[2], WIN_GRAPH_ZERO);
+    EXPECT_EQ(memory.percent[1], 1);
+    EXPECT_EQ(memory.percent[2], 1);
     EXPECT_EQ(GraphPoints(memory, v, h).history.size(), 3u);
+}
+
+// A game below 1 % that an earlier build stored as -1 is read as a used slot
+// on the base line and written back as 1, so that the whole file again holds
+// only what every copy of the program takes for a sound record (0..100).
+TEST_F(WinGraphFile, AnEarlierMarkBelowOnePercentIsReadAndWrittenBackAsOne)
+{
+    WinGraph g;
+    g.games = 150;
+    g.wins = 1;
+    g.percent[0] = 3;
+    g.percent[1] = WIN_GRAPH_ZERO;
+    g.percent[2] = WIN_GRAPH_ZERO;
+    WriteGraph(g);
+    const Rect v{47, 94, 48, 150};
+    const Rect h{35, 137, 277, 138};
+    ASSERT_EQ(GraphPoints(g, v, h).history.size(), 3u);
+    EXPECT_EQ(GraphPoints(g, v, h).history[2].y, 137);
+
+    WinGraph memory;
+    ASSERT_TRUE(UpdateWinGraph(path, memory, true));
+    EXPECT_EQ(memory.games, 151) << "the record was continued, not taken for damage";
+    const WinGraph stored = ReadBack();
+    EXPECT_EQ(stored.percent[0], 3);
+    EXPECT_EQ(stored.percent[1], 1);
+    EXPECT_EQ(stored.percent[2], 1);
+    EXPECT_EQ(stored.percent[3], 2 * 100 / 151);
+    for (const std::int32_t percent : stored.percent) EXPECT_TRUE(percent >= 0 && percent <= 100) << percent;
 }
 
 TEST_F(WinGraphFile, DecayHalvesEvenCounts)

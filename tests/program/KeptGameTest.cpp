@@ -475,6 +475,47 @@ TEST_F(KeptGame, ASecondCopyLeavesTheFirstCopysGameAlone)
     EXPECT_TRUE(window->Kept().Keeps());
 }
 
+// A human on the bar before a closed board sees no roll when a game is put
+// on the board, as at any turn's start: after Open and after a resume no
+// dice are shown or listed and none are counted.
+TEST_F(KeptGame, AClosedOutHumanSeesNoRollAfterOpenOrResume)
+{
+    const BoardData closedOut = MakePosition({{0, HUMAN, 1},
+                                              {12, HUMAN, 14},
+                                              {1, COMPUTER, 2},
+                                              {2, COMPUTER, 2},
+                                              {3, COMPUTER, 2},
+                                              {4, COMPUTER, 2},
+                                              {5, COMPUTER, 2},
+                                              {6, COMPUTER, 2},
+                                              {13, COMPUTER, 3}});
+    auto expectNoRollSeen = [this](int pips, int doubles) {
+        for (int i = 0; i < platform.list.LineCount(); ++i)
+            EXPECT_NE(platform.list.LineText(i).rfind(LoadString(IDS_DICE), 0), 0u) << platform.list.LineText(i);
+        for (const TestDicePicture& d : platform.dice) EXPECT_FALSE(d.visible);
+        EXPECT_EQ(Game().PipsRolled[HUMAN], pips);
+        EXPECT_EQ(Game().DoublesRolled[HUMAN], doubles);
+        EXPECT_EQ(Pane(0), LoadString(IDS_CANNOT_MOVE));
+        EXPECT_EQ(LastLine(), "1st  from  ");
+    };
+
+    // Open: the fresh roll, a doublet, is not counted on top of the file's figures.
+    StartWithRolls("13 66 21 43");
+    LoadWith(closedOut, [](PositionFileData& d) {
+        d.pipsRolledHuman = 40;
+        d.doublesRolledHuman = 1;
+    });
+    ASSERT_EQ(Dice().die[0], 6);
+    ASSERT_EQ(Dice().moves, 4);
+    expectNoRollSeen(40, 1);
+
+    // Resume: the kept roll is not listed or shown again.
+    WriteHandMadeKeptGame(closedOut);
+    Restart();
+    ASSERT_TRUE(Resumed());
+    expectNoRollSeen(0, 0);
+}
+
 // Export game is greyed until a piece has moved; a game that did not begin
 // in the starting position is refused with a message, and so is a file that
 // cannot be written.
@@ -496,6 +537,72 @@ TEST_F(KeptGame, ExportNeedsAMoveAGameFromTheStartAndAWritableFile)
     platform.ExpectMessageBox("Only a game played from the starting position can be exported !", Buttons::Ok,
                               Icon::Exclamation, IDOK);
     Menu(ID_EXPORT_GAME);
+    platform.CheckAllScriptsUsed();
+}
+
+// The game just finished stays exportable with Export last game until the
+// next game ends, whatever comes after its statistics: Again with the
+// computer moving at once, or Quit and a new start. A finished game that did
+// not begin in the starting position is refused with a message, and none is
+// held after the next start.
+TEST_F(KeptGame, ExportLastGameWritesTheGameJustFinishedUntilTheNextEnds)
+{
+    StartWithRolls(ROLLS, "AutoFinish=0");
+    EXPECT_FALSE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME)) << "no game has finished yet";
+    auto exported = [this](const std::string& name) {
+        platform.ExpectSaveFile(MatchDialog(), PathOf(name));
+        Menu(ID_EXPORT_LAST_GAME);
+        std::ifstream in(PathOf(name));
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    // The game each statistics dialog is shown for.
+    MatchGame shown;
+    auto record = [&shown, this](int result) {
+        return [&shown, this, result](StatDlg& d) {
+            shown = Game().record.Played();
+            d.rollChoice = 2;
+            return result;
+        };
+    };
+
+    // Finished quick; Again with the rolls swapped gives the computer the
+    // opening, which it plays at once.
+    PlayTurnPair();
+    platform.OnStatDlg(record(IDOK));
+    Menu(ID_FINISH_GAME);
+    ASSERT_EQ(platform.DialogKinds().back(), DialogKind::StatDlg);
+    ASSERT_EQ(Game().Starter, COMPUTER);
+    ASSERT_TRUE(Game().record.HasMoves()) << "the computer has moved in the new game";
+    const MatchGame first = shown;
+    const std::string firstText = exported("first.mat");
+    EXPECT_EQ(firstText, ExportedGameText(first, platform.now));
+    EXPECT_NE(firstText.find(" Wins "), std::string::npos);
+
+    // The next game resigned, and Quit: after the new start, the resigned
+    // game is written, also once the new game is under way.
+    platform.OnResignDlg([](GvUpDlg& d) { return d.OnOk(); });
+    platform.OnStatDlg(record(IDCANCEL));
+    Menu(ID_RESIGN);
+    ASSERT_TRUE(platform.quit);
+    const MatchGame second = shown;
+    Restart();
+    PlayTurnPair();
+    ASSERT_TRUE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME));
+    EXPECT_EQ(exported("second.mat"), ExportedGameText(second, platform.now));
+
+    // A game from a position file ends: it is the last game now, and it
+    // cannot be exported; the start after it holds no last game.
+    Load(OneToBearOff());
+    platform.OnStatDlg(record(IDOK));
+    PlayHumanTurn();
+    ASSERT_EQ(platform.DialogKinds().back(), DialogKind::StatDlg);
+    ASSERT_TRUE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME));
+    platform.ExpectMessageBox("Only a game played from the starting position can be exported !", Buttons::Ok,
+                              Icon::Exclamation, IDOK);
+    Menu(ID_EXPORT_LAST_GAME);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("tablorw.mat")));
+    Restart();
+    EXPECT_FALSE(window->IsCommandEnabled(ID_EXPORT_LAST_GAME));
     platform.CheckAllScriptsUsed();
 }
 

@@ -66,18 +66,23 @@ TEST(Menu, MenuBarAsStored)
     EXPECT_EQ(exportGame.id, ID_EXPORT_GAME);
     EXPECT_EQ(exportGame.StoredText(), "Export &game...\tCtrl+E");
     EXPECT_EQ(exportGame.Prompt(), "Write the game so far to a match file for analysis");
-    EXPECT_EQ(FindMenu("&File")->items[5].StoredText(), "&Reset scores");
-    EXPECT_EQ(FindMenu("&File")->items[6].Prompt(), "");
+    EXPECT_FALSE(exportGame.separatorAfter);
+    const MenuItem& exportLast = FindMenu("&File")->items[4];
+    EXPECT_EQ(exportLast.id, ID_EXPORT_LAST_GAME);
+    EXPECT_EQ(exportLast.StoredText(), "Export &last game...");
+    EXPECT_EQ(exportLast.Prompt(), "Write the game finished last to a match file for analysis");
+    EXPECT_EQ(FindMenu("&File")->items[6].StoredText(), "&Reset scores");
+    EXPECT_EQ(FindMenu("&File")->items[7].Prompt(), "");
     EXPECT_EQ(FindMenu("&View")->items[0].Prompt(), "Choose or edit a color scheme");
     EXPECT_EQ(FindMenu("&Tools"), nullptr);
 
-    // Separators after New game, Export game, Settings, Reset scores, Resign,
-    // Suggest move and Documentation.
+    // Separators after New game, Export last game, Settings, Reset scores,
+    // Resign, Suggest move and Documentation.
     std::string separated;
     for (const MenuPopup& popup : bar)
         for (const MenuItem& item : popup.items)
             if (item.separatorAfter) separated += std::to_string(item.id) + " ";
-    EXPECT_EQ(separated, "57600 32788 229 226 32774 32773 32787 ");
+    EXPECT_EQ(separated, "57600 32789 229 226 32774 32773 32787 ");
 
     // No two items of the File menu share an access key.
     std::string keys;

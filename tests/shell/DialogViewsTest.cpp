@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +20,8 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <limits>
+#include <map>
 
 #include "core/files/ColourScheme.h"
 #include "program/app/StringTable.h"
@@ -469,6 +472,53 @@ TEST_F(StatisticsDialog, ShowsTheFiguresAndTheRollChoice)
                     [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }),
               2);
     EXPECT_EQ(model.rollChoice, 0);
+}
+
+// Every figure is shown whole with its sign, whatever the counters hold (a
+// position file may bring any of them): the text fits its cell, which stays
+// where the table puts it.
+TEST_F(StatisticsDialog, ShowsEveryFigureWholeWithItsSign)
+{
+    constexpr int low = std::numeric_limits<int>::min(), high = std::numeric_limits<int>::max();
+    figures.PipsRolled = {0, high, low};
+    figures.DoublesRolled = {0, low, high};
+    figures.HitsMade = {0, high, low};
+    figures.ScoreSinceStart = {0, low, -123456789};
+    figures.Score = {0, -1234567890, low};
+    figures.ThinkingTime = {0, high, high};
+    StatDlg wide(figures, HUMAN);
+    StatDlg narrow(GameFigures{}, HUMAN);
+    std::map<int, QRect> cells;
+    Drive([&] { return ExecStatDlg(narrow, nullptr); },
+          [&](QDialog& dialog) {
+              for (const auto& row : StatDlg::CELL_IDS)
+                  for (const int id : row) cells[id] = Control(dialog, id)->geometry();
+              Click(dialog, 2);
+          });
+    Drive(
+        [&] { return ExecStatDlg(wide, nullptr); },
+        [&](QDialog& dialog) {
+            EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TOTAL_HUMAN)->text(), "-2147483648");
+            EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TOTAL_COMPUTER)->text(), "-1234567890");
+            EXPECT_EQ(Control<QLabel>(dialog, StatDlg::ID_TIME_HUMAN)->text(), "35791 min 23 sec");
+            for (const auto& row : StatDlg::CELL_IDS)
+                for (const int id : row) {
+                    auto* cell = Control<QLabel>(dialog, id);
+                    ASSERT_NE(cell, nullptr);
+                    EXPECT_EQ(cell->text().toStdString(), wide.CellText(id));
+                    EXPECT_LE(QFontMetrics(cell->font()).horizontalAdvance(cell->text()), cell->contentsRect().width())
+                        << cell->text().toStdString();
+                    EXPECT_EQ(cell->geometry(), cells[id]) << id;
+                }
+            Click(dialog, 2);
+        });
+    // Figures that fit keep the dialog's font.
+    Drive([&] { return ExecStatDlg(narrow, nullptr); },
+          [&](QDialog& dialog) {
+              for (const auto& row : StatDlg::CELL_IDS)
+                  for (const int id : row) EXPECT_EQ(Control(dialog, id)->font(), dialog.font()) << id;
+              Click(dialog, 2);
+          });
 }
 
 // Esc held to stop Finish game may still be down when the game ends: that

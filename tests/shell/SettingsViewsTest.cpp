@@ -17,12 +17,14 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "ShellFixture.h"
 #include "core/neural/WeightsFile.h"
@@ -253,6 +255,33 @@ TEST_F(SettingsViews, SheetShowsTheLiveSettingsAndOkAppliesThePagesShown)
     EXPECT_EQ(ini["Options/DiceMode"], "2");
     EXPECT_EQ(ini.count("Sounds/DiceSoundActive"), 0u);
     EXPECT_EQ(ini.count("Options/ClockWise"), 0u);
+}
+
+// The score boxes show every total the settings file can hold whole, the
+// minus sign included: the text fits the box, so nothing of it scrolls away.
+TEST_F(SettingsViews, TheScoreBoxesShowTheWholeTotalWithItsSign)
+{
+    Start("31", "[Game]\nHuman=-2147483648\nComputer=2147483647");
+    OpenSheet([&](QDialog& sheet) {
+        ClickTab(sheet, SettingSheet::PAGE_GAME);
+        for (const auto& [id, text] : {std::pair{PlayOpts::ID_SCORE_HUMAN, "-2147483648"},
+                                       std::pair{PlayOpts::ID_SCORE_COMPUTER, "2147483647"}}) {
+            auto* edit = Find<QLineEdit>(sheet, id);
+            ASSERT_NE(edit, nullptr);
+            EXPECT_EQ(edit->text(), text);
+            // The room a line edit draws its text in: its contents less the
+            // text margins and the two pixels it keeps at either side.
+            QStyleOptionFrame frame;
+            frame.initFrom(edit);
+            frame.rect = edit->rect();
+            frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
+            const QRect contents = edit->style()
+                                       ->subElementRect(QStyle::SE_LineEditContents, &frame, edit)
+                                       .marginsRemoved(edit->textMargins());
+            EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()), contents.width() - 4) << text;
+        }
+        ClickId(sheet, 2);
+    });
 }
 
 TEST_F(SettingsViews, TheExpertCanBeChosenWithItsWeights)

@@ -526,6 +526,51 @@ TEST_F(ShellWindow, TheWindowLivesWhileASoundPlaysToItsEnd)
     EXPECT_GT(QFileInfo(out.filePath(QStringLiteral("played.raw"))).size(), 0);
 }
 
+// A long dice sound holds the turn up (to its end, at most 10 s): a close
+// that comes meanwhile is taken while the sound still plays and ends the
+// program at once, before the computer's roll is shown. The sound, longer
+// than what is loaded whole, is played from its file.
+TEST_F(ShellWindow, ACloseWhileTheDiceSoundPlaysEndsTheProgramAtOnce)
+{
+    const QTemporaryDir out;
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", QFile::encodeName(out.filePath(QStringLiteral("played.raw"))).constData(), 1);
+    ::setenv("SDL_DISKAUDIODELAY", "50", 1);
+    // The file is made once the opening roll (which sounds too) is past.
+    const QString wave = out.filePath(QStringLiteral("dice.wav"));
+    Start("316355", "Speed=1\n[Sounds]\nDiceSoundActive=1\nDiceSound=" + QFile::encodeName(wave).toStdString());
+    WriteSilence(wave, 2u << 20);
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    QTest::keyClick(&Canvas(), Qt::Key_T);
+    QTest::keyClick(&Canvas(), Qt::Key_S);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(wnd->Game().WaitingConfirm);
+    const int requests = platform->Sound().Requests();
+    struct Ended {};
+    bool playingAtTheEnd = false;
+    platform->exitNow = [&](int) {
+        playingAtTheEnd = platform->Sound().Playing();
+        throw Ended{};
+    };
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (platform->Sound().Requests() == requests || !platform->Sound().Playing()) return;
+        poll.stop();
+        platform->Frame().close();
+    });
+    poll.start(5);
+    wnd->Post(Message::Key(VK_SPACE, ' '));
+    EXPECT_THROW(platform->RunPump(), Ended);
+    ::unsetenv("SDL_AUDIODRIVER");
+    ::unsetenv("SDL_DISKAUDIOFILE");
+    ::unsetenv("SDL_DISKAUDIODELAY");
+    EXPECT_TRUE(playingAtTheEnd) << "the close was taken while the sound played";
+    EXPECT_TRUE(platform->Ended());
+    EXPECT_EQ(platform->Sound().LastPath(), QFile::encodeName(wave).toStdString());
+    EXPECT_EQ(wnd->Game().CurrentPlayer(), COMPUTER);
+    EXPECT_EQ(wnd->Game().MovesMade, 0) << "the computer played nothing of its roll";
+}
+
 // A close that comes while the end of a game is being written (here another
 // copy of the game holds the folder for a moment) ends the program with the
 // scores written, without showing the statistics.

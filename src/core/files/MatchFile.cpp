@@ -2,9 +2,11 @@
 #include "core/files/MatchFile.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "core/files/AtomicFile.h"
+#include "core/files/RegularFile.h"
 
 void GameRecord::Start(bool startPosition)
 {
@@ -174,4 +176,16 @@ std::string MatchFileText(const std::vector<MatchGame>& games, const std::vector
 bool WriteMatchFile(const std::string& path, const std::string& text)
 {
     return WriteFileAtomically(path, text.data(), text.size());
+}
+
+std::optional<std::string> ReadMatchFile(const std::string& path)
+{
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, MAX_MATCH_FILE_BYTES + 1);
+    if (!bytes || bytes->size() > MAX_MATCH_FILE_BYTES) return std::nullopt;
+    std::string text(bytes->begin(), bytes->end());
+    // The header's last line, which every match file of ours has, and no
+    // text byte of zero.
+    if (text.find("\n 0 point match\n") == std::string::npos || text.find('\0') != std::string::npos)
+        return std::nullopt;
+    return text;
 }

@@ -7,6 +7,8 @@
 // own home (its bar is 25), bear-offs are written "/off" and hits "*".
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,3 +101,12 @@ std::string MatchGameText(const MatchGame& game, long number);
 
 // Writes the text to `path`; false when it cannot be written whole.
 bool WriteMatchFile(const std::string& path, const std::string& text);
+
+// The longest match file ReadMatchFile takes, in bytes: far more than the
+// longest game needs.
+constexpr std::size_t MAX_MATCH_FILE_BYTES = 1 << 20;
+
+// The text of the match file at `path`, as MatchFileText makes one: nothing
+// when it is no regular file, cannot be read, is longer than
+// MAX_MATCH_FILE_BYTES or holds no match file's text.
+std::optional<std::string> ReadMatchFile(const std::string& path);

@@ -45,7 +45,9 @@ void CountGame(WinGraph& g, bool humanWon)
         g.wins /= 2;
     }
     const auto percent = static_cast<std::int32_t>(static_cast<std::int64_t>(g.wins) * 100 / g.games);
-    g.percent[slot] = percent == 0 ? WIN_GRAPH_ZERO : percent;
+    g.percent[slot] = percent == 0 ? WIN_GRAPH_BELOW_ONE : percent;
+    // The file is written in the form every copy of the program reads.
+    std::replace(g.percent.begin(), g.percent.end(), WIN_GRAPH_ZERO, WIN_GRAPH_BELOW_ONE);
 }
 
 // Lays the first bytes of the regular file at `path` over `into` (a short

@@ -15,16 +15,21 @@ constexpr int WIN_GRAPH_SLOTS = 50;
 constexpr int WIN_GRAPH_SIZE = 8 + 4 * WIN_GRAPH_SLOTS;
 // Halving starts once this many weighted games are counted (50 / 3).
 constexpr int WIN_GRAPH_DECAY_FROM = WIN_GRAPH_SLOTS / 3;
-// A slot holds 1..100 for a percentage, 0 when it is empty: a ratio of 0 %
-// is stored as this value, so that it counts as a game and the graph goes
-// on past it.
+// A slot holds 1..100 for a percentage, 0 when it is empty. A game that
+// leaves the ratio below 1 % (integer division gives 0) is stored as
+// WIN_GRAPH_BELOW_ONE, so that it keeps its slot and the graph goes on past
+// it; the value lies in the range every older copy of the program reads,
+// where it is a used slot drawn at the base line.
+constexpr std::int32_t WIN_GRAPH_BELOW_ONE = 1;
+// Such a game as an earlier build stored it. Read as a game below 1 % and
+// written back as WIN_GRAPH_BELOW_ONE: older copies took it for damage.
 constexpr std::int32_t WIN_GRAPH_ZERO = -1;
 
 struct WinGraph {
     std::int32_t games = 0;
     std::int32_t wins = 0;
-    // Oldest first; 0 marks an empty slot, WIN_GRAPH_ZERO a game that left
-    // the ratio at 0 %.
+    // Oldest first; 0 marks an empty slot (WIN_GRAPH_ZERO, as read from a
+    // file of an earlier build, a game that left the ratio below 1 %).
     std::array<std::int32_t, WIN_GRAPH_SLOTS> percent{};
     // Not stored: the record holds games that the file could not take (a
     // full disk, a read-only folder), so it is counted on from memory.

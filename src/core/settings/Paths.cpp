@@ -36,6 +36,7 @@ AppPaths::AppPaths(const std::string& currentDirectory)
       profilePath(FormPath(currentDirectory, PROFILE_FILE_NAME)), helpPath(FormPath(currentDirectory, HELP_FILE_NAME)),
       graphPath(FormPath(currentDirectory, GRAPH_FILE_NAME)), schemePath(FormPath(currentDirectory, SCHEME_FILE_NAME)),
       documentationPath(FormPath(currentDirectory, DOCUMENTATION_FILE_NAME)),
-      savedGamePath(FormPath(currentDirectory, SAVED_GAME_FILE_NAME))
+      savedGamePath(FormPath(currentDirectory, SAVED_GAME_FILE_NAME)),
+      finishedGamePath(FormPath(currentDirectory, FINISHED_GAME_FILE_NAME))
 {
 }

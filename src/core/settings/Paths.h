@@ -16,6 +16,9 @@ constexpr const char* SCHEME_FILE_NAME = "tablorw32.clr";
 constexpr const char* DOCUMENTATION_FILE_NAME = "Documentation.htm";
 // The game in progress, kept so that it survives quitting.
 constexpr const char* SAVED_GAME_FILE_NAME = "tablorw.sav";
+// The game finished last, as a match file, so that it can still be exported
+// after the next game has begun or the program has ended.
+constexpr const char* FINISHED_GAME_FILE_NAME = "tablorw.mat";
 
 // The process's current directory, or "" when it cannot be told.
 std::string CurrentDirectory();
@@ -38,4 +41,5 @@ struct AppPaths {
     std::string schemePath;
     std::string documentationPath;
     std::string savedGamePath;
+    std::string finishedGamePath;
 };

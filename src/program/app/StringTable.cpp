@@ -59,6 +59,7 @@ constexpr Entry Strings[] = {
     {57601, "Restore a previously saved game"},
     {57604, "Save the current game"},
     {32788, "Write the game so far to a match file for analysis"},
+    {32789, "Write the game finished last to a match file for analysis"},
     {229, "Adjust settings of gameplay and interface"},
     {226, "Reset the scores"},
     {209, "Show relative progress of game"},

@@ -22,6 +22,7 @@ constexpr int ID_REDRAW = 32769;
 constexpr int ID_HELP = 57670;
 constexpr int ID_DOCUMENTATION = 32787;
 constexpr int ID_EXPORT_GAME = 32788;
+constexpr int ID_EXPORT_LAST_GAME = 32789;
 constexpr int ID_APP_ABOUT = 57664;
 
 // Posted by the program to itself.

@@ -1,6 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/game/GameState.h"
 
+std::string ExportedGameText(const MatchGame& game, std::time_t now)
+{
+    std::tm local{};
+    localtime_r(&now, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "[EventDate \"%Y.%m.%d\"]", &local);
+    return MatchFileText({game}, {"[Site \"Tablor\"]", date});
+}
+
 PositionFileData CurrentPositionData(const GameState& game)
 {
     PositionFileData d;

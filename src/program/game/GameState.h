@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/board/Board.h"
@@ -95,7 +97,16 @@ struct GameState {
     // last, for export.
     GameRecord record;
     GameRecord finished;
+    // The game finished last as Export last game writes it, held from the
+    // end of that game (or from its file at start-up) until the next game
+    // ends; the text is empty for a game that did not begin in the starting
+    // position.
+    bool lastGameHeld = false;
+    std::string lastGameText;
 };
+
+// The match-file text of a game as Export writes it, dated `now`.
+std::string ExportedGameText(const MatchGame& game, std::time_t now);
 
 // The game as a position file holds it.
 PositionFileData CurrentPositionData(const GameState& game);

@@ -3,10 +3,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <system_error>
 
 #include "core/files/AtomicFile.h"
+#include "core/files/MatchFile.h"
+#include "core/files/RegularFile.h"
 #include "program/app/StringTable.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
@@ -42,6 +45,7 @@ SavedGame::SavedGame(WindowContext& context) : ctx(context), game(context.game) 
 
 void SavedGame::StartOrResume()
 {
+    ReadFinished();
     endedIds = ParseGameIds(ctx.profile.GetString(SECTION_GAME, KEY_ENDED_GAMES, ""));
     const std::string& path = ctx.paths.savedGamePath;
     // Another running copy in this folder owns the kept game: this one
@@ -160,10 +164,12 @@ void SavedGame::Resume(const KeptRecord& kept)
         ctx.PostCommand(ID_COMPUTER_TURN);
         return;
     }
-    panel.AddListLine(ctx.turns.DiceLine());
+    // A roll the human cannot enter with is not shown, as at any turn's start.
+    const bool seen = ctx.turns.RollSeen();
+    if (seen) panel.AddListLine(ctx.turns.DiceLine());
     ctx.platform.UpdateNow();
     ctx.turns.PromptHumanMove(false);
-    panel.ShowDice();
+    if (seen) panel.ShowDice();
 }
 
 void SavedGame::Keep()
@@ -223,12 +229,36 @@ void SavedGame::LoadPosition(const PositionFileData& d)
     game.dice->RollDice();
     game.rules->UpdateRace();
     game.record.Roll(HUMAN, game.dice->die[0], game.dice->die[1]);
-    panel.AddListLine(ctx.turns.DiceText());
+    // As at any turn's start, a roll the human cannot enter with is neither
+    // shown nor listed nor counted.
+    const bool seen = ctx.turns.RollSeen();
+    if (seen) panel.AddListLine(ctx.turns.DiceText());
     Keep();
     ctx.turns.PromptHumanMove(false);
-    panel.ShowDice();
+    if (seen) panel.ShowDice();
     // Highlights drawn for the old position and dice are cleared.
     ctx.input.RefreshHover();
+}
+
+void SavedGame::KeepFinished()
+{
+    const GameRecord& finished = game.finished;
+    game.lastGameHeld = true;
+    game.lastGameText = finished.FromStart() ? ExportedGameText(finished.Played(), ctx.platform.Now()) : "";
+    // A file that cannot be written leaves the game held for this run only.
+    const std::string& path = ctx.paths.finishedGamePath;
+    if (!game.lastGameText.empty())
+        WriteMatchFile(path, game.lastGameText);
+    else if (KindOf(path) == FileKind::Regular)
+        Remove(path);
+}
+
+void SavedGame::ReadFinished()
+{
+    if (std::optional<std::string> text = ReadMatchFile(ctx.paths.finishedGamePath)) {
+        game.lastGameHeld = true;
+        game.lastGameText = std::move(*text);
+    }
 }
 
 void SavedGame::Forget() { Retire(); }

@@ -3,7 +3,8 @@
 // Games put on the board from files: the game in progress, kept beside the
 // settings ("tablorw.sav") at the start of each of the human's turns so that
 // quitting, a crash or a power cut does not lose it, and a position file
-// opened by the player.
+// opened by the player. The game finished last is kept beside them too
+// ("tablorw.mat"), for export.
 //
 // Each kept game has an id of its own, written with it, so that this copy of
 // the program knows its own game in the file whatever else is written there.
@@ -36,6 +37,10 @@ public:
     // The game on the board has ended, or is abandoned: its kept copy is
     // never resumed. A kept game that another copy wrote since stays.
     void Forget();
+    // The game on the board has just ended: it is held for Export last game
+    // and kept in its file (a game that cannot be exported leaves none), so
+    // that neither the next game nor a quit loses it.
+    void KeepFinished();
     // Puts a position from a file in place and prompts the human to move.
     void LoadPosition(const PositionFileData& data);
 
@@ -49,6 +54,8 @@ private:
     // Plays on from a kept game: its board, cube and statistics, and the
     // human's roll in hand or the computer's turn.
     void Resume(const KeptRecord& kept);
+    // Holds the game finished before this start, if its file is there.
+    void ReadFinished();
     // The figures of a position file that carry over into the game: cube,
     // statistics and thinking times (the clocks stopped).
     void TakeFigures(const PositionFileData& d);

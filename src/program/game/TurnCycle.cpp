@@ -111,9 +111,7 @@ void TurnCycle::StartTurn()
         game.rules->UpdateRace();
     }
     game.record.Roll(board.CurrentPlayer, game.dice->die[0], game.dice->die[1]);
-    // A side on the bar that cannot enter sees no roll: nothing is shown,
-    // listed or counted.
-    if (!ClosedOut(board.Data(), board.CurrentPlayer)) {
+    if (RollSeen()) {
         if (settings.SoundActive[SOUND_DICE] && !game.AutoPlay) {
             platform.SetCursor(CursorKind::Wait);
             platform.Sleep(DICE_SOUND_PAUSE_MS);
@@ -355,6 +353,7 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
     if (gammonCheck) game.CubeValue *= GameValue(game.board.Data());
     game.record.End(winner, game.CubeValue, gammonCheck);
     game.finished = game.record;
+    ctx.kept.KeepFinished();
     ctx.kept.Forget();
     if (winner == HUMAN || winner == COMPUTER) {
         game.ScoreSinceStart[winner] = SaturatingAdd(game.ScoreSinceStart[winner], game.CubeValue);
@@ -388,6 +387,8 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
         ctx.PostCommand(ID_APP_EXIT);
     }
 }
+
+bool TurnCycle::RollSeen() const { return !ClosedOut(game.board.Data(), game.CurrentPlayer()); }
 
 std::string TurnCycle::DiceText()
 {

@@ -59,6 +59,10 @@ public:
     // Makes the rules anew over the board and the dice.
     void MakeRules();
 
+    // Whether the side to move sees its roll: a side on its bar that cannot
+    // enter sees none, at any start of its turn (nothing is shown, listed or
+    // counted).
+    bool RollSeen() const;
     // "Dice: 6+5", counting the pips and doubles rolled.
     std::string DiceText();
     // The same line without counting.

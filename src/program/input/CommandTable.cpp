@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdlib>
-#include <ctime>
 
 #include "core/files/MatchFile.h"
 #include "core/files/PositionFile.h"
@@ -39,6 +38,7 @@ std::span<const CommandTable::Entry> CommandTable::Table()
         {ID_FILE_SAVE, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSave(); }},
         {ID_EXPORT_GAME, [](const C& c) { return c.game.record.HasMoves() || c.game.finished.Ended(); },
          [](C& c) { c.OnExportGame(); }},
+        {ID_EXPORT_LAST_GAME, [](const C& c) { return c.game.lastGameHeld; }, [](C& c) { c.OnExportLastGame(); }},
         {ID_SETTINGS, nullptr, [](C& c) { c.OnSettings(); }},
         {ID_RESET_SCORES, nullptr, [](C& c) { c.OnResetScores(); }},
         {ID_APP_EXIT, nullptr, [](C& c) { c.OnExit(); }},
@@ -268,6 +268,16 @@ FileDialogOptions PositionDialog(bool save, const Catalogue& texts)
     return options;
 }
 
+FileDialogOptions MatchDialog(const Catalogue& texts)
+{
+    FileDialogOptions options;
+    options.filter = LoadString(IDS_MATCH_FILTER, texts);
+    options.initialName = "*.mat";
+    options.defaultExtension = "mat";
+    options.confirmOverwrite = true;
+    return options;
+}
+
 } // namespace
 
 void CommandTable::OnSave()
@@ -298,20 +308,23 @@ void CommandTable::OnExportGame()
         platform.MessageBox(LoadString(IDS_EXPORT_NOT_FROM_START, platform.Texts()), Buttons::Ok, Icon::Exclamation);
         return;
     }
-    FileDialogOptions options;
-    options.filter = LoadString(IDS_MATCH_FILTER, platform.Texts());
-    options.initialName = "*.mat";
-    options.defaultExtension = "mat";
-    options.confirmOverwrite = true;
-    const std::optional<std::string> path = platform.SaveFileDialog(options);
+    const std::optional<std::string> path = platform.SaveFileDialog(MatchDialog(platform.Texts()));
     if (!path) return;
-    const std::time_t now = platform.Now();
-    std::tm local{};
-    localtime_r(&now, &local);
-    char date[32];
-    std::strftime(date, sizeof date, "[EventDate \"%Y.%m.%d\"]", &local);
-    const std::string text = MatchFileText({record.Played()}, {"[Site \"Tablor\"]", date});
-    if (!WriteMatchFile(*path, text))
+    if (!WriteMatchFile(*path, ExportedGameText(record.Played(), platform.Now())))
+        platform.MessageBox(LoadString(IDS_CANNOT_EXPORT, platform.Texts()), Buttons::Ok, Icon::Exclamation);
+}
+
+// The game finished last, as it was when it ended, whatever has been played
+// since: until the next game ends, also after a restart.
+void CommandTable::OnExportLastGame()
+{
+    if (game.lastGameText.empty()) {
+        platform.MessageBox(LoadString(IDS_EXPORT_NOT_FROM_START, platform.Texts()), Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    const std::optional<std::string> path = platform.SaveFileDialog(MatchDialog(platform.Texts()));
+    if (!path) return;
+    if (!WriteMatchFile(*path, game.lastGameText))
         platform.MessageBox(LoadString(IDS_CANNOT_EXPORT, platform.Texts()), Buttons::Ok, Icon::Exclamation);
 }
 

@@ -39,6 +39,8 @@ public:
     // Writes the game so far (or, before the first move of a game, the game
     // finished last) to a match file that analysis programs import.
     void OnExportGame();
+    // Writes the game finished last, from its end until the next game ends.
+    void OnExportLastGame();
     // Runs the settings sheet on the page it was last closed on.
     void OnSettings();
     // Rebuilds the board for the other direction of play, keeping the

@@ -7,9 +7,13 @@
 namespace {
 
 constexpr MenuItem FILE_ITEMS[] = {
-    {ID_FILE_NEW, "&New game", "Ctrl+N", true},  {ID_FILE_OPEN, "&Open...", "Ctrl+O", false},
-    {ID_FILE_SAVE, "&Save...", "Ctrl+S", false}, {ID_EXPORT_GAME, "Export &game...", "Ctrl+E", true},
-    {ID_SETTINGS, "S&ettings...", "F9", true},   {ID_RESET_SCORES, "&Reset scores", "", true},
+    {ID_FILE_NEW, "&New game", "Ctrl+N", true},
+    {ID_FILE_OPEN, "&Open...", "Ctrl+O", false},
+    {ID_FILE_SAVE, "&Save...", "Ctrl+S", false},
+    {ID_EXPORT_GAME, "Export &game...", "Ctrl+E", false},
+    {ID_EXPORT_LAST_GAME, "Export &last game...", "", true},
+    {ID_SETTINGS, "S&ettings...", "F9", true},
+    {ID_RESET_SCORES, "&Reset scores", "", true},
     {ID_APP_EXIT, "E&xit", "", false},
 };
 

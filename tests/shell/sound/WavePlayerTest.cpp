@@ -3,11 +3,14 @@
 // sound device: the disk driver writes what it plays into a file.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -144,4 +147,109 @@ TEST_F(WavePlayerTest, WithoutADeviceNothingPlaysAndNothingFails)
     EXPECT_EQ(player.Play((Sounds() / "piece.wav").string(), false), WavePlayer::Result::NoDevice);
     EXPECT_EQ(player.Play((dir / "missing.wav").string(), true), WavePlayer::Result::BadFile);
     EXPECT_FALSE(player.Playing());
+}
+
+namespace {
+
+// A PCM wave of `data` sound bytes, with a LIST chunk before its data when
+// `list` is set.
+std::string PcmWave(int channels, int bits, const std::string& data, bool list = false)
+{
+    auto le = [](std::uint32_t v, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xff);
+        return out;
+    };
+    const int align = channels * bits / 8;
+    std::string fmt = "fmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(22050, 4) + le(22050 * align, 4) +
+                      le(align, 2) + le(bits, 2);
+    const std::string extra = list ? "LIST" + le(6, 4) + "INFOab" : "";
+    const std::string body = "WAVE" + fmt + extra + "data" + le(static_cast<std::uint32_t>(data.size()), 4) + data;
+    return "RIFF" + le(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+
+std::string Pattern(std::size_t size)
+{
+    std::string data(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<char>((i * 7 + i / 251) & 0xff);
+    return data;
+}
+
+std::string Contents(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+} // namespace
+
+// A long sound (here a minute of silence short of 64 MiB) is not loaded
+// whole: what the player holds, at any moment of its play, stays far below
+// the file's size.
+TEST_F(WavePlayerTest, ALongSoundHoldsOnlyALittleOfItAtATime)
+{
+    ::setenv("SDL_DISKAUDIODELAY", "20", 1);
+    const std::filesystem::path wave = dir / "long.wav";
+    std::ofstream(wave, std::ios::binary) << PcmWave(2, 16, "");
+    const std::uintmax_t header = std::filesystem::file_size(wave);
+    const std::uint32_t data = 60u << 20;
+    {
+        // The header names the whole data chunk; the data is a hole in the file.
+        std::fstream out(wave, std::ios::binary | std::ios::in | std::ios::out);
+        const std::string size{static_cast<char>(data & 0xff), static_cast<char>((data >> 8) & 0xff),
+                               static_cast<char>((data >> 16) & 0xff), static_cast<char>(data >> 24)};
+        out.seekp(static_cast<std::streamoff>(header - 4));
+        out.write(size.data(), 4);
+    }
+    std::filesystem::resize_file(wave, header + data);
+
+    WavePlayer player;
+    ASSERT_EQ(player.Play(wave.string(), true), WavePlayer::Result::Played);
+    EXPECT_TRUE(player.Playing());
+    const std::size_t bound = std::size_t(1) << 20;
+    EXPECT_LE(player.PeakBytes(), bound);
+    for (int i = 0; i < 5 && player.Playing(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        EXPECT_LE(player.HeldBytes(), bound);
+        EXPECT_LE(player.PeakBytes(), bound);
+    }
+    EXPECT_TRUE(player.Playing()) << "a minute of sound goes on";
+    player.Stop();
+    EXPECT_FALSE(player.Playing());
+    EXPECT_EQ(player.HeldBytes(), 0u);
+}
+
+// A sound played from its file a slice at a time reaches the device whole
+// and in order, as a short one loaded whole does: every byte of its data,
+// with nothing but the silence of its format (0x80 for 8-bit sound) around.
+TEST_F(WavePlayerTest, ALongSoundPlaysWholeAndInOrder)
+{
+    struct Case {
+        const char* name;
+        int channels, bits;
+        std::size_t bytes;
+        bool list;
+        char silence;
+    };
+    const Case cases[] = {
+        {"short.wav", 2, 16, 40000, false, '\0'},
+        {"stereo.wav", 2, 16, WavePlayer::STREAM_FROM_BYTES + 3 * WavePlayer::STREAM_SLICE_BYTES + 1236, false, '\0'},
+        {"bytes.wav", 1, 8, WavePlayer::STREAM_FROM_BYTES + 777, true, '\x80'},
+    };
+    for (const Case& c : cases) {
+        const std::string data = Pattern(c.bytes);
+        std::ofstream(dir / c.name, std::ios::binary) << PcmWave(c.channels, c.bits, data, c.list);
+        std::filesystem::remove(output);
+        {
+            WavePlayer player;
+            ASSERT_EQ(player.Play((dir / c.name).string(), false), WavePlayer::Result::Played) << c.name;
+            EXPECT_FALSE(player.Playing()) << c.name;
+        }
+        // The device sends silence while it waits for the sound to start.
+        const std::string played = Contents(output);
+        const std::size_t start = played.find(data);
+        ASSERT_NE(start, std::string::npos) << c.name;
+        EXPECT_GE(played.find_first_not_of(c.silence), start) << c.name;
+        EXPECT_EQ(played.find_first_not_of(c.silence, start + data.size()), std::string::npos) << c.name;
+    }
 }

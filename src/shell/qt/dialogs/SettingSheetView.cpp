@@ -21,6 +21,8 @@
 
 #include <array>
 #include <functional>
+#include <limits>
+#include <string>
 #include <vector>
 
 #include "core/settings/Settings.h"
@@ -36,6 +38,8 @@ namespace {
 
 constexpr const char* DIALOG_NAME = "SettingSheet";
 constexpr int PLAY_PICTURE_SIZE = 16;
+// The longest total score: the lowest value its type holds.
+std::string WidestScore() { return std::to_string(std::numeric_limits<decltype(Settings::Score)::value_type>::min()); }
 
 QString Text(const char* text) { return Tr(text); }
 
@@ -255,7 +259,8 @@ QWidget* SettingSheetView::GamePage()
         QPalette colours = edit->palette();
         colours.setColor(QPalette::Base, colours.color(QPalette::Window));
         edit->setPalette(colours);
-        edit->setFixedWidth(EditWidth(edit, "-000000"));
+        // Wide enough for every total the settings file can hold, sign and all.
+        edit->setFixedWidth(EditWidth(edit, WidestScore().c_str()));
         grid->addWidget(new QLabel(Text(boxes[row].first), scores), row, 0);
         grid->addWidget(edit, row, 1);
         const std::string& score = row == 0 ? page.humanScore : page.computerScore;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "core/files/ColourScheme.h"
 #include "program/dialogs/StatDlg.h"
@@ -46,6 +47,28 @@ Rect ClientRect(const QWidget* control)
 {
     const QRect g = control->geometry();
     return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
+// A figure wider than its cell (the counters and scores run to ten digits and
+// a sign) is shown whole in a font just small enough, rather than cut at both
+// ends; a figure that fits keeps the dialog's font.
+void FitTextToCell(QLabel* label)
+{
+    const int room = label->contentsRect().width();
+    QFont font = label->font();
+    const bool points = font.pointSizeF() > 0;
+    qreal size = points ? font.pointSizeF() : font.pixelSize();
+    for (int width = QFontMetrics(font).horizontalAdvance(label->text()); width > room && size > 1;
+         width = QFontMetrics(font).horizontalAdvance(label->text())) {
+        // The size in proportion to the room, then a step at a time, as a
+        // font's width does not scale exactly with its size.
+        size = std::max<qreal>(1, std::min(size - 0.5, std::floor(size * room / width * 2) / 2));
+        if (points)
+            font.setPointSizeF(size);
+        else
+            font.setPixelSize(static_cast<int>(size));
+    }
+    label->setFont(font);
 }
 
 QFrame* EtchedLine(QWidget* parent, QFrame::Shape shape, const QRect& geometry, int id)
@@ -109,7 +132,8 @@ void StatDlgView::AddTable()
         AddLabel(Tr(StatDlg::ROW_LABELS[row]), Row(ROW_LABEL_DU, ROW_TOP_DU[row]), Qt::AlignLeft);
         for (std::size_t column = 0; column < COLUMN_DU.size(); ++column) {
             const int id = StatDlg::CELL_IDS[row][column];
-            AddLabel(ToQString(model.CellText(id)), Row(COLUMN_DU[column], ROW_TOP_DU[row]), Qt::AlignHCenter, id);
+            FitTextToCell(
+                AddLabel(ToQString(model.CellText(id)), Row(COLUMN_DU[column], ROW_TOP_DU[row]), Qt::AlignHCenter, id));
         }
     }
 }

@@ -328,6 +328,7 @@ public:
     bool shown = false;
     std::string caption;
     std::vector<std::string> captionLog;
+    std::optional<std::string> clipboard;
     Colour background = 0;
     bool invalidatePending = false;
     int invalidations = 0;

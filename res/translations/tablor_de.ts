@@ -779,5 +779,43 @@ Punktestände und Einstellungen können beim Beenden des Programms verloren gehe
         <source>Write the game finished last to a match file for analysis</source>
         <translation>Das zuletzt beendete Spiel zur Analyse in eine Match-Datei schreiben</translation>
     </message>
+    <message>
+        <source>&amp;Copy position ID</source>
+        <translation>Position-ID &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste position ID</source>
+        <translation>Position-ID einfü&amp;gen</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Strg+I</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Strg+V</translation>
+    </message>
+    <message>
+        <source>Copy the Position ID and Match ID of the board to the clipboard</source>
+        <translation>Position-ID und Match-ID in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Set up the position whose ID is on the clipboard</source>
+        <translation>Die Stellung zur ID in der Zwischenablage aufbauen</translation>
+    </message>
+    <message>
+        <source>Position ID: %s
+Match ID: %s
+
+Both are on the clipboard.</source>
+        <translation>Position-ID: %s
+Match-ID: %s
+
+Beide sind in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no Position ID of a position that can be played.</source>
+        <translation>Die Zwischenablage enthält keine Position-ID einer spielbaren Stellung.</translation>
+    </message>
 </context>
 </TS>

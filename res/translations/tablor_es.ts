@@ -779,5 +779,43 @@ Las puntuaciones y la configuración pueden perderse al cerrar el programa.</tra
         <source>Write the game finished last to a match file for analysis</source>
         <translation>Escribir la última partida acabada en un archivo de match</translation>
     </message>
+    <message>
+        <source>&amp;Copy position ID</source>
+        <translation>Co&amp;piar ID de posición</translation>
+    </message>
+    <message>
+        <source>&amp;Paste position ID</source>
+        <translation>Pegar ID de pos&amp;ición</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Copy the Position ID and Match ID of the board to the clipboard</source>
+        <translation>Copiar el ID de posición y el ID de match al portapapeles</translation>
+    </message>
+    <message>
+        <source>Set up the position whose ID is on the clipboard</source>
+        <translation>Colocar la posición cuyo ID está en el portapapeles</translation>
+    </message>
+    <message>
+        <source>Position ID: %s
+Match ID: %s
+
+Both are on the clipboard.</source>
+        <translation>ID de posición: %s
+ID de match: %s
+
+Ambos están en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no Position ID of a position that can be played.</source>
+        <translation>El portapapeles no contiene ningún ID de posición jugable.</translation>
+    </message>
 </context>
 </TS>

@@ -779,5 +779,43 @@ Les scores et les paramètres risquent d&apos;être perdus à la fin du programm
         <source>Write the game finished last to a match file for analysis</source>
         <translation>Écrire la dernière partie jouée dans un fichier de match</translation>
     </message>
+    <message>
+        <source>&amp;Copy position ID</source>
+        <translation>&amp;Copier l&apos;ID de position</translation>
+    </message>
+    <message>
+        <source>&amp;Paste position ID</source>
+        <translation>Co&amp;ller l&apos;ID de position</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Copy the Position ID and Match ID of the board to the clipboard</source>
+        <translation>Copier l&apos;ID de position et l&apos;ID de match dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Set up the position whose ID is on the clipboard</source>
+        <translation>Installer la position de l&apos;ID du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Position ID: %s
+Match ID: %s
+
+Both are on the clipboard.</source>
+        <translation>ID de position : %s
+ID de match : %s
+
+Les deux sont dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no Position ID of a position that can be played.</source>
+        <translation>Le presse-papiers ne contient aucun ID de position jouable.</translation>
+    </message>
 </context>
 </TS>

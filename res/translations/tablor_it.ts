@@ -779,5 +779,43 @@ Punteggi e impostazioni potrebbero andare persi alla chiusura del programma.</tr
         <source>Write the game finished last to a match file for analysis</source>
         <translation>Scrivi l&apos;ultima partita finita in un file match per l&apos;analisi</translation>
     </message>
+    <message>
+        <source>&amp;Copy position ID</source>
+        <translation>&amp;Copia ID posizione</translation>
+    </message>
+    <message>
+        <source>&amp;Paste position ID</source>
+        <translation>&amp;Incolla ID posizione</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Copy the Position ID and Match ID of the board to the clipboard</source>
+        <translation>Copia l&apos;ID posizione e l&apos;ID match negli appunti</translation>
+    </message>
+    <message>
+        <source>Set up the position whose ID is on the clipboard</source>
+        <translation>Disponi la posizione il cui ID è negli appunti</translation>
+    </message>
+    <message>
+        <source>Position ID: %s
+Match ID: %s
+
+Both are on the clipboard.</source>
+        <translation>ID posizione: %s
+ID match: %s
+
+Entrambi sono negli appunti.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no Position ID of a position that can be played.</source>
+        <translation>Gli appunti non contengono un ID di una posizione giocabile.</translation>
+    </message>
 </context>
 </TS>

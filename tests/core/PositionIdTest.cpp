@@ -79,6 +79,48 @@ TEST(MatchId, FieldsRoundTripAndRefusals)
         EXPECT_FALSE(ParseMatchId(bad).has_value()) << bad;
 }
 
+TEST(PositionId, PastedTextFindsBothIds)
+{
+    const BoardData start = WithFixedOwners(StandardSetup());
+    BoardData race{};
+    race[3] = {5, HUMAN}; // the human's 22-point: far from home
+    race[HUMAN_TRAY] = {10, HUMAN};
+    race[20] = {15, COMPUTER}; // the computer's 20-point
+    race = WithFixedOwners(race);
+    MatchIdFields f;
+    f.onRoll = f.toDecide = COMPUTER;
+    f.cubeValue = 4;
+    f.cubeOwner = HUMAN;
+    f.first = 5;
+    f.second = 2;
+    const std::string copied = CopiedIds(race, f);
+    EXPECT_EQ(copied.size(), 27u);
+
+    for (const std::string& text : {copied, " " + copied + "\n",
+                                    "GNU Backgammon  Position ID: " + copied.substr(0, 14) +
+                                        "\n                 Match ID   : " + copied.substr(15) + "\n +13-14-15"}) {
+        const std::optional<PastedIds> pasted = ReadPastedIds(text);
+        ASSERT_TRUE(pasted.has_value()) << text;
+        EXPECT_EQ(pasted->board, race) << "read with the Match ID's side on roll";
+        ASSERT_TRUE(pasted->match.has_value());
+        EXPECT_EQ(pasted->match->cubeValue, 4);
+        EXPECT_EQ(pasted->match->onRoll, COMPUTER);
+    }
+    const std::optional<PastedIds> alone = ReadPastedIds("4HPwATDgc/ABMA");
+    ASSERT_TRUE(alone.has_value());
+    EXPECT_EQ(alone->board, start);
+    EXPECT_FALSE(alone->match.has_value());
+    // Read with the human on roll, the race's ID gives another board.
+    const std::optional<PastedIds> noMatch = ReadPastedIds(copied.substr(0, 14));
+    ASSERT_TRUE(noMatch.has_value());
+    EXPECT_NE(noMatch->board, race);
+
+    for (const char* bad : {"", "hello world", "4HPwATDgc/ABM", "AAAAAAAAAAAAAA:cAkAAAAAAAAA", "cAkAAAAAAAAA"})
+        EXPECT_FALSE(ReadPastedIds(bad).has_value()) << bad;
+    EXPECT_FALSE(ReadPastedIds(std::string(1 << 20, 'A') + " 4HPwATDgc/ABMA").has_value())
+        << "text past what a copied board holds is not looked through";
+}
+
 namespace {
 
 // GNU Backgammon's board tuple: the opponent's 25 counts, then the side on

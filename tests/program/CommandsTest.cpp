@@ -318,6 +318,75 @@ TEST_F(GameTest, SuggestMoveHoldsOnlyItsOwnTurn)
     EXPECT_FALSE(Game().OpeningTurn);
 }
 
+// Copy position ID puts the IDs of the board with the roll in hand on the
+// clipboard and shows them; in a turn under way they stay those of the turn's
+// start. A pasted ID is set up as an opened file is, with its cube; text
+// without one changes nothing.
+TEST_F(GameTest, PositionIdsAreCopiedAndPasted)
+{
+    StartWithRolls("21 35 64 52");
+    const BoardData race = MakePosition({{20, HUMAN, 3}, {22, HUMAN, 2}, {3, COMPUTER, 4}, {10, COMPUTER, 1}});
+    Load(race);
+    auto idsOf = [](const BoardData& b, int first, int second, int cube, int owner) {
+        MatchIdFields f;
+        f.onRoll = f.toDecide = HUMAN;
+        f.first = first;
+        f.second = second;
+        f.cubeValue = cube;
+        f.cubeOwner = owner;
+        return PositionId(b, HUMAN) + ":" + MatchId(f);
+    };
+    // From the menu: a key would confirm a turn that waits for it.
+    auto expectCopied = [this](const std::string& ids) {
+        platform.ExpectMessageBox("Position ID: " + ids.substr(0, 14) + "\nMatch ID: " + ids.substr(15) +
+                                      "\n\nBoth are on the clipboard.",
+                                  Buttons::Ok, Icon::Information, IDOK);
+        Menu(ID_COPY_POSITION_ID);
+        platform.CheckAllScriptsUsed();
+        EXPECT_EQ(platform.clipboard, ids);
+    };
+    const int first = Dice().die[0], second = Dice().die[1];
+    expectCopied(idsOf(race, first, second, 1, NOBODY));
+    platform.clipboard.reset();
+    platform.ExpectMessageBox("Position ID: " + PositionId(race, HUMAN) + "\nMatch ID: " +
+                                  idsOf(race, first, second, 1, NOBODY).substr(15) + "\n\nBoth are on the clipboard.",
+                              Buttons::Ok, Icon::Information, IDOK);
+    Key('I', 0, true);
+    EXPECT_TRUE(platform.clipboard.has_value()) << "Ctrl+I copies";
+
+    platform.clipboard = "no position here 4HPwATDgc/ABM";
+    platform.ExpectMessageBox("The clipboard holds no Position ID of a position that can be played.", Buttons::Ok,
+                              Icon::Exclamation, IDOK);
+    Key('V', 0, true);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Data(), race);
+
+    // As another program copies it: the board, then the Match ID of a
+    // 4-cube the computer owns.
+    const BoardData other = MakePosition({{19, HUMAN, 6}, {13, HUMAN, 2}, {6, COMPUTER, 8}, {1, COMPUTER, 2}});
+    MatchIdFields cube;
+    cube.cubeValue = 4;
+    cube.cubeOwner = COMPUTER;
+    platform.clipboard = " Position ID: " + PositionId(other, HUMAN) + "\n Match ID   : " + MatchId(cube) + "\n";
+    const int scoreBefore = Game().ScoreSinceStart[HUMAN];
+    Key('V', 0, true);
+    EXPECT_EQ(Data(), other);
+    EXPECT_EQ(Game().CubeValue, 4);
+    EXPECT_EQ(Game().CubeOwner, COMPUTER);
+    EXPECT_EQ(CurrentPlayer(), HUMAN);
+    EXPECT_EQ(Game().ScoreSinceStart[HUMAN], scoreBefore);
+    EXPECT_EQ(platform.caption, "Tablor - " + PositionId(other, HUMAN));
+    const int rolledFirst = Dice().die[0], rolledSecond = Dice().die[1];
+    EXPECT_EQ(LineFromEnd(1), "Dice: " + std::to_string(rolledFirst) + "+" + std::to_string(rolledSecond));
+
+    // A piece moved: the IDs are still those of the decision.
+    Type("M");
+    Type(std::string(1, LocationLetter(13 + rolledFirst)));
+    ASSERT_EQ(Game().MovesMade, 1);
+    ASSERT_NE(Data(), other);
+    expectCopied(idsOf(other, rolledFirst, rolledSecond, 4, COMPUTER));
+}
+
 // Switch sides mirrors the board (bars, trays and owners exchanged) and
 // makes it the start of the turn; Save right after stores it.
 TEST_F(GameTest, SwitchSidesMirrorsTheBoardAndSaveStoresIt)

@@ -71,18 +71,23 @@ TEST(Menu, MenuBarAsStored)
     EXPECT_EQ(exportLast.id, ID_EXPORT_LAST_GAME);
     EXPECT_EQ(exportLast.StoredText(), "Export &last game...");
     EXPECT_EQ(exportLast.Prompt(), "Write the game finished last to a match file for analysis");
-    EXPECT_EQ(FindMenu("&File")->items[6].StoredText(), "&Reset scores");
-    EXPECT_EQ(FindMenu("&File")->items[7].Prompt(), "");
+    EXPECT_FALSE(exportLast.separatorAfter);
+    const MenuItem& paste = FindMenu("&File")->items[6];
+    EXPECT_EQ(paste.id, ID_PASTE_POSITION_ID);
+    EXPECT_EQ(paste.StoredText(), "&Paste position ID\tCtrl+V");
+    EXPECT_EQ(paste.Prompt(), "Set up the position whose ID is on the clipboard");
+    EXPECT_EQ(FindMenu("&File")->items[8].StoredText(), "&Reset scores");
+    EXPECT_EQ(FindMenu("&File")->items[9].Prompt(), "");
     EXPECT_EQ(FindMenu("&View")->items[0].Prompt(), "Choose or edit a color scheme");
     EXPECT_EQ(FindMenu("&Tools"), nullptr);
 
-    // Separators after New game, Export last game, Settings, Reset scores,
+    // Separators after New game, Paste position ID, Settings, Reset scores,
     // Resign, Suggest move and Documentation.
     std::string separated;
     for (const MenuPopup& popup : bar)
         for (const MenuItem& item : popup.items)
             if (item.separatorAfter) separated += std::to_string(item.id) + " ";
-    EXPECT_EQ(separated, "57600 32789 229 226 32774 32773 32787 ");
+    EXPECT_EQ(separated, "57600 32791 229 226 32774 32773 32787 ");
 
     // No two items of the File menu share an access key.
     std::string keys;

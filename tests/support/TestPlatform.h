@@ -328,6 +328,7 @@ public:
     bool shown = false;
     std::string caption;
     std::vector<std::string> captionLog;
+    std::optional<std::string> clipboard;
     Colour background = 0;
     bool invalidatePending = false;
     int invalidations = 0;
@@ -484,6 +485,8 @@ public:
     void ShowHelp(int context) override { helpContexts.push_back(context); }
     OpenResult OpenDocument(const std::string& path) override;
     bool ShowDocument(const std::string& path) override;
+    std::optional<std::string> ClipboardText() const override { return clipboard; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
     std::unique_ptr<FileLock> LockFolder(const std::string& folder) override;
     KeptLock LockKeptGame(const std::string& path) override;
 

@@ -189,3 +189,34 @@ std::optional<MatchIdFields> ParseMatchId(std::string_view id)
         if (bits.At(k)) return std::nullopt;
     return f;
 }
+
+std::optional<PastedIds> ReadPastedIds(std::string_view text)
+{
+    // The words of the text, split at white space and colons; text longer
+    // than any copied board is not looked through.
+    constexpr std::size_t MOST = 64 * 1024;
+    if (text.size() > MOST) text = text.substr(0, MOST);
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool cut = i == text.size() || text[i] == ':' || text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
+                         text[i] == '\r';
+        if (!cut) continue;
+        if (i > start) words.push_back(text.substr(start, i - start));
+        start = i + 1;
+    }
+    std::optional<MatchIdFields> match;
+    for (std::string_view w : words)
+        if (w.size() == 12 && (match = ParseMatchId(w))) break;
+    const int onRoll = match ? match->onRoll : HUMAN;
+    for (std::string_view w : words) {
+        if (w.size() != 14) continue;
+        if (std::optional<BoardData> board = BoardFromPositionId(w, onRoll)) return PastedIds{*board, match};
+    }
+    return std::nullopt;
+}
+
+std::string CopiedIds(const BoardData& board, const MatchIdFields& match)
+{
+    return PositionId(board, match.onRoll) + ":" + MatchId(match);
+}

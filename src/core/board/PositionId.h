@@ -59,3 +59,21 @@ std::string MatchId(const MatchIdFields& fields);
 // characters, a cube over 32768, an owner or game state without a meaning,
 // a die over 6 or a single die, a score past the match length).
 std::optional<MatchIdFields> ParseMatchId(std::string_view id);
+
+// A position read from pasted text: the board with the side it says is on
+// roll, and the Match ID's fields when the text holds one.
+struct PastedIds {
+    BoardData board{};
+    std::optional<MatchIdFields> match;
+};
+
+// Finds a Position ID, and a Match ID if there is one, in text as other
+// programs copy them: the two IDs alone, joined by a colon
+// ("4HPwATDgc/ABMA:cAkAAAAAAAAA"), or with their labels ("Position ID: ...").
+// Without a Match ID the human is taken to be on roll. Nothing when the text
+// holds no Position ID of a position that can be played.
+std::optional<PastedIds> ReadPastedIds(std::string_view text);
+
+// The text put on the clipboard for a position: the Position ID and the
+// Match ID joined by a colon, as other programs paste it.
+std::string CopiedIds(const BoardData& board, const MatchIdFields& match);

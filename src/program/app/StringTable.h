@@ -49,6 +49,8 @@ enum StringId : int {
     IDS_CANNOT_EXPORT = 2022,
     IDS_EXPORT_NOT_FROM_START = 2023,
     IDS_CANNOT_WRITE_SETTINGS = 2030,
+    IDS_POSITION_ID_COPIED = 2040,
+    IDS_NO_POSITION_ID = 2041,
 };
 
 // The text of a string id ("" for an unknown id). The command ids of the

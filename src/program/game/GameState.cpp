@@ -32,6 +32,37 @@ PositionFileData CurrentPositionData(const GameState& game)
     return d;
 }
 
+std::string CopiedGameIds(const GameState& game)
+{
+    MatchIdFields f;
+    f.onRoll = f.toDecide = game.CurrentPlayer() == COMPUTER ? COMPUTER : HUMAN;
+    f.cubeValue = game.CubeValue;
+    f.cubeOwner = game.CubeOwner == HUMAN || game.CubeOwner == COMPUTER ? game.CubeOwner : NOBODY;
+    const MatchGame played = game.record.Game();
+    if (!game.record.Ended() && !played.actions.empty()) {
+        const MatchAction& last = played.actions.back();
+        if (last.kind == MatchAction::Kind::Roll && last.player == f.onRoll) {
+            f.first = last.first;
+            f.second = last.second;
+        }
+    }
+    const BoardData board =
+        f.onRoll == HUMAN && game.MovesMade > 0 ? WithFixedOwners(game.board.BoardTable) : game.board.Data();
+    return CopiedIds(board, f);
+}
+
+PositionFileData PastedPositionData(const GameState& game, const PastedIds& pasted)
+{
+    PositionFileData d = CurrentPositionData(game);
+    d.board = ToImage(pasted.board);
+    d.movesMade = 0;
+    if (pasted.match) {
+        d.cubeValue = pasted.match->cubeValue > 64 ? 64 : pasted.match->cubeValue;
+        d.cubeOwner = d.cubeValue == 1 ? NOBODY : pasted.match->cubeOwner;
+    }
+    return d;
+}
+
 std::vector<MovePair> SuggestedMoves(GameState& game, bool useBook)
 {
     std::array<std::pair<int, int>, 4> moves{};

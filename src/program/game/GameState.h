@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/board/Board.h"
+#include "core/board/PositionId.h"
 #include "core/board/RulesEngine.h"
 #include "core/dice/DiceRecord.h"
 #include "core/dice/Random.h"
@@ -110,6 +111,16 @@ std::string ExportedGameText(const MatchGame& game, std::time_t now);
 
 // The game as a position file holds it.
 PositionFileData CurrentPositionData(const GameState& game);
+
+// The Position ID and Match ID of the game joined for the clipboard: in the
+// human's turn once a piece has moved, of the turn's start with its roll
+// (the decision as it stood), else of the board as it is, with the roll of
+// the side to move while its turn is open.
+std::string CopiedGameIds(const GameState& game);
+
+// The game's position data with a pasted position in place of its board,
+// and the pasted cube where the IDs give one (held to the cube's 64).
+PositionFileData PastedPositionData(const GameState& game, const PastedIds& pasted);
 
 // The human's remaining dice played by the computer's search ("Good"), as moves.
 std::vector<MovePair> SuggestedMoves(GameState& game, bool useBook);

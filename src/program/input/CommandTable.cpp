@@ -2,6 +2,7 @@
 #include "program/input/CommandTable.h"
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/files/MatchFile.h"
@@ -39,6 +40,8 @@ std::span<const CommandTable::Entry> CommandTable::Table()
         {ID_EXPORT_GAME, [](const C& c) { return c.game.record.HasMoves() || c.game.finished.Ended(); },
          [](C& c) { c.OnExportGame(); }},
         {ID_EXPORT_LAST_GAME, [](const C& c) { return c.game.lastGameHeld; }, [](C& c) { c.OnExportLastGame(); }},
+        {ID_COPY_POSITION_ID, nullptr, [](C& c) { c.OnCopyPositionId(); }},
+        {ID_PASTE_POSITION_ID, nullptr, [](C& c) { c.OnPastePositionId(); }},
         {ID_SETTINGS, nullptr, [](C& c) { c.OnSettings(); }},
         {ID_RESET_SCORES, nullptr, [](C& c) { c.OnResetScores(); }},
         {ID_APP_EXIT, nullptr, [](C& c) { c.OnExit(); }},
@@ -326,6 +329,29 @@ void CommandTable::OnExportLastGame()
     if (!path) return;
     if (!WriteMatchFile(*path, game.lastGameText))
         platform.MessageBox(LoadString(IDS_CANNOT_EXPORT, platform.Texts()), Buttons::Ok, Icon::Exclamation);
+}
+
+void CommandTable::OnCopyPositionId()
+{
+    const std::string ids = CopiedGameIds(game);
+    platform.SetClipboardText(ids);
+    char text[256];
+    std::snprintf(text, sizeof text, LoadString(IDS_POSITION_ID_COPIED, platform.Texts()), ids.substr(0, 14).c_str(),
+                  ids.substr(15).c_str());
+    platform.MessageBox(text, Buttons::Ok, Icon::Information);
+}
+
+// A pasted position is set up as an opened file is: the human rolls next.
+void CommandTable::OnPastePositionId()
+{
+    const std::optional<std::string> text = platform.ClipboardText();
+    const std::optional<PastedIds> pasted = text ? ReadPastedIds(*text) : std::nullopt;
+    if (!pasted) {
+        platform.MessageBox(LoadString(IDS_NO_POSITION_ID, platform.Texts()), Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    ctx.kept.LoadPosition(PastedPositionData(game, *pasted));
+    platform.SetCaption(ApplicationTitle() + " - " + PositionId(pasted->board, HUMAN));
 }
 
 void CommandTable::OnOpen()

@@ -41,6 +41,8 @@ public:
     void OnExportGame();
     // Writes the game finished last, from its end until the next game ends.
     void OnExportLastGame();
+    void OnCopyPositionId();
+    void OnPastePositionId();
     // Runs the settings sheet on the page it was last closed on.
     void OnSettings();
     // Rebuilds the board for the other direction of play, keeping the

@@ -149,4 +149,9 @@ public:
     // Shows an HTML document in the program's own help window; false when it
     // cannot be read.
     virtual bool ShowDocument(const std::string& path) = 0;
+
+    // The text on the desktop's clipboard (nothing when it holds none), and
+    // text put there.
+    virtual std::optional<std::string> ClipboardText() const = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
 };

@@ -2,6 +2,7 @@
 #include "shell/qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QCursor>
 #include <QDesktopServices>
@@ -675,6 +676,20 @@ OpenResult QtPlatform::OpenDocument(const std::string& path)
     if (!DesktopHasProgramFor(file)) return OpenResult::Failed;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())) ? OpenResult::Opened
                                                                                               : OpenResult::Failed;
+}
+
+std::optional<std::string> QtPlatform::ClipboardText() const
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return std::nullopt;
+    const QString text = clipboard->text();
+    if (text.isEmpty()) return std::nullopt;
+    return text.toStdString();
+}
+
+void QtPlatform::SetClipboardText(const std::string& text)
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(QString::fromStdString(text));
 }
 
 bool QtPlatform::ShowDocument(const std::string& path) { return ShowHelpFile(FromPath(path), frame.get()); }

@@ -160,6 +160,8 @@ public:
 
     void ShowHelp(int context) override;
     OpenResult OpenDocument(const std::string& path) override;
+    std::optional<std::string> ClipboardText() const override;
+    void SetClipboardText(const std::string& text) override;
     std::unique_ptr<FileLock> LockFolder(const std::string& folder) override;
     KeptLock LockKeptGame(const std::string& path) override;
     bool ShowDocument(const std::string& path) override;

@@ -51,7 +51,7 @@ const char* const MONEY = " 0 point match\n"
                           "  1) 31: 8/5 6/5                 Doubles => 2\n"
                           "  2)  Drops                       Wins 1 point\n";
 
-MatchAction Roll(int player, int first, int second, std::vector<MatchMove> moves)
+MatchAction RollOf(int player, int first, int second, std::vector<MatchMove> moves)
 {
     return {MatchAction::Kind::Roll, player, first, second, std::move(moves), 0};
 }
@@ -102,14 +102,14 @@ TEST(MatchImport, ReadsTheFormsRealFilesHoldInBoardLocations)
     const ImportedGame& first = match->games[0];
     ExpectSameActions(
         first.game.actions,
-        {Roll(COMPUTER, 3, 1, {{8, 5, false}, {6, 5, false}}),
-         Roll(HUMAN, 3, 6, {{1, 7, false}, {12, 15, false}}),
-         Roll(COMPUTER, 6, 4, {{13, 7, true}, {24, 20, false}}),
-         Roll(HUMAN, 6, 2, {{HUMAN_BAR, 2, false}, {1, 7, true}}),
-         Roll(COMPUTER, 5, 5, {{COMPUTER_BAR, 20, false}, {20, 15, true}, {15, 10, false}, {6, 1, false}}),
+        {RollOf(COMPUTER, 3, 1, {{8, 5, false}, {6, 5, false}}),
+         RollOf(HUMAN, 3, 6, {{1, 7, false}, {12, 15, false}}),
+         RollOf(COMPUTER, 6, 4, {{13, 7, true}, {24, 20, false}}),
+         RollOf(HUMAN, 6, 2, {{HUMAN_BAR, 2, false}, {1, 7, true}}),
+         RollOf(COMPUTER, 5, 5, {{COMPUTER_BAR, 20, false}, {20, 15, true}, {15, 10, false}, {6, 1, false}}),
          {MatchAction::Kind::Double, HUMAN, 0, 0, {}, 2},
          {MatchAction::Kind::Take, COMPUTER, 0, 0, {}, 0},
-         Roll(HUMAN, 4, 3, {{HUMAN_BAR, 4, false}, {4, 7, false}})},
+         RollOf(HUMAN, 4, 3, {{HUMAN_BAR, 4, false}, {4, 7, false}})},
         "game 1");
     EXPECT_EQ(first.game.winner, HUMAN);
     EXPECT_EQ(first.game.points, 4);

@@ -54,46 +54,16 @@ fi
 game=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 engine=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 
+name=end_to_end
 work=$(mktemp -d "${TMPDIR:-/tmp}/tablor-e2e.XXXXXX")
 xvfb_pid=""
 game_pid=""
 wm_pid=""
 failed=0
 
-cleanup() {
-    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
-        kill "$game_pid" 2>/dev/null
-        wait "$game_pid" 2>/dev/null
-    fi
-    if [ -n "$wm_pid" ] && kill -0 "$wm_pid" 2>/dev/null; then
-        kill "$wm_pid" 2>/dev/null
-        wait "$wm_pid" 2>/dev/null
-    fi
-    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
-    if [ "$failed" = 0 ]; then
-        rm -rf "$work"
-    else
-        echo "end_to_end: the game's folder, its log and a screenshot are kept in $work" >&2
-    fi
-}
+cleanup() { end_session "$game_pid" "$wm_pid"; }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
-
-fail() {
-    failed=1
-    echo "end_to_end: FAILED: $*" >&2
-    if [ -n "${DISPLAY:-}" ] && [ -n "$xvfb_pid" ]; then
-        import -window root "$work/failure.png" >/dev/null 2>&1
-    fi
-    if [ -s "$work/game.log" ]; then
-        echo "--- the game's output:" >&2
-        tail -n 20 "$work/game.log" >&2
-    fi
-    exit 1
-}
 
 # Every wait ends by this time, well before the test's own time limit, so
 # that the script always gets to clean up after itself.

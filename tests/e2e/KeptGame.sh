@@ -27,33 +27,15 @@ if [ $# -ne 1 ] || [ ! -x "$1" ]; then
 fi
 game=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 
+name=kept_game_end_to_end
 work=$(mktemp -d "${TMPDIR:-/tmp}/tablor-kept.XXXXXX")
 xvfb_pid=""
 pids=()
 failed=0
 
-cleanup() {
-    for pid in "${pids[@]}" $xvfb_pid; do
-        if kill -0 "$pid" 2>/dev/null; then
-            kill "$pid" 2>/dev/null
-            wait "$pid" 2>/dev/null
-        fi
-    done
-    if [ "$failed" = 0 ]; then
-        rm -rf "$work"
-    else
-        echo "kept_game_end_to_end: the game's folders and logs are kept in $work" >&2
-    fi
-}
+cleanup() { end_session "${pids[@]}"; }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
-
-fail() {
-    failed=1
-    echo "kept_game_end_to_end: FAILED: $*" >&2
-    command -v import >/dev/null 2>&1 && [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" >/dev/null 2>&1
-    exit 1
-}
 
 deadline=$(($(date +%s) + 270))
 # shellcheck source=tests/e2e/Session.sh

@@ -41,28 +41,9 @@ xvfb_pid=""
 pid=""
 failed=0
 
-cleanup() {
-    for p in $pid $xvfb_pid; do
-        if kill -0 "$p" 2>/dev/null; then
-            kill "$p" 2>/dev/null
-            wait "$p" 2>/dev/null
-        fi
-    done
-    if [ "$failed" = 0 ]; then
-        rm -rf "$work"
-    else
-        echo "$name: the folders and logs are kept in $work" >&2
-    fi
-}
+cleanup() { end_session "$pid"; }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
-
-fail() {
-    failed=1
-    echo "$name: FAILED: $*" >&2
-    command -v import >/dev/null 2>&1 && [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" >/dev/null 2>&1
-    exit 1
-}
 
 deadline=$(($(date +%s) + 240))
 # shellcheck source=tests/e2e/Session.sh

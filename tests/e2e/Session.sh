@@ -2,10 +2,43 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What the end-to-end scripts share, sourced by them: waiting with a time
 # limit, the virtual X server, and the game started as a player would start
-# it. The script that sources it sets `work` (its folder, with a private
-# runtime folder made here), `deadline` (when every wait ends) and defines
-# `fail MESSAGE...`; it may define `poll_guard COMMAND...`, run at each try
-# of a wait (to fail at once when the game has ended, say).
+# it, and the end of a run. The script that sources it sets `name` (for its
+# messages), `work` (its folder, with a private runtime folder made here),
+# `failed=0`, `xvfb_pid=""` and `deadline` (when every wait ends); it may
+# define `poll_guard COMMAND...`, run at each try of a wait (to fail at once
+# when the game has ended, say).
+
+# fail MESSAGE...: a check failed: says so with a screenshot of the display
+# and the end of the game's log, and ends the script.
+fail() {
+    failed=1
+    echo "$name: FAILED: $*" >&2
+    if command -v import >/dev/null 2>&1 && [ -n "${DISPLAY:-}" ] && [ -n "$xvfb_pid" ]; then
+        import -window root "$work/failure.png" >/dev/null 2>&1
+    fi
+    if [ -s "$work/game.log" ]; then
+        echo "--- the game's output:" >&2
+        tail -n 20 "$work/game.log" >&2
+    fi
+    exit 1
+}
+
+# end_session PID...: stops those programs and the X server, then removes the
+# script's folder, or keeps it when a check failed and says where.
+end_session() {
+    local p
+    for p in "$@" $xvfb_pid; do
+        if [ -n "$p" ] && kill -0 "$p" 2>/dev/null; then
+            kill "$p" 2>/dev/null
+            wait "$p" 2>/dev/null
+        fi
+    done
+    if [ "$failed" = 0 ]; then
+        rm -rf "$work"
+    else
+        echo "$name: the folders, logs and a screenshot are kept in $work" >&2
+    fi
+}
 
 # poll SECONDS COMMAND...: runs COMMAND every 0.25 s until it succeeds (0) or
 # the time is up (1).

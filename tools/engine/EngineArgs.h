@@ -43,12 +43,22 @@ struct SelfPlayArgs {
     std::string exportPath;
 };
 
+// Self-played games judged by the Expert, game by game (analyse-selfplay).
+struct AnalyseArgs {
+    long games = 0;
+    std::uint32_t seed = 0;
+    int computerLevel = 2, humanLevel = 2;
+    int plies = -1;         // the depth of the games' Expert and of the analysis, -1 for its default
+    bool decisions = false; // also every decision, one line each
+};
+
 // Each takes the whole argument list, the command first; false with `error` set
 // when an argument is missing, unknown, repeated or out of range.
 bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error);
 bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::string& error);
 bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error);
 bool ParseEvalArgs(const std::vector<std::string>& args, EvalArgs& out, std::string& error);
+bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, std::string& error);
 
 // A board from 28 comma-separated count:owner entries for locations 0 to 27,
 // checked as the game checks the board of a position file.

@@ -7,7 +7,7 @@
 //   tablor-engine serve
 //   tablor-engine rolls --seed S --count N
 //   tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]
-//   tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions]
+//   tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions] [--cubeless]
 //
 // analyse-selfplay plays the games selfplay plays and has the Expert judge
 // every checker play of both sides at --plies: one line of JSON per game,
@@ -54,7 +54,7 @@ constexpr const char* USAGE =
     "       tablor-engine serve   (reads move command lines, one a line, and answers each with a line)\n"
     "       tablor-engine rolls --seed S --count N\n"
     "       tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]\n"
-    "       tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions]\n"
+    "       tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions] [--cubeless]\n"
     "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
     "With --side human the human's play is found by the mirrored search at --level (default 2, as the\n"
     "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n"
@@ -476,6 +476,7 @@ int RunAnalyseSelfPlay(const AnalyseArgs& args)
     AnalysisOptions analysis;
     analysis.plies = plies;
     analysis.cube = false;
+    analysis.cubeful = !args.cubeless;
     std::array<SideSummary, 3> totals{};
     for (long g = 0; g < args.games && !OutputFailed(); ++g) {
         record.Start(true);

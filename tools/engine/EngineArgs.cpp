@@ -260,6 +260,8 @@ bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, st
             out.plies = static_cast<int>(v);
         } else if (option == "--decisions") {
             out.decisions = true;
+        } else if (option == "--cubeless") {
+            out.cubeless = true;
         } else {
             return r.Error("unknown option '" + option + "' for analyse-selfplay");
         }

@@ -50,6 +50,7 @@ struct AnalyseArgs {
     int computerLevel = 2, humanLevel = 2;
     int plies = -1;         // the depth of the games' Expert and of the analysis, -1 for its default
     bool decisions = false; // also every decision, one line each
+    bool cubeless = false;  // checker plays judged without the cube
 };
 
 // Each takes the whole argument list, the command first; false with `error` set

@@ -146,11 +146,12 @@ private:
 
 double Analyser::PlayEquity(const Checkers& after, int player, int plies)
 {
+    if (stopped_) return 0;
     const Checkers next = Flipped(after);
     const Probabilities q = expert_.EvaluatePly(next, plies);
     // A game over is worth its points; otherwise the opponent is on roll
     // with the cube where it is.
-    if (Classify(next) == PositionKind::Finished) return -q.Equity();
+    if (!options_.cubeful || Classify(next) == PositionKind::Finished) return -q.Equity();
     return -CubefulEquity(q, HolderFor(owner_, Opponent(player)), CubeEfficiency(next));
 }
 
@@ -219,7 +220,10 @@ bool Analyser::JudgePlay(const Checkers& view, const MatchAction& a, int index, 
         d.bestEquity = equity[all[0]];
         d.equity = equity[played];
         d.loss = std::max(0.0, d.bestEquity - d.equity);
-        d.rank = static_cast<int>(std::find(all.begin(), all.end(), played) - all.begin());
+        // Plays as good as the one made rank with it.
+        d.rank = static_cast<int>(std::count_if(all.begin(), all.end(), [&](std::size_t k) {
+            return depth[k] > depth[played] || (depth[k] == depth[played] && equity[k] > equity[played]);
+        }));
         const std::size_t shown = std::min<std::size_t>(all.size(), std::max(1, options_.playsShown));
         for (std::size_t i = 0; i < shown; ++i)
             d.best.push_back({MatchMovesOf(plays[all[i]], view, a.player), equity[all[i]], depth[all[i]]});
@@ -261,7 +265,7 @@ GameAnalysis Analyser::Run()
 {
     GameAnalysis out;
     expert_.SetPoll([this] {
-        if (options_.poll && !options_.poll()) stopped_ = true;
+        if (!stopped_ && options_.poll && !options_.poll()) stopped_ = true;
         return !stopped_;
     });
     const int plies = std::max(0, options_.plies);

@@ -55,6 +55,7 @@ struct AnalysisOptions {
     int plies = EXPERT_DEFAULT_PLIES; // the depth of the checker plays and cube actions
     int luckPlies = 0;                // the depth the luck of each roll is judged at
     bool cube = true;                 // whether cube actions (and missed doubles) are judged
+    bool cubeful = true;              // checker plays by cubeful equity (else cubeless, the cube ignored)
     int playsShown = 5;               // the best plays kept per checker play
     // Which plays go deeper, as the Expert's own search picks them.
     ExpertFilter filter{};
@@ -84,9 +85,9 @@ struct Decision {
     double bestEquity = 0; // of the best choice
     double loss = 0;       // bestEquity - equity, never below 0 (EMG)
     Mark mark = Mark::None;
-    // A checker play: the best plays, best first, and where the one made ranks (from 0; -1 when below them).
+    // A checker play: the best plays, best first, and how many plays are better than the one made.
     std::vector<RankedPlay> best;
-    int rank = -1;
+    int rank = 0;
     // A cube action: the equities of not doubling, of double-take and of a pass.
     double noDouble = 0, doubleTake = 0;
     // A roll: its equity against the average of the 21 rolls (EMG).

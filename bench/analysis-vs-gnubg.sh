@@ -7,7 +7,7 @@
 # correlation over the games of the two error rates of each side (mEMG per
 # checker play with a choice), and the share of the plays gnubg finds bad or
 # very bad (>= 80 mEMG lost) that Tablor marks bad or very bad too.
-#   bench/analysis-vs-gnubg.sh [--games 100] [--seed 1] [--levels 2,2] [--plies 1] [--gnubg-plies 1]
+#   bench/analysis-vs-gnubg.sh [--games 100] [--seed 1] [--levels 2,2] [--plies 2] [--gnubg-plies 2] [--cubeless]
 #                              [--engine build/tablor-engine] [--min-r R] [--min-share S]
 # With --min-r or --min-share it fails (status 1) when a figure is below it.
 # Without gnubg it says so and exits with status 77.
@@ -15,7 +15,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 gnubg=${GNUBG:-/usr/games/gnubg}
 engine=$here/../build/tablor-engine
-games=100 seed=1 levels=2,2 plies=1 gnubg_plies=1 min_r=-1 min_share=-1 cubeless=""
+games=100 seed=1 levels=2,2 plies=2 gnubg_plies=2 min_r=-1 min_share=-1 cubeless=""
 while [ $# -gt 0 ]; do
     case $1 in
     --games) games=$2 ;;
@@ -37,7 +37,7 @@ if [ ! -x "$gnubg" ]; then
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$engine" selfplay --games "$games" --seed "$seed" --levels "$levels" --plies "$plies" --export "$work/games.mat" >/dev/null
+"$engine" selfplay --games "$games" --seed "$seed" --levels "$levels" --export "$work/games.mat" >/dev/null
 started=$(date +%s.%N)
 "$engine" analyse-selfplay --games "$games" --seed "$seed" --levels "$levels" --plies "$plies" --decisions $cubeless \
     >"$work/tablor.json"

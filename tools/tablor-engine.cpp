@@ -10,7 +10,7 @@
 //   tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions] [--cubeless]
 //
 // analyse-selfplay plays the games selfplay plays and has the Expert judge
-// every checker play of both sides at --plies: one line of JSON per game,
+// every checker play of both sides at --plies (default 2): one line of JSON per game,
 // one per decision before it with --decisions, and the totals last.
 // Level 3 is the Expert, a neural network with a lookahead of --plies (its
 // default 1); eval prints its chances for the side on roll.
@@ -60,7 +60,8 @@ constexpr const char* USAGE =
     "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n"
     "Level 3 is the Expert: a neural network looking --plies ahead (default 1, at most 3); eval prints its\n"
     "chances for the side on roll. Its weights are read from $TABLOR_WEIGHTS or the installed expert.tnw.\n"
-    "analyse-selfplay has the Expert judge, at --plies, every checker play of the games selfplay plays.\n";
+    "analyse-selfplay has the Expert judge, at --plies (default 2), every checker play of the games selfplay\n"
+    "plays (with its Expert at its default depth).\n";
 
 int Fail(const std::string& message)
 {
@@ -459,8 +460,8 @@ int RunAnalyseSelfPlay(const AnalyseArgs& args)
     std::string error;
     Expert* expert = TheExpert(error);
     if (expert == nullptr) return Fail(error);
-    const int plies = args.plies < 0 ? EXPERT_DEFAULT_PLIES : args.plies;
-    expert->SetPlies(plies);
+    const int plies = args.plies < 0 ? ANALYSIS_DEFAULT_PLIES : args.plies;
+    expert->SetPlies(EXPERT_DEFAULT_PLIES);
     Random random(args.seed);
     SelfPlayOptions options;
     options.computerLevel = args.computerLevel;

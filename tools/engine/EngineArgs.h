@@ -48,7 +48,7 @@ struct AnalyseArgs {
     long games = 0;
     std::uint32_t seed = 0;
     int computerLevel = 2, humanLevel = 2;
-    int plies = -1;         // the depth of the games' Expert and of the analysis, -1 for its default
+    int plies = -1;         // the depth of the analysis, -1 for its default (the games' Expert plays at its own)
     bool decisions = false; // also every decision, one line each
     bool cubeless = false;  // checker plays judged without the cube
 };

@@ -51,12 +51,18 @@ const char* RatingOf(double errorRateMemg);
 // right or came within this much of being right (in EMG).
 constexpr double CLOSE_CUBE_EMG = 0.1;
 
+// The depth the analysis judges at unless told otherwise: one deeper than
+// the Expert plays at. Against GNU Backgammon's 2-ply analysis of the same
+// self-played games the error rates per game correlated at 0.91 at 2-ply
+// against 0.81 at 1-ply, and 60 decisions take about a second.
+constexpr int ANALYSIS_DEFAULT_PLIES = 2;
+
 struct AnalysisOptions {
-    int plies = EXPERT_DEFAULT_PLIES; // the depth of the checker plays and cube actions
-    int luckPlies = 0;                // the depth the luck of each roll is judged at
-    bool cube = true;                 // whether cube actions (and missed doubles) are judged
-    bool cubeful = true;              // checker plays by cubeful equity (else cubeless, the cube ignored)
-    int playsShown = 5;               // the best plays kept per checker play
+    int plies = ANALYSIS_DEFAULT_PLIES; // the depth of the checker plays and cube actions
+    int luckPlies = 0;                  // the depth the luck of each roll is judged at
+    bool cube = true;                   // whether cube actions (and missed doubles) are judged
+    bool cubeful = true;                // checker plays by cubeful equity (else cubeless, the cube ignored)
+    int playsShown = 5;                 // the best plays kept per checker play
     // Which plays go deeper, as the Expert's own search picks them.
     ExpertFilter filter{};
     // Called after each action with the actions judged so far and in all.

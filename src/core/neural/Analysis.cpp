@@ -243,7 +243,7 @@ bool Analyser::JudgePlay(const Checkers& view, const MatchAction& a, int index, 
 void Analyser::JudgeCube(const Checkers& view, int index)
 {
     const int player = game_.actions[static_cast<std::size_t>(index)].player;
-    const Probabilities p = expert_.EvaluatePly(view, std::max(0, options_.plies));
+    const Probabilities p = expert_.EvaluatePly(view, std::clamp(options_.plies, 0, EXPERT_MAX_PLIES));
     const CubeDecision c = DecideDouble(p, HolderFor(owner_, player), CubeEfficiency(view));
     const double doubled = std::min(c.doubleTake, 1.0);
     if (Stopped() || (!c.shouldDouble && doubled < c.noDouble - CLOSE_CUBE_EMG)) return;
@@ -268,7 +268,7 @@ GameAnalysis Analyser::Run()
         if (!stopped_ && options_.poll && !options_.poll()) stopped_ = true;
         return !stopped_;
     });
-    const int plies = std::max(0, options_.plies);
+    const int plies = std::clamp(options_.plies, 0, EXPERT_MAX_PLIES);
     Checkers pos = StartingCheckers(); // seen by the computer
     const int total = static_cast<int>(game_.actions.size());
     bool rolled = false; // whether a roll has been played (none before the opening one)

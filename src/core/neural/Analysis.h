@@ -58,7 +58,7 @@ constexpr double CLOSE_CUBE_EMG = 0.1;
 constexpr int ANALYSIS_DEFAULT_PLIES = 2;
 
 struct AnalysisOptions {
-    int plies = ANALYSIS_DEFAULT_PLIES; // the depth of the checker plays and cube actions
+    int plies = ANALYSIS_DEFAULT_PLIES; // the depth of the checker plays and cube actions (0 to EXPERT_MAX_PLIES)
     int luckPlies = 0;                  // the depth the luck of each roll is judged at
     bool cube = true;                   // whether cube actions (and missed doubles) are judged
     bool cubeful = true;                // checker plays by cubeful equity (else cubeless, the cube ignored)

@@ -12,7 +12,11 @@
 // import reads a match file, replays every game by the rules and prints each
 // game's result, final score and final position, or refuses the file naming
 // the game and line that cannot be played.
+//   tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions] [--cubeless]
 //
+// analyse-selfplay plays the games selfplay plays and has the Expert judge
+// every checker play of both sides at --plies (default 2): one line of JSON per game,
+// one per decision before it with --decisions, and the totals last.
 // Level 3 is the Expert, a neural network with a lookahead of --plies (its
 // default 1); eval prints its chances for the side on roll.
 //
@@ -38,6 +42,7 @@
 #include "core/dice/DiceRecord.h"
 #include "core/files/MatchFile.h"
 #include "core/files/MatchImport.h"
+#include "core/neural/Analysis.h"
 #include "core/neural/Expert.h"
 #include "core/neural/WeightsFile.h"
 #include "engine/EngineArgs.h"
@@ -56,11 +61,14 @@ constexpr const char* USAGE =
     "       tablor-engine rolls --seed S --count N\n"
     "       tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]\n"
     "       tablor-engine import FILE.mat   (replays a match file and prints each game's result)\n"
+    "       tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions] [--cubeless]\n"
     "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
     "With --side human the human's play is found by the mirrored search at --level (default 2, as the\n"
     "program's suggestion uses); --levels C,H gives the computer's level and that of the human's side.\n"
     "Level 3 is the Expert: a neural network looking --plies ahead (default 1, at most 3); eval prints its\n"
-    "chances for the side on roll. Its weights are read from $TABLOR_WEIGHTS or the installed expert.tnw.\n";
+    "chances for the side on roll. Its weights are read from $TABLOR_WEIGHTS or the installed expert.tnw.\n"
+    "analyse-selfplay has the Expert judge, at --plies (default 2), every checker play of the games selfplay\n"
+    "plays (with its Expert at its default depth).\n";
 
 int Fail(const std::string& message)
 {
@@ -410,12 +418,128 @@ int RunImport(const ImportArgs& args)
     return 0;
 }
 
+const char* SideWord(int player) { return player == COMPUTER ? "computer" : "human"; }
+
+std::string MovesText(const std::vector<MatchMove>& moves)
+{
+    std::string out = "[";
+    for (std::size_t k = 0; k < moves.size(); ++k)
+        out += (k ? ",[" : "[") + std::to_string(moves[k].from) + "," + std::to_string(moves[k].to) + "]";
+    return out + "]";
+}
+
+std::string DecisionJson(const Decision& d, long game)
+{
+    static constexpr const char* kinds[] = {"play", "double", "no double", "take", "drop"};
+    std::string out = "{\"game\":" + std::to_string(game) + ",\"action\":" + std::to_string(d.action + 1) +
+                      ",\"side\":\"" + SideWord(d.player) + "\",\"kind\":\"" + kinds[static_cast<int>(d.kind)] + "\"";
+    if (d.kind == Decision::Kind::Play)
+        out += ",\"roll\":[" + std::to_string(d.first) + "," + std::to_string(d.second) +
+               "],\"forced\":" + (d.forced ? "true" : "false") + ",\"rank\":" + std::to_string(d.rank) +
+               ",\"luck\":" + Number(d.luck);
+    else
+        out += ",\"no_double\":" + Number(d.noDouble) + ",\"double_take\":" + Number(d.doubleTake);
+    out += ",\"equity\":" + Number(d.equity) + ",\"best_equity\":" + Number(d.bestEquity) +
+           ",\"loss_memg\":" + Number(1000 * d.loss) + ",\"mark\":\"" + MarkName(d.mark) + "\"";
+    if (d.kind == Decision::Kind::Play) {
+        out += ",\"best\":[";
+        for (std::size_t k = 0; k < d.best.size(); ++k)
+            out += std::string(k ? "," : "") + "{\"moves\":" + MovesText(d.best[k].moves) +
+                   ",\"equity\":" + Number(d.best[k].equity) + ",\"plies\":" + std::to_string(d.best[k].plies) + "}";
+        out += "]";
+    }
+    return out + "}";
+}
+
+std::string SideJson(const SideSummary& s)
+{
+    return std::string("{\"decisions\":") + std::to_string(s.decisions) + ",\"plays\":" + std::to_string(s.plays) +
+           ",\"cube_decisions\":" + std::to_string(s.cubeDecisions) + ",\"error_total\":" + Number(s.errorTotal) +
+           ",\"error_rate_memg\":" + Number(s.errorRate) + ",\"doubtful\":" + std::to_string(s.marks[1]) +
+           ",\"bad\":" + std::to_string(s.marks[2]) + ",\"very_bad\":" + std::to_string(s.marks[3]) + ",\"rating\":\"" +
+           s.rating + "\",\"luck\":" + Number(s.luck) + ",\"rolls\":" + std::to_string(s.rolls) + "}";
+}
+
+// Adds one game's summary of a side into a running total.
+void AddSide(SideSummary& total, const SideSummary& s)
+{
+    total.decisions += s.decisions;
+    total.plays += s.plays;
+    total.cubeDecisions += s.cubeDecisions;
+    total.errorTotal += s.errorTotal;
+    for (std::size_t k = 0; k < s.marks.size(); ++k) total.marks[k] += s.marks[k];
+    total.luck += s.luck;
+    total.rolls += s.rolls;
+    total.errorRate = total.decisions > 0 ? 1000 * total.errorTotal / total.decisions : 0;
+    total.rating = total.decisions > 0 ? RatingOf(total.errorRate) : "";
+}
+
+// Judges games one by one and prints each game's line (and its decisions'
+// lines when asked); `totals` sums the sides. False when a game's record
+// cannot be followed, with the reason in `error`.
+bool PrintAnalysis(const MatchGame& game, long number, Expert& expert, const AnalysisOptions& options, bool decisions,
+                   std::array<SideSummary, 3>& totals, std::string& error)
+{
+    const GameAnalysis a = AnalyseGame(game, expert, options);
+    if (!a.error.empty()) {
+        error = "game " + std::to_string(number) + ": " + a.error;
+        return false;
+    }
+    if (decisions)
+        for (const Decision& d : a.decisions) std::printf("%s\n", DecisionJson(d, number).c_str());
+    std::printf("{\"game\":%ld,\"winner\":\"%s\",\"points\":%d,\"computer\":%s,\"human\":%s}\n", number,
+                game.winner == NOBODY ? "nobody" : SideWord(game.winner), game.points,
+                SideJson(a.sides[COMPUTER]).c_str(), SideJson(a.sides[HUMAN]).c_str());
+    for (int p : {COMPUTER, HUMAN}) AddSide(totals[static_cast<std::size_t>(p)], a.sides[static_cast<std::size_t>(p)]);
+    return true;
+}
+
+// `analyse-selfplay`: the games selfplay plays for these options, each judged
+// by the Expert as soon as it is over. The games are played without the
+// cube, so only their checker plays are judged.
+int RunAnalyseSelfPlay(const AnalyseArgs& args)
+{
+    std::string error;
+    Expert* expert = TheExpert(error);
+    if (expert == nullptr) return Fail(error);
+    const int plies = args.plies < 0 ? ANALYSIS_DEFAULT_PLIES : args.plies;
+    expert->SetPlies(EXPERT_DEFAULT_PLIES);
+    Random random(args.seed);
+    SelfPlayOptions options;
+    options.computerLevel = args.computerLevel;
+    options.humanLevel = args.humanLevel;
+    options.otherLevel = [expert](const BoardData& board, int player, int first, int second,
+                                  std::array<std::pair<int, int>, 4>& moves) {
+        const ExpertMove m = expert->Choose(board, player, first, second);
+        for (int k = 0; k < m.count; ++k) moves[k] = m.pairs[k];
+        return m.count;
+    };
+    GameRecord record;
+    options.onTurn = [&](const SelfPlayTurn& turn) { RecordTurn(turn, record); };
+    AnalysisOptions analysis;
+    analysis.plies = plies;
+    analysis.cube = false;
+    analysis.cubeful = !args.cubeless;
+    std::array<SideSummary, 3> totals{};
+    for (long g = 0; g < args.games && !OutputFailed(); ++g) {
+        record.Start(true);
+        const SelfPlayResult r = PlaySelfGame(random, options);
+        record.End(r.winner, r.points, true);
+        if (!PrintAnalysis(record.Game(), g + 1, *expert, analysis, args.decisions, totals, error)) return Fail(error);
+    }
+    std::printf("{\"games\":%ld,\"plies\":%d,\"computer\":%s,\"human\":%s}\n", args.games, plies,
+                SideJson(totals[COMPUTER]).c_str(), SideJson(totals[HUMAN]).c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) return Fail("no command: move, eval, serve, rolls, selfplay or import (--help shows the usage)");
+    if (args.empty())
+        return Fail(
+            "no command: move, eval, serve, rolls, selfplay, import or analyse-selfplay (--help shows the usage)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(USAGE, stdout);
         return Finish(0);
@@ -455,5 +579,10 @@ int main(int argc, char** argv)
         if (!ParseImportArgs(args, import, error)) return Fail(error);
         return Finish(RunImport(import));
     }
-    return Fail("unknown command '" + args[0] + "' (move, eval, serve, rolls, selfplay or import)");
+    if (args[0] == "analyse-selfplay") {
+        AnalyseArgs analyse;
+        if (!ParseAnalyseArgs(args, analyse, error)) return Fail(error);
+        return Finish(RunAnalyseSelfPlay(analyse));
+    }
+    return Fail("unknown command '" + args[0] + "' (move, eval, serve, rolls, selfplay, import or analyse-selfplay)");
 }

@@ -807,3 +807,47 @@ TEST(EngineTool, ImportReplaysTheSelfPlayExport)
     ASSERT_TRUE(fifo.Ready());
     ExpectBadArguments("import '" + fifo.Path() + "'");
 }
+
+// analyse-selfplay judges the games selfplay plays: a line per decision with
+// --decisions (one per roll of the games, each side's in its own line), a
+// line per game and the totals, which add up the games' sides.
+TEST(EngineTool, AnalyseSelfPlayJudgesEveryRollOfTheGamesSelfPlayPlays)
+{
+    const ToolRun play = Engine("selfplay --games 3 --seed 4");
+    ASSERT_EQ(play.status, 0) << play.err;
+    const std::size_t turnsAt = play.out.find("\"turns\":");
+    ASSERT_NE(turnsAt, std::string::npos);
+    const long turns = std::stol(play.out.substr(turnsAt + 8));
+
+    const ToolRun run = Engine("analyse-selfplay --games 3 --seed 4 --decisions");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string line;
+    long decisions = 0, games = 0, plays = 0;
+    std::string last;
+    while (std::getline(lines, line)) {
+        if (line.find("\"kind\":\"play\"") != std::string::npos) {
+            ++decisions;
+            EXPECT_NE(line.find("\"best\":[{\"moves\":"), std::string::npos) << line;
+        } else if (line.find("\"winner\":") != std::string::npos) {
+            ++games;
+            for (const char* side : {"\"computer\":{\"decisions\":", "\"human\":{\"decisions\":"}) {
+                const std::size_t at = line.find(side);
+                ASSERT_NE(at, std::string::npos) << line;
+                plays += std::stol(line.substr(at + std::string(side).size()));
+            }
+        }
+        last = line;
+    }
+    EXPECT_EQ(decisions, turns);
+    EXPECT_EQ(games, 3);
+    EXPECT_NE(last.find("{\"games\":3,"), std::string::npos) << last;
+    const std::size_t c = last.find("\"computer\":{\"decisions\":"), h = last.find("\"human\":{\"decisions\":");
+    ASSERT_NE(c, std::string::npos);
+    ASSERT_NE(h, std::string::npos);
+    EXPECT_EQ(std::stol(last.substr(c + 24)) + std::stol(last.substr(h + 21)), plays);
+    EXPECT_NE(last.find("\"rating\":\""), std::string::npos);
+
+    EXPECT_EQ(Engine("analyse-selfplay --games 3").status, 2);
+    EXPECT_EQ(Engine("analyse-selfplay --games 3 --seed 1 --plies 9").status, 2);
+}

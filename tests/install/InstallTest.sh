@@ -249,7 +249,7 @@ for page in tablor.6 tablor-engine.6; do
     fi
 done
 # Every command that the engine's usage names has its entry in the page.
-engine_commands=$("$prefix/bin/tablor-engine" --help 2>&1 | grep -oE 'tablor-engine [a-z]+' | awk '{print $2}' | sort -u)
+engine_commands=$("$prefix/bin/tablor-engine" --help 2>&1 | grep -oE 'tablor-engine [a-z-]+' | awk '{print $2}' | sort -u)
 expect "the engine's usage names its commands" test -n "$engine_commands"
 for command in $engine_commands; do
     expect "the engine's manual page tells of $command" grep -qx ".B $command" "$source_dir/packaging/man/tablor-engine.6"

@@ -243,3 +243,40 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& out, std:
     out.path = args[1];
     return true;
 }
+
+bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, std::string& error)
+{
+    OptionReader r(args, error);
+    std::string option, text;
+    long long v = 0;
+    while (r.Next(option)) {
+        if (option == "--games") {
+            if (!r.Int(option, 1, 1000000, v)) return false;
+            out.games = static_cast<long>(v);
+        } else if (option == "--seed") {
+            if (!r.Int(option, 0, 4294967295LL, v)) return false;
+            out.seed = static_cast<std::uint32_t>(v);
+        } else if (option == "--levels") {
+            if (!r.Value(option, text)) return false;
+            long long c = 0, h = 0;
+            const auto comma = text.find(',');
+            if (comma == std::string::npos || !ParseInt(text.substr(0, comma), 0, EXPERT_LEVEL, c) ||
+                !ParseInt(text.substr(comma + 1), 0, EXPERT_LEVEL, h))
+                return r.Error("--levels wants C,H with each level 0, 1, 2 or 3, not '" + text + "'");
+            out.computerLevel = static_cast<int>(c);
+            out.humanLevel = static_cast<int>(h);
+        } else if (option == "--plies") {
+            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
+            out.plies = static_cast<int>(v);
+        } else if (option == "--decisions") {
+            out.decisions = true;
+        } else if (option == "--cubeless") {
+            out.cubeless = true;
+        } else {
+            return r.Error("unknown option '" + option + "' for analyse-selfplay");
+        }
+    }
+    if (r.Failed()) return false;
+    if (!r.Has("--games") || !r.Has("--seed")) return r.Error("analyse-selfplay needs --games N and --seed S");
+    return true;
+}

@@ -48,6 +48,16 @@ struct ImportArgs {
     std::string path;
 };
 
+// Self-played games judged by the Expert, game by game (analyse-selfplay).
+struct AnalyseArgs {
+    long games = 0;
+    std::uint32_t seed = 0;
+    int computerLevel = 2, humanLevel = 2;
+    int plies = -1;         // the depth of the analysis, -1 for its default (the games' Expert plays at its own)
+    bool decisions = false; // also every decision, one line each
+    bool cubeless = false;  // checker plays judged without the cube
+};
+
 // Each takes the whole argument list, the command first; false with `error` set
 // when an argument is missing, unknown, repeated or out of range.
 bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error);
@@ -55,6 +65,7 @@ bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::s
 bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error);
 bool ParseEvalArgs(const std::vector<std::string>& args, EvalArgs& out, std::string& error);
 bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& out, std::string& error);
+bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, std::string& error);
 
 // A board from 28 comma-separated count:owner entries for locations 0 to 27,
 // checked as the game checks the board of a position file.

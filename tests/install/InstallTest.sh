@@ -252,7 +252,8 @@ done
 engine_commands=$("$prefix/bin/tablor-engine" --help 2>&1 | grep -oE 'tablor-engine [a-z-]+' | awk '{print $2}' | sort -u)
 expect "the engine's usage names its commands" test -n "$engine_commands"
 for command in $engine_commands; do
-    expect "the engine's manual page tells of $command" grep -qx ".B $command" "$source_dir/packaging/man/tablor-engine.6"
+    expect "the engine's manual page tells of $command" grep -qxF -e ".B $command" -e ".B ${command//-/\\-}" \
+        "$source_dir/packaging/man/tablor-engine.6"
 done
 
 # --- The Debian package ----------------------------------------------------

@@ -12,6 +12,7 @@
 // import reads a match file, replays every game by the rules and prints each
 // game's result, final score and final position, or refuses the file naming
 // the game and line that cannot be played.
+//   tablor-engine analyse FILE.mat [--plies P] [--decisions] [--cubeless]
 //   tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions] [--cubeless]
 //
 // analyse-selfplay plays the games selfplay plays and has the Expert judge
@@ -61,6 +62,7 @@ constexpr const char* USAGE =
     "       tablor-engine rolls --seed S --count N\n"
     "       tablor-engine selfplay --games N --seed S [--levels C,H] [--plies P] [--moves] [--export FILE.mat]\n"
     "       tablor-engine import FILE.mat   (replays a match file and prints each game's result)\n"
+    "       tablor-engine analyse FILE.mat [--plies P] [--decisions] [--cubeless]\n"
     "       tablor-engine analyse-selfplay --games N --seed S [--levels C,H] [--plies P] [--decisions] [--cubeless]\n"
     "BOARD is 28 comma-separated count:owner entries for locations 0 to 27.\n"
     "With --side human the human's play is found by the mirrored search at --level (default 2, as the\n"
@@ -532,14 +534,39 @@ int RunAnalyseSelfPlay(const AnalyseArgs& args)
     return 0;
 }
 
+// `analyse`: the games of a match file, each replayed and judged by the
+// Expert as analyse-selfplay judges its games, cube actions included (as
+// money play, whatever the match length).
+int RunAnalyseFile(const AnalyseFileArgs& args)
+{
+    std::string reason;
+    const std::optional<ImportedMatch> match = ImportMatchFile(args.path, reason);
+    if (!match) return Fail(args.path + ": " + reason);
+    std::string error;
+    Expert* expert = TheExpert(error);
+    if (expert == nullptr) return Fail(error);
+    const int plies = args.plies < 0 ? ANALYSIS_DEFAULT_PLIES : args.plies;
+    AnalysisOptions analysis;
+    analysis.plies = plies;
+    analysis.cubeful = !args.cubeless;
+    std::array<SideSummary, 3> totals{};
+    for (const ImportedGame& g : match->games) {
+        if (OutputFailed()) break;
+        if (!PrintAnalysis(g.game, g.number, *expert, analysis, args.decisions, totals, error)) return Fail(error);
+    }
+    std::printf("{\"games\":%zu,\"plies\":%d,\"computer\":%s,\"human\":%s}\n", match->games.size(), plies,
+                SideJson(totals[COMPUTER]).c_str(), SideJson(totals[HUMAN]).c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
-        return Fail(
-            "no command: move, eval, serve, rolls, selfplay, import or analyse-selfplay (--help shows the usage)");
+        return Fail("no command: move, eval, serve, rolls, selfplay, import, analyse or analyse-selfplay (--help shows "
+                    "the usage)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(USAGE, stdout);
         return Finish(0);
@@ -579,10 +606,16 @@ int main(int argc, char** argv)
         if (!ParseImportArgs(args, import, error)) return Fail(error);
         return Finish(RunImport(import));
     }
+    if (args[0] == "analyse") {
+        AnalyseFileArgs analyse;
+        if (!ParseAnalyseFileArgs(args, analyse, error)) return Fail(error);
+        return Finish(RunAnalyseFile(analyse));
+    }
     if (args[0] == "analyse-selfplay") {
         AnalyseArgs analyse;
         if (!ParseAnalyseArgs(args, analyse, error)) return Fail(error);
         return Finish(RunAnalyseSelfPlay(analyse));
     }
-    return Fail("unknown command '" + args[0] + "' (move, eval, serve, rolls, selfplay, import or analyse-selfplay)");
+    return Fail("unknown command '" + args[0] +
+                "' (move, eval, serve, rolls, selfplay, import, analyse or analyse-selfplay)");
 }

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -850,4 +851,48 @@ TEST(EngineTool, AnalyseSelfPlayJudgesEveryRollOfTheGamesSelfPlayPlays)
 
     EXPECT_EQ(Engine("analyse-selfplay --games 3").status, 2);
     EXPECT_EQ(Engine("analyse-selfplay --games 3 --seed 1 --plies 9").status, 2);
+}
+
+// analyse judges the games of a match file as analyse-selfplay judges the
+// same games played: every checker play's line is the same (the file writes
+// the higher die first, so rolls are compared as sets); a file that cannot be
+// replayed is refused.
+TEST(EngineTool, AnalyseJudgesAMatchFilesGamesAsTheyWerePlayed)
+{
+    TempFiles files;
+    const std::string path = files.Path("games.mat");
+    ASSERT_EQ(Engine("selfplay --games 2 --seed 4 --export '" + path + "'").status, 0);
+    const ToolRun file = Engine("analyse '" + path + "' --plies 1 --decisions");
+    ASSERT_EQ(file.status, 0) << file.err;
+    const ToolRun played = Engine("analyse-selfplay --games 2 --seed 4 --plies 1 --decisions");
+    ASSERT_EQ(played.status, 0) << played.err;
+    auto plays = [](const std::string& out) {
+        std::vector<std::string> lines;
+        std::istringstream in(out);
+        std::string line;
+        const std::regex roll("\"roll\":\\[([1-6]),([1-6])\\]");
+        while (std::getline(in, line)) {
+            if (line.find("\"kind\":\"play\"") == std::string::npos) continue;
+            std::smatch m;
+            if (std::regex_search(line, m, roll) && m[1].str() < m[2].str())
+                line = m.prefix().str() + "\"roll\":[" + m[2].str() + "," + m[1].str() + "]" + m.suffix().str();
+            lines.push_back(line);
+        }
+        return lines;
+    };
+    const std::vector<std::string> fromFile = plays(file.out), fromPlay = plays(played.out);
+    EXPECT_GT(fromFile.size(), 40u);
+    EXPECT_EQ(fromFile, fromPlay);
+    EXPECT_NE(file.out.find("{\"games\":2,\"plies\":1,"), std::string::npos) << file.out.substr(file.out.size() - 300);
+
+    std::string text = ReadFile(path);
+    text.replace(text.find(": ", text.find(" 1) ")) + 2, 0, "9/1 ");
+    const std::string bad = files.Path("bad.mat");
+    std::ofstream(bad) << text;
+    const ToolRun refused = Engine("analyse '" + bad + "'");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.out.empty());
+    ExpectBadArguments("analyse");
+    ExpectBadArguments("analyse '" + path + "' --plies 9");
+    ExpectBadArguments("analyse '" + path + "' --frobnicate");
 }

@@ -49,6 +49,21 @@ public:
         return true;
     }
 
+    // C,H: the computer's side's level and the human's side's, each 0 to 3.
+    bool Levels(const std::string& option, int& computer, int& human)
+    {
+        std::string text;
+        if (!Value(option, text)) return false;
+        long long c = 0, h = 0;
+        const auto comma = text.find(',');
+        if (comma == std::string::npos || !ParseInt(text.substr(0, comma), 0, EXPERT_LEVEL, c) ||
+            !ParseInt(text.substr(comma + 1), 0, EXPERT_LEVEL, h))
+            return Error(option + " wants C,H with each level 0, 1, 2 or 3, not '" + text + "'");
+        computer = static_cast<int>(c);
+        human = static_cast<int>(h);
+        return true;
+    }
+
     bool Has(const std::string& option) const { return seen_.count(option) != 0; }
     bool Error(const std::string& message)
     {
@@ -141,7 +156,7 @@ bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::s
 bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, std::string& error)
 {
     OptionReader r(args, error);
-    std::string option, text;
+    std::string option;
     long long v = 0;
     while (r.Next(option)) {
         if (option == "--games") {
@@ -151,14 +166,7 @@ bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, 
             if (!r.Int(option, 0, 4294967295LL, v)) return false;
             out.seed = static_cast<std::uint32_t>(v);
         } else if (option == "--levels") {
-            if (!r.Value(option, text)) return false;
-            long long c = 0, h = 0;
-            const auto comma = text.find(',');
-            if (comma == std::string::npos || !ParseInt(text.substr(0, comma), 0, EXPERT_LEVEL, c) ||
-                !ParseInt(text.substr(comma + 1), 0, EXPERT_LEVEL, h))
-                return r.Error("--levels wants C,H with each level 0, 1, 2 or 3, not '" + text + "'");
-            out.computerLevel = static_cast<int>(c);
-            out.humanLevel = static_cast<int>(h);
+            if (!r.Levels(option, out.computerLevel, out.humanLevel)) return false;
         } else if (option == "--plies") {
             if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
             out.plies = static_cast<int>(v);
@@ -247,7 +255,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& out, std:
 bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, std::string& error)
 {
     OptionReader r(args, error);
-    std::string option, text;
+    std::string option;
     long long v = 0;
     while (r.Next(option)) {
         if (option == "--games") {
@@ -257,14 +265,7 @@ bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, st
             if (!r.Int(option, 0, 4294967295LL, v)) return false;
             out.seed = static_cast<std::uint32_t>(v);
         } else if (option == "--levels") {
-            if (!r.Value(option, text)) return false;
-            long long c = 0, h = 0;
-            const auto comma = text.find(',');
-            if (comma == std::string::npos || !ParseInt(text.substr(0, comma), 0, EXPERT_LEVEL, c) ||
-                !ParseInt(text.substr(comma + 1), 0, EXPERT_LEVEL, h))
-                return r.Error("--levels wants C,H with each level 0, 1, 2 or 3, not '" + text + "'");
-            out.computerLevel = static_cast<int>(c);
-            out.humanLevel = static_cast<int>(h);
+            if (!r.Levels(option, out.computerLevel, out.humanLevel)) return false;
         } else if (option == "--plies") {
             if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
             out.plies = static_cast<int>(v);
@@ -279,4 +280,30 @@ bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, st
     if (r.Failed()) return false;
     if (!r.Has("--games") || !r.Has("--seed")) return r.Error("analyse-selfplay needs --games N and --seed S");
     return true;
+}
+
+bool ParseAnalyseFileArgs(const std::vector<std::string>& args, AnalyseFileArgs& out, std::string& error)
+{
+    if (args.size() < 2 || args[1].empty() || args[1][0] == '-') {
+        error = "analyse needs a match file: tablor-engine analyse FILE.mat [--plies P] [--decisions] [--cubeless]";
+        return false;
+    }
+    out.path = args[1];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    OptionReader r(rest, error);
+    std::string option;
+    long long v = 0;
+    while (r.Next(option)) {
+        if (option == "--plies") {
+            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
+            out.plies = static_cast<int>(v);
+        } else if (option == "--decisions") {
+            out.decisions = true;
+        } else if (option == "--cubeless") {
+            out.cubeless = true;
+        } else {
+            return r.Error("unknown option '" + option + "' for analyse");
+        }
+    }
+    return !r.Failed();
 }

@@ -58,6 +58,14 @@ struct AnalyseArgs {
     bool cubeless = false;  // checker plays judged without the cube
 };
 
+// The games of a match file judged by the Expert (analyse).
+struct AnalyseFileArgs {
+    std::string path;
+    int plies = -1;
+    bool decisions = false;
+    bool cubeless = false;
+};
+
 // Each takes the whole argument list, the command first; false with `error` set
 // when an argument is missing, unknown, repeated or out of range.
 bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error);
@@ -66,6 +74,7 @@ bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, 
 bool ParseEvalArgs(const std::vector<std::string>& args, EvalArgs& out, std::string& error);
 bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& out, std::string& error);
 bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, std::string& error);
+bool ParseAnalyseFileArgs(const std::vector<std::string>& args, AnalyseFileArgs& out, std::string& error);
 
 // A board from 28 comma-separated count:owner entries for locations 0 to 27,
 // checked as the game checks the board of a position file.

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/files/AtomicFile.h"
+#include "core/files/Notation.h"
 #include "core/files/RegularFile.h"
 
 void GameRecord::Start(bool startPosition)
@@ -73,14 +74,6 @@ MatchGame GameRecord::Game() const
 }
 
 namespace {
-
-// The point a location is for `player`, counted from its own home: its bar
-// is 25; 0 is off the board.
-int OwnPoint(int player, int location)
-{
-    if (player == HUMAN) return location >= 25 ? 0 : 25 - location;
-    return location <= 0 || location == COMPUTER_TRAY ? 0 : location;
-}
 
 std::string PointText(int point) { return point == 0 ? "off" : std::to_string(point); }
 

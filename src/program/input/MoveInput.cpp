@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr Colour YELLOW = RGB(255, 255, 0);
-constexpr Colour BLACK = RGB(0, 0, 0);
-
 } // namespace
 
 MoveInput::MoveInput(WindowContext& context)
@@ -114,11 +111,7 @@ void MoveInput::OnMouseMove(int x, int y)
     Highlight(n, true);
 }
 
-void MoveInput::ColourTrays()
-{
-    platform.Tray(0).SetTextColour(litTray == COMPUTER_TRAY ? YELLOW : BLACK);
-    platform.Tray(1).SetTextColour(litTray == HUMAN_TRAY ? YELLOW : BLACK);
-}
+bool MoveInput::TrayHighlighted() const { return ctx.view.LitTray() >= 0; }
 
 void MoveInput::Highlight(int s, bool on)
 {
@@ -126,8 +119,7 @@ void MoveInput::Highlight(int s, bool on)
     if (s < 0 || s > COMPUTER_TRAY) return;
     if (s >= 1 && s <= 24) board[s].DrawLetter(on ? 1 : 0);
     if (s == COMPUTER_TRAY) {
-        litTray = on ? COMPUTER_TRAY : -1;
-        ColourTrays();
+        ctx.view.LightTray(on ? COMPUTER_TRAY : -1);
         board[COMPUTER_TRAY].Layout();
     }
     const DiceRecord* dice = game.dice.get();
@@ -145,8 +137,7 @@ void MoveInput::Highlight(int s, bool on)
             if (rules.humanBar() != 0 && s != HUMAN_BAR) break;
             if (!rules.IsLegalStep(s, t - s)) break;
             if (t >= 25) {
-                litTray = on ? HUMAN_TRAY : -1;
-                ColourTrays();
+                ctx.view.LightTray(on ? HUMAN_TRAY : -1);
                 board[HUMAN_TRAY].Layout();
             } else if (t >= 1) {
                 board[t].DrawLetter(on ? 1 : 0);
@@ -162,9 +153,8 @@ void MoveInput::RefreshHover()
     Board& board = game.board;
     for (int i = 1; i <= 24; ++i)
         if (board[i].MarkColour() != 0) board[i].DrawLetter(0);
-    if (litTray >= 0) {
-        litTray = -1;
-        ColourTrays();
+    if (ctx.view.LitTray() >= 0) {
+        ctx.view.LightTray(-1);
         board[COMPUTER_TRAY].Layout();
         board[HUMAN_TRAY].Layout();
     }
@@ -178,8 +168,7 @@ void MoveInput::RefreshHover()
 // labels are given black text again here.
 void MoveInput::ResetHighlights()
 {
-    litTray = -1;
-    ColourTrays();
+    ctx.view.LightTray(-1);
     lastHovered = -1;
 }
 

@@ -23,14 +23,11 @@ public:
     void Highlight(int location, bool on);
     // Clears every highlight and draws the hover highlight anew for the dice left.
     void RefreshHover();
-    // Gives each tray's label its text colour: yellow for the lit tray.
-    void ColourTrays();
     // Takes the last move of the turn back (or the half-entered one).
     void Undo();
 
-    bool TrayHighlighted() const { return litTray >= 0; }
-    // Whether tray `location` (26 or 27) is the lit one.
-    bool TrayLit(int location) const { return litTray == location; }
+    // Whether a tray is lit as a target or under the pointer.
+    bool TrayHighlighted() const;
     // A new game starts with nothing highlighted.
     void ResetHighlights();
 
@@ -39,9 +36,6 @@ private:
     Platform& platform;
     const Settings& settings;
     GameState& game;
-    // The tray whose count shows in yellow, -1 for none: the human's as a
-    // possible target, the computer's under the pointer.
-    int litTray = -1;
     // The location under the hover highlight, -1 for none.
     int lastHovered = -1;
 };

@@ -2,7 +2,6 @@
 #include "program/view/BoardView.h"
 
 #include "core/settings/Saturating.h"
-#include "program/input/MoveInput.h"
 #include "program/sound/SoundEvents.h"
 #include "program/view/PositionTop.h"
 #include "program/view/SidePanel.h"
@@ -75,7 +74,13 @@ Surface& BoardView::Screen() { return platform.Screen(); }
 
 TrayLabel& BoardView::TrayControl(int location) { return platform.Tray(location == COMPUTER_TRAY ? 0 : 1); }
 
-bool BoardView::TrayHighlighted(int location) const { return ctx.input.TrayLit(location); }
+void BoardView::LightTray(int location)
+{
+    constexpr Colour YELLOW = RGB(255, 255, 0), BLACK = RGB(0, 0, 0);
+    litTray = location;
+    platform.Tray(0).SetTextColour(litTray == COMPUTER_TRAY ? YELLOW : BLACK);
+    platform.Tray(1).SetTextColour(litTray == HUMAN_TRAY ? YELLOW : BLACK);
+}
 
 void BoardView::Delay()
 {

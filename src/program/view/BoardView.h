@@ -29,13 +29,19 @@ public:
     ColourSet& Colours() { return schemeColour; }
     Metrics& Sizes() { return metrics; }
 
+    // Lights tray `location` (26 or 27, -1 for none): the human's as a
+    // possible target, the computer's under the pointer. The lit tray's
+    // count shows in yellow, the other's in black; the view alone colours them.
+    void LightTray(int location);
+    int LitTray() const { return litTray; }
+
     // ViewHost
     Surface& Screen() override;
     TrayLabel& TrayControl(int location) override;
     const Metrics& DisplayMetrics() const override { return metrics; }
     const ColourSet& SchemeColour() const override { return schemeColour; }
     const Settings& Options() const override { return settings; }
-    bool TrayHighlighted(int location) const override;
+    bool TrayHighlighted(int location) const override { return litTray == location; }
     void Delay() override;
     void PlayHitOrMove(int event) override;
     bool UndoInProgressNow() const override;
@@ -49,4 +55,5 @@ private:
     GameState& game;
     Metrics metrics;
     ColourSet schemeColour = DefaultSchemes[0];
+    int litTray = -1;
 };

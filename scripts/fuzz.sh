@@ -47,7 +47,7 @@ declare -A sources=(
     [SettingsFile]="src/core/settings/Profile.cpp src/core/settings/Settings.cpp $files"
     [RollsFile]="src/core/dice/DiceRecord.cpp src/core/settings/Paths.cpp src/core/files/RegularFile.cpp
                  src/core/files/LinkRule.cpp"
-    [MatchFile]="src/core/files/MatchImport.cpp src/core/files/MatchFile.cpp src/core/neural/Plays.cpp
+    [MatchFile]="src/core/files/MatchImport.cpp src/core/files/MatchFile.cpp src/core/files/Notation.cpp src/core/neural/Plays.cpp
                  src/core/neural/Checkers.cpp src/core/board/BoardData.cpp $files"
     [WeightsFile]="src/core/neural/WeightsFile.cpp src/core/neural/Evaluator.cpp src/core/neural/Network.cpp
                    src/core/neural/Encoding.cpp src/core/neural/Checkers.cpp src/core/neural/Bearoff.cpp

@@ -68,6 +68,15 @@ private:
     // The end-of-turn confirmation; true when the message was consumed.
     bool PreTranslateMessage(const Message& m);
 
+    // The members are made in the order below and destroyed in the reverse,
+    // and the order matters. The context holds only references to the parts,
+    // so it may name them before they are made. The view comes before the
+    // game because the game's board is made of drawn locations that draw
+    // through the view, even as they go: the destructor takes the board down
+    // (erasing every piece and emptying the trays' labels) while the view and
+    // the platform's controls still stand, and only then lets go of the
+    // platform. The parts after the game reach it and each other through the
+    // context and do nothing as they are destroyed.
     Platform& platform;
     Settings& settings;
     AppPaths paths;

@@ -232,7 +232,10 @@ void SavedGame::LoadPosition(const PositionFileData& d)
     // As at any turn's start, a roll the human cannot enter with is neither
     // shown nor listed nor counted.
     const bool seen = ctx.turns.RollSeen();
-    if (seen) panel.AddListLine(ctx.turns.DiceText());
+    if (seen) {
+        ctx.turns.CountRoll();
+        panel.AddListLine(ctx.turns.DiceLine());
+    }
     Keep();
     ctx.turns.PromptHumanMove(false);
     if (seen) panel.ShowDice();

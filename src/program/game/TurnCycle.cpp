@@ -119,7 +119,8 @@ void TurnCycle::StartTurn()
             platform.SetCursor(board.CurrentPlayer == COMPUTER ? CursorKind::Wait : CursorKind::Arrow);
         }
         ctx.panel.ShowDice();
-        ctx.panel.AddListLine(DiceText());
+        CountRoll();
+        ctx.panel.AddListLine(DiceLine());
     }
     if (board.CurrentPlayer == HUMAN) ctx.kept.Keep();
     ctx.FlushInput();
@@ -390,7 +391,7 @@ void TurnCycle::EndGame(int winner, bool gammonCheck)
 
 bool TurnCycle::RollSeen() const { return !ClosedOut(game.board.Data(), game.CurrentPlayer()); }
 
-std::string TurnCycle::DiceText()
+void TurnCycle::CountRoll()
 {
     const DiceRecord& dice = *game.dice;
     const int player = game.CurrentPlayer();
@@ -400,7 +401,6 @@ std::string TurnCycle::DiceText()
             if (i == 3) game.DoublesRolled[player] = SaturatingAdd(game.DoublesRolled[player], 1);
         }
     }
-    return DiceLine();
 }
 
 std::string TurnCycle::DiceLine() const

@@ -63,9 +63,9 @@ public:
     // enter sees none, at any start of its turn (nothing is shown, listed or
     // counted).
     bool RollSeen() const;
-    // "Dice: 6+5", counting the pips and doubles rolled.
-    std::string DiceText();
-    // The same line without counting.
+    // Counts the roll of the side to move into its pips and doubles rolled.
+    void CountRoll();
+    // "Dice: 6+5".
     std::string DiceLine() const;
     void StartClock(int player);
     void StopClock(int player);

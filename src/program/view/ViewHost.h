@@ -28,6 +28,11 @@ public:
     // The move or hit sound, unless finishing quick.
     virtual void PlayHitOrMove(int event) = 0;
     virtual bool UndoInProgressNow() const = 0;
+    // The next number of the dice generator, for the hit shake. The shake
+    // draws from the same generator as the dice, and means to: that is how
+    // the game has always rolled, so a hit shaken (how many draws it takes
+    // depends on the window's width) changes the rolls that follow, and the
+    // rolls a seed gives are the same only at the same width.
     virtual int NextRandom() = 0;
     // A hit made by the side to move (the hitting piece's animation counts it).
     virtual void CountHit() = 0;

@@ -817,5 +817,81 @@ Beide sind in der Zwischenablage.</translation>
         <source>The clipboard holds no Position ID of a position that can be played.</source>
         <translation>Die Zwischenablage enthält keine Position-ID einer spielbaren Stellung.</translation>
     </message>
+    <message>
+        <source>&amp;Hints...</source>
+        <translation>&amp;Hinweise...</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Strg+H</translation>
+    </message>
+    <message>
+        <source>List the best plays of your roll with their equities</source>
+        <translation>Die besten Züge Ihres Wurfs mit Equities auflisten</translation>
+    </message>
+    <message>
+        <source>Hints are not available: %s.</source>
+        <translation>Hinweise sind nicht verfügbar: %s.</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Your roll: %1-%2</source>
+        <translation>Ihr Wurf: %1-%2</translation>
+    </message>
+    <message>
+        <source>Equities with the cube, in points per game.</source>
+        <translation>Equities mit Dopplerwürfel, in Punkten pro Spiel.</translation>
+    </message>
+    <message>
+        <source>Equities without the cube, in points per game.</source>
+        <translation>Equities ohne Dopplerwürfel, in Punkten pro Spiel.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equity</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Sieg</translation>
+    </message>
+    <message>
+        <source>Win gammon</source>
+        <translation>Sieg Gammon</translation>
+    </message>
+    <message>
+        <source>Win backgammon</source>
+        <translation>Sieg Backgammon</translation>
+    </message>
+    <message>
+        <source>Lose gammon</source>
+        <translation>Verlust Gammon</translation>
+    </message>
+    <message>
+        <source>Lose backgammon</source>
+        <translation>Verlust Backgammon</translation>
+    </message>
+    <message>
+        <source>Plies</source>
+        <translation>Halbzüge</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 </TS>

@@ -817,5 +817,81 @@ Ambos están en el portapapeles.</translation>
         <source>The clipboard holds no Position ID of a position that can be played.</source>
         <translation>El portapapeles no contiene ningún ID de posición jugable.</translation>
     </message>
+    <message>
+        <source>&amp;Hints...</source>
+        <translation>P&amp;istas...</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>List the best plays of your roll with their equities</source>
+        <translation>Mostrar las mejores jugadas de su tirada</translation>
+    </message>
+    <message>
+        <source>Hints are not available: %s.</source>
+        <translation>Las pistas no están disponibles: %s.</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>Your roll: %1-%2</source>
+        <translation>Su tirada: %1-%2</translation>
+    </message>
+    <message>
+        <source>Equities with the cube, in points per game.</source>
+        <translation>Equidades con el cubo, en puntos por partida.</translation>
+    </message>
+    <message>
+        <source>Equities without the cube, in points per game.</source>
+        <translation>Equidades sin el cubo, en puntos por partida.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugada</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equidad</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gana</translation>
+    </message>
+    <message>
+        <source>Win gammon</source>
+        <translation>Gana gammon</translation>
+    </message>
+    <message>
+        <source>Win backgammon</source>
+        <translation>Gana backgammon</translation>
+    </message>
+    <message>
+        <source>Lose gammon</source>
+        <translation>Pierde gammon</translation>
+    </message>
+    <message>
+        <source>Lose backgammon</source>
+        <translation>Pierde backgammon</translation>
+    </message>
+    <message>
+        <source>Plies</source>
+        <translation>Profundidad</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 </TS>

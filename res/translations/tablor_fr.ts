@@ -817,5 +817,81 @@ Les deux sont dans le presse-papiers.</translation>
         <source>The clipboard holds no Position ID of a position that can be played.</source>
         <translation>Le presse-papiers ne contient aucun ID de position jouable.</translation>
     </message>
+    <message>
+        <source>&amp;Hints...</source>
+        <translation>&amp;Indices...</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>List the best plays of your roll with their equities</source>
+        <translation>Lister les meilleurs coups de votre jet</translation>
+    </message>
+    <message>
+        <source>Hints are not available: %s.</source>
+        <translation>Les indices ne sont pas disponibles : %s.</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Indices</translation>
+    </message>
+    <message>
+        <source>Your roll: %1-%2</source>
+        <translation>Votre jet : %1-%2</translation>
+    </message>
+    <message>
+        <source>Equities with the cube, in points per game.</source>
+        <translation>Équités avec le videau, en points par partie.</translation>
+    </message>
+    <message>
+        <source>Equities without the cube, in points per game.</source>
+        <translation>Équités sans le videau, en points par partie.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Équité</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Win gammon</source>
+        <translation>Gain gammon</translation>
+    </message>
+    <message>
+        <source>Win backgammon</source>
+        <translation>Gain backgammon</translation>
+    </message>
+    <message>
+        <source>Lose gammon</source>
+        <translation>Perte gammon</translation>
+    </message>
+    <message>
+        <source>Lose backgammon</source>
+        <translation>Perte backgammon</translation>
+    </message>
+    <message>
+        <source>Plies</source>
+        <translation>Demi-coups</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 </TS>

@@ -817,5 +817,81 @@ Entrambi sono negli appunti.</translation>
         <source>The clipboard holds no Position ID of a position that can be played.</source>
         <translation>Gli appunti non contengono un ID di una posizione giocabile.</translation>
     </message>
+    <message>
+        <source>&amp;Hints...</source>
+        <translation>&amp;Suggerimenti...</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>List the best plays of your roll with their equities</source>
+        <translation>Elenca le mosse migliori del tuo lancio</translation>
+    </message>
+    <message>
+        <source>Hints are not available: %s.</source>
+        <translation>I suggerimenti non sono disponibili: %s.</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Suggerimenti</translation>
+    </message>
+    <message>
+        <source>Your roll: %1-%2</source>
+        <translation>Il tuo lancio: %1-%2</translation>
+    </message>
+    <message>
+        <source>Equities with the cube, in points per game.</source>
+        <translation>Equity con il cubo, in punti per partita.</translation>
+    </message>
+    <message>
+        <source>Equities without the cube, in points per game.</source>
+        <translation>Equity senza il cubo, in punti per partita.</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Mossa</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equity</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenza</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Vince</translation>
+    </message>
+    <message>
+        <source>Win gammon</source>
+        <translation>Vince gammon</translation>
+    </message>
+    <message>
+        <source>Win backgammon</source>
+        <translation>Vince backgammon</translation>
+    </message>
+    <message>
+        <source>Lose gammon</source>
+        <translation>Perde gammon</translation>
+    </message>
+    <message>
+        <source>Lose backgammon</source>
+        <translation>Perde backgammon</translation>
+    </message>
+    <message>
+        <source>Plies</source>
+        <translation>Profondità</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Gioca</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 </TS>

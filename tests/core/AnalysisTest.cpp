@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "core/files/Notation.h"
 #include "core/neural/Analysis.h"
 #include "core/neural/WeightsFile.h"
 
@@ -129,6 +130,60 @@ TEST(Analysis, TheExpertsOwnAndForcedPlaysLoseNothing)
             EXPECT_EQ(d.loss, 0);
             EXPECT_EQ(d.mark, Mark::None);
         }
+}
+
+// The hints of a roll: deepest first and by equity within a depth, the
+// cubeless equity that of the chances, the best at 1-ply the Expert's own
+// play, the classic opening 3-1 on top, and the figures those the analysis
+// gives the same plays (the loss of the second best its difference).
+TEST(Analysis, HintsRankThePlaysAsTheExpertAndTheAnalysisDo)
+{
+    ASSERT_NE(Weights(), nullptr);
+    Expert expert(Weights(), 1);
+    const BoardData start = WithFixedOwners(StandardSetup());
+    ASSERT_EQ(FromBoard(start, COMPUTER), StartingCheckers());
+    for (const auto& [d1, d2] : RandomRolls(9, 6)) {
+        SCOPED_TRACE(std::to_string(d1) + "-" + std::to_string(d2));
+        const std::vector<Hint> hints = BestPlays(expert, start, COMPUTER, d1, d2, CubeHolder::Centred, false, 6, 1);
+        ASSERT_FALSE(hints.empty());
+        EXPECT_LE(hints.size(), 6u);
+        for (std::size_t k = 0; k < hints.size(); ++k) {
+            EXPECT_NEAR(hints[k].equity, hints[k].chances.Equity(), 1e-6);
+            if (k == 0) continue;
+            EXPECT_GE(hints[k - 1].plies, hints[k].plies);
+            if (hints[k - 1].plies == hints[k].plies) {
+                EXPECT_GE(hints[k - 1].equity, hints[k].equity);
+            }
+        }
+        const ExpertMove own = expert.Choose(start, COMPUTER, d1, d2);
+        EXPECT_EQ(hints[0].move.count, own.count);
+        for (int k = 0; k < own.count; ++k) EXPECT_EQ(hints[0].move.pairs[k], own.pairs[k]);
+    }
+    const std::vector<Hint> opening = BestPlays(expert, start, HUMAN, 3, 1, CubeHolder::Centred, true, 10);
+    ASSERT_GE(opening.size(), 2u);
+    EXPECT_EQ(PlayNotation(HUMAN, opening[0].moves), "8/5 6/5");
+    EXPECT_EQ(opening[0].plies, ANALYSIS_DEFAULT_PLIES);
+
+    // The tenth best play at 0-ply, played as the human's opening and judged
+    // as deep.
+    const std::vector<Hint> looked = BestPlays(expert, start, HUMAN, 3, 1, CubeHolder::Centred, true, 10, 0);
+    ASSERT_EQ(looked.size(), 10u);
+    const std::size_t worse = 9;
+    MatchGame game;
+    MatchAction a;
+    a.player = HUMAN;
+    a.first = 3;
+    a.second = 1;
+    a.moves = looked[worse].moves;
+    game.actions.push_back(a);
+    AnalysisOptions options;
+    options.plies = 0;
+    const GameAnalysis judged = AnalyseGame(game, expert, options);
+    ASSERT_EQ(judged.decisions.size(), 1u);
+    EXPECT_NEAR(judged.decisions[0].bestEquity, looked[0].equity, 1e-9);
+    EXPECT_NEAR(judged.decisions[0].loss, looked[0].equity - looked[worse].equity, 1e-9);
+    EXPECT_GT(judged.decisions[0].loss, 0);
+    EXPECT_EQ(judged.decisions[0].best[0].moves, looked[0].moves);
 }
 
 // The worst play of a roll by the Expert's first look, made once in a game

@@ -9,8 +9,11 @@
 #include <set>
 #include <vector>
 
+#include "core/files/Notation.h"
+#include "core/neural/Analysis.h"
 #include "core/neural/WeightsFile.h"
 #include "program/dialogs/FinishDlg.h"
+#include "program/dialogs/HintDlg.h"
 #include "program/dialogs/SettingSheet.h"
 
 namespace {
@@ -273,6 +276,67 @@ TEST_F(ExpertLevelTest, SuggestAtTheExpertPlaysTheExpertsMove)
     EXPECT_EQ(Dice().moves, d1 == d2 ? 4 : 2);
 }
 
+// Hints list the Expert's best plays of the human's roll, looked at one ply
+// deeper than it plays, in notation with their figures, at any level; the
+// play chosen is played and waits for confirmation. Once pieces have moved
+// the list is still of the roll as it stood, and nothing more is played.
+TEST_F(ExpertLevelTest, HintsListTheBestPlaysOfTheRollAndPlayTheOneChosen)
+{
+    MakeWeights(11);
+    StartWithRolls("12 64 52 43 61", "LevelOfPlay=1\nAutoChangeTurn=0");
+    ASSERT_TRUE(HumanToMove());
+    ASSERT_TRUE(window->Commands().IsCommandEnabled(ID_HINTS));
+    const BoardData before = Data();
+    const int d1 = Dice().die[0], d2 = Dice().die[1];
+    Expert own(expertWeights.evaluator);
+    const std::vector<Hint> expected = BestPlays(own, before, HUMAN, d1, d2, CubeHolder::Centred, false, 10);
+    ASSERT_GE(expected.size(), 3u);
+    const auto seen = [&](HintDlg& dialog) {
+        EXPECT_EQ(dialog.Die(0), d1);
+        EXPECT_EQ(dialog.Die(1), d2);
+        EXPECT_FALSE(dialog.Cubeful());
+        EXPECT_EQ(dialog.Rows(), static_cast<int>(expected.size()));
+        EXPECT_EQ(dialog.Selected(), 0);
+        for (int row = 0; row < dialog.Rows(); ++row) {
+            const Hint& h = expected[static_cast<std::size_t>(row)];
+            EXPECT_EQ(dialog.Cell(row, 0), PlayNotation(HUMAN, h.moves));
+            char equity[16];
+            std::snprintf(equity, sizeof equity, "%+.3f", h.equity);
+            EXPECT_EQ(dialog.Cell(row, 1), equity);
+            EXPECT_EQ(dialog.Cell(row, 8), std::to_string(h.plies));
+        }
+        EXPECT_EQ(dialog.Cell(0, 2), "");
+        EXPECT_EQ(expected[0].plies, ANALYSIS_DEFAULT_PLIES);
+    };
+    platform.OnHintDlg([&](HintDlg& dialog) {
+        seen(dialog);
+        EXPECT_TRUE(dialog.CanPlay());
+        dialog.Select(2);
+        return dialog.OnPlay();
+    });
+    Menu(ID_HINTS);
+    BoardData chosen = before;
+    const ExpertMove& m = expected[2].move;
+    for (int k = 0; k < m.count; ++k) Step(chosen, HUMAN, m.pairs[k].first, m.pairs[k].second);
+    EXPECT_EQ(BoardKey(Data()), BoardKey(chosen));
+    EXPECT_EQ(Game().MovesMade, m.count);
+    EXPECT_TRUE(Game().WaitingConfirm);
+
+    // Undo takes the last move back (any other command would end the turn).
+    Menu(ID_UNDO);
+    ASSERT_EQ(Game().MovesMade, m.count - 1);
+    const BoardData partly = Data();
+    platform.OnHintDlg([&](HintDlg& dialog) {
+        seen(dialog);
+        EXPECT_FALSE(dialog.CanPlay());
+        EXPECT_EQ(dialog.OnPlay(), HintDlg::CLOSE.id);
+        return HintDlg::PLAY.id;
+    });
+    Menu(ID_HINTS);
+    EXPECT_EQ(BoardKey(Data()), BoardKey(partly));
+    EXPECT_EQ(Game().MovesMade, m.count - 1);
+}
+
 // The Expert doubles a clear double: both sides bear off, the computer's
 // last two pieces on its four-point against the human's three on its
 // one-point after its 2-1 (87 % and no gammons: a double and a drop), though
@@ -344,9 +408,16 @@ TEST_F(ExpertLevelTest, WithoutWeightsTheGameSaysSoOnceAndPlaysAtGood)
     EXPECT_GT(paintsBefore, 0);
     ASSERT_EQ(platform.dialogs.size(), 1u);
     EXPECT_EQ(settings.LevelOfPlay, LEVEL_EXPERT); // the setting stays as it was
+    // Hints need the Expert: they say why there are none.
+    platform.alwaysMessageBox = nullptr;
+    ASSERT_TRUE(HumanToMove());
+    platform.ExpectMessageBox("Hints are not available: " + expertWeights.error + ".", Buttons::Ok, Icon::Exclamation,
+                              IDOK);
+    Menu(ID_HINTS);
+    EXPECT_EQ(platform.dialogs.size(), 2u);
     WatchComputer();
     for (int turn = 0; turn < 3; ++turn) PlayHumanTurn();
-    EXPECT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs.size(), 2u);
     ASSERT_GE(turns.size(), 2u);
     for (const ComputerTurn& t : turns) {
         Board board;

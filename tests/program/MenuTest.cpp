@@ -29,6 +29,7 @@ TEST(Menu, AcceleratorsByKey)
     EXPECT_EQ(Press(VK_SPACE, false, ' '), 218);
     EXPECT_EQ(Press(VK_SPACE, true), 32774);
     EXPECT_EQ(Press('M', true), 32773);
+    EXPECT_EQ(Press('H', true), 32792);
     EXPECT_EQ(Press('W', true), 32771);
     EXPECT_EQ(Press('F', true), 32772);
     EXPECT_EQ(Press('C', true), 32770);
@@ -56,7 +57,12 @@ TEST(Menu, MenuBarAsStored)
     EXPECT_STREQ(bar[3].title, "&Help");
     const MenuPopup* action = FindMenu("&Action");
     ASSERT_NE(action, nullptr);
-    ASSERT_EQ(action->items.size(), 8u);
+    ASSERT_EQ(action->items.size(), 9u);
+    const MenuItem& hints = action->items[6];
+    EXPECT_EQ(hints.StoredText(), "&Hints...\tCtrl+H");
+    EXPECT_EQ(hints.Prompt(), "List the best plays of your roll with their equities");
+    EXPECT_TRUE(hints.separatorAfter);
+    EXPECT_FALSE(action->items[5].separatorAfter);
     const MenuItem& resign = action->items[4];
     EXPECT_EQ(resign.id, 32774);
     EXPECT_EQ(resign.StoredText(), "&Resign...\tCtrl+Space");
@@ -82,12 +88,12 @@ TEST(Menu, MenuBarAsStored)
     EXPECT_EQ(FindMenu("&Tools"), nullptr);
 
     // Separators after New game, Paste position ID, Settings, Reset scores,
-    // Resign, Suggest move and Documentation.
+    // Resign, Hints and Documentation.
     std::string separated;
     for (const MenuPopup& popup : bar)
         for (const MenuItem& item : popup.items)
             if (item.separatorAfter) separated += std::to_string(item.id) + " ";
-    EXPECT_EQ(separated, "57600 32791 229 226 32774 32773 32787 ");
+    EXPECT_EQ(separated, "57600 32791 229 226 32774 32792 32787 ");
 
     // No two items of the File menu share an access key.
     std::string keys;

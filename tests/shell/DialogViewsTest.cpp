@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/HintDlg.h"
 #include "program/dialogs/StatDlg.h"
 #include "program/platform/Platform.h"
 #include "shell/qt/dialogs/DialogViews.h"
@@ -298,6 +300,59 @@ TEST_F(DialogViews, AutoFinishAnswersWithTheButtonsId)
     EXPECT_EQ(Drive([&] { return ExecFinishDlg(model, nullptr); },
                     [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_F); }),
               FinishDlg::ID_FAST);
+}
+
+// The hints: a table of the plays with the roll above it; the arrows choose
+// a play and Play plays it; a roll already played offers no Play, and a
+// double click then closes nothing.
+TEST_F(DialogViews, HintsListThePlaysAndPlayTheOneChosen)
+{
+    std::vector<HintRow> rows(3);
+    const char* plays[] = {"13/8 24/21*", "24/18", "bar/22 6/off"};
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        rows[k].play = plays[k];
+        rows[k].equity = 0.1 - 0.05 * static_cast<double>(k);
+        rows[k].chances.win = 0.55f;
+        rows[k].plies = 2;
+    }
+    HintDlg model(5, 3, rows, true, true);
+    const int result = Drive([&] { return ExecHintDlg(model, nullptr); },
+                             [&](QDialog& dialog) {
+                                 EXPECT_EQ(dialog.windowTitle(), "Hints");
+                                 EXPECT_NE(LabelWithText(dialog, "Your roll: 5-3"), nullptr);
+                                 EXPECT_NE(LabelWithText(dialog, HintDlg::CUBEFUL_TEXT), nullptr);
+                                 auto* table = Control<QTableWidget>(dialog, HintDlg::IDD);
+                                 ASSERT_NE(table, nullptr);
+                                 EXPECT_EQ(table->rowCount(), 3);
+                                 EXPECT_EQ(table->columnCount(), HintDlg::COLUMNS);
+                                 EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "Equity");
+                                 EXPECT_EQ(table->item(0, 0)->text(), "13/8 24/21*");
+                                 EXPECT_EQ(table->item(2, 2)->text(), "-0.100");
+                                 EXPECT_EQ(table->item(1, 3)->text(), "55.0%");
+                                 EXPECT_EQ(table->currentRow(), 0);
+                                 EXPECT_TRUE(table->hasFocus());
+                                 QTest::keyClick(table, Qt::Key_Down);
+                                 QTest::keyClick(table, Qt::Key_Down);
+                                 EXPECT_EQ(model.Selected(), 2);
+                                 EXPECT_TRUE(Control<QPushButton>(dialog, HintDlg::PLAY.id)->isEnabled());
+                                 Click(dialog, HintDlg::PLAY.id);
+                             });
+    EXPECT_EQ(result, HintDlg::PLAY.id);
+    EXPECT_EQ(model.Selected(), 2);
+
+    HintDlg played(5, 3, rows, false, false);
+    const int closed = Drive([&] { return ExecHintDlg(played, nullptr); },
+                             [&](QDialog& dialog) {
+                                 EXPECT_NE(LabelWithText(dialog, HintDlg::CUBELESS_TEXT), nullptr);
+                                 EXPECT_FALSE(Control<QPushButton>(dialog, HintDlg::PLAY.id)->isEnabled());
+                                 auto* table = Control<QTableWidget>(dialog, HintDlg::IDD);
+                                 ASSERT_NE(table, nullptr);
+                                 const QRect cell = table->visualItemRect(table->item(1, 0));
+                                 QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+                                 EXPECT_TRUE(dialog.isVisible());
+                                 QTest::keyClick(&dialog, Qt::Key_Escape);
+                             });
+    EXPECT_EQ(closed, HintDlg::CLOSE.id);
 }
 
 TEST_F(DialogViews, AboutShowsTheTitleInBoldAndTheContactLines)

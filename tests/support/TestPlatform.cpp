@@ -459,6 +459,8 @@ std::string ToString(DialogKind kind)
         return "GvUpDlg";
     case DialogKind::FinishDlg:
         return "FinishDlg";
+    case DialogKind::HintDlg:
+        return "HintDlg";
     case DialogKind::AboutDlg:
         return "AboutDlg";
     case DialogKind::DiceDlg:
@@ -854,6 +856,11 @@ int TestPlatform::RunFinishDlg(FinishDlg& dialog)
     return RunScripted(DialogKind::FinishDlg, finishScript, dialog, ActiveWindow::AutoFinish);
 }
 
+int TestPlatform::RunHintDlg(HintDlg& dialog)
+{
+    return RunScripted(DialogKind::HintDlg, hintScript, dialog, ActiveWindow::Other);
+}
+
 int TestPlatform::RunAboutDlg(AboutDlg& dialog)
 {
     return RunScripted(DialogKind::AboutDlg, aboutScript, dialog, ActiveWindow::Other);
@@ -889,6 +896,7 @@ void TestPlatform::CheckAllScriptsUsed()
     report(DialogKind::StatDlg, statScript.once.size());
     report(DialogKind::ResignDlg, resignScript.once.size());
     report(DialogKind::FinishDlg, finishScript.once.size());
+    report(DialogKind::HintDlg, hintScript.once.size());
     report(DialogKind::AboutDlg, aboutScript.once.size());
     report(DialogKind::DiceDlg, diceScript.once.size());
     report(DialogKind::ColourDlg, colourScript.once.size());
@@ -901,6 +909,7 @@ void TestPlatform::CheckAllScriptsUsed()
     statScript.once.clear();
     resignScript.once.clear();
     finishScript.once.clear();
+    hintScript.once.clear();
     aboutScript.once.clear();
     diceScript.once.clear();
     colourScript.once.clear();

@@ -235,6 +235,7 @@ enum class DialogKind {
     StatDlg,
     ResignDlg,
     FinishDlg,
+    HintDlg,
     AboutDlg,
     DiceDlg,
     ColourDlg,
@@ -396,6 +397,7 @@ public:
     void OnStatDlg(std::function<int(StatDlg&)> handler) { statScript.once.push_back(std::move(handler)); }
     void OnResignDlg(std::function<int(GvUpDlg&)> handler) { resignScript.once.push_back(std::move(handler)); }
     void OnFinishDlg(std::function<int(FinishDlg&)> handler) { finishScript.once.push_back(std::move(handler)); }
+    void OnHintDlg(std::function<int(HintDlg&)> handler) { hintScript.once.push_back(std::move(handler)); }
     void OnAboutDlg(std::function<int(AboutDlg&)> handler) { aboutScript.once.push_back(std::move(handler)); }
     void OnDiceDlg(std::function<int(DiceDlg&)> handler) { diceScript.once.push_back(std::move(handler)); }
     void OnColourDlg(std::function<int(BackgClr&)> handler) { colourScript.once.push_back(std::move(handler)); }
@@ -475,6 +477,7 @@ public:
     int RunStatDlg(StatDlg& dialog) override;
     int RunResignDlg(GvUpDlg& dialog) override;
     int RunFinishDlg(FinishDlg& dialog) override;
+    int RunHintDlg(HintDlg& dialog) override;
     int RunAboutDlg(AboutDlg& dialog) override;
     int RunDiceDlg(DiceDlg& dialog) override;
     int RunColourDlg(BackgClr& dialog) override;
@@ -522,6 +525,7 @@ private:
     DialogScript<StatDlg> statScript;
     DialogScript<GvUpDlg> resignScript;
     DialogScript<FinishDlg> finishScript;
+    DialogScript<HintDlg> hintScript;
     DialogScript<AboutDlg> aboutScript;
     DialogScript<DiceDlg> diceScript;
     DialogScript<BackgClr> colourScript;

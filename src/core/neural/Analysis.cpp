@@ -97,6 +97,24 @@ CubeHolder HolderFor(int owner, int player)
     return owner == player ? CubeHolder::Me : CubeHolder::Them;
 }
 
+CubeHolder OtherSide(CubeHolder holder)
+{
+    return holder == CubeHolder::Me ? CubeHolder::Them : holder == CubeHolder::Them ? CubeHolder::Me : holder;
+}
+
+// The mover's equity after a play to `after` (the mover's view), judged
+// `plies` deep; `chances` gets the mover's chances. A game over is worth its
+// points; otherwise the opponent is on roll with the cube where it is.
+double PlayValue(Expert& expert, const Checkers& after, int plies, bool cubeful, CubeHolder holder,
+                 Probabilities* chances = nullptr)
+{
+    const Checkers next = Flipped(after);
+    const Probabilities q = expert.EvaluatePly(next, plies);
+    if (chances) *chances = q.Inverted();
+    if (!cubeful || Classify(next) == PositionKind::Finished) return -q.Equity();
+    return -CubefulEquity(q, OtherSide(holder), CubeEfficiency(next));
+}
+
 // The indices of the `keep` best of `among` within `margin` of the best, best first.
 std::vector<std::size_t> Shortlist(const std::vector<double>& equity, std::vector<std::size_t> among, int keep,
                                    double margin)
@@ -147,12 +165,7 @@ private:
 double Analyser::PlayEquity(const Checkers& after, int player, int plies)
 {
     if (stopped_) return 0;
-    const Checkers next = Flipped(after);
-    const Probabilities q = expert_.EvaluatePly(next, plies);
-    // A game over is worth its points; otherwise the opponent is on roll
-    // with the cube where it is.
-    if (!options_.cubeful || Classify(next) == PositionKind::Finished) return -q.Equity();
-    return -CubefulEquity(q, HolderFor(owner_, Opponent(player)), CubeEfficiency(next));
+    return PlayValue(expert_, after, plies, options_.cubeful, HolderFor(owner_, player));
 }
 
 double Analyser::Luck(const Checkers& view, int player, int d1, int d2, bool opening)
@@ -193,40 +206,21 @@ bool Analyser::JudgePlay(const Checkers& view, const MatchAction& a, int index, 
     d.rank = 0;
     const int plies = std::clamp(options_.plies, 0, EXPERT_MAX_PLIES);
     if (!d.forced) {
-        // As the Expert's own search: every play at 0-ply, the best few
-        // deeper, fewer still at each further ply; the play made always
-        // to the full depth.
-        std::vector<double> equity(plays.size());
-        std::vector<int> depth(plays.size(), 0);
-        for (std::size_t k = 0; k < plays.size(); ++k) equity[k] = PlayEquity(plays[k].after, a.player, 0);
-        std::vector<std::size_t> all(plays.size());
-        std::iota(all.begin(), all.end(), 0);
-        std::vector<std::size_t> list = Shortlist(equity, all, options_.filter.rootKeep1, options_.filter.rootMargin1);
-        for (int ply = 1; ply <= plies; ++ply) {
-            for (std::size_t k : list) {
-                equity[k] = PlayEquity(plays[k].after, a.player, ply);
-                depth[k] = ply;
-            }
-            if (ply < plies) list = Shortlist(equity, list, options_.filter.rootKeep2, options_.filter.rootMargin2);
-        }
-        if (depth[played] < plies) {
-            equity[played] = PlayEquity(plays[played].after, a.player, plies);
-            depth[played] = plies;
-        }
-        // Deepest first, then by equity.
-        std::stable_sort(all.begin(), all.end(), [&](std::size_t x, std::size_t y) {
-            return depth[x] != depth[y] ? depth[x] > depth[y] : equity[x] > equity[y];
-        });
-        d.bestEquity = equity[all[0]];
-        d.equity = equity[played];
+        const std::vector<JudgedPlay> ranked =
+            RankPlays(expert_, plays, plies, options_.filter, options_.cubeful, HolderFor(owner_, a.player), played);
+        if (Stopped() || ranked.empty()) return true;
+        const auto made =
+            std::find_if(ranked.begin(), ranked.end(), [&](const JudgedPlay& j) { return j.index == played; });
+        d.bestEquity = ranked[0].equity;
+        d.equity = made->equity;
         d.loss = std::max(0.0, d.bestEquity - d.equity);
         // Plays as good as the one made rank with it.
-        d.rank = static_cast<int>(std::count_if(all.begin(), all.end(), [&](std::size_t k) {
-            return depth[k] > depth[played] || (depth[k] == depth[played] && equity[k] > equity[played]);
+        d.rank = static_cast<int>(std::count_if(ranked.begin(), ranked.end(), [&](const JudgedPlay& j) {
+            return j.plies > made->plies || (j.plies == made->plies && j.equity > made->equity);
         }));
-        const std::size_t shown = std::min<std::size_t>(all.size(), std::max(1, options_.playsShown));
+        const std::size_t shown = std::min<std::size_t>(ranked.size(), std::max(1, options_.playsShown));
         for (std::size_t i = 0; i < shown; ++i)
-            d.best.push_back({MatchMovesOf(plays[all[i]], view, a.player), equity[all[i]], depth[all[i]]});
+            d.best.push_back({MatchMovesOf(plays[ranked[i].index], view, a.player), ranked[i].equity, ranked[i].plies});
         d.mark = MarkOf(1000 * d.loss);
     } else {
         d.best.push_back({MatchMovesOf(plays[0], view, a.player), 0.0, 0});
@@ -376,6 +370,51 @@ void Analyser::Summarise(GameAnalysis& out) const
 }
 
 } // namespace
+
+std::vector<JudgedPlay> RankPlays(Expert& expert, const std::vector<Play>& plays, int plies, const ExpertFilter& filter,
+                                  bool cubeful, CubeHolder holder, std::size_t alsoDeep)
+{
+    plies = std::clamp(plies, 0, EXPERT_MAX_PLIES);
+    std::vector<JudgedPlay> judged(plays.size());
+    std::vector<double> equity(plays.size());
+    const auto judge = [&](std::size_t k, int ply) {
+        judged[k].index = k;
+        judged[k].plies = ply;
+        judged[k].equity = equity[k] = PlayValue(expert, plays[k].after, ply, cubeful, holder, &judged[k].chances);
+        return !expert.Abandoned();
+    };
+    for (std::size_t k = 0; k < plays.size(); ++k)
+        if (!judge(k, 0)) return {};
+    std::vector<std::size_t> all(plays.size());
+    std::iota(all.begin(), all.end(), 0);
+    std::vector<std::size_t> list = Shortlist(equity, all, filter.rootKeep1, filter.rootMargin1);
+    for (int ply = 1; ply <= plies; ++ply) {
+        for (std::size_t k : list)
+            if (!judge(k, ply)) return {};
+        if (ply < plies) list = Shortlist(equity, list, filter.rootKeep2, filter.rootMargin2);
+    }
+    if (alsoDeep < plays.size() && judged[alsoDeep].plies < plies && !judge(alsoDeep, plies)) return {};
+    std::stable_sort(judged.begin(), judged.end(), [](const JudgedPlay& x, const JudgedPlay& y) {
+        return x.plies != y.plies ? x.plies > y.plies : x.equity > y.equity;
+    });
+    return judged;
+}
+
+std::vector<Hint> BestPlays(Expert& expert, const BoardData& board, int player, int d1, int d2, CubeHolder holder,
+                            bool cubeful, int count, int plies)
+{
+    const Checkers view = FromBoard(board, player);
+    PlayMaker maker;
+    const std::vector<Play>& plays = maker.Make(view, d1, d2);
+    const std::vector<JudgedPlay> ranked = RankPlays(expert, plays, plies, ExpertFilter{}, cubeful, holder);
+    std::vector<Hint> out;
+    for (const JudgedPlay& j : ranked) {
+        if (static_cast<int>(out.size()) >= count) break;
+        const Play& play = plays[j.index];
+        out.push_back({MatchMovesOf(play, view, player), ToGameMove(play, player), j.equity, j.chances, j.plies});
+    }
+    return out;
+}
 
 GameAnalysis AnalyseGame(const MatchGame& game, Expert& expert, const AnalysisOptions& options)
 {

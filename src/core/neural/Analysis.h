@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/files/MatchFile.h"
+#include "core/neural/Cube.h"
 #include "core/neural/Expert.h"
 
 // The marks of a decision by the equity it lost, in mEMG.
@@ -78,6 +79,39 @@ struct RankedPlay {
     double equity = 0;
     int plies = 0; // the depth this equity was found at
 };
+
+// One play of a roll as the Expert ranks it.
+struct JudgedPlay {
+    std::size_t index = 0; // into the plays ranked
+    double equity = 0;     // for the mover, per unit of the cube
+    Probabilities chances; // the mover's, with the opponent on roll after the play
+    int plies = 0;         // the depth it was judged at
+};
+
+// The plays of a roll (as PlayMaker made them for the mover) ranked as the
+// Expert's own search goes: every play at 0-ply, the best few deeper, fewer
+// still at each further ply, up to `plies`; play `alsoDeep` (when it is one
+// of them) is judged to the full depth as well. Deepest first, then by
+// equity. `holder` says where the cube is as the mover sees it; without
+// `cubeful` the equities are cubeless. An abandoned search (Expert::SetPoll)
+// returns at once with what it has.
+std::vector<JudgedPlay> RankPlays(Expert& expert, const std::vector<Play>& plays, int plies, const ExpertFilter& filter,
+                                  bool cubeful, CubeHolder holder, std::size_t alsoDeep = static_cast<std::size_t>(-1));
+
+// A play of the roll in hand as the hints list it.
+struct Hint {
+    std::vector<MatchMove> moves; // by the match file's locations, for the notation
+    ExpertMove move;              // as the game plays it
+    double equity = 0;            // for the mover, per unit of the cube
+    Probabilities chances;        // the mover's after the play
+    int plies = 0;
+};
+
+// The best `count` plays of roll (d1, d2) for `player` on the game's
+// `board`, best first, judged as the analysis judges a play; `holder` says
+// where the cube is as `player` sees it. None when the search is abandoned.
+std::vector<Hint> BestPlays(Expert& expert, const BoardData& board, int player, int d1, int d2, CubeHolder holder,
+                            bool cubeful, int count, int plies = ANALYSIS_DEFAULT_PLIES);
 
 struct Decision {
     enum class Kind { Play, Double, NoDouble, Take, Drop };

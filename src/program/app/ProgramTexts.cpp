@@ -11,6 +11,7 @@
 #include "program/dialogs/DiceOpts.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/HintDlg.h"
 #include "program/dialogs/PlayOpts.h"
 #include "program/dialogs/SettingSheet.h"
 #include "program/dialogs/SndOpts.h"
@@ -61,6 +62,9 @@ std::vector<std::string> ProgramTexts()
     Add(texts, AboutDlg::CAPTION);
     AddButtons(texts, std::array{AboutDlg::OK});
     Add(texts, EXPERT_UNAVAILABLE_TEXT);
+    AddAll(texts, std::array{HintDlg::CAPTION, HintDlg::ROLL_TEXT, HintDlg::CUBEFUL_TEXT, HintDlg::CUBELESS_TEXT});
+    AddAll(texts, HintDlg::COLUMN_HEADINGS);
+    AddButtons(texts, std::array{HintDlg::PLAY, HintDlg::CLOSE});
 
     // The settings sheet and its four pages.
     AddButtons(texts, std::array{SettingSheet::OK, SettingSheet::CANCEL, SettingSheet::HELP});

@@ -56,6 +56,7 @@ constexpr Entry Strings[] = {
     {2030, "Cannot write settings file !\n\nScores and settings may be lost when the program ends."},
     {2040, "Position ID: %s\nMatch ID: %s\n\nBoth are on the clipboard."},
     {2041, "The clipboard holds no Position ID of a position that can be played."},
+    {2042, "Hints are not available: %s."},
     // Status-bar prompts of the menu commands.
     {57600, "Abandon current game and start a new one"},
     {57601, "Restore a previously saved game"},
@@ -72,6 +73,7 @@ constexpr Entry Strings[] = {
     {218, "Unable to make a move"},
     {32774, "Give up this game"},
     {32773, "Play computer's best move"},
+    {32792, "List the best plays of your roll with their equities"},
     {32771, "Switch sides with computer"},
     {32772, "Finish game; let program play both sides"},
     {32770, "Choose or edit a color scheme"},

@@ -51,6 +51,7 @@ enum StringId : int {
     IDS_CANNOT_WRITE_SETTINGS = 2030,
     IDS_POSITION_ID_COPIED = 2040,
     IDS_NO_POSITION_ID = 2041,
+    IDS_HINTS_UNAVAILABLE = 2042,
 };
 
 // The text of a string id ("" for an unknown id). The command ids of the

@@ -52,6 +52,14 @@ CubeDecision ExpertPlayer::Cube(const BoardData& board, int player, CubeHolder h
     return DecideDouble(expert->EvaluatePly(c, 1), holder, CubeEfficiency(c));
 }
 
+std::vector<Hint> ExpertPlayer::Hints(const BoardData& board, int player, int d1, int d2, CubeHolder holder,
+                                      bool cubeful, int count)
+{
+    if (!expert) return {};
+    StartSearch();
+    return BestPlays(*expert, board, player, d1, d2, holder, cubeful, count, ANALYSIS_DEFAULT_PLIES);
+}
+
 void ExpertPlayer::SetWindowLook(std::function<std::uint32_t()> tickCount, std::function<bool()> look)
 {
     ticks = std::move(tickCount);

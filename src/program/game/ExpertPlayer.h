@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/board/BoardData.h"
+#include "core/neural/Analysis.h"
 #include "core/neural/Cube.h"
 #include "core/neural/Expert.h"
 #include "program/platform/Catalogue.h"
@@ -58,6 +59,10 @@ public:
     // with the cube where `holder` says (Me: `player` holds it), and whether
     // its opponent should take.
     CubeDecision Cube(const BoardData& board, int player, CubeHolder holder);
+    // The best `count` plays of roll (d1, d2) for `player` on `board`, best
+    // first, judged one ply deeper than the Expert plays (see BestPlays).
+    std::vector<Hint> Hints(const BoardData& board, int player, int d1, int d2, CubeHolder holder, bool cubeful,
+                            int count);
     // During a search, `look` is called once every EXPERT_LOOK_MS by
     // `tickCount` (not at all in a search shorter than that); its false
     // abandons the search (see Expert::SetPoll).

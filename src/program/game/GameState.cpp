@@ -32,19 +32,25 @@ PositionFileData CurrentPositionData(const GameState& game)
     return d;
 }
 
+std::optional<std::pair<int, int>> OpenRoll(const GameState& game)
+{
+    const int onRoll = game.CurrentPlayer() == COMPUTER ? COMPUTER : HUMAN;
+    const MatchGame played = game.record.Game();
+    if (game.record.Ended() || played.actions.empty()) return std::nullopt;
+    const MatchAction& last = played.actions.back();
+    if (last.kind != MatchAction::Kind::Roll || last.player != onRoll) return std::nullopt;
+    return std::pair{last.first, last.second};
+}
+
 std::string CopiedGameIds(const GameState& game)
 {
     MatchIdFields f;
     f.onRoll = f.toDecide = game.CurrentPlayer() == COMPUTER ? COMPUTER : HUMAN;
     f.cubeValue = game.CubeValue;
     f.cubeOwner = game.CubeOwner == HUMAN || game.CubeOwner == COMPUTER ? game.CubeOwner : NOBODY;
-    const MatchGame played = game.record.Game();
-    if (!game.record.Ended() && !played.actions.empty()) {
-        const MatchAction& last = played.actions.back();
-        if (last.kind == MatchAction::Kind::Roll && last.player == f.onRoll) {
-            f.first = last.first;
-            f.second = last.second;
-        }
+    if (const auto roll = OpenRoll(game)) {
+        f.first = roll->first;
+        f.second = roll->second;
     }
     const BoardData board =
         f.onRoll == HUMAN && game.MovesMade > 0 ? WithFixedOwners(game.board.BoardTable) : game.board.Data();

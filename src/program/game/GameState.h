@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/board/Board.h"
@@ -111,6 +113,10 @@ std::string ExportedGameText(const MatchGame& game, std::time_t now);
 
 // The game as a position file holds it.
 PositionFileData CurrentPositionData(const GameState& game);
+
+// The roll the side to move began its turn with, while that turn is open
+// (the dice keep only what is left of it).
+std::optional<std::pair<int, int>> OpenRoll(const GameState& game);
 
 // The Position ID and Match ID of the game joined for the clipboard: in the
 // human's turn once a piece has moved, of the turn's start with its roll

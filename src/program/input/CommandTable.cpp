@@ -6,12 +6,14 @@
 #include <cstdlib>
 
 #include "core/files/MatchFile.h"
+#include "core/files/Notation.h"
 #include "core/files/PositionFile.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/AboutDlg.h"
 #include "program/dialogs/BackgClr.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/HintDlg.h"
 #include "program/dialogs/SettingSheet.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
@@ -53,6 +55,12 @@ std::span<const CommandTable::Entry> CommandTable::Table()
          [](C& c) { c.OnPass(); }},
         {ID_RESIGN, [](const C& c) { return !c.game.WaitingConfirm; }, [](C& c) { c.OnResign(); }},
         {ID_SUGGEST_MOVE, nullptr, [](C& c) { c.OnSuggestMove(); }},
+        {ID_HINTS,
+         [](const C& c) {
+             return c.game.CurrentPlayer() == HUMAN && c.game.Winner == 0 && c.game.rules &&
+                    !(c.game.MovesMade == 0 && c.game.rules->CannotMove());
+         },
+         [](C& c) { c.OnHints(); }},
         {ID_SWITCH_SIDES, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSwitchSides(); }},
         {ID_FINISH_GAME, [](const C& c) { return !c.game.WaitingConfirm; }, [](C& c) { c.OnFinishGame(); }},
         {ID_COLOURS, nullptr, [](C& c) { c.OnColours(); }},
@@ -135,6 +143,43 @@ void CommandTable::OnSuggestMove()
     game.HoldTurn = !game.AutoPlay;
     for (const MovePair& m : moves)
         if (!ctx.turns.PlayChosenMove(m)) return;
+}
+
+void CommandTable::OnHints()
+{
+    const std::optional<std::pair<int, int>> roll = OpenRoll(game);
+    if (game.CurrentPlayer() != HUMAN || !roll) return;
+    if (!ctx.expert.Available()) {
+        char text[512];
+        std::snprintf(text, sizeof text, LoadString(IDS_HINTS_UNAVAILABLE, platform.Texts()),
+                      ctx.expert.Error().c_str());
+        platform.MessageBox(text, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    // Once a piece has moved, the hints are for the roll as it stood at the
+    // turn's start.
+    const BoardData board = game.MovesMade > 0 ? WithFixedOwners(game.board.BoardTable) : game.board.Data();
+    const auto [die1, die2] = *roll;
+    const CubeHolder holder = game.CubeOwner == HUMAN      ? CubeHolder::Me
+                              : game.CubeOwner == COMPUTER ? CubeHolder::Them
+                                                           : CubeHolder::Centred;
+    const bool cubeful = settings.UseCube != 0;
+    platform.SetCursor(CursorKind::Wait);
+    const std::vector<Hint> hints = ctx.expert.Hints(board, HUMAN, die1, die2, holder, cubeful, HintDlg::MAX_ROWS);
+    platform.SetCursor(CursorKind::Arrow);
+    if (hints.empty()) return; // the search was abandoned: the window is closing
+    std::vector<HintRow> rows;
+    for (const Hint& h : hints) rows.push_back({PlayNotation(HUMAN, h.moves), h.equity, h.chances, h.plies});
+    HintDlg dialog(die1, die2, std::move(rows), cubeful, game.MovesMade == 0 && !game.WaitingConfirm);
+    if (platform.RunHintDlg(dialog) != HintDlg::PLAY.id || !dialog.CanPlay()) return;
+    // The game may have moved on while the window was open.
+    if (game.CurrentPlayer() != HUMAN || game.MovesMade != 0 || game.WaitingConfirm) return;
+    const ExpertMove& move = hints[static_cast<std::size_t>(dialog.Selected())].move;
+    game.HoldTurn = !game.AutoPlay;
+    for (int k = 0; k < move.count && k < 4; ++k) {
+        const auto [from, to] = move.pairs[k];
+        if (!ctx.turns.PlayChosenMove(MovePair{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)})) return;
+    }
 }
 
 void CommandTable::OnSwitchSides()

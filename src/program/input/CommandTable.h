@@ -28,6 +28,9 @@ public:
     void OnResign();
     // The computer's choice for the human's dice, played as the human's moves.
     void OnSuggestMove();
+    // The Expert's best plays of the human's roll listed with their equities
+    // and chances; the one chosen is played while the roll is still to be.
+    void OnHints();
     void OnSwitchSides();
     // The program plays both sides until the game ends or Esc is held.
     void OnFinishGame();

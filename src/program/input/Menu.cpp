@@ -20,13 +20,10 @@ constexpr MenuItem FILE_ITEMS[] = {
 };
 
 constexpr MenuItem ACTION_ITEMS[] = {
-    {ID_SHOW_PROGRESS, "Show &progress", "?", false},
-    {ID_UNDO, "&Undo", "Esc", false},
-    {ID_DOUBLE, "&Double", "Ctrl+D", false},
-    {ID_PASS, "&Pass", "Space", false},
-    {ID_RESIGN, "&Resign...", "Ctrl+Space", true},
-    {ID_SUGGEST_MOVE, "Suggest &move", "Ctrl+M", true},
-    {ID_SWITCH_SIDES, "S&witch sides", "Ctrl+W", false},
+    {ID_SHOW_PROGRESS, "Show &progress", "?", false},  {ID_UNDO, "&Undo", "Esc", false},
+    {ID_DOUBLE, "&Double", "Ctrl+D", false},           {ID_PASS, "&Pass", "Space", false},
+    {ID_RESIGN, "&Resign...", "Ctrl+Space", true},     {ID_SUGGEST_MOVE, "Suggest &move", "Ctrl+M", false},
+    {ID_HINTS, "&Hints...", "Ctrl+H", true},           {ID_SWITCH_SIDES, "S&witch sides", "Ctrl+W", false},
     {ID_FINISH_GAME, "&Finish game", "Ctrl+F", false},
 };
 
@@ -67,6 +64,7 @@ constexpr Accelerator ACCELERATORS[] = {
     {VK_SPACE, false, false, ID_PASS},
     {VK_SPACE, false, true, ID_RESIGN},
     {LetterKey('M'), false, true, ID_SUGGEST_MOVE},
+    {LetterKey('H'), false, true, ID_HINTS},
     {LetterKey('W'), false, true, ID_SWITCH_SIDES},
     {LetterKey('F'), false, true, ID_FINISH_GAME},
     {LetterKey('C'), false, true, ID_COLOURS},

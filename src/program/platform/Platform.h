@@ -19,6 +19,7 @@
 class StatDlg;
 class GvUpDlg;
 class FinishDlg;
+class HintDlg;
 class AboutDlg;
 class DiceDlg;
 class BackgClr;
@@ -117,6 +118,7 @@ public:
     virtual int RunStatDlg(StatDlg& dialog) = 0;
     virtual int RunResignDlg(GvUpDlg& dialog) = 0;
     virtual int RunFinishDlg(FinishDlg& dialog) = 0;
+    virtual int RunHintDlg(HintDlg& dialog) = 0;
     virtual int RunAboutDlg(AboutDlg& dialog) = 0;
     virtual int RunDiceDlg(DiceDlg& dialog) = 0;
     virtual int RunColourDlg(BackgClr& dialog) = 0;

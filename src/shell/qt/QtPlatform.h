@@ -150,6 +150,7 @@ public:
     int RunStatDlg(StatDlg& dialog) override;
     int RunResignDlg(GvUpDlg& dialog) override;
     int RunFinishDlg(FinishDlg& dialog) override;
+    int RunHintDlg(HintDlg& dialog) override;
     int RunAboutDlg(AboutDlg& dialog) override;
     int RunDiceDlg(DiceDlg& dialog) override;
     int RunColourDlg(BackgClr& dialog) override;

@@ -5,11 +5,13 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <array>
@@ -19,6 +21,7 @@
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/HintDlg.h"
 #include "program/game/Commands.h"
 #include "program/platform/Platform.h"
 #include "shell/qt/Translation.h"
@@ -128,6 +131,67 @@ int ExecFinishDlg(FinishDlg& /*model*/, QWidget* parent)
         QObject::connect(widget, &QPushButton::clicked, &dialog, [&dialog, id] { dialog.done(id); });
     }
     FixSize(dialog);
+    return dialog.Run();
+}
+
+int ExecHintDlg(HintDlg& model, QWidget* parent)
+{
+    TablorDialog dialog(parent, HintDlg::CAPTION, "Hints");
+    auto* column = new QVBoxLayout(&dialog);
+    column->addWidget(new QLabel(Tr(HintDlg::ROLL_TEXT).arg(model.Die(0)).arg(model.Die(1)), &dialog));
+
+    auto* table = new QTableWidget(model.Rows(), HintDlg::COLUMNS, &dialog);
+    SetControlId(table, HintDlg::IDD);
+    QStringList headings;
+    for (const char* heading : HintDlg::COLUMN_HEADINGS) headings << Tr(heading);
+    table->setHorizontalHeaderLabels(headings);
+    table->verticalHeader()->setVisible(false);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int row = 0; row < model.Rows(); ++row) {
+        for (int col = 0; col < HintDlg::COLUMNS; ++col) {
+            auto* item = new QTableWidgetItem(ToQString(model.Cell(row, col)));
+            // The play reads from the left, the figures line up on the right.
+            item->setTextAlignment(col == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(row, col, item);
+        }
+    }
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+    // The whole list shows: no scrolling for ten rows.
+    int width = 2 * table->frameWidth();
+    for (int col = 0; col < HintDlg::COLUMNS; ++col) width += table->columnWidth(col);
+    int height = 2 * table->frameWidth() + table->horizontalHeader()->height();
+    for (int row = 0; row < model.Rows(); ++row) height += table->rowHeight(row);
+    table->setFixedSize(width, height);
+    column->addWidget(table);
+    column->addWidget(new QLabel(Tr(model.Cubeful() ? HintDlg::CUBEFUL_TEXT : HintDlg::CUBELESS_TEXT), &dialog));
+
+    auto* buttons = new QHBoxLayout;
+    column->addLayout(buttons);
+    buttons->addStretch();
+    QPushButton* play = dialog.AddButton(HintDlg::PLAY, &dialog);
+    QPushButton* close = dialog.AddButton(HintDlg::CLOSE, &dialog);
+    buttons->addWidget(play);
+    buttons->addWidget(close);
+    if (model.Selected() >= 0) table->selectRow(model.Selected());
+    play->setEnabled(model.CanPlay());
+    QObject::connect(table, &QTableWidget::currentCellChanged, &dialog, [&model, play](int row, int, int, int) {
+        model.Select(row);
+        play->setEnabled(model.CanPlay());
+    });
+    QObject::connect(table, &QTableWidget::cellDoubleClicked, &dialog, [&dialog, &model](int row, int) {
+        model.Select(row);
+        if (model.CanPlay()) dialog.done(model.OnPlay());
+    });
+    QObject::connect(play, &QPushButton::clicked, &dialog, [&dialog, &model] { dialog.done(model.OnPlay()); });
+    QObject::connect(close, &QPushButton::clicked, &dialog, &TablorDialog::reject);
+    FixSize(dialog);
+    // The list has the keys: arrows choose a play, Enter plays it.
+    table->setFocus();
     return dialog.Run();
 }
 

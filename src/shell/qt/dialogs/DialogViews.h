@@ -9,6 +9,7 @@ class QWidget;
 class StatDlg;
 class GvUpDlg;
 class FinishDlg;
+class HintDlg;
 class AboutDlg;
 class DiceDlg;
 
@@ -21,6 +22,9 @@ int ExecStatDlg(StatDlg& dialog, QWidget* parent, bool escHeld = false);
 int ExecResignDlg(GvUpDlg& dialog, QWidget* parent);
 // "Auto finish": 3 "&Fast", 4 "&Slow", 2 Cancel.
 int ExecFinishDlg(FinishDlg& dialog, QWidget* parent);
+// "Hints": 1 "&Play" (the chosen row in the model) when the chosen play can
+// be played, 2 "Close" (also Esc and the close box).
+int ExecHintDlg(HintDlg& dialog, QWidget* parent);
 // "About": 2 ("&OK" has the Cancel id).
 int ExecAboutDlg(AboutDlg& dialog, QWidget* parent);
 // "Manual dice": 1 when OK accepted both boxes, 2 on Cancel.

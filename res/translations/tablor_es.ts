@@ -893,5 +893,61 @@ Ambos están en el portapapeles.</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>&amp;Tutor...</source>
+        <translation>T&amp;utor...</translation>
+    </message>
+    <message>
+        <source>Be warned before a weak play of yours passes</source>
+        <translation>Avisar antes de que pase una jugada débil</translation>
+    </message>
+    <message>
+        <source>Your play %s is doubtful: it gives up %s points a game against %s.</source>
+        <translation>Su jugada %s es dudosa: pierde %s puntos por partida frente a %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is bad: it gives up %s points a game against %s.</source>
+        <translation>Su jugada %s es mala: pierde %s puntos por partida frente a %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is very bad: it gives up %s points a game against %s.</source>
+        <translation>Su jugada %s es muy mala: pierde %s puntos por partida frente a %s.</translation>
+    </message>
+    <message>
+        <source>The tutor is not available: %s.</source>
+        <translation>El tutor no está disponible: %s.</translation>
+    </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn me before a play of mine passes that is</source>
+        <translation>&amp;Avisarme antes de que pase una jugada mía que sea</translation>
+    </message>
+    <message>
+        <source>&amp;doubtful or worse</source>
+        <translation>&amp;dudosa o peor</translation>
+    </message>
+    <message>
+        <source>&amp;bad or worse</source>
+        <translation>&amp;mala o peor</translation>
+    </message>
+    <message>
+        <source>&amp;very bad</source>
+        <translation>m&amp;uy mala</translation>
+    </message>
+    <message>
+        <source>&amp;Play anyway</source>
+        <translation>&amp;Jugar de todos modos</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Retirar</translation>
+    </message>
+    <message>
+        <source>&amp;Show hint</source>
+        <translation>&amp;Ver pista</translation>
+    </message>
 </context>
 </TS>

@@ -893,5 +893,61 @@ Entrambi sono negli appunti.</translation>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>&amp;Tutor...</source>
+        <translation>T&amp;utor...</translation>
+    </message>
+    <message>
+        <source>Be warned before a weak play of yours passes</source>
+        <translation>Avvisa prima che passi una tua mossa debole</translation>
+    </message>
+    <message>
+        <source>Your play %s is doubtful: it gives up %s points a game against %s.</source>
+        <translation>La tua mossa %s è dubbia: perde %s punti a partita rispetto a %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is bad: it gives up %s points a game against %s.</source>
+        <translation>La tua mossa %s è cattiva: perde %s punti a partita rispetto a %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is very bad: it gives up %s points a game against %s.</source>
+        <translation>La tua mossa %s è pessima: perde %s punti a partita rispetto a %s.</translation>
+    </message>
+    <message>
+        <source>The tutor is not available: %s.</source>
+        <translation>Il tutor non è disponibile: %s.</translation>
+    </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn me before a play of mine passes that is</source>
+        <translation>&amp;Avvisami prima che passi una mia mossa</translation>
+    </message>
+    <message>
+        <source>&amp;doubtful or worse</source>
+        <translation>&amp;dubbia o peggiore</translation>
+    </message>
+    <message>
+        <source>&amp;bad or worse</source>
+        <translation>&amp;cattiva o peggiore</translation>
+    </message>
+    <message>
+        <source>&amp;very bad</source>
+        <translation>&amp;pessima</translation>
+    </message>
+    <message>
+        <source>&amp;Play anyway</source>
+        <translation>&amp;Gioca comunque</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Riprendi</translation>
+    </message>
+    <message>
+        <source>&amp;Show hint</source>
+        <translation>&amp;Mostra suggerimento</translation>
+    </message>
 </context>
 </TS>

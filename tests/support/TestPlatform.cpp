@@ -461,6 +461,10 @@ std::string ToString(DialogKind kind)
         return "FinishDlg";
     case DialogKind::HintDlg:
         return "HintDlg";
+    case DialogKind::TutorDlg:
+        return "TutorDlg";
+    case DialogKind::TutorWarning:
+        return "TutorWarning";
     case DialogKind::AboutDlg:
         return "AboutDlg";
     case DialogKind::DiceDlg:
@@ -861,6 +865,16 @@ int TestPlatform::RunHintDlg(HintDlg& dialog)
     return RunScripted(DialogKind::HintDlg, hintScript, dialog, ActiveWindow::Other);
 }
 
+int TestPlatform::RunTutorDlg(TutorDlg& dialog)
+{
+    return RunScripted(DialogKind::TutorDlg, tutorScript, dialog, ActiveWindow::Other);
+}
+
+int TestPlatform::RunTutorWarning(TutorWarning& warning)
+{
+    return RunScripted(DialogKind::TutorWarning, warningScript, warning, ActiveWindow::Other);
+}
+
 int TestPlatform::RunAboutDlg(AboutDlg& dialog)
 {
     return RunScripted(DialogKind::AboutDlg, aboutScript, dialog, ActiveWindow::Other);
@@ -897,6 +911,8 @@ void TestPlatform::CheckAllScriptsUsed()
     report(DialogKind::ResignDlg, resignScript.once.size());
     report(DialogKind::FinishDlg, finishScript.once.size());
     report(DialogKind::HintDlg, hintScript.once.size());
+    report(DialogKind::TutorDlg, tutorScript.once.size());
+    report(DialogKind::TutorWarning, warningScript.once.size());
     report(DialogKind::AboutDlg, aboutScript.once.size());
     report(DialogKind::DiceDlg, diceScript.once.size());
     report(DialogKind::ColourDlg, colourScript.once.size());
@@ -910,6 +926,8 @@ void TestPlatform::CheckAllScriptsUsed()
     resignScript.once.clear();
     finishScript.once.clear();
     hintScript.once.clear();
+    tutorScript.once.clear();
+    warningScript.once.clear();
     aboutScript.once.clear();
     diceScript.once.clear();
     colourScript.once.clear();

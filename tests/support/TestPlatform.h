@@ -236,6 +236,8 @@ enum class DialogKind {
     ResignDlg,
     FinishDlg,
     HintDlg,
+    TutorDlg,
+    TutorWarning,
     AboutDlg,
     DiceDlg,
     ColourDlg,
@@ -398,6 +400,8 @@ public:
     void OnResignDlg(std::function<int(GvUpDlg&)> handler) { resignScript.once.push_back(std::move(handler)); }
     void OnFinishDlg(std::function<int(FinishDlg&)> handler) { finishScript.once.push_back(std::move(handler)); }
     void OnHintDlg(std::function<int(HintDlg&)> handler) { hintScript.once.push_back(std::move(handler)); }
+    void OnTutorDlg(std::function<int(TutorDlg&)> handler) { tutorScript.once.push_back(std::move(handler)); }
+    void OnTutorWarning(std::function<int(TutorWarning&)> handler) { warningScript.once.push_back(std::move(handler)); }
     void OnAboutDlg(std::function<int(AboutDlg&)> handler) { aboutScript.once.push_back(std::move(handler)); }
     void OnDiceDlg(std::function<int(DiceDlg&)> handler) { diceScript.once.push_back(std::move(handler)); }
     void OnColourDlg(std::function<int(BackgClr&)> handler) { colourScript.once.push_back(std::move(handler)); }
@@ -478,6 +482,8 @@ public:
     int RunResignDlg(GvUpDlg& dialog) override;
     int RunFinishDlg(FinishDlg& dialog) override;
     int RunHintDlg(HintDlg& dialog) override;
+    int RunTutorDlg(TutorDlg& dialog) override;
+    int RunTutorWarning(TutorWarning& warning) override;
     int RunAboutDlg(AboutDlg& dialog) override;
     int RunDiceDlg(DiceDlg& dialog) override;
     int RunColourDlg(BackgClr& dialog) override;
@@ -526,6 +532,8 @@ private:
     DialogScript<GvUpDlg> resignScript;
     DialogScript<FinishDlg> finishScript;
     DialogScript<HintDlg> hintScript;
+    DialogScript<TutorDlg> tutorScript;
+    DialogScript<TutorWarning> warningScript;
     DialogScript<AboutDlg> aboutScript;
     DialogScript<DiceDlg> diceScript;
     DialogScript<BackgClr> colourScript;

@@ -416,6 +416,30 @@ std::vector<Hint> BestPlays(Expert& expert, const BoardData& board, int player, 
     return out;
 }
 
+std::optional<PlayVerdict> JudgeMadePlay(Expert& expert, const BoardData& before, const BoardData& after, int player,
+                                         int d1, int d2, CubeHolder holder, bool cubeful, int plies)
+{
+    const Checkers view = FromBoard(before, player);
+    const Checkers target = FromBoard(after, player);
+    PlayMaker maker;
+    const std::vector<Play>& plays = maker.Make(view, d1, d2);
+    const auto made = std::find_if(plays.begin(), plays.end(), [&](const Play& p) { return p.after == target; });
+    if (made == plays.end()) return std::nullopt;
+    const std::size_t index = static_cast<std::size_t>(made - plays.begin());
+    PlayVerdict verdict;
+    verdict.made = MatchMovesOf(*made, view, player);
+    verdict.best = verdict.made;
+    if (plays.size() == 1) return verdict;
+    const std::vector<JudgedPlay> ranked = RankPlays(expert, plays, plies, ExpertFilter{}, cubeful, holder, index);
+    if (ranked.empty()) return std::nullopt;
+    const auto judged =
+        std::find_if(ranked.begin(), ranked.end(), [&](const JudgedPlay& j) { return j.index == index; });
+    verdict.loss = std::max(0.0, ranked[0].equity - judged->equity);
+    verdict.mark = MarkOf(1000 * verdict.loss);
+    verdict.best = MatchMovesOf(plays[ranked[0].index], view, player);
+    return verdict;
+}
+
 GameAnalysis AnalyseGame(const MatchGame& game, Expert& expert, const AnalysisOptions& options)
 {
     Analyser analyser(game, expert, options);

@@ -16,6 +16,7 @@
 #include "program/dialogs/SettingSheet.h"
 #include "program/dialogs/SndOpts.h"
 #include "program/dialogs/StatDlg.h"
+#include "program/dialogs/TutorDlg.h"
 #include "program/dialogs/VisOpts.h"
 #include "program/game/ExpertPlayer.h"
 #include "program/input/Menu.h"
@@ -65,6 +66,10 @@ std::vector<std::string> ProgramTexts()
     AddAll(texts, std::array{HintDlg::CAPTION, HintDlg::ROLL_TEXT, HintDlg::CUBEFUL_TEXT, HintDlg::CUBELESS_TEXT});
     AddAll(texts, HintDlg::COLUMN_HEADINGS);
     AddButtons(texts, std::array{HintDlg::PLAY, HintDlg::CLOSE});
+    AddAll(texts, std::array{TutorDlg::CAPTION, TutorDlg::ON_TEXT});
+    AddAll(texts, TutorDlg::THRESHOLD_TEXTS);
+    AddButtons(texts, std::array{TutorDlg::OK, TutorDlg::CANCEL});
+    AddButtons(texts, TutorWarning::BUTTONS);
 
     // The settings sheet and its four pages.
     AddButtons(texts, std::array{SettingSheet::OK, SettingSheet::CANCEL, SettingSheet::HELP});

@@ -52,6 +52,8 @@ enum StringId : int {
     IDS_POSITION_ID_COPIED = 2040,
     IDS_NO_POSITION_ID = 2041,
     IDS_HINTS_UNAVAILABLE = 2042,
+    IDS_TUTOR_DOUBTFUL = 2050, // then 2051 bad, 2052 very bad
+    IDS_TUTOR_UNAVAILABLE = 2053,
 };
 
 // The text of a string id ("" for an unknown id). The command ids of the

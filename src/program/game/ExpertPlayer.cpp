@@ -60,6 +60,14 @@ std::vector<Hint> ExpertPlayer::Hints(const BoardData& board, int player, int d1
     return BestPlays(*expert, board, player, d1, d2, holder, cubeful, count, ANALYSIS_DEFAULT_PLIES);
 }
 
+std::optional<PlayVerdict> ExpertPlayer::Judge(const BoardData& before, const BoardData& after, int player, int d1,
+                                               int d2, CubeHolder holder, bool cubeful)
+{
+    if (!expert) return std::nullopt;
+    StartSearch();
+    return JudgeMadePlay(*expert, before, after, player, d1, d2, holder, cubeful, ANALYSIS_DEFAULT_PLIES);
+}
+
 void ExpertPlayer::SetWindowLook(std::function<std::uint32_t()> tickCount, std::function<bool()> look)
 {
     ticks = std::move(tickCount);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,9 @@ public:
     // first, judged one ply deeper than the Expert plays (see BestPlays).
     std::vector<Hint> Hints(const BoardData& board, int player, int d1, int d2, CubeHolder holder, bool cubeful,
                             int count);
+    // The play `player` made from `before` to `after`, judged as Hints judge.
+    std::optional<PlayVerdict> Judge(const BoardData& before, const BoardData& after, int player, int d1, int d2,
+                                     CubeHolder holder, bool cubeful);
     // During a search, `look` is called once every EXPERT_LOOK_MS by
     // `tickCount` (not at all in a search shorter than that); its false
     // abandons the search (see Expert::SetPoll).

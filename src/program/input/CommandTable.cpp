@@ -15,6 +15,7 @@
 #include "program/dialogs/GvUpDlg.h"
 #include "program/dialogs/HintDlg.h"
 #include "program/dialogs/SettingSheet.h"
+#include "program/dialogs/TutorDlg.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
 #include "program/game/ExpertPlayer.h"
@@ -61,6 +62,8 @@ std::span<const CommandTable::Entry> CommandTable::Table()
                     !(c.game.MovesMade == 0 && c.game.rules->CannotMove());
          },
          [](C& c) { c.OnHints(); }},
+        {ID_TUTOR, nullptr, [](C& c) { c.OnTutor(); }},
+        {ID_TUTOR_CHECK, nullptr, [](C& c) { c.ctx.turns.CheckWithTutor(); }},
         {ID_SWITCH_SIDES, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSwitchSides(); }},
         {ID_FINISH_GAME, [](const C& c) { return !c.game.WaitingConfirm; }, [](C& c) { c.OnFinishGame(); }},
         {ID_COLOURS, nullptr, [](C& c) { c.OnColours(); }},
@@ -180,6 +183,22 @@ void CommandTable::OnHints()
         const auto [from, to] = move.pairs[k];
         if (!ctx.turns.PlayChosenMove(MovePair{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)})) return;
     }
+}
+
+void CommandTable::OnTutor()
+{
+    if (!ctx.expert.Available()) {
+        char text[512];
+        std::snprintf(text, sizeof text, LoadString(IDS_TUTOR_UNAVAILABLE, platform.Texts()),
+                      ctx.expert.Error().c_str());
+        platform.MessageBox(text, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    TutorDlg dialog(settings.Tutor != 0, settings.TutorThreshold);
+    if (platform.RunTutorDlg(dialog) != IDOK) return;
+    settings.Tutor = dialog.On() ? 1 : 0;
+    settings.TutorThreshold = dialog.Threshold();
+    WriteTutor(ctx.profile, settings);
 }
 
 void CommandTable::OnSwitchSides()

@@ -31,6 +31,8 @@ public:
     // The Expert's best plays of the human's roll listed with their equities
     // and chances; the one chosen is played while the roll is still to be.
     void OnHints();
+    // The tutor's dialog: on or off, and from which mark it warns.
+    void OnTutor();
     void OnSwitchSides();
     // The program plays both sides until the game ends or Esc is held.
     void OnFinishGame();

@@ -20,6 +20,8 @@ class StatDlg;
 class GvUpDlg;
 class FinishDlg;
 class HintDlg;
+class TutorDlg;
+class TutorWarning;
 class AboutDlg;
 class DiceDlg;
 class BackgClr;
@@ -119,6 +121,8 @@ public:
     virtual int RunResignDlg(GvUpDlg& dialog) = 0;
     virtual int RunFinishDlg(FinishDlg& dialog) = 0;
     virtual int RunHintDlg(HintDlg& dialog) = 0;
+    virtual int RunTutorDlg(TutorDlg& dialog) = 0;
+    virtual int RunTutorWarning(TutorWarning& warning) = 0;
     virtual int RunAboutDlg(AboutDlg& dialog) = 0;
     virtual int RunDiceDlg(DiceDlg& dialog) = 0;
     virtual int RunColourDlg(BackgClr& dialog) = 0;

@@ -624,6 +624,8 @@ int QtPlatform::RunStatDlg(StatDlg& dialog)
 int QtPlatform::RunResignDlg(GvUpDlg& dialog) { return ExecResignDlg(dialog, frame.get()); }
 int QtPlatform::RunFinishDlg(FinishDlg& dialog) { return ExecFinishDlg(dialog, frame.get()); }
 int QtPlatform::RunHintDlg(HintDlg& dialog) { return ExecHintDlg(dialog, frame.get()); }
+int QtPlatform::RunTutorDlg(TutorDlg& dialog) { return ExecTutorDlg(dialog, frame.get()); }
+int QtPlatform::RunTutorWarning(TutorWarning& warning) { return ExecTutorWarning(warning, frame.get()); }
 int QtPlatform::RunAboutDlg(AboutDlg& dialog) { return ExecAboutDlg(dialog, frame.get()); }
 // Typed-in dice are asked for at the opening roll too, before the first paint.
 int QtPlatform::RunDiceDlg(DiceDlg& dialog)

@@ -151,6 +151,8 @@ public:
     int RunResignDlg(GvUpDlg& dialog) override;
     int RunFinishDlg(FinishDlg& dialog) override;
     int RunHintDlg(HintDlg& dialog) override;
+    int RunTutorDlg(TutorDlg& dialog) override;
+    int RunTutorWarning(TutorWarning& warning) override;
     int RunAboutDlg(AboutDlg& dialog) override;
     int RunDiceDlg(DiceDlg& dialog) override;
     int RunColourDlg(BackgClr& dialog) override;

@@ -10,6 +10,8 @@ class StatDlg;
 class GvUpDlg;
 class FinishDlg;
 class HintDlg;
+class TutorDlg;
+class TutorWarning;
 class AboutDlg;
 class DiceDlg;
 
@@ -25,6 +27,11 @@ int ExecFinishDlg(FinishDlg& dialog, QWidget* parent);
 // "Hints": 1 "&Play" (the chosen row in the model) when the chosen play can
 // be played, 2 "Close" (also Esc and the close box).
 int ExecHintDlg(HintDlg& dialog, QWidget* parent);
+// "Tutor": 1 on OK (the choice in the model), 2 on Cancel.
+int ExecTutorDlg(TutorDlg& dialog, QWidget* parent);
+// The tutor's warning: 3 "&Play anyway", 4 "&Take back" (also Esc and the
+// close box), 5 "&Show hint".
+int ExecTutorWarning(TutorWarning& warning, QWidget* parent);
 // "About": 2 ("&OK" has the Cancel id).
 int ExecAboutDlg(AboutDlg& dialog, QWidget* parent);
 // "Manual dice": 1 when OK accepted both boxes, 2 on Cancel.

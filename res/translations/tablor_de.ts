@@ -949,5 +949,29 @@ Beide sind in der Zwischenablage.</translation>
         <source>&amp;Show hint</source>
         <translation>&amp;Hinweis zeigen</translation>
     </message>
+    <message>
+        <source>doubtful</source>
+        <translation>zweifelhaft</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>schlecht</translation>
+    </message>
+    <message>
+        <source>very bad</source>
+        <translation>sehr schlecht</translation>
+    </message>
+    <message>
+        <source>Your double is %s: it gives up %s points a game against not doubling.</source>
+        <translation>Doppeln ist hier %s: es verliert %s Punkte pro Spiel gegenüber Nichtdoppeln.</translation>
+    </message>
+    <message>
+        <source>Your take is %s: it gives up %s points a game against a pass.</source>
+        <translation>Annehmen ist hier %s: es verliert %s Punkte pro Spiel gegenüber Aufgeben.</translation>
+    </message>
+    <message>
+        <source>Your pass is %s: it gives up %s points a game against a take.</source>
+        <translation>Aufgeben ist hier %s: es verliert %s Punkte pro Spiel gegenüber Annehmen.</translation>
+    </message>
 </context>
 </TS>

@@ -949,5 +949,29 @@ Ambos están en el portapapeles.</translation>
         <source>&amp;Show hint</source>
         <translation>&amp;Ver pista</translation>
     </message>
+    <message>
+        <source>doubtful</source>
+        <translation>dudoso</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>malo</translation>
+    </message>
+    <message>
+        <source>very bad</source>
+        <translation>muy malo</translation>
+    </message>
+    <message>
+        <source>Your double is %s: it gives up %s points a game against not doubling.</source>
+        <translation>Doblar aquí es %s: pierde %s puntos por partida frente a no doblar.</translation>
+    </message>
+    <message>
+        <source>Your take is %s: it gives up %s points a game against a pass.</source>
+        <translation>Aceptar aquí es %s: pierde %s puntos por partida frente a rechazar.</translation>
+    </message>
+    <message>
+        <source>Your pass is %s: it gives up %s points a game against a take.</source>
+        <translation>Rechazar aquí es %s: pierde %s puntos por partida frente a aceptar.</translation>
+    </message>
 </context>
 </TS>

@@ -949,5 +949,29 @@ Les deux sont dans le presse-papiers.</translation>
         <source>&amp;Show hint</source>
         <translation>&amp;Voir un indice</translation>
     </message>
+    <message>
+        <source>doubtful</source>
+        <translation>douteux</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>mauvais</translation>
+    </message>
+    <message>
+        <source>very bad</source>
+        <translation>très mauvais</translation>
+    </message>
+    <message>
+        <source>Your double is %s: it gives up %s points a game against not doubling.</source>
+        <translation>Doubler ici est %s : cela perd %s point par partie face à ne pas doubler.</translation>
+    </message>
+    <message>
+        <source>Your take is %s: it gives up %s points a game against a pass.</source>
+        <translation>Prendre ici est %s : cela perd %s point par partie face à refuser.</translation>
+    </message>
+    <message>
+        <source>Your pass is %s: it gives up %s points a game against a take.</source>
+        <translation>Refuser ici est %s : cela perd %s point par partie face à prendre.</translation>
+    </message>
 </context>
 </TS>

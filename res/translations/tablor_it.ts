@@ -949,5 +949,29 @@ Entrambi sono negli appunti.</translation>
         <source>&amp;Show hint</source>
         <translation>&amp;Mostra suggerimento</translation>
     </message>
+    <message>
+        <source>doubtful</source>
+        <translation>dubbio</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>cattivo</translation>
+    </message>
+    <message>
+        <source>very bad</source>
+        <translation>pessimo</translation>
+    </message>
+    <message>
+        <source>Your double is %s: it gives up %s points a game against not doubling.</source>
+        <translation>Raddoppiare qui è %s: perde %s punti a partita rispetto a non raddoppiare.</translation>
+    </message>
+    <message>
+        <source>Your take is %s: it gives up %s points a game against a pass.</source>
+        <translation>Accettare qui è %s: perde %s punti a partita rispetto a rifiutare.</translation>
+    </message>
+    <message>
+        <source>Your pass is %s: it gives up %s points a game against a take.</source>
+        <translation>Rifiutare qui è %s: perde %s punti a partita rispetto ad accettare.</translation>
+    </message>
 </context>
 </TS>

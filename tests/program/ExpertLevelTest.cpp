@@ -484,6 +484,58 @@ TEST_F(ExpertLevelTest, TheExpertDropsAHopelessDouble)
     EXPECT_EQ(Game().CubeValue, 1);
 }
 
+// The tutor judges the human's cube actions too: a take of a clear pass is
+// shown without a hint and Take back asks again, the right pass goes
+// without a word; a hopeless double is taken back, shown with the hints, or
+// made anyway.
+TEST_F(ExpertLevelTest, TheTutorJudgesTheHumansCubeActions)
+{
+    expertWeights = LoadExpertWeights(LocateWeights());
+    ASSERT_NE(expertWeights.evaluator, nullptr) << expertWeights.error;
+    const std::string options = "LevelOfPlay=3\nUseCube=1\nAutoChangeTurn=1\nTutor=1\nTutorThreshold=1";
+    StartWithRolls("21 21 31 42 53", options);
+    Load(MakePosition({{4, COMPUTER, 2}, {24, HUMAN, 5}}));
+    platform.ExpectMessageBox(COMPUTER_DOUBLES, Buttons::YesNoCancel, Icon::Question, IDYES);
+    platform.OnTutorWarning([](TutorWarning& warning) {
+        EXPECT_EQ(warning.Text().rfind("Your take is very bad: it gives up ", 0), 0u) << warning.Text();
+        EXPECT_NE(warning.Text().find(" points a game against a pass."), std::string::npos);
+        EXPECT_FALSE(warning.OffersHint());
+        EXPECT_EQ(warning.Answer(TutorWarning::SHOW_HINT.id), TutorWarning::TAKE_BACK.id);
+        return TutorWarning::TAKE_BACK.id;
+    });
+    platform.ExpectMessageBox(COMPUTER_DOUBLES, Buttons::YesNoCancel, Icon::Question, IDNO);
+    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+    PlayHumanTurn();
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Game().Winner, COMPUTER);
+    EXPECT_EQ(Game().CubeValue, 1);
+
+    Close();
+    StartWithRolls("21 21 31 42 53", options);
+    Load(MakePosition({{1, COMPUTER, 4}, {19, HUMAN, 15}}));
+    ASSERT_TRUE(window->IsCommandEnabled(ID_DOUBLE));
+    const auto warn = [&](int button) {
+        platform.OnTutorWarning([button](TutorWarning& warning) {
+            EXPECT_EQ(warning.Text().rfind("Your double is very bad: it gives up ", 0), 0u) << warning.Text();
+            EXPECT_TRUE(warning.OffersHint());
+            return button;
+        });
+    };
+    warn(TutorWarning::TAKE_BACK.id);
+    Menu(ID_DOUBLE);
+    EXPECT_EQ(Game().CubeValue, 1);
+    EXPECT_TRUE(HumanToMove());
+    warn(TutorWarning::SHOW_HINT.id);
+    platform.OnHintDlg([](HintDlg&) { return HintDlg::CLOSE.id; });
+    Menu(ID_DOUBLE);
+    EXPECT_EQ(Game().CubeValue, 1);
+    warn(TutorWarning::PLAY_ANYWAY.id);
+    Menu(ID_DOUBLE);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Game().CubeValue, 2);
+    EXPECT_EQ(Game().CubeOwner, COMPUTER);
+}
+
 // Without a usable weights file the game plays at "Good" and says so once,
 // at start-up over the painted board, naming the file and what is wrong.
 TEST_F(ExpertLevelTest, WithoutWeightsTheGameSaysSoOnceAndPlaysAtGood)

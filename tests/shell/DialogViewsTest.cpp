@@ -393,6 +393,15 @@ TEST_F(DialogViews, TutorChoosesItsThresholdAndWarnsWithThreeAnswers)
     EXPECT_EQ(Drive([&] { return ExecTutorWarning(warning, nullptr); },
                     [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }),
               TutorWarning::TAKE_BACK.id);
+    // An answer to a double has no hint to show.
+    TutorWarning answer("Your take is bad.", false);
+    EXPECT_EQ(Drive([&] { return ExecTutorWarning(answer, nullptr); },
+                    [](QDialog& dialog) {
+                        EXPECT_EQ(FindControl(&dialog, TutorWarning::SHOW_HINT.id), nullptr);
+                        QTest::keyClick(dialog.focusWidget(), Qt::Key_S);
+                        if (dialog.isVisible()) Click(dialog, TutorWarning::PLAY_ANYWAY.id);
+                    }),
+              TutorWarning::PLAY_ANYWAY.id);
 }
 
 TEST_F(DialogViews, AboutShowsTheTitleInBoldAndTheContactLines)

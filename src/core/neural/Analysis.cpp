@@ -250,7 +250,7 @@ void Analyser::JudgeCube(const Checkers& view, int index)
     d.doubleTake = c.doubleTake;
     d.equity = c.noDouble;
     d.bestEquity = std::max(c.noDouble, doubled);
-    d.loss = d.bestEquity - d.equity;
+    d.loss = DoubleLoss(c, false);
     d.mark = MarkOf(1000 * d.loss);
     decisions_.push_back(d);
 }
@@ -305,7 +305,7 @@ GameAnalysis Analyser::Run()
                 d.doubleTake = pending_.doubleTake;
                 d.equity = std::min(pending_.doubleTake, 1.0);
                 d.bestEquity = std::max(d.equity, pending_.noDouble);
-                d.loss = d.bestEquity - d.equity;
+                d.loss = DoubleLoss(pending_, true);
                 d.mark = MarkOf(1000 * d.loss);
                 if (!Stopped()) decisions_.push_back(d);
             }
@@ -327,7 +327,7 @@ GameAnalysis Analyser::Run()
                 d.doubleTake = pending_.doubleTake;
                 d.equity = take ? -pending_.doubleTake : -1.0;
                 d.bestEquity = std::max(-pending_.doubleTake, -1.0);
-                d.loss = d.bestEquity - d.equity;
+                d.loss = TakeLoss(pending_, take);
                 d.mark = MarkOf(1000 * d.loss);
                 decisions_.push_back(d);
             }
@@ -370,6 +370,17 @@ void Analyser::Summarise(GameAnalysis& out) const
 }
 
 } // namespace
+
+double DoubleLoss(const CubeDecision& c, bool doubled)
+{
+    const double doubledEquity = std::min(c.doubleTake, 1.0);
+    return std::max(c.noDouble, doubledEquity) - (doubled ? doubledEquity : c.noDouble);
+}
+
+double TakeLoss(const CubeDecision& c, bool took)
+{
+    return std::max(-c.doubleTake, -1.0) - (took ? -c.doubleTake : -1.0);
+}
 
 std::vector<JudgedPlay> RankPlays(Expert& expert, const std::vector<Play>& plays, int plies, const ExpertFilter& filter,
                                   bool cubeful, CubeHolder holder, std::size_t alsoDeep)

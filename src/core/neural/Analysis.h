@@ -81,6 +81,14 @@ struct RankedPlay {
     int plies = 0; // the depth this equity was found at
 };
 
+// What a cube action gives up against the right one (EMG, per unit of the
+// cube before the double), from the equities of the decision as the side
+// that may double sees them: the doubler's for doubling or not, the
+// taker's for a take or a pass. A double is worth at most the point the
+// taker can pass for.
+double DoubleLoss(const CubeDecision& c, bool doubled);
+double TakeLoss(const CubeDecision& c, bool took);
+
 // One play of a roll as the Expert ranks it.
 struct JudgedPlay {
     std::size_t index = 0; // into the plays ranked

@@ -61,6 +61,12 @@ constexpr Entry Strings[] = {
     {2051, "Your play %s is bad: it gives up %s points a game against %s."},
     {2052, "Your play %s is very bad: it gives up %s points a game against %s."},
     {2053, "The tutor is not available: %s."},
+    {2054, "doubtful"},
+    {2055, "bad"},
+    {2056, "very bad"},
+    {2057, "Your double is %s: it gives up %s points a game against not doubling."},
+    {2058, "Your take is %s: it gives up %s points a game against a pass."},
+    {2059, "Your pass is %s: it gives up %s points a game against a take."},
     // Status-bar prompts of the menu commands.
     {57600, "Abandon current game and start a new one"},
     {57601, "Restore a previously saved game"},

@@ -47,14 +47,19 @@ public:
     static constexpr DialogButton SHOW_HINT{5, "&Show hint", false};
     static constexpr std::array<DialogButton, 3> BUTTONS{PLAY_ANYWAY, TAKE_BACK, SHOW_HINT};
 
-    explicit TutorWarning(std::string text) : text(std::move(text)) {}
+    // `offerHint`: Show hint is offered (a play or a double, not an answer
+    // to a double).
+    explicit TutorWarning(std::string text, bool offerHint = true) : text(std::move(text)), offerHint(offerHint) {}
     const std::string& Text() const { return text; }
-    // What closing the window any other way (Esc, the close box) means.
-    static constexpr int Answer(int result)
+    bool OffersHint() const { return offerHint; }
+    // What a result means: closing the window any other way (Esc, the close
+    // box) takes back.
+    int Answer(int result) const
     {
-        return result == PLAY_ANYWAY.id || result == SHOW_HINT.id ? result : TAKE_BACK.id;
+        return result == PLAY_ANYWAY.id || (result == SHOW_HINT.id && offerHint) ? result : TAKE_BACK.id;
     }
 
 private:
     std::string text;
+    bool offerHint;
 };

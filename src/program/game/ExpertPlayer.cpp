@@ -60,6 +60,14 @@ std::vector<Hint> ExpertPlayer::Hints(const BoardData& board, int player, int d1
     return BestPlays(*expert, board, player, d1, d2, holder, cubeful, count, ANALYSIS_DEFAULT_PLIES);
 }
 
+CubeDecision ExpertPlayer::JudgeCube(const BoardData& board, int player, CubeHolder holder)
+{
+    if (!expert) return {};
+    StartSearch();
+    const Checkers c = FromBoard(board, player);
+    return DecideDouble(expert->EvaluatePly(c, ANALYSIS_DEFAULT_PLIES), holder, CubeEfficiency(c));
+}
+
 std::optional<PlayVerdict> ExpertPlayer::Judge(const BoardData& before, const BoardData& after, int player, int d1,
                                                int d2, CubeHolder holder, bool cubeful)
 {

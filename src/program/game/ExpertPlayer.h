@@ -64,6 +64,9 @@ public:
     // first, judged one ply deeper than the Expert plays (see BestPlays).
     std::vector<Hint> Hints(const BoardData& board, int player, int d1, int d2, CubeHolder holder, bool cubeful,
                             int count);
+    // The cube decision of `player` on roll on `board`, judged as deep as
+    // the hints (the game's own cube decisions look one ply less deep).
+    CubeDecision JudgeCube(const BoardData& board, int player, CubeHolder holder);
     // The play `player` made from `before` to `after`, judged as Hints judge.
     std::optional<PlayVerdict> Judge(const BoardData& before, const BoardData& after, int player, int d1, int d2,
                                      CubeHolder holder, bool cubeful);

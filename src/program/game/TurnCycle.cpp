@@ -243,7 +243,7 @@ void TurnCycle::CheckWithTutor()
                   LoadString(IDS_TUTOR_DOUBTFUL + static_cast<int>(verdict->mark) - 1, platform.Texts()),
                   PlayNotation(HUMAN, verdict->made).c_str(), loss, PlayNotation(HUMAN, verdict->best).c_str());
     TutorWarning warning(text);
-    const int answer = TutorWarning::Answer(platform.RunTutorWarning(warning));
+    const int answer = warning.Answer(platform.RunTutorWarning(warning));
     if (answer == TutorWarning::PLAY_ANYWAY.id) {
         EndHumanTurn();
         return;

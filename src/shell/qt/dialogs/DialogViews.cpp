@@ -267,13 +267,14 @@ int ExecTutorWarning(TutorWarning& warning, QWidget* parent)
     column->addLayout(buttons);
     buttons->addStretch();
     for (const DialogButton& button : TutorWarning::BUTTONS) {
+        if (button.id == TutorWarning::SHOW_HINT.id && !warning.OffersHint()) continue;
         QPushButton* widget = dialog.AddButton(button, &dialog);
         buttons->addWidget(widget);
         const int id = button.id;
         QObject::connect(widget, &QPushButton::clicked, &dialog, [&dialog, id] { dialog.done(id); });
     }
     FixSize(dialog);
-    return TutorWarning::Answer(dialog.Run());
+    return warning.Answer(dialog.Run());
 }
 
 int ExecAboutDlg(AboutDlg& model, QWidget* parent)

@@ -148,17 +148,20 @@ void CommandTable::OnSuggestMove()
         if (!ctx.turns.PlayChosenMove(m)) return;
 }
 
+bool CommandTable::ExpertReady(int unavailableText)
+{
+    if (ctx.expert.Available()) return true;
+    char text[512];
+    std::snprintf(text, sizeof text, LoadString(unavailableText, platform.Texts()), ctx.expert.Error().c_str());
+    platform.MessageBox(text, Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
 void CommandTable::OnHints()
 {
     const std::optional<std::pair<int, int>> roll = OpenRoll(game);
     if (game.CurrentPlayer() != HUMAN || !roll) return;
-    if (!ctx.expert.Available()) {
-        char text[512];
-        std::snprintf(text, sizeof text, LoadString(IDS_HINTS_UNAVAILABLE, platform.Texts()),
-                      ctx.expert.Error().c_str());
-        platform.MessageBox(text, Buttons::Ok, Icon::Exclamation);
-        return;
-    }
+    if (!ExpertReady(IDS_HINTS_UNAVAILABLE)) return;
     // Once a piece has moved, the hints are for the roll as it stood at the
     // turn's start.
     const BoardData board = game.MovesMade > 0 ? WithFixedOwners(game.board.BoardTable) : game.board.Data();
@@ -187,13 +190,7 @@ void CommandTable::OnHints()
 
 void CommandTable::OnTutor()
 {
-    if (!ctx.expert.Available()) {
-        char text[512];
-        std::snprintf(text, sizeof text, LoadString(IDS_TUTOR_UNAVAILABLE, platform.Texts()),
-                      ctx.expert.Error().c_str());
-        platform.MessageBox(text, Buttons::Ok, Icon::Exclamation);
-        return;
-    }
+    if (!ExpertReady(IDS_TUTOR_UNAVAILABLE)) return;
     TutorDlg dialog(settings.Tutor != 0, settings.TutorThreshold);
     if (platform.RunTutorDlg(dialog) != IDOK) return;
     settings.Tutor = dialog.On() ? 1 : 0;

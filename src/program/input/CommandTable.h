@@ -68,6 +68,9 @@ private:
         void (*run)(CommandTable&);
     };
     static std::span<const Entry> Table();
+    // Whether the Expert's networks were read; if not, says so with the
+    // text of `unavailableText`, its %s standing for the reason.
+    bool ExpertReady(int unavailableText);
     static const Entry* Find(int id);
 
     WindowContext& ctx;

@@ -92,7 +92,7 @@ void DoublingCube::ComputerOffersDouble()
         game.ComputerMayDouble = false;
         break;
     }
-    platform.Status().SetPaneText(2, "");
+    platform.Status().SetPaneText(PANE_NOTICE, "");
 }
 
 void DoublingCube::HumanDoubles()

@@ -143,9 +143,9 @@ void TurnCycle::PromptHumanMove(bool restart)
     }
     platform.Cube().Enable(ctx.cube.DoubleEnabled());
     if (!game.AutoPlay) {
-        platform.Status().SetPaneText(2, "");
+        platform.Status().SetPaneText(PANE_NOTICE, "");
         platform.Status().SetPaneText(
-            0, LoadString(game.rules->CannotMove() ? IDS_CANNOT_MOVE : IDS_LEAVE_FROM, platform.Texts()));
+            PANE_PROMPT, LoadString(game.rules->CannotMove() ? IDS_CANNOT_MOVE : IDS_LEAVE_FROM, platform.Texts()));
     }
     const int made = game.MovesMade;
     char line[16];

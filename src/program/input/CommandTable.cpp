@@ -239,8 +239,8 @@ void CommandTable::OnFinishGame()
     }
     }
     if (!game.AutoPlay) {
-        platform.Status().SetPaneText(2, "");
-        platform.Status().SetPaneText(0, LoadString(IDS_KEEP_ESC, platform.Texts()));
+        platform.Status().SetPaneText(PANE_NOTICE, "");
+        platform.Status().SetPaneText(PANE_PROMPT, LoadString(IDS_KEEP_ESC, platform.Texts()));
         platform.Status().Repaint();
     }
     game.AutoPlay = true;

@@ -40,7 +40,7 @@ void MoveInput::OnLetter(int c, bool realKey)
         move.from = static_cast<std::uint8_t>(k);
         if (rules.humanBar() > 0 && k != HUMAN_BAR) {
             // A piece on the bar must move first: lift it in place to draw the eye.
-            platform.Status().SetPaneText(2, LoadString(IDS_BAR_FIRST, platform.Texts()));
+            platform.Status().SetPaneText(PANE_NOTICE, LoadString(IDS_BAR_FIRST, platform.Texts()));
             board[HUMAN_BAR].MoveTo(HUMAN_BAR);
             turns.PromptHumanMove(true);
             return;

@@ -7,10 +7,15 @@
 #include "core/board/Position.h"
 #include "core/files/ColourScheme.h"
 
+// The panes of the status bar: the prompt, the progress bar, and the notice
+// pane (who leads the race and by how many pips, or what a refused move
+// must do first).
+enum StatusPane : int { PANE_PROMPT = 0, PANE_PROGRESS = 1, PANE_NOTICE = 2 };
+
 class StatusBar {
 public:
     virtual ~StatusBar() = default;
-    // Widths of panes 0 and 1; pane 2 takes the rest.
+    // Widths of the prompt and the progress panes; the notice pane takes the rest.
     virtual void SetPaneWidths(int pane0, int pane1) = 0;
     virtual void SetPaneText(int pane, const std::string& text) = 0;
     virtual std::string PaneText(int pane) const = 0;

@@ -181,8 +181,8 @@ void SidePanel::DeleteLastLine()
 void SidePanel::SetStatus(int id)
 {
     if (game.AutoPlay) return;
-    platform.Status().SetPaneText(2, "");
-    platform.Status().SetPaneText(0, LoadString(id, platform.Texts()));
+    platform.Status().SetPaneText(PANE_NOTICE, "");
+    platform.Status().SetPaneText(PANE_PROMPT, LoadString(id, platform.Texts()));
     platform.Status().Repaint();
 }
 
@@ -198,7 +198,7 @@ void SidePanel::ShowProgressText()
         text = Format(LoadString(IDS_YOU_LEAD, platform.Texts()), c - h);
     else
         text = Format(LoadString(IDS_COMPUTER_LEADS, platform.Texts()), h - c);
-    platform.Status().SetPaneText(2, text);
+    platform.Status().SetPaneText(PANE_NOTICE, text);
 }
 
 // The human's colour takes the computer's share of the pips and the
@@ -216,7 +216,7 @@ void SidePanel::DrawProgressBar()
         status.Invalidate();
         return;
     }
-    Rect pane = status.PaneRect(1);
+    Rect pane = status.PaneRect(PANE_PROGRESS);
     pane.top += 1;
     pane.bottom -= 1;
     const int w = pane.right - pane.left;

@@ -132,8 +132,10 @@ void DoublingCube::UpdateCube()
 {
     platform.Cube().SetText(game.CubeValue == 1 ? "64" : std::to_string(game.CubeValue));
     ctx.panel.PlaceCube();
-    platform.Cube().Enable(DoubleEnabled());
+    RefreshButton();
 }
+
+void DoublingCube::RefreshButton() { platform.Cube().Enable(DoubleEnabled()); }
 
 bool DoublingCube::DoubleEnabled() const
 {

@@ -21,6 +21,9 @@ public:
     void HumanDoubles();
     // The button shows the cube's value ("64" at 1) beside its owner.
     void UpdateCube();
+    // Enables the cube button while the human may double: the one place
+    // that enables or disables it.
+    void RefreshButton();
     // Whether the human may double now.
     bool DoubleEnabled() const;
     // Whether the computer takes the human's double.

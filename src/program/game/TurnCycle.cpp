@@ -141,7 +141,7 @@ void TurnCycle::PromptHumanMove(bool restart)
         Pause(REFUSED_MOVE_PAUSE_MS);
         panel.DeleteLastLine();
     }
-    platform.Cube().Enable(ctx.cube.DoubleEnabled());
+    ctx.cube.RefreshButton();
     if (!game.AutoPlay) {
         platform.Status().SetPaneText(PANE_NOTICE, "");
         platform.Status().SetPaneText(

@@ -446,7 +446,7 @@ void CommandTable::OnSettings()
     const int result = platform.RunSettingSheet(sheet);
     lastSettingsPage = sheet.ActivePage();
     if (result != IDOK) return;
-    platform.Cube().Enable(ctx.cube.DoubleEnabled());
+    ctx.cube.RefreshButton();
     ctx.panel.ShowDice();
 }
 

@@ -36,6 +36,9 @@ public:
     // Plays one move: animated, recorded on the undo stack, the die removed.
     // False when the move ended the game.
     bool ApplyMove(MovePair pair);
+    // Takes the human's last move of the turn back (or the half-entered one):
+    // its die is given back and a piece it hit comes back from the bar.
+    void Undo();
     // Moves a piece with animation; a target off the board is the mover's tray.
     void TransferPiece(int from, int to);
     // The human's dice are used: the turn passes now or waits for

@@ -49,7 +49,7 @@ std::span<const CommandTable::Entry> CommandTable::Table()
         {ID_RESET_SCORES, nullptr, [](C& c) { c.OnResetScores(); }},
         {ID_APP_EXIT, nullptr, [](C& c) { c.OnExit(); }},
         {ID_SHOW_PROGRESS, nullptr, [](C& c) { c.ctx.panel.ShowProgressText(); }},
-        {ID_UNDO, [](const C& c) { return c.game.MovesMade > 0; }, [](C& c) { c.ctx.input.Undo(); }},
+        {ID_UNDO, [](const C& c) { return c.game.MovesMade > 0; }, [](C& c) { c.ctx.turns.Undo(); }},
         {ID_DOUBLE, [](const C& c) { return c.ctx.cube.DoubleEnabled(); }, [](C& c) { c.ctx.cube.HumanDoubles(); }},
         {ID_PASS,
          [](const C& c) { return c.game.CurrentPlayer() == HUMAN && c.game.rules && c.game.rules->CannotMove(); },

@@ -92,7 +92,7 @@ void MoveInput::OnLButtonUp(int x, int y)
 void MoveInput::OnRButtonDown(int x, int y)
 {
     if (game.MovesMade > 0 || game.CurrentMove().from != NO_VALUE)
-        Undo();
+        ctx.turns.Undo();
     else
         platform.ShowActionMenu(x, y);
 }
@@ -170,41 +170,4 @@ void MoveInput::ResetHighlights()
 {
     ctx.view.LightTray(-1);
     lastHovered = -1;
-}
-
-void MoveInput::Undo()
-{
-    Board& board = game.board;
-    SidePanel& panel = ctx.panel;
-    panel.HideBlink();
-    const bool moveTakenBack = game.MovesMade > 0;
-    if (moveTakenBack) {
-        game.MovesMade -= 1;
-        game.CurrentMoveIndex = game.MovesMade;
-        const int from = game.CurrentMove().from;
-        int to = game.CurrentMove().to;
-        const bool hit = game.CurrentMove().hit;
-        game.dice->GiveBackDie(to - from);
-        game.record.UndoMove();
-        panel.ShowDice();
-        game.UndoInProgress = true;
-        game.UndoUsed = true;
-        if (to >= 25) to = HUMAN_TRAY;
-        ctx.turns.TransferPiece(to, from);
-        // The move had hit a computer piece: put it back from the bar. Only
-        // this move's own hit counts; a later move onto a point emptied by an
-        // earlier hit of the turn puts nothing back.
-        if (hit && to >= 1 && to <= 24 && board[to].count == 0 && board[COMPUTER_BAR].count > 0) {
-            game.HitsMade[HUMAN] -= 1;
-            board[to].owner = COMPUTER;
-            board[COMPUTER_BAR].MoveTo(to);
-        }
-        panel.DeleteLastLine();
-        if (game.dice->moves > 1) panel.DeleteLastLine();
-        game.UndoInProgress = false;
-    }
-    ctx.turns.PromptHumanMove(game.CurrentMove().to == NO_VALUE);
-    // Once the move taken back is no longer the current one (which would
-    // hold the highlight on its piece), the pointer's highlight is drawn anew.
-    if (moveTakenBack) RefreshHover();
 }

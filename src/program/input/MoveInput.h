@@ -23,8 +23,6 @@ public:
     void Highlight(int location, bool on);
     // Clears every highlight and draws the hover highlight anew for the dice left.
     void RefreshHover();
-    // Takes the last move of the turn back (or the half-entered one).
-    void Undo();
 
     // Whether a tray is lit as a target or under the pointer.
     bool TrayHighlighted() const;

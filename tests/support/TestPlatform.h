@@ -236,6 +236,8 @@ enum class DialogKind {
     ResignDlg,
     FinishDlg,
     HintDlg,
+    Progress,
+    AnalysisDlg,
     AboutDlg,
     DiceDlg,
     ColourDlg,
@@ -398,6 +400,7 @@ public:
     void OnResignDlg(std::function<int(GvUpDlg&)> handler) { resignScript.once.push_back(std::move(handler)); }
     void OnFinishDlg(std::function<int(FinishDlg&)> handler) { finishScript.once.push_back(std::move(handler)); }
     void OnHintDlg(std::function<int(HintDlg&)> handler) { hintScript.once.push_back(std::move(handler)); }
+    void OnAnalysisDlg(std::function<int(AnalysisDlg&)> handler) { analysisScript.once.push_back(std::move(handler)); }
     void OnAboutDlg(std::function<int(AboutDlg&)> handler) { aboutScript.once.push_back(std::move(handler)); }
     void OnDiceDlg(std::function<int(DiceDlg&)> handler) { diceScript.once.push_back(std::move(handler)); }
     void OnColourDlg(std::function<int(BackgClr&)> handler) { colourScript.once.push_back(std::move(handler)); }
@@ -408,6 +411,19 @@ public:
     void AlwaysOnDiceDlg(std::function<int(DiceDlg&)> handler) { diceScript.always = std::move(handler); }
     void AlwaysOnResignDlg(std::function<int(GvUpDlg&)> handler) { resignScript.always = std::move(handler); }
     void AlwaysOnFinishDlg(std::function<int(FinishDlg&)> handler) { finishScript.always = std::move(handler); }
+    // The progress windows: what each was opened with and the steps it
+    // showed (its record is a dialog of kind Progress with its caption).
+    // Cancel is pressed once a window has shown `progressCancelAt` steps
+    // done (never when negative); each step shown takes `progressStepMs` of
+    // the clock, the time the work took.
+    struct ProgressRecord {
+        std::string caption, text;
+        std::vector<std::pair<int, int>> steps; // done, total
+        bool open = true;
+    };
+    std::vector<ProgressRecord> progress;
+    int progressCancelAt = -1;
+    int progressStepMs = 0;
     // Answers for message boxes and file dialogs when nothing is scripted.
     std::function<int(const std::string&, Buttons, Icon)> alwaysMessageBox;
     std::function<std::optional<std::string>(DialogKind, const FileDialogOptions&)> alwaysFileDialog;
@@ -478,6 +494,8 @@ public:
     int RunResignDlg(GvUpDlg& dialog) override;
     int RunFinishDlg(FinishDlg& dialog) override;
     int RunHintDlg(HintDlg& dialog) override;
+    int RunAnalysisDlg(AnalysisDlg& dialog) override;
+    std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption, const std::string& text) override;
     int RunAboutDlg(AboutDlg& dialog) override;
     int RunDiceDlg(DiceDlg& dialog) override;
     int RunColourDlg(BackgClr& dialog) override;
@@ -495,6 +513,7 @@ public:
 
 private:
     class HeldFolder;
+    class ScriptedProgress;
 
     struct BoxExpectation {
         std::string text;
@@ -526,6 +545,7 @@ private:
     DialogScript<GvUpDlg> resignScript;
     DialogScript<FinishDlg> finishScript;
     DialogScript<HintDlg> hintScript;
+    DialogScript<AnalysisDlg> analysisScript;
     DialogScript<AboutDlg> aboutScript;
     DialogScript<DiceDlg> diceScript;
     DialogScript<BackgClr> colourScript;

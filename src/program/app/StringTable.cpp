@@ -57,6 +57,8 @@ constexpr Entry Strings[] = {
     {2040, "Position ID: %s\nMatch ID: %s\n\nBoth are on the clipboard."},
     {2041, "The clipboard holds no Position ID of a position that can be played."},
     {2042, "Hints are not available: %s."},
+    {2060, "Analysis is not available: %s."},
+    {2061, "Only a game begun in the starting position can be analysed."},
     // Status-bar prompts of the menu commands.
     {57600, "Abandon current game and start a new one"},
     {57601, "Restore a previously saved game"},
@@ -74,6 +76,7 @@ constexpr Entry Strings[] = {
     {32774, "Give up this game"},
     {32773, "Play computer's best move"},
     {32792, "List the best plays of your roll with their equities"},
+    {32793, "Judge every play and cube action of the game"},
     {32771, "Switch sides with computer"},
     {32772, "Finish game; let program play both sides"},
     {32770, "Choose or edit a color scheme"},

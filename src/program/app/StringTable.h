@@ -52,6 +52,8 @@ enum StringId : int {
     IDS_POSITION_ID_COPIED = 2040,
     IDS_NO_POSITION_ID = 2041,
     IDS_HINTS_UNAVAILABLE = 2042,
+    IDS_ANALYSIS_UNAVAILABLE = 2060,
+    IDS_ANALYSIS_NOT_FROM_START = 2061,
 };
 
 // The text of a string id ("" for an unknown id). The command ids of the

@@ -5,11 +5,16 @@
 // the model and returns how the dialog was closed: IDOK (1), IDCANCEL (2) or
 // the id of the button that closed it. What the user chose stays in the model.
 
+#include <memory>
+#include <string>
+
 class QWidget;
 class StatDlg;
 class GvUpDlg;
 class FinishDlg;
 class HintDlg;
+class AnalysisDlg;
+class ProgressWindow;
 class AboutDlg;
 class DiceDlg;
 
@@ -25,6 +30,11 @@ int ExecFinishDlg(FinishDlg& dialog, QWidget* parent);
 // "Hints": 1 "&Play" (the chosen row in the model) when the chosen play can
 // be played, 2 "Close" (also Esc and the close box).
 int ExecHintDlg(HintDlg& dialog, QWidget* parent);
+// "Game analysis": 2 "Close" (also Esc and the close box).
+int ExecAnalysisDlg(AnalysisDlg& dialog, QWidget* parent);
+// A progress window over `parent`, shown at once; it closes when destroyed.
+std::unique_ptr<ProgressWindow> OpenProgressWindow(const std::string& caption, const std::string& text,
+                                                   QWidget* parent);
 // "About": 2 ("&OK" has the Cancel id).
 int ExecAboutDlg(AboutDlg& dialog, QWidget* parent);
 // "Manual dice": 1 when OK accepted both boxes, 2 on Cancel.

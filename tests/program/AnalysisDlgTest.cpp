@@ -29,23 +29,9 @@ private:
     std::map<std::string, std::string> translated;
 };
 
-MatchAction Roll(int player, int first, int second, std::vector<MatchMove> moves)
+MatchAction Action(int player, MatchAction::Kind kind, int first = 0, int second = 0, std::vector<MatchMove> moves = {})
 {
-    MatchAction a;
-    a.player = player;
-    a.first = first;
-    a.second = second;
-    a.moves = std::move(moves);
-    return a;
-}
-
-MatchAction Cube(int player, MatchAction::Kind kind)
-{
-    MatchAction a;
-    a.kind = kind;
-    a.player = player;
-    a.cubeValue = kind == MatchAction::Kind::Double ? 2 : 0;
-    return a;
+    return {kind, player, first, second, std::move(moves), kind == MatchAction::Kind::Double ? 2 : 0};
 }
 
 // The human's 3-1 (8/5 6/5), the computer's 6-4 (24/14), the human's double
@@ -53,12 +39,13 @@ MatchAction Cube(int player, MatchAction::Kind kind)
 MatchGame SixActions()
 {
     MatchGame game;
-    game.actions = {Roll(HUMAN, 3, 1, {{17, 20, false}, {19, 20, false}}),
-                    Roll(COMPUTER, 6, 4, {{24, 18, false}, {18, 14, false}}),
-                    Cube(HUMAN, MatchAction::Kind::Double),
-                    Cube(COMPUTER, MatchAction::Kind::Take),
-                    Roll(HUMAN, 5, 2, {{12, 17, false}, {12, 14, false}}),
-                    Roll(COMPUTER, 1, 1, {})};
+    using K = MatchAction::Kind;
+    game.actions = {Action(HUMAN, K::Roll, 3, 1, {{17, 20, false}, {19, 20, false}}),
+                    Action(COMPUTER, K::Roll, 6, 4, {{24, 18, false}, {18, 14, false}}),
+                    Action(HUMAN, K::Double),
+                    Action(COMPUTER, K::Take),
+                    Action(HUMAN, K::Roll, 5, 2, {{12, 17, false}, {12, 14, false}}),
+                    Action(COMPUTER, K::Roll, 1, 1)};
     return game;
 }
 
@@ -152,57 +139,38 @@ TEST(AnalysisDlg, SummaryAndListInThePlayersLanguage)
     EXPECT_EQ(dialog.Cell(0, AnalysisDlg::COLUMNS), "");
 }
 
+// Of a play its best plays with depth (a forced one without figures), of a
+// cube action its two choices for the side that had them, best first.
 TEST(AnalysisDlg, TheChosenLineShowsItsBestPlaysOrItsCubeChoices)
 {
     AnalysisDlg dialog(SixActions(), Judgement());
-    // The first line at first: its plays, best first, with the depth.
+    using Rows = std::vector<std::array<std::string, 4>>;
+    const std::map<int, Rows> expected = {
+        {0,
+         {{"8/5 6/5", "+0.100", "", "2"},
+          {"13/10 6/5", "+0.100", "+0.000", "2"},
+          {"24/23 24/21", "-0.020", "-0.120", "0"}}},
+        {2, {{"No double", "+0.500", "", ""}, {"Double", "+0.400", "-0.100", ""}}},
+        {3, {{"Take", "-0.400", "", ""}, {"Drop", "-1.000", "-0.600", ""}}},
+        {5, {{"Double", "+1.000", "", ""}, {"No double", "+0.300", "-0.700", ""}}},
+        {6, {{"No move", "", "", ""}}},
+    };
     ASSERT_EQ(dialog.Selected(), 0);
-    ASSERT_EQ(dialog.BestRows(), 3);
-    EXPECT_EQ(dialog.BestCell(0, 0), "8/5 6/5");
-    EXPECT_EQ(dialog.BestCell(0, 1), "+0.100");
-    EXPECT_EQ(dialog.BestCell(0, 2), "");
-    EXPECT_EQ(dialog.BestCell(0, 3), "2");
-    EXPECT_EQ(dialog.BestCell(1, 0), "13/10 6/5");
-    EXPECT_EQ(dialog.BestCell(1, 2), "+0.000"); // behind by less than shows
-    EXPECT_EQ(dialog.BestCell(2, 0), "24/23 24/21");
-    EXPECT_EQ(dialog.BestCell(2, 1), "-0.020");
-    EXPECT_EQ(dialog.BestCell(2, 2), "-0.120");
-    EXPECT_EQ(dialog.BestCell(2, 3), "0");
-    EXPECT_EQ(dialog.BestCell(3, 0), "");
-
-    // A double that should not have been: not doubling first.
-    dialog.Select(2);
-    ASSERT_EQ(dialog.BestRows(), 2);
-    EXPECT_EQ(dialog.BestCell(0, 0), "No double");
-    EXPECT_EQ(dialog.BestCell(0, 1), "+0.500");
-    EXPECT_EQ(dialog.BestCell(1, 0), "Double");
-    EXPECT_EQ(dialog.BestCell(1, 2), "-0.100");
-    EXPECT_EQ(dialog.BestCell(1, 3), "");
-    // A take: the taker's equities, the drop's a whole point.
-    dialog.Select(3);
-    EXPECT_EQ(dialog.BestCell(0, 0), "Take");
-    EXPECT_EQ(dialog.BestCell(0, 1), "-0.400");
-    EXPECT_EQ(dialog.BestCell(1, 0), "Drop");
-    EXPECT_EQ(dialog.BestCell(1, 1), "-1.000");
-    // A missed double: doubling counts for a drop at most.
-    dialog.Select(5);
-    EXPECT_EQ(dialog.BestCell(0, 0), "Double");
-    EXPECT_EQ(dialog.BestCell(0, 1), "+1.000");
-    EXPECT_EQ(dialog.BestCell(1, 1), "+0.300");
-    // A roll that could not be played has no figures.
-    dialog.Select(6);
-    ASSERT_EQ(dialog.BestRows(), 1);
-    EXPECT_EQ(dialog.BestCell(0, 0), "No move");
-    EXPECT_EQ(dialog.BestCell(0, 1), "");
-    EXPECT_EQ(dialog.BestCell(0, 3), "");
+    for (const auto& [line, rows] : expected) {
+        dialog.Select(line);
+        ASSERT_EQ(dialog.BestRows(), static_cast<int>(rows.size())) << line;
+        for (int row = 0; row <= dialog.BestRows(); ++row)
+            for (int col = 0; col < AnalysisDlg::BEST_COLUMNS; ++col)
+                EXPECT_EQ(dialog.BestCell(row, col),
+                          row < dialog.BestRows() ? rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]
+                                                  : "")
+                    << line << ": " << row << "," << col;
+    }
     // Outside the list the choice stays.
     dialog.Select(7);
     dialog.Select(-1);
     EXPECT_EQ(dialog.Selected(), 6);
-
     const AnalysisDlg empty(MatchGame{}, GameAnalysis{});
-    EXPECT_EQ(empty.Lines(), 0);
     EXPECT_EQ(empty.Selected(), -1);
     EXPECT_EQ(empty.BestRows(), 0);
-    EXPECT_EQ(empty.SummaryCell(0, 0), "0");
 }

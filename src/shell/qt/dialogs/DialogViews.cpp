@@ -232,7 +232,8 @@ void SetCell(QTableWidget* table, int row, int column, const std::string& text, 
 // its heading.
 int TableWidth(const QTableWidget* table)
 {
-    int width = 2 * table->frameWidth() + (table->verticalHeader()->isVisible() ? table->verticalHeader()->width() : 0);
+    const QHeaderView* side = table->verticalHeader();
+    int width = 2 * table->frameWidth() + (side->isHidden() ? 0 : side->sizeHint().width());
     for (int col = 0; col < table->columnCount(); ++col) width += table->columnWidth(col);
     return width;
 }
@@ -312,9 +313,12 @@ int ExecAnalysisDlg(AnalysisDlg& model, QWidget* parent)
             SetCell(list, line, col, model.Cell(line, col), col == 0 || col == 5);
     list->resizeColumnsToContents();
     list->resizeRowsToContents();
-    // Twelve lines show; the others are a scroll away.
+    // Twelve lines show; the others are a scroll away. The list and the
+    // plays under it are as wide as the widest of the window's parts.
     const int scroll = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
-    list->setFixedSize(TableWidth(list) + scroll, TableHeight(list, 12));
+    const int width = std::max({TableWidth(list) + scroll, units->sizeHint().width(), summary->width()});
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->setFixedSize(width, TableHeight(list, 12));
     column->addWidget(list);
 
     QTableWidget* best = ListTable(0, AnalysisDlg::BEST_COLUMNS, AnalysisDlg::BEST_TABLE, &dialog);
@@ -323,10 +327,14 @@ int ExecAnalysisDlg(AnalysisDlg& model, QWidget* parent)
     best->setFocusPolicy(Qt::NoFocus);
     best->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     best->setHorizontalHeaderLabels(Headings(AnalysisDlg::BEST_HEADINGS));
+    best->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    best->verticalHeader()->setDefaultSectionSize(list->rowCount() > 0 ? list->rowHeight(0)
+                                                                       : list->verticalHeader()->defaultSectionSize());
+    best->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int col = 1; col < AnalysisDlg::BEST_COLUMNS; ++col)
+        best->horizontalHeader()->setSectionResizeMode(col, QHeaderView::ResizeToContents);
     FillBest(best, model);
-    best->horizontalHeader()->setStretchLastSection(true);
-    best->setColumnWidth(0, list->columnWidth(3) + list->columnWidth(4));
-    best->setFixedSize(list->width(), TableHeight(best, 5));
+    best->setFixedSize(width, TableHeight(best, 5));
     column->addWidget(best);
 
     auto* buttons = new QHBoxLayout;

@@ -9,9 +9,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QWindow>
 #include <QtMath>
 
@@ -22,11 +24,13 @@
 #include <thread>
 
 #include "ShellFixture.h"
+#include "program/dialogs/AnalysisDlg.h"
 #include "program/game/Commands.h"
 #include "shell/qt/FolderLock.h"
 #include "shell/qt/PanelControls.h"
 #include "shell/qt/QtMoveList.h"
 #include "shell/qt/QtStatusBar.h"
+#include "shell/qt/dialogs/TablorDialog.h"
 
 namespace {
 
@@ -687,4 +691,37 @@ TEST_F(ShellWindow, AStartUpBoxComesAfterTheBoardIsPainted)
     EXPECT_EQ(text, QStringLiteral("Invalid rolls file !"));
     EXPECT_TRUE(shown);
     EXPECT_GT(boardPixels, width * 3 / 4) << "of " << width;
+}
+
+// Analyse game on the real window with the program's own weights: the
+// progress window is gone when the analysis shows its decisions, and the
+// game is as it was.
+TEST_F(ShellWindow, AnalyseGameShowsTheAnalysisOfTheTurnsPlayed)
+{
+    Start("316355");
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    QTest::keyClick(&Canvas(), Qt::Key_T);
+    QTest::keyClick(&Canvas(), Qt::Key_S);
+    ASSERT_TRUE(WaitIdle());
+    QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, QPoint(2, 2));
+    ASSERT_TRUE(WaitForHumanTurn());
+    ASSERT_TRUE(wnd->Commands().IsCommandEnabled(ID_ANALYSE_GAME));
+    const BoardData position = wnd->Game().board.Data();
+    int lines = -1;
+    bool progressLeft = true;
+    WhenModal<QDialog>([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Game analysis"));
+        if (auto* list = qobject_cast<QTableWidget*>(FindControl(&dialog, AnalysisDlg::DECISION_TABLE)))
+            lines = list->rowCount();
+        progressLeft = false;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<QProgressDialog*>(top) != nullptr && top->isVisible()) progressLeft = true;
+        dialog.reject();
+    });
+    platform->Frame().Action(ID_ANALYSE_GAME)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lines >= 0; }, TIMEOUT_MS)) << "no analysis showed";
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(lines, 2) << "the human's 3-1 and the computer's 6-3";
+    EXPECT_FALSE(progressLeft);
+    EXPECT_EQ(wnd->Game().board.Data(), position);
 }

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWindow>
 #include <QtMath>
 
@@ -25,6 +26,7 @@
 
 #include "ShellFixture.h"
 #include "program/dialogs/AnalysisDlg.h"
+#include "program/dialogs/StatDlg.h"
 #include "program/game/Commands.h"
 #include "shell/qt/FolderLock.h"
 #include "shell/qt/PanelControls.h"
@@ -724,4 +726,44 @@ TEST_F(ShellWindow, AnalyseGameShowsTheAnalysisOfTheTurnsPlayed)
     EXPECT_EQ(lines, 2) << "the human's 3-1 and the computer's 6-3";
     EXPECT_FALSE(progressLeft);
     EXPECT_EQ(wnd->Game().board.Data(), position);
+}
+
+// The whole game finished, before the next one's first move: Cancel in the
+// progress window is taken while the Expert judges, and nothing shows.
+TEST_F(ShellWindow, CancelInTheProgressWindowStopsTheAnalysis)
+{
+    Start("316355", "AutoFinish=0");
+    // Again with the same rolls: the human opens the next game.
+    WhenModal<QDialog>([](QDialog& statistics) {
+        if (auto* same = qobject_cast<QAbstractButton*>(FindControl(&statistics, StatDlg::ROLL_CHOICE_ID[1])))
+            same->click();
+        QTest::keyClick(&statistics, Qt::Key_Return);
+    });
+    platform->Frame().Action(ID_FINISH_GAME)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd->Game().finished.Ended(); }, TIMEOUT_MS));
+    ASSERT_TRUE(WaitForHumanTurn());
+    ASSERT_FALSE(wnd->Game().record.HasMoves()) << "the finished game is the one analysed";
+    ASSERT_TRUE(wnd->Commands().IsCommandEnabled(ID_ANALYSE_GAME));
+    bool cancelled = false, analysisShown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(top);
+            if (progress == nullptr || !progress->isVisible() || cancelled) continue;
+            cancelled = true;
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        }
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->windowTitle() == QStringLiteral("Game analysis")) {
+            analysisShown = true;
+            dialog->reject();
+        }
+    });
+    watch.start(1);
+    platform->Frame().Action(ID_ANALYSE_GAME)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cancelled; }, TIMEOUT_MS));
+    ASSERT_TRUE(WaitIdle());
+    QTest::qWait(50);
+    EXPECT_FALSE(analysisShown);
+    EXPECT_FALSE(platform->Ended());
 }

@@ -1025,5 +1025,85 @@ Beide sind in der Zwischenablage.</translation>
         <source>Awful</source>
         <translation>Miserabel</translation>
     </message>
+    <message>
+        <source>&amp;Tutor...</source>
+        <translation>&amp;Tutor...</translation>
+    </message>
+    <message>
+        <source>Be warned before a weak play of yours passes</source>
+        <translation>Vor einem schwachen eigenen Zug warnen</translation>
+    </message>
+    <message>
+        <source>Your play %s is doubtful: it gives up %s points a game against %s.</source>
+        <translation>Ihr Zug %s ist zweifelhaft: er verliert %s Punkte pro Spiel gegenüber %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is bad: it gives up %s points a game against %s.</source>
+        <translation>Ihr Zug %s ist schlecht: er verliert %s Punkte pro Spiel gegenüber %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is very bad: it gives up %s points a game against %s.</source>
+        <translation>Ihr Zug %s ist sehr schlecht: er verliert %s Punkte pro Spiel gegenüber %s.</translation>
+    </message>
+    <message>
+        <source>The tutor is not available: %s.</source>
+        <translation>Der Tutor ist nicht verfügbar: %s.</translation>
+    </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn me before a play of mine passes that is</source>
+        <translation>&amp;Warnen vor einem eigenen Zug, der</translation>
+    </message>
+    <message>
+        <source>&amp;doubtful or worse</source>
+        <translation>&amp;zweifelhaft oder schlechter ist</translation>
+    </message>
+    <message>
+        <source>&amp;bad or worse</source>
+        <translation>&amp;schlecht oder schlechter ist</translation>
+    </message>
+    <message>
+        <source>&amp;very bad</source>
+        <translation>sehr sc&amp;hlecht ist</translation>
+    </message>
+    <message>
+        <source>&amp;Play anyway</source>
+        <translation>&amp;Trotzdem spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Show hint</source>
+        <translation>&amp;Hinweis zeigen</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>zweifelhaft</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>schlecht</translation>
+    </message>
+    <message>
+        <source>very bad</source>
+        <translation>sehr schlecht</translation>
+    </message>
+    <message>
+        <source>Your double is %s: it gives up %s points a game against not doubling.</source>
+        <translation>Doppeln ist hier %s: es verliert %s Punkte pro Spiel gegenüber Nichtdoppeln.</translation>
+    </message>
+    <message>
+        <source>Your take is %s: it gives up %s points a game against a pass.</source>
+        <translation>Annehmen ist hier %s: es verliert %s Punkte pro Spiel gegenüber Aufgeben.</translation>
+    </message>
+    <message>
+        <source>Your pass is %s: it gives up %s points a game against a take.</source>
+        <translation>Aufgeben ist hier %s: es verliert %s Punkte pro Spiel gegenüber Annehmen.</translation>
+    </message>
 </context>
 </TS>

@@ -1025,5 +1025,85 @@ Ambos están en el portapapeles.</translation>
         <source>Awful</source>
         <translation>Pésimo</translation>
     </message>
+    <message>
+        <source>&amp;Tutor...</source>
+        <translation>T&amp;utor...</translation>
+    </message>
+    <message>
+        <source>Be warned before a weak play of yours passes</source>
+        <translation>Avisar antes de que pase una jugada débil</translation>
+    </message>
+    <message>
+        <source>Your play %s is doubtful: it gives up %s points a game against %s.</source>
+        <translation>Su jugada %s es dudosa: pierde %s puntos por partida frente a %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is bad: it gives up %s points a game against %s.</source>
+        <translation>Su jugada %s es mala: pierde %s puntos por partida frente a %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is very bad: it gives up %s points a game against %s.</source>
+        <translation>Su jugada %s es muy mala: pierde %s puntos por partida frente a %s.</translation>
+    </message>
+    <message>
+        <source>The tutor is not available: %s.</source>
+        <translation>El tutor no está disponible: %s.</translation>
+    </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn me before a play of mine passes that is</source>
+        <translation>&amp;Avisarme antes de que pase una jugada mía que sea</translation>
+    </message>
+    <message>
+        <source>&amp;doubtful or worse</source>
+        <translation>&amp;dudosa o peor</translation>
+    </message>
+    <message>
+        <source>&amp;bad or worse</source>
+        <translation>&amp;mala o peor</translation>
+    </message>
+    <message>
+        <source>&amp;very bad</source>
+        <translation>m&amp;uy mala</translation>
+    </message>
+    <message>
+        <source>&amp;Play anyway</source>
+        <translation>&amp;Jugar de todos modos</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Retirar</translation>
+    </message>
+    <message>
+        <source>&amp;Show hint</source>
+        <translation>&amp;Ver pista</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>dudoso</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>malo</translation>
+    </message>
+    <message>
+        <source>very bad</source>
+        <translation>muy malo</translation>
+    </message>
+    <message>
+        <source>Your double is %s: it gives up %s points a game against not doubling.</source>
+        <translation>Doblar aquí es %s: pierde %s puntos por partida frente a no doblar.</translation>
+    </message>
+    <message>
+        <source>Your take is %s: it gives up %s points a game against a pass.</source>
+        <translation>Aceptar aquí es %s: pierde %s puntos por partida frente a rechazar.</translation>
+    </message>
+    <message>
+        <source>Your pass is %s: it gives up %s points a game against a take.</source>
+        <translation>Rechazar aquí es %s: pierde %s puntos por partida frente a aceptar.</translation>
+    </message>
 </context>
 </TS>

@@ -1025,5 +1025,85 @@ Les deux sont dans le presse-papiers.</translation>
         <source>Awful</source>
         <translation>Catastrophique</translation>
     </message>
+    <message>
+        <source>&amp;Tutor...</source>
+        <translation>T&amp;uteur...</translation>
+    </message>
+    <message>
+        <source>Be warned before a weak play of yours passes</source>
+        <translation>Être averti avant qu'un coup faible ne passe</translation>
+    </message>
+    <message>
+        <source>Your play %s is doubtful: it gives up %s points a game against %s.</source>
+        <translation>Votre coup %s est douteux : il perd %s point par partie face à %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is bad: it gives up %s points a game against %s.</source>
+        <translation>Votre coup %s est mauvais : il perd %s point par partie face à %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is very bad: it gives up %s points a game against %s.</source>
+        <translation>Votre coup %s est très mauvais : il perd %s point par partie face à %s.</translation>
+    </message>
+    <message>
+        <source>The tutor is not available: %s.</source>
+        <translation>Le tuteur n'est pas disponible : %s.</translation>
+    </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Tuteur</translation>
+    </message>
+    <message>
+        <source>&amp;Warn me before a play of mine passes that is</source>
+        <translation>&amp;Avertir avant qu'un de mes coups ne passe s'il est</translation>
+    </message>
+    <message>
+        <source>&amp;doubtful or worse</source>
+        <translation>&amp;douteux ou pire</translation>
+    </message>
+    <message>
+        <source>&amp;bad or worse</source>
+        <translation>&amp;mauvais ou pire</translation>
+    </message>
+    <message>
+        <source>&amp;very bad</source>
+        <translation>&amp;très mauvais</translation>
+    </message>
+    <message>
+        <source>&amp;Play anyway</source>
+        <translation>&amp;Jouer quand même</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>&amp;Show hint</source>
+        <translation>&amp;Voir un indice</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>douteux</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>mauvais</translation>
+    </message>
+    <message>
+        <source>very bad</source>
+        <translation>très mauvais</translation>
+    </message>
+    <message>
+        <source>Your double is %s: it gives up %s points a game against not doubling.</source>
+        <translation>Doubler ici est %s : cela perd %s point par partie face à ne pas doubler.</translation>
+    </message>
+    <message>
+        <source>Your take is %s: it gives up %s points a game against a pass.</source>
+        <translation>Prendre ici est %s : cela perd %s point par partie face à refuser.</translation>
+    </message>
+    <message>
+        <source>Your pass is %s: it gives up %s points a game against a take.</source>
+        <translation>Refuser ici est %s : cela perd %s point par partie face à prendre.</translation>
+    </message>
 </context>
 </TS>

@@ -1025,5 +1025,85 @@ Entrambi sono negli appunti.</translation>
         <source>Awful</source>
         <translation>Pessimo</translation>
     </message>
+    <message>
+        <source>&amp;Tutor...</source>
+        <translation>T&amp;utor...</translation>
+    </message>
+    <message>
+        <source>Be warned before a weak play of yours passes</source>
+        <translation>Avvisa prima che passi una tua mossa debole</translation>
+    </message>
+    <message>
+        <source>Your play %s is doubtful: it gives up %s points a game against %s.</source>
+        <translation>La tua mossa %s è dubbia: perde %s punti a partita rispetto a %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is bad: it gives up %s points a game against %s.</source>
+        <translation>La tua mossa %s è cattiva: perde %s punti a partita rispetto a %s.</translation>
+    </message>
+    <message>
+        <source>Your play %s is very bad: it gives up %s points a game against %s.</source>
+        <translation>La tua mossa %s è pessima: perde %s punti a partita rispetto a %s.</translation>
+    </message>
+    <message>
+        <source>The tutor is not available: %s.</source>
+        <translation>Il tutor non è disponibile: %s.</translation>
+    </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Warn me before a play of mine passes that is</source>
+        <translation>&amp;Avvisami prima che passi una mia mossa</translation>
+    </message>
+    <message>
+        <source>&amp;doubtful or worse</source>
+        <translation>&amp;dubbia o peggiore</translation>
+    </message>
+    <message>
+        <source>&amp;bad or worse</source>
+        <translation>&amp;cattiva o peggiore</translation>
+    </message>
+    <message>
+        <source>&amp;very bad</source>
+        <translation>&amp;pessima</translation>
+    </message>
+    <message>
+        <source>&amp;Play anyway</source>
+        <translation>&amp;Gioca comunque</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Riprendi</translation>
+    </message>
+    <message>
+        <source>&amp;Show hint</source>
+        <translation>&amp;Mostra suggerimento</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>dubbio</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>cattivo</translation>
+    </message>
+    <message>
+        <source>very bad</source>
+        <translation>pessimo</translation>
+    </message>
+    <message>
+        <source>Your double is %s: it gives up %s points a game against not doubling.</source>
+        <translation>Raddoppiare qui è %s: perde %s punti a partita rispetto a non raddoppiare.</translation>
+    </message>
+    <message>
+        <source>Your take is %s: it gives up %s points a game against a pass.</source>
+        <translation>Accettare qui è %s: perde %s punti a partita rispetto a rifiutare.</translation>
+    </message>
+    <message>
+        <source>Your pass is %s: it gives up %s points a game against a take.</source>
+        <translation>Rifiutare qui è %s: perde %s punti a partita rispetto ad accettare.</translation>
+    </message>
 </context>
 </TS>

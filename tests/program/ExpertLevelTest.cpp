@@ -6,7 +6,12 @@
 // sides bear off from, which the bear-off table judges.
 #include "GameFixture.h"
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "core/files/Notation.h"
@@ -15,6 +20,7 @@
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/HintDlg.h"
 #include "program/dialogs/SettingSheet.h"
+#include "program/dialogs/TutorDlg.h"
 
 namespace {
 
@@ -337,6 +343,97 @@ TEST_F(ExpertLevelTest, HintsListTheBestPlaysOfTheRollAndPlayTheOneChosen)
     EXPECT_EQ(Game().MovesMade, m.count - 1);
 }
 
+// The tutor, off by default, is turned on in its dialog, which alone writes
+// its keys. A play it finds at or beyond its threshold is shown before the
+// turn passes: taken back, taken back to the hints, or played anyway; the
+// best play passes without a word.
+TEST_F(ExpertLevelTest, TheTutorWarnsOfAWeakPlayBeforeTheTurnPasses)
+{
+    expertWeights = LoadExpertWeights(LocateWeights());
+    ASSERT_NE(expertWeights.evaluator, nullptr) << expertWeights.error;
+    StartWithRolls("12 64 52 43 61", "AutoChangeTurn=1");
+    ASSERT_TRUE(HumanToMove());
+    const auto iniText = [&] {
+        std::ifstream in(PathOf("tablorw.ini"));
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(iniText().find("\nTutor"), std::string::npos);
+    platform.OnTutorDlg([](TutorDlg& dialog) {
+        EXPECT_FALSE(dialog.On());
+        EXPECT_EQ(dialog.Selected(), TutorDlg::THRESHOLD_IDS[1]);
+        EXPECT_FALSE(dialog.ThresholdEnabled());
+        dialog.SetOn(true);
+        dialog.Select(TutorDlg::THRESHOLD_IDS[0]);
+        return static_cast<int>(IDOK);
+    });
+    Menu(ID_TUTOR);
+    EXPECT_NE(iniText().find("\nTutor=1"), std::string::npos);
+    EXPECT_NE(iniText().find("\nTutorThreshold=1"), std::string::npos);
+
+    const BoardData before = Data();
+    const int d1 = Dice().die[0], d2 = Dice().die[1];
+    Expert own(expertWeights.evaluator);
+    const std::vector<Hint> all = BestPlays(own, before, HUMAN, d1, d2, CubeHolder::Centred, false, 100, 0);
+    ASSERT_GE(all.size(), 2u);
+    const ExpertMove& worst = all.back().move;
+    BoardData after = before;
+    for (int k = 0; k < worst.count; ++k) Step(after, HUMAN, worst.pairs[k].first, worst.pairs[k].second);
+    const std::optional<PlayVerdict> verdict =
+        JudgeMadePlay(own, before, after, HUMAN, d1, d2, CubeHolder::Centred, false);
+    ASSERT_TRUE(verdict.has_value());
+    ASSERT_GE(verdict->mark, Mark::Doubtful);
+    char loss[16];
+    std::snprintf(loss, sizeof loss, "%.3f", verdict->loss);
+    const std::string expected = "Your play " + PlayNotation(HUMAN, verdict->made) + " is " + MarkName(verdict->mark) +
+                                 ": it gives up " + loss + " points a game against " +
+                                 PlayNotation(HUMAN, verdict->best) + ".";
+    const auto play = [&](const ExpertMove& m) {
+        for (int k = 0; k < m.count; ++k)
+            Type(std::string{LocationLetter(m.pairs[k].first), LocationLetter(m.pairs[k].second)});
+    };
+    const auto answer = [&](int button) {
+        platform.OnTutorWarning([&expected, button](TutorWarning& warning) {
+            EXPECT_EQ(warning.Text(), expected);
+            return button;
+        });
+    };
+
+    answer(TutorWarning::TAKE_BACK.id);
+    play(worst);
+    EXPECT_EQ(BoardKey(Data()), BoardKey(before));
+    EXPECT_TRUE(HumanToMove());
+    EXPECT_EQ(Dice().moves, d1 == d2 ? 4 : 2);
+
+    answer(TutorWarning::SHOW_HINT.id);
+    platform.OnHintDlg([&](HintDlg& dialog) {
+        EXPECT_EQ(dialog.Cell(0, 0), PlayNotation(HUMAN, verdict->best));
+        EXPECT_TRUE(dialog.CanPlay());
+        return HintDlg::CLOSE.id;
+    });
+    play(worst);
+    EXPECT_EQ(BoardKey(Data()), BoardKey(before));
+    EXPECT_TRUE(HumanToMove());
+
+    answer(TutorWarning::PLAY_ANYWAY.id);
+    play(worst);
+    const MatchGame& record = Game().record.Played();
+    const auto human = std::find_if(record.actions.begin(), record.actions.end(),
+                                    [](const MatchAction& a) { return a.player == HUMAN; });
+    ASSERT_NE(human, record.actions.end());
+    EXPECT_EQ(PlayNotation(HUMAN, human->moves), PlayNotation(HUMAN, verdict->made));
+    ASSERT_TRUE(HumanToMove()); // the computer has played its turn
+
+    // The best play of the next roll passes without a word (an unscripted
+    // warning would fail the test).
+    const std::size_t shown = platform.dialogs.size();
+    const std::vector<Hint> best =
+        BestPlays(own, Data(), HUMAN, Dice().die[0], Dice().die[1], CubeHolder::Centred, false, 1);
+    ASSERT_EQ(best.size(), 1u);
+    play(best[0].move);
+    EXPECT_EQ(platform.dialogs.size(), shown);
+    EXPECT_EQ(Game().record.Played().actions.back().player, COMPUTER);
+}
+
 // The Expert doubles a clear double: both sides bear off, the computer's
 // last two pieces on its four-point against the human's three on its
 // one-point after its 2-1 (87 % and no gammons: a double and a drop), though
@@ -387,6 +484,58 @@ TEST_F(ExpertLevelTest, TheExpertDropsAHopelessDouble)
     EXPECT_EQ(Game().CubeValue, 1);
 }
 
+// The tutor judges the human's cube actions too: a take of a clear pass is
+// shown without a hint and Take back asks again, the right pass goes
+// without a word; a hopeless double is taken back, shown with the hints, or
+// made anyway.
+TEST_F(ExpertLevelTest, TheTutorJudgesTheHumansCubeActions)
+{
+    expertWeights = LoadExpertWeights(LocateWeights());
+    ASSERT_NE(expertWeights.evaluator, nullptr) << expertWeights.error;
+    const std::string options = "LevelOfPlay=3\nUseCube=1\nAutoChangeTurn=1\nTutor=1\nTutorThreshold=1";
+    StartWithRolls("21 21 31 42 53", options);
+    Load(MakePosition({{4, COMPUTER, 2}, {24, HUMAN, 5}}));
+    platform.ExpectMessageBox(COMPUTER_DOUBLES, Buttons::YesNoCancel, Icon::Question, IDYES);
+    platform.OnTutorWarning([](TutorWarning& warning) {
+        EXPECT_EQ(warning.Text().rfind("Your take is very bad: it gives up ", 0), 0u) << warning.Text();
+        EXPECT_NE(warning.Text().find(" points a game against a pass."), std::string::npos);
+        EXPECT_FALSE(warning.OffersHint());
+        EXPECT_EQ(warning.Answer(TutorWarning::SHOW_HINT.id), TutorWarning::TAKE_BACK.id);
+        return TutorWarning::TAKE_BACK.id;
+    });
+    platform.ExpectMessageBox(COMPUTER_DOUBLES, Buttons::YesNoCancel, Icon::Question, IDNO);
+    platform.OnStatDlg([](StatDlg&) { return static_cast<int>(IDCANCEL); });
+    PlayHumanTurn();
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Game().Winner, COMPUTER);
+    EXPECT_EQ(Game().CubeValue, 1);
+
+    Close();
+    StartWithRolls("21 21 31 42 53", options);
+    Load(MakePosition({{1, COMPUTER, 4}, {19, HUMAN, 15}}));
+    ASSERT_TRUE(window->IsCommandEnabled(ID_DOUBLE));
+    const auto warn = [&](int button) {
+        platform.OnTutorWarning([button](TutorWarning& warning) {
+            EXPECT_EQ(warning.Text().rfind("Your double is very bad: it gives up ", 0), 0u) << warning.Text();
+            EXPECT_TRUE(warning.OffersHint());
+            return button;
+        });
+    };
+    warn(TutorWarning::TAKE_BACK.id);
+    Menu(ID_DOUBLE);
+    EXPECT_EQ(Game().CubeValue, 1);
+    EXPECT_TRUE(HumanToMove());
+    warn(TutorWarning::SHOW_HINT.id);
+    platform.OnHintDlg([](HintDlg&) { return HintDlg::CLOSE.id; });
+    Menu(ID_DOUBLE);
+    EXPECT_EQ(Game().CubeValue, 1);
+    warn(TutorWarning::PLAY_ANYWAY.id);
+    Menu(ID_DOUBLE);
+    platform.CheckAllScriptsUsed();
+    EXPECT_EQ(Game().CubeValue, 2);
+    EXPECT_EQ(Game().CubeOwner, COMPUTER);
+}
+
 // Without a usable weights file the game plays at "Good" and says so once,
 // at start-up over the painted board, naming the file and what is wrong.
 TEST_F(ExpertLevelTest, WithoutWeightsTheGameSaysSoOnceAndPlaysAtGood)
@@ -414,10 +563,13 @@ TEST_F(ExpertLevelTest, WithoutWeightsTheGameSaysSoOnceAndPlaysAtGood)
     platform.ExpectMessageBox("Hints are not available: " + expertWeights.error + ".", Buttons::Ok, Icon::Exclamation,
                               IDOK);
     Menu(ID_HINTS);
-    EXPECT_EQ(platform.dialogs.size(), 2u);
+    platform.ExpectMessageBox("The tutor is not available: " + expertWeights.error + ".", Buttons::Ok,
+                              Icon::Exclamation, IDOK);
+    Menu(ID_TUTOR);
+    EXPECT_EQ(platform.dialogs.size(), 3u);
     WatchComputer();
     for (int turn = 0; turn < 3; ++turn) PlayHumanTurn();
-    EXPECT_EQ(platform.dialogs.size(), 2u);
+    EXPECT_EQ(platform.dialogs.size(), 3u);
     ASSERT_GE(turns.size(), 2u);
     for (const ComputerTurn& t : turns) {
         Board board;

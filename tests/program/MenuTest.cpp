@@ -57,14 +57,18 @@ TEST(Menu, MenuBarAsStored)
     EXPECT_STREQ(bar[3].title, "&Help");
     const MenuPopup* action = FindMenu("&Action");
     ASSERT_NE(action, nullptr);
-    ASSERT_EQ(action->items.size(), 10u);
+    ASSERT_EQ(action->items.size(), 11u);
     const MenuItem& hints = action->items[6];
     EXPECT_EQ(hints.StoredText(), "&Hints...\tCtrl+H");
     EXPECT_EQ(hints.Prompt(), "List the best plays of your roll with their equities");
     EXPECT_FALSE(hints.separatorAfter);
+    const MenuItem& tutor = action->items[7];
+    EXPECT_EQ(tutor.StoredText(), "&Tutor...");
+    EXPECT_EQ(tutor.Prompt(), "Be warned before a weak play of yours passes");
+    EXPECT_FALSE(tutor.separatorAfter);
     EXPECT_FALSE(action->items[5].separatorAfter);
     // Analyse game has no shortcut; its access key is its own in the menu.
-    const MenuItem& analyse = action->items[7];
+    const MenuItem& analyse = action->items[8];
     EXPECT_EQ(analyse.id, ID_ANALYSE_GAME);
     EXPECT_EQ(analyse.StoredText(), "&Analyse game...");
     EXPECT_EQ(analyse.Prompt(), "Judge every play and cube action of the game");

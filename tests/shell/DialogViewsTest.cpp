@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -35,6 +36,7 @@
 #include "program/dialogs/GvUpDlg.h"
 #include "program/dialogs/HintDlg.h"
 #include "program/dialogs/StatDlg.h"
+#include "program/dialogs/TutorDlg.h"
 #include "program/platform/Platform.h"
 #include "shell/qt/dialogs/DialogViews.h"
 #include "shell/qt/dialogs/HelpWindow.h"
@@ -450,6 +452,53 @@ TEST_F(DialogViews, TheProgressWindowShowsTheStepsAndTakesCancel)
     EXPECT_TRUE(window->Cancelled());
     window.reset();
     EXPECT_TRUE(dialog.isNull());
+}
+
+// The tutor's dialog: the thresholds only with the tutor on; OK keeps the
+// choice. Its warning answers with the button pressed, Esc taking back.
+TEST_F(DialogViews, TutorChoosesItsThresholdAndWarnsWithThreeAnswers)
+{
+    TutorDlg model(false, 2);
+    const int result = Drive([&] { return ExecTutorDlg(model, nullptr); },
+                             [&](QDialog& dialog) {
+                                 auto* on = Control<QCheckBox>(dialog, TutorDlg::ID_ON);
+                                 auto* veryBad = Control<QRadioButton>(dialog, TutorDlg::THRESHOLD_IDS[2]);
+                                 ASSERT_TRUE(on && veryBad);
+                                 EXPECT_FALSE(on->isChecked());
+                                 EXPECT_TRUE(Control<QRadioButton>(dialog, TutorDlg::THRESHOLD_IDS[1])->isChecked());
+                                 EXPECT_FALSE(veryBad->isEnabled());
+                                 on->click();
+                                 EXPECT_TRUE(veryBad->isEnabled());
+                                 veryBad->click();
+                                 Click(dialog, TutorDlg::OK.id);
+                             });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_TRUE(model.On());
+    EXPECT_EQ(model.Threshold(), 3);
+
+    TutorWarning warning("Your play 13/7 is bad.");
+    EXPECT_EQ(Drive([&] { return ExecTutorWarning(warning, nullptr); },
+                    [](QDialog& dialog) {
+                        EXPECT_NE(LabelWithText(dialog, "Your play 13/7 is bad."), nullptr);
+                        EXPECT_TRUE(Control<QPushButton>(dialog, TutorWarning::TAKE_BACK.id)->isDefault());
+                        Click(dialog, TutorWarning::PLAY_ANYWAY.id);
+                    }),
+              TutorWarning::PLAY_ANYWAY.id);
+    EXPECT_EQ(Drive([&] { return ExecTutorWarning(warning, nullptr); },
+                    [](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_S); }),
+              TutorWarning::SHOW_HINT.id);
+    EXPECT_EQ(Drive([&] { return ExecTutorWarning(warning, nullptr); },
+                    [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }),
+              TutorWarning::TAKE_BACK.id);
+    // An answer to a double has no hint to show.
+    TutorWarning answer("Your take is bad.", false);
+    EXPECT_EQ(Drive([&] { return ExecTutorWarning(answer, nullptr); },
+                    [](QDialog& dialog) {
+                        EXPECT_EQ(FindControl(&dialog, TutorWarning::SHOW_HINT.id), nullptr);
+                        QTest::keyClick(dialog.focusWidget(), Qt::Key_S);
+                        if (dialog.isVisible()) Click(dialog, TutorWarning::PLAY_ANYWAY.id);
+                    }),
+              TutorWarning::PLAY_ANYWAY.id);
 }
 
 TEST_F(DialogViews, AboutShowsTheTitleInBoldAndTheContactLines)

@@ -465,6 +465,10 @@ std::string ToString(DialogKind kind)
         return "Progress";
     case DialogKind::AnalysisDlg:
         return "AnalysisDlg";
+    case DialogKind::TutorDlg:
+        return "TutorDlg";
+    case DialogKind::TutorWarning:
+        return "TutorWarning";
     case DialogKind::AboutDlg:
         return "AboutDlg";
     case DialogKind::DiceDlg:
@@ -898,6 +902,16 @@ std::unique_ptr<ProgressWindow> TestPlatform::OpenProgress(const std::string& ca
     return std::make_unique<ScriptedProgress>(*this, progress.size() - 1);
 }
 
+int TestPlatform::RunTutorDlg(TutorDlg& dialog)
+{
+    return RunScripted(DialogKind::TutorDlg, tutorScript, dialog, ActiveWindow::Other);
+}
+
+int TestPlatform::RunTutorWarning(TutorWarning& warning)
+{
+    return RunScripted(DialogKind::TutorWarning, warningScript, warning, ActiveWindow::Other);
+}
+
 int TestPlatform::RunAboutDlg(AboutDlg& dialog)
 {
     return RunScripted(DialogKind::AboutDlg, aboutScript, dialog, ActiveWindow::Other);
@@ -935,6 +949,8 @@ void TestPlatform::CheckAllScriptsUsed()
     report(DialogKind::FinishDlg, finishScript.once.size());
     report(DialogKind::HintDlg, hintScript.once.size());
     report(DialogKind::AnalysisDlg, analysisScript.once.size());
+    report(DialogKind::TutorDlg, tutorScript.once.size());
+    report(DialogKind::TutorWarning, warningScript.once.size());
     report(DialogKind::AboutDlg, aboutScript.once.size());
     report(DialogKind::DiceDlg, diceScript.once.size());
     report(DialogKind::ColourDlg, colourScript.once.size());
@@ -949,6 +965,8 @@ void TestPlatform::CheckAllScriptsUsed()
     finishScript.once.clear();
     hintScript.once.clear();
     analysisScript.once.clear();
+    tutorScript.once.clear();
+    warningScript.once.clear();
     aboutScript.once.clear();
     diceScript.once.clear();
     colourScript.once.clear();

@@ -238,6 +238,8 @@ enum class DialogKind {
     HintDlg,
     Progress,
     AnalysisDlg,
+    TutorDlg,
+    TutorWarning,
     AboutDlg,
     DiceDlg,
     ColourDlg,
@@ -401,6 +403,8 @@ public:
     void OnFinishDlg(std::function<int(FinishDlg&)> handler) { finishScript.once.push_back(std::move(handler)); }
     void OnHintDlg(std::function<int(HintDlg&)> handler) { hintScript.once.push_back(std::move(handler)); }
     void OnAnalysisDlg(std::function<int(AnalysisDlg&)> handler) { analysisScript.once.push_back(std::move(handler)); }
+    void OnTutorDlg(std::function<int(TutorDlg&)> handler) { tutorScript.once.push_back(std::move(handler)); }
+    void OnTutorWarning(std::function<int(TutorWarning&)> handler) { warningScript.once.push_back(std::move(handler)); }
     void OnAboutDlg(std::function<int(AboutDlg&)> handler) { aboutScript.once.push_back(std::move(handler)); }
     void OnDiceDlg(std::function<int(DiceDlg&)> handler) { diceScript.once.push_back(std::move(handler)); }
     void OnColourDlg(std::function<int(BackgClr&)> handler) { colourScript.once.push_back(std::move(handler)); }
@@ -496,6 +500,8 @@ public:
     int RunHintDlg(HintDlg& dialog) override;
     int RunAnalysisDlg(AnalysisDlg& dialog) override;
     std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption, const std::string& text) override;
+    int RunTutorDlg(TutorDlg& dialog) override;
+    int RunTutorWarning(TutorWarning& warning) override;
     int RunAboutDlg(AboutDlg& dialog) override;
     int RunDiceDlg(DiceDlg& dialog) override;
     int RunColourDlg(BackgClr& dialog) override;
@@ -546,6 +552,8 @@ private:
     DialogScript<FinishDlg> finishScript;
     DialogScript<HintDlg> hintScript;
     DialogScript<AnalysisDlg> analysisScript;
+    DialogScript<TutorDlg> tutorScript;
+    DialogScript<TutorWarning> warningScript;
     DialogScript<AboutDlg> aboutScript;
     DialogScript<DiceDlg> diceScript;
     DialogScript<BackgClr> colourScript;

@@ -18,6 +18,17 @@ bool ParseInt(const std::string& text, long long low, long long high, long long&
     return !text.empty() && ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
+// The board of a position file, read and checked as the game opens one: the
+// tool and the game accept and refuse the same files. The tool has no game in
+// hand to lay a short file over, so what the file leaves out is empty.
+bool ReadPositionBoard(const std::string& path, BoardData& out, std::string& error)
+{
+    PositionFileData data;
+    if (ReadPositionFile(path, data, &error) != PositionFileResult::Ok) return false;
+    out = FromImage(data.board);
+    return true;
+}
+
 // Walks the options after the command: each is known, given once, and has
 // the values it needs.
 class OptionReader {
@@ -64,6 +75,40 @@ public:
         return true;
     }
 
+    // The options several commands share.
+    bool Seed(const std::string& option, std::uint32_t& seed)
+    {
+        long long v = 0;
+        if (!Int(option, 0, 4294967295LL, v)) return false;
+        seed = static_cast<std::uint32_t>(v);
+        return true;
+    }
+    bool Plies(const std::string& option, int& plies)
+    {
+        long long v = 0;
+        if (!Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
+        plies = static_cast<int>(v);
+        return true;
+    }
+    bool Side(const std::string& option, bool& human)
+    {
+        std::string text;
+        if (!Value(option, text)) return false;
+        if (text != "computer" && text != "human") return Error("--side is computer or human, not '" + text + "'");
+        human = text == "human";
+        return true;
+    }
+    // --pos FILE or --board BOARD.
+    bool Board(const std::string& option, BoardData& board)
+    {
+        std::string text;
+        if (!Value(option, text)) return false;
+        const bool read =
+            option == "--pos" ? ReadPositionBoard(text, board, error_) : ParseBoardArgument(text, board, error_);
+        if (!read) failed_ = true;
+        return read;
+    }
+
     bool Has(const std::string& option) const { return seen_.count(option) != 0; }
     bool Error(const std::string& message)
     {
@@ -81,17 +126,6 @@ private:
     bool failed_ = false;
 };
 
-// The board of a position file, read and checked as the game opens one: the
-// tool and the game accept and refuse the same files. The tool has no game in
-// hand to lay a short file over, so what the file leaves out is empty.
-bool ReadPositionBoard(const std::string& path, BoardData& out, std::string& error)
-{
-    PositionFileData data;
-    if (ReadPositionFile(path, data, &error) != PositionFileResult::Ok) return false;
-    out = FromImage(data.board);
-    return true;
-}
-
 } // namespace
 
 bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::string& error)
@@ -100,10 +134,8 @@ bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::str
     std::string option, text;
     long long v = 0;
     while (r.Next(option)) {
-        if (option == "--pos") {
-            if (!r.Value(option, text) || !ReadPositionBoard(text, out.board, error)) return false;
-        } else if (option == "--board") {
-            if (!r.Value(option, text) || !ParseBoardArgument(text, out.board, error)) return false;
+        if (option == "--pos" || option == "--board") {
+            if (!r.Board(option, out.board)) return false;
         } else if (option == "--dice") {
             if (!r.Int(option, 1, 6, v)) return false;
             out.first = static_cast<int>(v);
@@ -113,15 +145,11 @@ bool ParseMoveArgs(const std::vector<std::string>& args, MoveArgs& out, std::str
             if (!r.Int(option, 0, EXPERT_LEVEL, v)) return false;
             out.level = static_cast<int>(v);
         } else if (option == "--plies") {
-            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
-            out.plies = static_cast<int>(v);
+            if (!r.Plies(option, out.plies)) return false;
         } else if (option == "--book") {
             out.book = true;
         } else if (option == "--side") {
-            if (!r.Value(option, text)) return false;
-            if (text != "computer" && text != "human")
-                return r.Error("--side is computer or human, not '" + text + "'");
-            out.human = text == "human";
+            if (!r.Side(option, out.human)) return false;
         } else {
             return r.Error("unknown option '" + option + "' for move");
         }
@@ -139,8 +167,7 @@ bool ParseRollsArgs(const std::vector<std::string>& args, RollsArgs& out, std::s
     long long v = 0;
     while (r.Next(option)) {
         if (option == "--seed") {
-            if (!r.Int(option, 0, 4294967295LL, v)) return false;
-            out.seed = static_cast<std::uint32_t>(v);
+            if (!r.Seed(option, out.seed)) return false;
         } else if (option == "--count") {
             if (!r.Int(option, 0, 100000000, v)) return false;
             out.count = static_cast<long>(v);
@@ -163,13 +190,11 @@ bool ParseSelfPlayArgs(const std::vector<std::string>& args, SelfPlayArgs& out, 
             if (!r.Int(option, 0, 10000000, v)) return false;
             out.games = static_cast<long>(v);
         } else if (option == "--seed") {
-            if (!r.Int(option, 0, 4294967295LL, v)) return false;
-            out.seed = static_cast<std::uint32_t>(v);
+            if (!r.Seed(option, out.seed)) return false;
         } else if (option == "--levels") {
             if (!r.Levels(option, out.computerLevel, out.humanLevel)) return false;
         } else if (option == "--plies") {
-            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
-            out.plies = static_cast<int>(v);
+            if (!r.Plies(option, out.plies)) return false;
         } else if (option == "--moves") {
             out.moves = true;
         } else if (option == "--export") {
@@ -218,21 +243,14 @@ bool ParseBoardArgument(const std::string& text, BoardData& out, std::string& er
 bool ParseEvalArgs(const std::vector<std::string>& args, EvalArgs& out, std::string& error)
 {
     OptionReader r(args, error);
-    std::string option, text;
-    long long v = 0;
+    std::string option;
     while (r.Next(option)) {
-        if (option == "--pos") {
-            if (!r.Value(option, text) || !ReadPositionBoard(text, out.board, error)) return false;
-        } else if (option == "--board") {
-            if (!r.Value(option, text) || !ParseBoardArgument(text, out.board, error)) return false;
+        if (option == "--pos" || option == "--board") {
+            if (!r.Board(option, out.board)) return false;
         } else if (option == "--plies") {
-            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
-            out.plies = static_cast<int>(v);
+            if (!r.Plies(option, out.plies)) return false;
         } else if (option == "--side") {
-            if (!r.Value(option, text)) return false;
-            if (text != "computer" && text != "human")
-                return r.Error("--side is computer or human, not '" + text + "'");
-            out.human = text == "human";
+            if (!r.Side(option, out.human)) return false;
         } else {
             return r.Error("unknown option '" + option + "' for eval");
         }
@@ -262,13 +280,11 @@ bool ParseAnalyseArgs(const std::vector<std::string>& args, AnalyseArgs& out, st
             if (!r.Int(option, 1, 1000000, v)) return false;
             out.games = static_cast<long>(v);
         } else if (option == "--seed") {
-            if (!r.Int(option, 0, 4294967295LL, v)) return false;
-            out.seed = static_cast<std::uint32_t>(v);
+            if (!r.Seed(option, out.seed)) return false;
         } else if (option == "--levels") {
             if (!r.Levels(option, out.computerLevel, out.humanLevel)) return false;
         } else if (option == "--plies") {
-            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
-            out.plies = static_cast<int>(v);
+            if (!r.Plies(option, out.plies)) return false;
         } else if (option == "--decisions") {
             out.decisions = true;
         } else if (option == "--cubeless") {
@@ -292,11 +308,9 @@ bool ParseAnalyseFileArgs(const std::vector<std::string>& args, AnalyseFileArgs&
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     OptionReader r(rest, error);
     std::string option;
-    long long v = 0;
     while (r.Next(option)) {
         if (option == "--plies") {
-            if (!r.Int(option, 0, EXPERT_MAX_PLIES, v)) return false;
-            out.plies = static_cast<int>(v);
+            if (!r.Plies(option, out.plies)) return false;
         } else if (option == "--decisions") {
             out.decisions = true;
         } else if (option == "--cubeless") {

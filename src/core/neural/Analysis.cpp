@@ -250,7 +250,7 @@ void Analyser::JudgeCube(const Checkers& view, int index)
     d.doubleTake = c.doubleTake;
     d.equity = c.noDouble;
     d.bestEquity = std::max(c.noDouble, doubled);
-    d.loss = d.bestEquity - d.equity;
+    d.loss = DoubleLoss(c, false);
     d.mark = MarkOf(1000 * d.loss);
     decisions_.push_back(d);
 }
@@ -305,7 +305,7 @@ GameAnalysis Analyser::Run()
                 d.doubleTake = pending_.doubleTake;
                 d.equity = std::min(pending_.doubleTake, 1.0);
                 d.bestEquity = std::max(d.equity, pending_.noDouble);
-                d.loss = d.bestEquity - d.equity;
+                d.loss = DoubleLoss(pending_, true);
                 d.mark = MarkOf(1000 * d.loss);
                 if (!Stopped()) decisions_.push_back(d);
             }
@@ -327,7 +327,7 @@ GameAnalysis Analyser::Run()
                 d.doubleTake = pending_.doubleTake;
                 d.equity = take ? -pending_.doubleTake : -1.0;
                 d.bestEquity = std::max(-pending_.doubleTake, -1.0);
-                d.loss = d.bestEquity - d.equity;
+                d.loss = TakeLoss(pending_, take);
                 d.mark = MarkOf(1000 * d.loss);
                 decisions_.push_back(d);
             }
@@ -370,6 +370,17 @@ void Analyser::Summarise(GameAnalysis& out) const
 }
 
 } // namespace
+
+double DoubleLoss(const CubeDecision& c, bool doubled)
+{
+    const double doubledEquity = std::min(c.doubleTake, 1.0);
+    return std::max(c.noDouble, doubledEquity) - (doubled ? doubledEquity : c.noDouble);
+}
+
+double TakeLoss(const CubeDecision& c, bool took)
+{
+    return std::max(-c.doubleTake, -1.0) - (took ? -c.doubleTake : -1.0);
+}
 
 std::vector<JudgedPlay> RankPlays(Expert& expert, const std::vector<Play>& plays, int plies, const ExpertFilter& filter,
                                   bool cubeful, CubeHolder holder, std::size_t alsoDeep)
@@ -414,6 +425,30 @@ std::vector<Hint> BestPlays(Expert& expert, const BoardData& board, int player, 
         out.push_back({MatchMovesOf(play, view, player), ToGameMove(play, player), j.equity, j.chances, j.plies});
     }
     return out;
+}
+
+std::optional<PlayVerdict> JudgeMadePlay(Expert& expert, const BoardData& before, const BoardData& after, int player,
+                                         int d1, int d2, CubeHolder holder, bool cubeful, int plies)
+{
+    const Checkers view = FromBoard(before, player);
+    const Checkers target = FromBoard(after, player);
+    PlayMaker maker;
+    const std::vector<Play>& plays = maker.Make(view, d1, d2);
+    const auto made = std::find_if(plays.begin(), plays.end(), [&](const Play& p) { return p.after == target; });
+    if (made == plays.end()) return std::nullopt;
+    const std::size_t index = static_cast<std::size_t>(made - plays.begin());
+    PlayVerdict verdict;
+    verdict.made = MatchMovesOf(*made, view, player);
+    verdict.best = verdict.made;
+    if (plays.size() == 1) return verdict;
+    const std::vector<JudgedPlay> ranked = RankPlays(expert, plays, plies, ExpertFilter{}, cubeful, holder, index);
+    if (ranked.empty()) return std::nullopt;
+    const auto judged =
+        std::find_if(ranked.begin(), ranked.end(), [&](const JudgedPlay& j) { return j.index == index; });
+    verdict.loss = std::max(0.0, ranked[0].equity - judged->equity);
+    verdict.mark = MarkOf(1000 * verdict.loss);
+    verdict.best = MatchMovesOf(plays[ranked[0].index], view, player);
+    return verdict;
 }
 
 GameAnalysis AnalyseGame(const MatchGame& game, Expert& expert, const AnalysisOptions& options)

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,14 @@ struct RankedPlay {
     int plies = 0; // the depth this equity was found at
 };
 
+// What a cube action gives up against the right one (EMG, per unit of the
+// cube before the double), from the equities of the decision as the side
+// that may double sees them: the doubler's for doubling or not, the
+// taker's for a take or a pass. A double is worth at most the point the
+// taker can pass for.
+double DoubleLoss(const CubeDecision& c, bool doubled);
+double TakeLoss(const CubeDecision& c, bool took);
+
 // One play of a roll as the Expert ranks it.
 struct JudgedPlay {
     std::size_t index = 0; // into the plays ranked
@@ -112,6 +121,20 @@ struct Hint {
 // where the cube is as `player` sees it. None when the search is abandoned.
 std::vector<Hint> BestPlays(Expert& expert, const BoardData& board, int player, int d1, int d2, CubeHolder holder,
                             bool cubeful, int count, int plies = ANALYSIS_DEFAULT_PLIES);
+
+// How much a play made gives up against the best play of its roll.
+struct PlayVerdict {
+    double loss = 0; // EMG, never below 0
+    Mark mark = Mark::None;
+    std::vector<MatchMove> made, best;
+};
+
+// The play that took `player` from `before` to `after` with roll (d1, d2),
+// judged as the analysis judges a play; none when `after` is no play of the
+// roll or the search was abandoned.
+std::optional<PlayVerdict> JudgeMadePlay(Expert& expert, const BoardData& before, const BoardData& after, int player,
+                                         int d1, int d2, CubeHolder holder, bool cubeful,
+                                         int plies = ANALYSIS_DEFAULT_PLIES);
 
 struct Decision {
     enum class Kind { Play, Double, NoDouble, Take, Drop };

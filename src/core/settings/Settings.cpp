@@ -63,6 +63,8 @@ void LoadSettings(const Profile& profile, Settings& s)
 
     // An unknown scheme number means the first scheme; the key keeps its value.
     ReadOption(profile, KEY_CUR_SCHEME, s.CurScheme, DEFAULT_CUR_SCHEME, COLOUR_SCHEMES - 1);
+    ReadOption(profile, KEY_TUTOR, s.Tutor, DEFAULT_TUTOR, 1);
+    ReadRanged(profile, SECTION_OPTIONS, KEY_TUTOR_THRESHOLD, s.TutorThreshold, DEFAULT_TUTOR_THRESHOLD, 1, 3);
 }
 
 void WriteGamePage(Profile& profile, const Settings& s)
@@ -134,4 +136,10 @@ void ResetScores(Profile& profile, Settings& s)
 void WriteCurScheme(Profile& profile, const Settings& s)
 {
     profile.WriteInt(SECTION_OPTIONS, KEY_CUR_SCHEME, s.CurScheme);
+}
+
+void WriteTutor(Profile& profile, const Settings& s)
+{
+    profile.WriteInt(SECTION_OPTIONS, KEY_TUTOR, s.Tutor);
+    profile.WriteInt(SECTION_OPTIONS, KEY_TUTOR_THRESHOLD, s.TutorThreshold);
 }

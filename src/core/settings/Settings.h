@@ -34,6 +34,10 @@ constexpr const char* KEY_COMPUTER = "Computer";
 // The ids of kept games that ended (or went out of date) while their kept
 // file could be neither removed nor rewritten: they are never resumed.
 constexpr const char* KEY_ENDED_GAMES = "EndedGames";
+// The tutor: whether it watches the human's plays, and the mark (1 doubtful,
+// 2 bad, 3 very bad) from which it warns. Written only by the tutor's dialog.
+constexpr const char* KEY_TUTOR = "Tutor";
+constexpr const char* KEY_TUTOR_THRESHOLD = "TutorThreshold";
 
 // Section "Sounds": the five events in list order. Each event has a file key
 // and an on/off key, the file key followed by "Active".
@@ -69,6 +73,8 @@ constexpr int DEFAULT_CLOCK_WISE = 0;
 constexpr const char* DEFAULT_ROLLS_LIST = ".\\rolls.txt";
 constexpr int DEFAULT_CUR_SCHEME = 0;
 constexpr int COLOUR_SCHEMES = 4;
+constexpr int DEFAULT_TUTOR = 0;
+constexpr int DEFAULT_TUTOR_THRESHOLD = 2;
 
 // The sound file an event plays until the user chooses another.
 inline std::string DefaultSoundFile(int event) { return std::string(SOUND_BASE_NAMES[event]) + SOUND_FILE_EXTENSION; }
@@ -96,6 +102,8 @@ struct Settings {
     int ClockWise = DEFAULT_CLOCK_WISE;
     std::string RollsList = DEFAULT_ROLLS_LIST;
     int CurScheme = DEFAULT_CUR_SCHEME;
+    int Tutor = DEFAULT_TUTOR;
+    int TutorThreshold = DEFAULT_TUTOR_THRESHOLD;
 
     // Section "Sounds", indexed by SoundEvent.
     std::array<std::string, SOUND_EVENTS> SoundFile{DefaultSoundFile(0), DefaultSoundFile(1), DefaultSoundFile(2),
@@ -133,3 +141,4 @@ void SaveScores(Profile& profile, Settings& settings);
 // Reset scores: both written as 0 under the lock, and 0 in memory.
 void ResetScores(Profile& profile, Settings& settings);
 void WriteCurScheme(Profile& profile, const Settings& settings);
+void WriteTutor(Profile& profile, const Settings& settings);

@@ -17,6 +17,7 @@
 #include "program/dialogs/SettingSheet.h"
 #include "program/dialogs/SndOpts.h"
 #include "program/dialogs/StatDlg.h"
+#include "program/dialogs/TutorDlg.h"
 #include "program/dialogs/VisOpts.h"
 #include "program/game/ExpertPlayer.h"
 #include "program/input/Menu.h"
@@ -78,6 +79,10 @@ std::vector<std::string> ProgramTexts()
     AddButtons(texts, std::array{AnalysisDlg::CLOSE});
     for (const RatingBand& band : RATING_BANDS) Add(texts, band.name);
     Add(texts, RatingOf(RATING_BANDS.back().below));
+    AddAll(texts, std::array{TutorDlg::CAPTION, TutorDlg::ON_TEXT});
+    AddAll(texts, TutorDlg::THRESHOLD_TEXTS);
+    AddButtons(texts, std::array{TutorDlg::OK, TutorDlg::CANCEL});
+    AddButtons(texts, TutorWarning::BUTTONS);
 
     // The settings sheet and its four pages.
     AddButtons(texts, std::array{SettingSheet::OK, SettingSheet::CANCEL, SettingSheet::HELP});

@@ -54,6 +54,12 @@ enum StringId : int {
     IDS_HINTS_UNAVAILABLE = 2042,
     IDS_ANALYSIS_UNAVAILABLE = 2060,
     IDS_ANALYSIS_NOT_FROM_START = 2061,
+    IDS_TUTOR_DOUBTFUL = 2050, // then 2051 bad, 2052 very bad
+    IDS_TUTOR_UNAVAILABLE = 2053,
+    IDS_MARK_DOUBTFUL = 2054, // then 2055 bad, 2056 very bad
+    IDS_TUTOR_DOUBLE = 2057,
+    IDS_TUTOR_TAKE = 2058,
+    IDS_TUTOR_PASS = 2059,
 };
 
 // The text of a string id ("" for an unknown id). The command ids of the

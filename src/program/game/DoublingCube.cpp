@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/game/DoublingCube.h"
 
+#include <cstdio>
+#include <optional>
+
+#include "core/neural/Analysis.h"
 #include "program/app/StringTable.h"
+#include "program/dialogs/TutorDlg.h"
+#include "program/game/Commands.h"
 #include "program/game/ExpertPlayer.h"
 #include "program/game/SavedGame.h"
 #include "program/game/TurnCycle.h"
@@ -34,11 +40,42 @@ bool DoublingCube::ComputerTakes() const
     return ctx.expert.Cube(game.board.Data(), HUMAN, holder).shouldTake;
 }
 
+bool DoublingCube::TutorWatches() const { return settings.Tutor && !game.AutoPlay && ctx.expert.Available(); }
+
+int DoublingCube::TutorAnswer(int textId, double loss, bool offerHint)
+{
+    const Mark mark = MarkOf(1000 * loss);
+    if (static_cast<int>(mark) < settings.TutorThreshold || mark == Mark::None) return TutorWarning::PLAY_ANYWAY.id;
+    char figure[16];
+    std::snprintf(figure, sizeof figure, "%.3f", loss);
+    char text[512];
+    std::snprintf(text, sizeof text, LoadString(textId, platform.Texts()),
+                  LoadString(IDS_MARK_DOUBTFUL + static_cast<int>(mark) - 1, platform.Texts()), figure);
+    TutorWarning warning(text, offerHint);
+    return warning.Answer(platform.RunTutorWarning(warning));
+}
+
 void DoublingCube::ComputerOffersDouble()
 {
     ctx.panel.ShowProgressText();
-    switch (
-        platform.MessageBox(LoadString(IDS_COMPUTER_DOUBLES, platform.Texts()), Buttons::YesNoCancel, Icon::Question)) {
+    // The tutor judges a take or a pass on the computer's chances before its
+    // roll; Take back asks again.
+    std::optional<CubeDecision> judged;
+    int answer = 0;
+    for (;;) {
+        answer = platform.MessageBox(LoadString(IDS_COMPUTER_DOUBLES, platform.Texts()), Buttons::YesNoCancel,
+                                     Icon::Question);
+        if ((answer != IDYES && answer != IDNO) || !TutorWatches()) break;
+        if (!judged) {
+            const CubeHolder holder = game.CubeOwner == COMPUTER ? CubeHolder::Me : CubeHolder::Centred;
+            judged = ctx.expert.JudgeCube(game.board.Data(), COMPUTER, holder);
+        }
+        const bool took = answer == IDYES;
+        if (TutorAnswer(took ? IDS_TUTOR_TAKE : IDS_TUTOR_PASS, TakeLoss(*judged, took), false) ==
+            TutorWarning::PLAY_ANYWAY.id)
+            break;
+    }
+    switch (answer) {
     case IDYES:
         game.record.Double(COMPUTER, game.CubeValue * 2);
         game.record.Take(HUMAN);
@@ -60,6 +97,15 @@ void DoublingCube::ComputerOffersDouble()
 
 void DoublingCube::HumanDoubles()
 {
+    // The tutor judges the double on the chances before the roll, as the
+    // computer answers it.
+    if (TutorWatches()) {
+        const CubeHolder holder = game.CubeOwner == HUMAN ? CubeHolder::Me : CubeHolder::Centred;
+        const CubeDecision c = ctx.expert.JudgeCube(game.board.Data(), HUMAN, holder);
+        const int answer = TutorAnswer(IDS_TUTOR_DOUBLE, DoubleLoss(c, true), true);
+        if (answer == TutorWarning::SHOW_HINT.id) ctx.PostCommand(ID_HINTS);
+        if (answer != TutorWarning::PLAY_ANYWAY.id) return;
+    }
     platform.SetFocusToMain();
     platform.SetCursor(CursorKind::Wait);
     ctx.turns.Pause(DOUBLE_ANSWER_PAUSE_MS);

@@ -27,6 +27,13 @@ public:
     bool ComputerTakes() const;
 
 private:
+    // Whether the tutor judges the human's cube actions now.
+    bool TutorWatches() const;
+    // The tutor's word on a cube action of the human that gives up `loss`:
+    // the warning's answer (see TutorWarning), or Play anyway when the loss
+    // is below the tutor's mark. `textId` is the warning's text.
+    int TutorAnswer(int textId, double loss, bool offerHint);
+
     WindowContext& ctx;
     Platform& platform;
     const Settings& settings;

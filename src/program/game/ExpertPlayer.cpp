@@ -75,6 +75,22 @@ std::optional<GameAnalysis> ExpertPlayer::Analyse(const MatchGame& game, bool cu
     return AnalyseGame(game, judge, options);
 }
 
+CubeDecision ExpertPlayer::JudgeCube(const BoardData& board, int player, CubeHolder holder)
+{
+    if (!expert) return {};
+    StartSearch();
+    const Checkers c = FromBoard(board, player);
+    return DecideDouble(expert->EvaluatePly(c, ANALYSIS_DEFAULT_PLIES), holder, CubeEfficiency(c));
+}
+
+std::optional<PlayVerdict> ExpertPlayer::Judge(const BoardData& before, const BoardData& after, int player, int d1,
+                                               int d2, CubeHolder holder, bool cubeful)
+{
+    if (!expert) return std::nullopt;
+    StartSearch();
+    return JudgeMadePlay(*expert, before, after, player, d1, d2, holder, cubeful, ANALYSIS_DEFAULT_PLIES);
+}
+
 void ExpertPlayer::SetWindowLook(std::function<std::uint32_t()> tickCount, std::function<bool()> look)
 {
     ticks = std::move(tickCount);

@@ -72,6 +72,12 @@ public:
     // Nothing when the level is not available.
     std::optional<GameAnalysis> Analyse(const MatchGame& game, bool cube, std::function<void(int, int)> progress,
                                         std::function<bool()> goOn);
+    // The cube decision of `player` on roll on `board`, judged as deep as
+    // the hints (the game's own cube decisions look one ply less deep).
+    CubeDecision JudgeCube(const BoardData& board, int player, CubeHolder holder);
+    // The play `player` made from `before` to `after`, judged as Hints judge.
+    std::optional<PlayVerdict> Judge(const BoardData& before, const BoardData& after, int player, int d1, int d2,
+                                     CubeHolder holder, bool cubeful);
     // During a search, `look` is called once every EXPERT_LOOK_MS by
     // `tickCount` (not at all in a search shorter than that); its false
     // abandons the search (see Expert::SetPoll).

@@ -6,10 +6,12 @@
 #include <limits>
 #include <memory>
 
+#include "core/files/Notation.h"
 #include "core/settings/Saturating.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/StatDlg.h"
+#include "program/dialogs/TutorDlg.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
 #include "program/game/ExpertPlayer.h"
@@ -204,6 +206,53 @@ void TurnCycle::TransferPiece(int from, int to)
 }
 
 void TurnCycle::FinishHumanTurn()
+{
+    // The tutor looks from the top of the message loop, not from inside the
+    // last move's call, as it may take the whole play back. A play the
+    // program chose (suggested, or from the hints) is not judged.
+    if (settings.Tutor && !game.AutoPlay && !game.HoldTurn && game.MovesMade > 0 && ctx.expert.Available()) {
+        ctx.PostCommand(ID_TUTOR_CHECK);
+        return;
+    }
+    EndHumanTurn();
+}
+
+void TurnCycle::CheckWithTutor()
+{
+    // The turn may have moved on since the check was posted.
+    if (game.CurrentPlayer() != HUMAN || game.MovesMade == 0 || game.dice->moves != 0 || game.WaitingConfirm) return;
+    const std::optional<std::pair<int, int>> roll = OpenRoll(game);
+    std::optional<PlayVerdict> verdict;
+    if (roll) {
+        const CubeHolder holder = game.CubeOwner == HUMAN      ? CubeHolder::Me
+                                  : game.CubeOwner == COMPUTER ? CubeHolder::Them
+                                                               : CubeHolder::Centred;
+        platform.SetCursor(CursorKind::Wait);
+        verdict = ctx.expert.Judge(WithFixedOwners(game.board.BoardTable), game.board.Data(), HUMAN, roll->first,
+                                   roll->second, holder, settings.UseCube != 0);
+        platform.SetCursor(CursorKind::Arrow);
+    }
+    if (!verdict || static_cast<int>(verdict->mark) < settings.TutorThreshold) {
+        EndHumanTurn();
+        return;
+    }
+    char loss[16];
+    std::snprintf(loss, sizeof loss, "%.3f", verdict->loss);
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  LoadString(IDS_TUTOR_DOUBTFUL + static_cast<int>(verdict->mark) - 1, platform.Texts()),
+                  PlayNotation(HUMAN, verdict->made).c_str(), loss, PlayNotation(HUMAN, verdict->best).c_str());
+    TutorWarning warning(text);
+    const int answer = warning.Answer(platform.RunTutorWarning(warning));
+    if (answer == TutorWarning::PLAY_ANYWAY.id) {
+        EndHumanTurn();
+        return;
+    }
+    while (game.MovesMade > 0 && game.CurrentPlayer() == HUMAN) ctx.input.Undo();
+    if (answer == TutorWarning::SHOW_HINT.id) ctx.PostCommand(ID_HINTS);
+}
+
+void TurnCycle::EndHumanTurn()
 {
     if (game.AutoPlay || ((settings.AutoChangeTurn || game.rules->race) && !game.HoldTurn)) {
         PassToComputer();

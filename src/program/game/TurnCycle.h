@@ -38,11 +38,18 @@ public:
     bool ApplyMove(MovePair pair);
     // Moves a piece with animation; a target off the board is the mover's tray.
     void TransferPiece(int from, int to);
-    // The human's dice are used: the turn passes now or waits for confirmation.
+    // The human's dice are used: the turn passes now or waits for
+    // confirmation, or, while the tutor watches, once the tutor has looked.
     void FinishHumanTurn();
+    // The tutor judges the human's play just made: a play at or beyond its
+    // threshold is shown with the choice of playing it anyway, taking it
+    // back, or taking it back to see the hints.
+    void CheckWithTutor();
     // The human's turn is over: the game is kept as the human left it, and
     // the computer's turn comes next.
     void PassToComputer();
+    // The human's turn is ended as FinishHumanTurn ends it, the tutor aside.
+    void EndHumanTurn();
     void PlayForcedMoves();
     // Plays a move the program chose for the human (forced or suggested): it
     // is written into the prompt line as if typed, and input given meanwhile

@@ -18,6 +18,7 @@
 #include "program/dialogs/GvUpDlg.h"
 #include "program/dialogs/HintDlg.h"
 #include "program/dialogs/SettingSheet.h"
+#include "program/dialogs/TutorDlg.h"
 #include "program/game/Commands.h"
 #include "program/game/DoublingCube.h"
 #include "program/game/ExpertPlayer.h"
@@ -66,6 +67,8 @@ std::span<const CommandTable::Entry> CommandTable::Table()
          [](C& c) { c.OnHints(); }},
         {ID_ANALYSE_GAME, [](const C& c) { return c.game.record.HasMoves() || c.game.finished.Ended(); },
          [](C& c) { c.OnAnalyseGame(); }},
+        {ID_TUTOR, nullptr, [](C& c) { c.OnTutor(); }},
+        {ID_TUTOR_CHECK, nullptr, [](C& c) { c.ctx.turns.CheckWithTutor(); }},
         {ID_SWITCH_SIDES, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSwitchSides(); }},
         {ID_FINISH_GAME, [](const C& c) { return !c.game.WaitingConfirm; }, [](C& c) { c.OnFinishGame(); }},
         {ID_COLOURS, nullptr, [](C& c) { c.OnColours(); }},
@@ -150,17 +153,20 @@ void CommandTable::OnSuggestMove()
         if (!ctx.turns.PlayChosenMove(m)) return;
 }
 
+bool CommandTable::ExpertReady(int unavailableText)
+{
+    if (ctx.expert.Available()) return true;
+    char text[512];
+    std::snprintf(text, sizeof text, LoadString(unavailableText, platform.Texts()), ctx.expert.Error().c_str());
+    platform.MessageBox(text, Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
 void CommandTable::OnHints()
 {
     const std::optional<std::pair<int, int>> roll = OpenRoll(game);
     if (game.CurrentPlayer() != HUMAN || !roll) return;
-    if (!ctx.expert.Available()) {
-        char text[512];
-        std::snprintf(text, sizeof text, LoadString(IDS_HINTS_UNAVAILABLE, platform.Texts()),
-                      ctx.expert.Error().c_str());
-        platform.MessageBox(text, Buttons::Ok, Icon::Exclamation);
-        return;
-    }
+    if (!ExpertReady(IDS_HINTS_UNAVAILABLE)) return;
     // Once a piece has moved, the hints are for the roll as it stood at the
     // turn's start.
     const BoardData board = game.MovesMade > 0 ? WithFixedOwners(game.board.BoardTable) : game.board.Data();
@@ -193,12 +199,7 @@ void CommandTable::OnHints()
 void CommandTable::OnAnalyseGame()
 {
     const Catalogue& texts = platform.Texts();
-    if (!ctx.expert.Available()) {
-        char text[512];
-        std::snprintf(text, sizeof text, LoadString(IDS_ANALYSIS_UNAVAILABLE, texts), ctx.expert.Error().c_str());
-        platform.MessageBox(text, Buttons::Ok, Icon::Exclamation);
-        return;
-    }
+    if (!ExpertReady(IDS_ANALYSIS_UNAVAILABLE)) return;
     const GameRecord& record = game.record.HasMoves() || !game.finished.Ended() ? game.record : game.finished;
     if (!record.FromStart()) {
         platform.MessageBox(LoadString(IDS_ANALYSIS_NOT_FROM_START, texts), Buttons::Ok, Icon::Exclamation);
@@ -218,6 +219,16 @@ void CommandTable::OnAnalyseGame()
     if (!analysis || stopped) return;
     AnalysisDlg dialog(played, *analysis, texts);
     platform.RunAnalysisDlg(dialog);
+}
+
+void CommandTable::OnTutor()
+{
+    if (!ExpertReady(IDS_TUTOR_UNAVAILABLE)) return;
+    TutorDlg dialog(settings.Tutor != 0, settings.TutorThreshold);
+    if (platform.RunTutorDlg(dialog) != IDOK) return;
+    settings.Tutor = dialog.On() ? 1 : 0;
+    settings.TutorThreshold = dialog.Threshold();
+    WriteTutor(ctx.profile, settings);
 }
 
 void CommandTable::OnSwitchSides()

@@ -34,6 +34,8 @@ public:
     // The Expert's judgement of the game Export game would write, shown
     // once it is complete.
     void OnAnalyseGame();
+    // The tutor's dialog: on or off, and from which mark it warns.
+    void OnTutor();
     void OnSwitchSides();
     // The program plays both sides until the game ends or Esc is held.
     void OnFinishGame();
@@ -69,6 +71,9 @@ private:
         void (*run)(CommandTable&);
     };
     static std::span<const Entry> Table();
+    // Whether the Expert's networks were read; if not, says so with the
+    // text of `unavailableText`, its %s standing for the reason.
+    bool ExpertReady(int unavailableText);
     static const Entry* Find(int id);
 
     WindowContext& ctx;

@@ -21,6 +21,8 @@ class GvUpDlg;
 class FinishDlg;
 class HintDlg;
 class AnalysisDlg;
+class TutorDlg;
+class TutorWarning;
 class AboutDlg;
 class DiceDlg;
 class BackgClr;
@@ -137,6 +139,8 @@ public:
     virtual int RunFinishDlg(FinishDlg& dialog) = 0;
     virtual int RunHintDlg(HintDlg& dialog) = 0;
     virtual int RunAnalysisDlg(AnalysisDlg& dialog) = 0;
+    virtual int RunTutorDlg(TutorDlg& dialog) = 0;
+    virtual int RunTutorWarning(TutorWarning& warning) = 0;
     virtual int RunAboutDlg(AboutDlg& dialog) = 0;
     virtual int RunDiceDlg(DiceDlg& dialog) = 0;
     virtual int RunColourDlg(BackgClr& dialog) = 0;

@@ -629,6 +629,8 @@ std::unique_ptr<ProgressWindow> QtPlatform::OpenProgress(const std::string& capt
 {
     return OpenProgressWindow(caption, text, frame.get());
 }
+int QtPlatform::RunTutorDlg(TutorDlg& dialog) { return ExecTutorDlg(dialog, frame.get()); }
+int QtPlatform::RunTutorWarning(TutorWarning& warning) { return ExecTutorWarning(warning, frame.get()); }
 int QtPlatform::RunAboutDlg(AboutDlg& dialog) { return ExecAboutDlg(dialog, frame.get()); }
 // Typed-in dice are asked for at the opening roll too, before the first paint.
 int QtPlatform::RunDiceDlg(DiceDlg& dialog)

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "program/app/StringTable.h"
 #include "program/dialogs/AboutDlg.h"
@@ -26,6 +28,7 @@
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
 #include "program/dialogs/HintDlg.h"
+#include "program/dialogs/TutorDlg.h"
 #include "program/game/Commands.h"
 #include "program/platform/Platform.h"
 #include "shell/qt/Translation.h"
@@ -353,6 +356,84 @@ int ExecAnalysisDlg(AnalysisDlg& model, QWidget* parent)
     list->setFocus();
     dialog.Run();
     return AnalysisDlg::CLOSE.id;
+}
+
+int ExecTutorDlg(TutorDlg& model, QWidget* parent)
+{
+    TablorDialog dialog(parent, TutorDlg::CAPTION, "Tutor");
+    auto* row = new QHBoxLayout(&dialog);
+    auto* choices = new QVBoxLayout;
+    row->addLayout(choices);
+    auto* on = new QCheckBox(Tr(TutorDlg::ON_TEXT), &dialog);
+    SetControlId(on, TutorDlg::ID_ON);
+    on->setChecked(model.On());
+    choices->addWidget(on);
+    auto* group = new QButtonGroup(&dialog);
+    std::vector<QRadioButton*> radios;
+    for (std::size_t i = 0; i < TutorDlg::THRESHOLD_IDS.size(); ++i) {
+        const int id = TutorDlg::THRESHOLD_IDS[i];
+        auto* radio = new QRadioButton(Tr(TutorDlg::THRESHOLD_TEXTS[i]), &dialog);
+        SetControlId(radio, id);
+        radio->setChecked(model.Selected() == id);
+        group->addButton(radio, id);
+        // Indented under the check box they belong to.
+        auto* line = new QHBoxLayout;
+        line->addSpacing(on->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6);
+        line->addWidget(radio);
+        choices->addLayout(line);
+        radios.push_back(radio);
+    }
+    const auto enable = [&model, radios] {
+        for (QRadioButton* radio : radios) radio->setEnabled(model.ThresholdEnabled());
+    };
+    enable();
+    QObject::connect(on, &QCheckBox::toggled, &dialog, [&model, enable](bool checked) {
+        model.SetOn(checked);
+        enable();
+    });
+    QObject::connect(group, &QButtonGroup::idToggled, [&model](int id, bool checked) {
+        if (checked) model.Select(id);
+    });
+
+    QVBoxLayout* buttons = ButtonColumn(row);
+    QPushButton* ok = dialog.AddButton(TutorDlg::OK, &dialog);
+    QPushButton* cancel = dialog.AddButton(TutorDlg::CANCEL, &dialog);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(IDOK); });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &TablorDialog::reject);
+    FixSize(dialog);
+    return dialog.Run();
+}
+
+int ExecTutorWarning(TutorWarning& warning, QWidget* parent)
+{
+    TablorDialog dialog(parent, TutorWarning::CAPTION, "TutorWarning");
+    auto* column = new QVBoxLayout(&dialog);
+    auto* row = new QHBoxLayout;
+    column->addLayout(row);
+    auto* icon = new QLabel(&dialog);
+    const int size = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    icon->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size));
+    icon->setAlignment(Qt::AlignTop);
+    row->addWidget(icon);
+    auto* text = new QLabel(ToQString(warning.Text()), &dialog);
+    text->setWordWrap(true);
+    text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 48);
+    row->addWidget(text, 1);
+    auto* buttons = new QHBoxLayout;
+    column->addLayout(buttons);
+    buttons->addStretch();
+    for (const DialogButton& button : TutorWarning::BUTTONS) {
+        if (button.id == TutorWarning::SHOW_HINT.id && !warning.OffersHint()) continue;
+        QPushButton* widget = dialog.AddButton(button, &dialog);
+        buttons->addWidget(widget);
+        const int id = button.id;
+        QObject::connect(widget, &QPushButton::clicked, &dialog, [&dialog, id] { dialog.done(id); });
+    }
+    FixSize(dialog);
+    return warning.Answer(dialog.Run());
 }
 
 int ExecAboutDlg(AboutDlg& model, QWidget* parent)

@@ -15,6 +15,8 @@ class FinishDlg;
 class HintDlg;
 class AnalysisDlg;
 class ProgressWindow;
+class TutorDlg;
+class TutorWarning;
 class AboutDlg;
 class DiceDlg;
 
@@ -35,6 +37,11 @@ int ExecAnalysisDlg(AnalysisDlg& dialog, QWidget* parent);
 // A progress window over `parent`, shown at once; it closes when destroyed.
 std::unique_ptr<ProgressWindow> OpenProgressWindow(const std::string& caption, const std::string& text,
                                                    QWidget* parent);
+// "Tutor": 1 on OK (the choice in the model), 2 on Cancel.
+int ExecTutorDlg(TutorDlg& dialog, QWidget* parent);
+// The tutor's warning: 3 "&Play anyway", 4 "&Take back" (also Esc and the
+// close box), 5 "&Show hint".
+int ExecTutorWarning(TutorWarning& warning, QWidget* parent);
 // "About": 2 ("&OK" has the Cancel id).
 int ExecAboutDlg(AboutDlg& dialog, QWidget* parent);
 // "Manual dice": 1 when OK accepted both boxes, 2 on Cancel.

@@ -894,6 +894,138 @@ Beide sind in der Zwischenablage.</translation>
         <translation>Schließen</translation>
     </message>
     <message>
+        <source>&amp;Analyse game...</source>
+        <translation>Spiel a&amp;nalysieren...</translation>
+    </message>
+    <message>
+        <source>Judge every play and cube action of the game</source>
+        <translation>Alle Züge und Würfelaktionen bewerten</translation>
+    </message>
+    <message>
+        <source>Analysis is not available: %s.</source>
+        <translation>Die Analyse ist nicht verfügbar: %s.</translation>
+    </message>
+    <message>
+        <source>Only a game begun in the starting position can be analysed.</source>
+        <translation>Nur ein Spiel ab der Ausgangsstellung kann analysiert werden.</translation>
+    </message>
+    <message>
+        <source>Game analysis</source>
+        <translation>Spielanalyse</translation>
+    </message>
+    <message>
+        <source>Analyse game</source>
+        <translation>Spiel analysieren</translation>
+    </message>
+    <message>
+        <source>The Expert judges every play and cube action...</source>
+        <translation>Der Experte bewertet jeden Zug und jede Würfelaktion...</translation>
+    </message>
+    <message>
+        <source>Errors in thousandths of a point per game (mEMG), per unit of the cube; luck in points.</source>
+        <translation>Fehler in Tausendstel Punkten pro Spiel (mEMG), je Einheit des Dopplerwürfels; Glück in Punkten.</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Verdoppeln</translation>
+    </message>
+    <message>
+        <source>No double</source>
+        <translation>Nicht verdoppeln</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Annehmen</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Ablehnen</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Entscheidungen</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Fehlerrate</translation>
+    </message>
+    <message>
+        <source>Doubtful</source>
+        <translation>Zweifelhaft</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Schlecht</translation>
+    </message>
+    <message>
+        <source>Very bad</source>
+        <translation>Sehr schlecht</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Einstufung</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Glück</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Wurf</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verlust</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Supernatural</source>
+        <translation>Übernatürlich</translation>
+    </message>
+    <message>
+        <source>World class</source>
+        <translation>Weltklasse</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Fortgeschritten</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Mittelstufe</translation>
+    </message>
+    <message>
+        <source>Casual player</source>
+        <translation>Gelegenheitsspieler</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Awful</source>
+        <translation>Miserabel</translation>
+    </message>
+    <message>
         <source>&amp;Tutor...</source>
         <translation>&amp;Tutor...</translation>
     </message>

@@ -894,6 +894,138 @@ Ambos están en el portapapeles.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
+        <source>&amp;Analyse game...</source>
+        <translation>&amp;Analizar partida...</translation>
+    </message>
+    <message>
+        <source>Judge every play and cube action of the game</source>
+        <translation>Juzgar las jugadas y el cubo de la partida</translation>
+    </message>
+    <message>
+        <source>Analysis is not available: %s.</source>
+        <translation>El análisis no está disponible: %s.</translation>
+    </message>
+    <message>
+        <source>Only a game begun in the starting position can be analysed.</source>
+        <translation>Solo se puede analizar una partida empezada en la posición inicial.</translation>
+    </message>
+    <message>
+        <source>Game analysis</source>
+        <translation>Análisis de la partida</translation>
+    </message>
+    <message>
+        <source>Analyse game</source>
+        <translation>Analizar partida</translation>
+    </message>
+    <message>
+        <source>The Expert judges every play and cube action...</source>
+        <translation>El Experto juzga cada jugada y cada acción del cubo...</translation>
+    </message>
+    <message>
+        <source>Errors in thousandths of a point per game (mEMG), per unit of the cube; luck in points.</source>
+        <translation>Errores en milésimas de punto por partida (mEMG), por unidad del cubo; suerte en puntos.</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doblar</translation>
+    </message>
+    <message>
+        <source>No double</source>
+        <translation>No doblar</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Rechazar</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Decisiones</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Tasa de error</translation>
+    </message>
+    <message>
+        <source>Doubtful</source>
+        <translation>Dudosa</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Mala</translation>
+    </message>
+    <message>
+        <source>Very bad</source>
+        <translation>Muy mala</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Suerte</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Lado</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jugado</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Pérdida</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marca</translation>
+    </message>
+    <message>
+        <source>Supernatural</source>
+        <translation>Sobrenatural</translation>
+    </message>
+    <message>
+        <source>World class</source>
+        <translation>Clase mundial</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>Casual player</source>
+        <translation>Jugador ocasional</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Awful</source>
+        <translation>Pésimo</translation>
+    </message>
+    <message>
         <source>&amp;Tutor...</source>
         <translation>T&amp;utor...</translation>
     </message>

@@ -894,6 +894,138 @@ Les deux sont dans le presse-papiers.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
+        <source>&amp;Analyse game...</source>
+        <translation>A&amp;nalyser la partie...</translation>
+    </message>
+    <message>
+        <source>Judge every play and cube action of the game</source>
+        <translation>Juger les coups et le videau de la partie</translation>
+    </message>
+    <message>
+        <source>Analysis is not available: %s.</source>
+        <translation>L'analyse n'est pas disponible : %s.</translation>
+    </message>
+    <message>
+        <source>Only a game begun in the starting position can be analysed.</source>
+        <translation>Seule une partie commencée dans la position de départ peut être analysée.</translation>
+    </message>
+    <message>
+        <source>Game analysis</source>
+        <translation>Analyse de la partie</translation>
+    </message>
+    <message>
+        <source>Analyse game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>The Expert judges every play and cube action...</source>
+        <translation>L'Expert juge chaque coup et chaque action du videau...</translation>
+    </message>
+    <message>
+        <source>Errors in thousandths of a point per game (mEMG), per unit of the cube; luck in points.</source>
+        <translation>Erreurs en millièmes de point par partie (mEMG), par unité du videau ; chance en points.</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doubler</translation>
+    </message>
+    <message>
+        <source>No double</source>
+        <translation>Pas de double</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Accepter</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Refuser</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Décisions</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Taux d'erreur</translation>
+    </message>
+    <message>
+        <source>Doubtful</source>
+        <translation>Douteux</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Mauvais</translation>
+    </message>
+    <message>
+        <source>Very bad</source>
+        <translation>Très mauvais</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Camp</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Jet</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Joué</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Supernatural</source>
+        <translation>Surnaturel</translation>
+    </message>
+    <message>
+        <source>World class</source>
+        <translation>Classe mondiale</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermédiaire</translation>
+    </message>
+    <message>
+        <source>Casual player</source>
+        <translation>Joueur occasionnel</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Awful</source>
+        <translation>Catastrophique</translation>
+    </message>
+    <message>
         <source>&amp;Tutor...</source>
         <translation>T&amp;uteur...</translation>
     </message>

@@ -894,6 +894,138 @@ Entrambi sono negli appunti.</translation>
         <translation>Chiudi</translation>
     </message>
     <message>
+        <source>&amp;Analyse game...</source>
+        <translation>Ana&amp;lizza partita...</translation>
+    </message>
+    <message>
+        <source>Judge every play and cube action of the game</source>
+        <translation>Giudica mosse e cubo della partita</translation>
+    </message>
+    <message>
+        <source>Analysis is not available: %s.</source>
+        <translation>L'analisi non è disponibile: %s.</translation>
+    </message>
+    <message>
+        <source>Only a game begun in the starting position can be analysed.</source>
+        <translation>Si può analizzare solo una partita iniziata dalla posizione iniziale.</translation>
+    </message>
+    <message>
+        <source>Game analysis</source>
+        <translation>Analisi della partita</translation>
+    </message>
+    <message>
+        <source>Analyse game</source>
+        <translation>Analizza partita</translation>
+    </message>
+    <message>
+        <source>The Expert judges every play and cube action...</source>
+        <translation>L'Esperto giudica ogni mossa e ogni azione del cubo...</translation>
+    </message>
+    <message>
+        <source>Errors in thousandths of a point per game (mEMG), per unit of the cube; luck in points.</source>
+        <translation>Errori in millesimi di punto per partita (mEMG), per unità del cubo; fortuna in punti.</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Raddoppia</translation>
+    </message>
+    <message>
+        <source>No double</source>
+        <translation>Non raddoppiare</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Accetta</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Rifiuta</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Decisioni</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Tasso di errore</translation>
+    </message>
+    <message>
+        <source>Doubtful</source>
+        <translation>Dubbia</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Cattiva</translation>
+    </message>
+    <message>
+        <source>Very bad</source>
+        <translation>Molto cattiva</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Fortuna</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Lato</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancio</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Giocata</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Migliore</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdita</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Giudizio</translation>
+    </message>
+    <message>
+        <source>Supernatural</source>
+        <translation>Soprannaturale</translation>
+    </message>
+    <message>
+        <source>World class</source>
+        <translation>Classe mondiale</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzato</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>Casual player</source>
+        <translation>Giocatore occasionale</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Awful</source>
+        <translation>Pessimo</translation>
+    </message>
+    <message>
         <source>&amp;Tutor...</source>
         <translation>T&amp;utor...</translation>
     </message>

@@ -57,7 +57,7 @@ TEST(Menu, MenuBarAsStored)
     EXPECT_STREQ(bar[3].title, "&Help");
     const MenuPopup* action = FindMenu("&Action");
     ASSERT_NE(action, nullptr);
-    ASSERT_EQ(action->items.size(), 10u);
+    ASSERT_EQ(action->items.size(), 11u);
     const MenuItem& hints = action->items[6];
     EXPECT_EQ(hints.StoredText(), "&Hints...\tCtrl+H");
     EXPECT_EQ(hints.Prompt(), "List the best plays of your roll with their equities");
@@ -65,8 +65,14 @@ TEST(Menu, MenuBarAsStored)
     const MenuItem& tutor = action->items[7];
     EXPECT_EQ(tutor.StoredText(), "&Tutor...");
     EXPECT_EQ(tutor.Prompt(), "Be warned before a weak play of yours passes");
-    EXPECT_TRUE(tutor.separatorAfter);
+    EXPECT_FALSE(tutor.separatorAfter);
     EXPECT_FALSE(action->items[5].separatorAfter);
+    // Analyse game has no shortcut; its access key is its own in the menu.
+    const MenuItem& analyse = action->items[8];
+    EXPECT_EQ(analyse.id, ID_ANALYSE_GAME);
+    EXPECT_EQ(analyse.StoredText(), "&Analyse game...");
+    EXPECT_EQ(analyse.Prompt(), "Judge every play and cube action of the game");
+    EXPECT_TRUE(analyse.separatorAfter);
     const MenuItem& resign = action->items[4];
     EXPECT_EQ(resign.id, 32774);
     EXPECT_EQ(resign.StoredText(), "&Resign...\tCtrl+Space");
@@ -92,12 +98,12 @@ TEST(Menu, MenuBarAsStored)
     EXPECT_EQ(FindMenu("&Tools"), nullptr);
 
     // Separators after New game, Paste position ID, Settings, Reset scores,
-    // Resign, Tutor and Documentation.
+    // Resign, Analyse game and Documentation.
     std::string separated;
     for (const MenuPopup& popup : bar)
         for (const MenuItem& item : popup.items)
             if (item.separatorAfter) separated += std::to_string(item.id) + " ";
-    EXPECT_EQ(separated, "57600 32791 229 226 32774 32794 32787 ");
+    EXPECT_EQ(separated, "57600 32791 229 226 32774 32793 32787 ");
 
     // No two items of the File menu share an access key.
     std::string keys;

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -28,6 +30,7 @@
 #include "core/files/ColourScheme.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/AnalysisDlg.h"
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
@@ -355,6 +358,100 @@ TEST_F(DialogViews, HintsListThePlaysAndPlayTheOneChosen)
                                  QTest::keyClick(&dialog, Qt::Key_Escape);
                              });
     EXPECT_EQ(closed, HintDlg::CLOSE.id);
+}
+
+// The analysis: the summary per side, the decisions, and under them the
+// best plays of the line chosen with the arrows; Esc closes.
+TEST_F(DialogViews, AnalysisShowsTheSummaryTheDecisionsAndTheBestPlaysOfTheLineChosen)
+{
+    MatchGame game;
+    MatchAction opening;
+    opening.player = HUMAN;
+    opening.first = 3;
+    opening.second = 1;
+    opening.moves = {{17, 20, false}, {19, 20, false}};
+    MatchAction reply = opening;
+    reply.player = COMPUTER;
+    reply.first = 6;
+    reply.second = 4;
+    reply.moves = {{24, 18, false}, {18, 14, false}};
+    game.actions = {opening, reply};
+    GameAnalysis analysis;
+    Decision first;
+    first.player = HUMAN;
+    first.first = 3;
+    first.second = 1;
+    first.best = {{opening.moves, 0.1, 2}, {{{12, 15, false}, {19, 20, false}}, 0.05, 2}};
+    Decision second = first;
+    second.player = COMPUTER;
+    second.action = 1;
+    second.first = 6;
+    second.second = 4;
+    second.loss = 0.0436;
+    second.mark = Mark::Doubtful;
+    second.best = {{{{24, 18, false}, {13, 9, false}}, 0.01, 2}};
+    analysis.decisions = {first, second};
+    analysis.sides[HUMAN].decisions = 1;
+    analysis.sides[HUMAN].rating = "Supernatural";
+    AnalysisDlg model(game, analysis);
+    const int result = Drive([&] { return ExecAnalysisDlg(model, nullptr); },
+                             [&](QDialog& dialog) {
+                                 EXPECT_EQ(dialog.windowTitle(), "Game analysis");
+                                 EXPECT_NE(LabelWithText(dialog, AnalysisDlg::UNITS_TEXT), nullptr);
+                                 auto* summary = Control<QTableWidget>(dialog, AnalysisDlg::SUMMARY_TABLE);
+                                 auto* list = Control<QTableWidget>(dialog, AnalysisDlg::DECISION_TABLE);
+                                 auto* best = Control<QTableWidget>(dialog, AnalysisDlg::BEST_TABLE);
+                                 ASSERT_TRUE(summary && list && best);
+                                 EXPECT_EQ(summary->rowCount(), AnalysisDlg::SUMMARY_ROWS);
+                                 EXPECT_EQ(summary->horizontalHeaderItem(1)->text(), "Computer");
+                                 EXPECT_EQ(summary->verticalHeaderItem(5)->text(), "Rating");
+                                 EXPECT_EQ(summary->item(5, 0)->text(), "Supernatural");
+                                 EXPECT_EQ(list->rowCount(), 2);
+                                 EXPECT_EQ(list->horizontalHeaderItem(3)->text(), "Played");
+                                 EXPECT_EQ(list->item(0, 3)->text(), "8/5 6/5");
+                                 EXPECT_EQ(list->item(1, 5)->text(), "43.6");
+                                 EXPECT_EQ(list->item(1, 6)->text(), "Doubtful");
+                                 EXPECT_EQ(best->rowCount(), 2);
+                                 EXPECT_EQ(best->item(1, 0)->text(), "13/10 6/5");
+                                 EXPECT_EQ(best->item(1, 2)->text(), "-0.050");
+                                 EXPECT_TRUE(list->hasFocus());
+                                 QTest::keyClick(list, Qt::Key_Down);
+                                 EXPECT_EQ(model.Selected(), 1);
+                                 ASSERT_EQ(best->rowCount(), 1);
+                                 EXPECT_EQ(best->item(0, 0)->text(), "24/18 13/9");
+                                 QTest::keyClick(&dialog, Qt::Key_Escape);
+                             });
+    EXPECT_EQ(result, AnalysisDlg::CLOSE.id);
+}
+
+// The progress window: shown at once without blocking the window under it,
+// its bar follows the steps, Cancel is remembered, and it goes when
+// destroyed.
+TEST_F(DialogViews, TheProgressWindowShowsTheStepsAndTakesCancel)
+{
+    std::unique_ptr<ProgressWindow> window = OpenProgressWindow("Analyse game", "Judging...", nullptr);
+    QPointer<QProgressDialog> dialog;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* progress = qobject_cast<QProgressDialog*>(top)) dialog = progress;
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
+    EXPECT_EQ(dialog->windowTitle(), "Analyse game");
+    EXPECT_EQ(dialog->labelText(), "Judging...");
+    window->SetProgress(3, 12);
+    EXPECT_EQ(dialog->maximum(), 12);
+    EXPECT_EQ(dialog->value(), 3);
+    window->SetProgress(12, 12);
+    EXPECT_EQ(dialog->value(), 12);
+    EXPECT_TRUE(dialog->isVisible()) << "it stays until the work is over";
+    EXPECT_FALSE(window->Cancelled());
+    auto* cancel = dialog->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), "Cancel");
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_TRUE(window->Cancelled());
+    window.reset();
+    EXPECT_TRUE(dialog.isNull());
 }
 
 // The tutor's dialog: the thresholds only with the tutor on; OK keeps the

@@ -33,6 +33,7 @@
 #include "program/app/ProgramTexts.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/AnalysisDlg.h"
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
@@ -407,6 +408,8 @@ TEST_P(TranslatedWindow, ShowsEveryMenuAndDialogWholeWithItsOwnAccessKeys)
     StatDlg statistics(figures, HUMAN, platform->Texts());
     EXPECT_EQ(statistics.CellText(StatDlg::CELL_IDS[0][5]), "59 min 59 s");
     CheckModal([&] { ExecStatDlg(statistics, owner); }, "statistics");
+    AnalysisDlg analysis(MatchGame{}, GameAnalysis{}, platform->Texts());
+    CheckModal([&] { ExecAnalysisDlg(analysis, owner); }, "analysis");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow, ::testing::ValuesIn(LANGUAGES));

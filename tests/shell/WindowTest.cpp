@@ -9,9 +9,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QTimer>
 #include <QWindow>
 #include <QtMath>
 
@@ -22,11 +25,14 @@
 #include <thread>
 
 #include "ShellFixture.h"
+#include "program/dialogs/AnalysisDlg.h"
+#include "program/dialogs/StatDlg.h"
 #include "program/game/Commands.h"
 #include "shell/qt/FolderLock.h"
 #include "shell/qt/PanelControls.h"
 #include "shell/qt/QtMoveList.h"
 #include "shell/qt/QtStatusBar.h"
+#include "shell/qt/dialogs/TablorDialog.h"
 
 namespace {
 
@@ -687,4 +693,77 @@ TEST_F(ShellWindow, AStartUpBoxComesAfterTheBoardIsPainted)
     EXPECT_EQ(text, QStringLiteral("Invalid rolls file !"));
     EXPECT_TRUE(shown);
     EXPECT_GT(boardPixels, width * 3 / 4) << "of " << width;
+}
+
+// Analyse game on the real window with the program's own weights: the
+// progress window is gone when the analysis shows its decisions, and the
+// game is as it was.
+TEST_F(ShellWindow, AnalyseGameShowsTheAnalysisOfTheTurnsPlayed)
+{
+    Start("316355");
+    QTest::keyClick(&Canvas(), Qt::Key_Q);
+    QTest::keyClick(&Canvas(), Qt::Key_T);
+    QTest::keyClick(&Canvas(), Qt::Key_S);
+    ASSERT_TRUE(WaitIdle());
+    QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, QPoint(2, 2));
+    ASSERT_TRUE(WaitForHumanTurn());
+    ASSERT_TRUE(wnd->Commands().IsCommandEnabled(ID_ANALYSE_GAME));
+    const BoardData position = wnd->Game().board.Data();
+    int lines = -1;
+    bool progressLeft = true;
+    WhenModal<QDialog>([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Game analysis"));
+        if (auto* list = qobject_cast<QTableWidget*>(FindControl(&dialog, AnalysisDlg::DECISION_TABLE)))
+            lines = list->rowCount();
+        progressLeft = false;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<QProgressDialog*>(top) != nullptr && top->isVisible()) progressLeft = true;
+        dialog.reject();
+    });
+    platform->Frame().Action(ID_ANALYSE_GAME)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lines >= 0; }, TIMEOUT_MS)) << "no analysis showed";
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(lines, 2) << "the human's 3-1 and the computer's 6-3";
+    EXPECT_FALSE(progressLeft);
+    EXPECT_EQ(wnd->Game().board.Data(), position);
+}
+
+// The whole game finished, before the next one's first move: Cancel in the
+// progress window is taken while the Expert judges, and nothing shows.
+TEST_F(ShellWindow, CancelInTheProgressWindowStopsTheAnalysis)
+{
+    Start("316355", "AutoFinish=0");
+    // Again with the same rolls: the human opens the next game.
+    WhenModal<QDialog>([](QDialog& statistics) {
+        if (auto* same = qobject_cast<QAbstractButton*>(FindControl(&statistics, StatDlg::ROLL_CHOICE_ID[1])))
+            same->click();
+        QTest::keyClick(&statistics, Qt::Key_Return);
+    });
+    platform->Frame().Action(ID_FINISH_GAME)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd->Game().finished.Ended(); }, TIMEOUT_MS));
+    ASSERT_TRUE(WaitForHumanTurn());
+    ASSERT_FALSE(wnd->Game().record.HasMoves()) << "the finished game is the one analysed";
+    ASSERT_TRUE(wnd->Commands().IsCommandEnabled(ID_ANALYSE_GAME));
+    bool cancelled = false, analysisShown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(top);
+            if (progress == nullptr || !progress->isVisible() || cancelled) continue;
+            cancelled = true;
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        }
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->windowTitle() == QStringLiteral("Game analysis")) {
+            analysisShown = true;
+            dialog->reject();
+        }
+    });
+    watch.start(1);
+    platform->Frame().Action(ID_ANALYSE_GAME)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cancelled; }, TIMEOUT_MS));
+    ASSERT_TRUE(WaitIdle());
+    QTest::qWait(50);
+    EXPECT_FALSE(analysisShown);
+    EXPECT_FALSE(platform->Ended());
 }

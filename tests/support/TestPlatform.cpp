@@ -461,6 +461,10 @@ std::string ToString(DialogKind kind)
         return "FinishDlg";
     case DialogKind::HintDlg:
         return "HintDlg";
+    case DialogKind::Progress:
+        return "Progress";
+    case DialogKind::AnalysisDlg:
+        return "AnalysisDlg";
     case DialogKind::TutorDlg:
         return "TutorDlg";
     case DialogKind::TutorWarning:
@@ -865,6 +869,39 @@ int TestPlatform::RunHintDlg(HintDlg& dialog)
     return RunScripted(DialogKind::HintDlg, hintScript, dialog, ActiveWindow::Other);
 }
 
+int TestPlatform::RunAnalysisDlg(AnalysisDlg& dialog)
+{
+    return RunScripted(DialogKind::AnalysisDlg, analysisScript, dialog, ActiveWindow::Other);
+}
+
+// A progress window of the platform's: its record, and Cancel as scripted.
+class TestPlatform::ScriptedProgress final : public ProgressWindow {
+public:
+    ScriptedProgress(TestPlatform& owner, std::size_t index) : platform(owner), record(index) {}
+    ~ScriptedProgress() override { Record().open = false; }
+    void SetProgress(int done, int total) override
+    {
+        Record().steps.push_back({done, total});
+        platform.Advance(platform.progressStepMs);
+        if (platform.progressCancelAt >= 0 && done >= platform.progressCancelAt) cancelled = true;
+    }
+    bool Cancelled() const override { return cancelled; }
+
+private:
+    ProgressRecord& Record() { return platform.progress[record]; }
+
+    TestPlatform& platform;
+    std::size_t record;
+    bool cancelled = false;
+};
+
+std::unique_ptr<ProgressWindow> TestPlatform::OpenProgress(const std::string& caption, const std::string& text)
+{
+    dialogs.push_back({DialogKind::Progress, caption});
+    progress.push_back({caption, text, {}, true});
+    return std::make_unique<ScriptedProgress>(*this, progress.size() - 1);
+}
+
 int TestPlatform::RunTutorDlg(TutorDlg& dialog)
 {
     return RunScripted(DialogKind::TutorDlg, tutorScript, dialog, ActiveWindow::Other);
@@ -911,6 +948,7 @@ void TestPlatform::CheckAllScriptsUsed()
     report(DialogKind::ResignDlg, resignScript.once.size());
     report(DialogKind::FinishDlg, finishScript.once.size());
     report(DialogKind::HintDlg, hintScript.once.size());
+    report(DialogKind::AnalysisDlg, analysisScript.once.size());
     report(DialogKind::TutorDlg, tutorScript.once.size());
     report(DialogKind::TutorWarning, warningScript.once.size());
     report(DialogKind::AboutDlg, aboutScript.once.size());
@@ -926,6 +964,7 @@ void TestPlatform::CheckAllScriptsUsed()
     resignScript.once.clear();
     finishScript.once.clear();
     hintScript.once.clear();
+    analysisScript.once.clear();
     tutorScript.once.clear();
     warningScript.once.clear();
     aboutScript.once.clear();

@@ -236,6 +236,8 @@ enum class DialogKind {
     ResignDlg,
     FinishDlg,
     HintDlg,
+    Progress,
+    AnalysisDlg,
     TutorDlg,
     TutorWarning,
     AboutDlg,
@@ -400,6 +402,7 @@ public:
     void OnResignDlg(std::function<int(GvUpDlg&)> handler) { resignScript.once.push_back(std::move(handler)); }
     void OnFinishDlg(std::function<int(FinishDlg&)> handler) { finishScript.once.push_back(std::move(handler)); }
     void OnHintDlg(std::function<int(HintDlg&)> handler) { hintScript.once.push_back(std::move(handler)); }
+    void OnAnalysisDlg(std::function<int(AnalysisDlg&)> handler) { analysisScript.once.push_back(std::move(handler)); }
     void OnTutorDlg(std::function<int(TutorDlg&)> handler) { tutorScript.once.push_back(std::move(handler)); }
     void OnTutorWarning(std::function<int(TutorWarning&)> handler) { warningScript.once.push_back(std::move(handler)); }
     void OnAboutDlg(std::function<int(AboutDlg&)> handler) { aboutScript.once.push_back(std::move(handler)); }
@@ -412,6 +415,19 @@ public:
     void AlwaysOnDiceDlg(std::function<int(DiceDlg&)> handler) { diceScript.always = std::move(handler); }
     void AlwaysOnResignDlg(std::function<int(GvUpDlg&)> handler) { resignScript.always = std::move(handler); }
     void AlwaysOnFinishDlg(std::function<int(FinishDlg&)> handler) { finishScript.always = std::move(handler); }
+    // The progress windows: what each was opened with and the steps it
+    // showed (its record is a dialog of kind Progress with its caption).
+    // Cancel is pressed once a window has shown `progressCancelAt` steps
+    // done (never when negative); each step shown takes `progressStepMs` of
+    // the clock, the time the work took.
+    struct ProgressRecord {
+        std::string caption, text;
+        std::vector<std::pair<int, int>> steps; // done, total
+        bool open = true;
+    };
+    std::vector<ProgressRecord> progress;
+    int progressCancelAt = -1;
+    int progressStepMs = 0;
     // Answers for message boxes and file dialogs when nothing is scripted.
     std::function<int(const std::string&, Buttons, Icon)> alwaysMessageBox;
     std::function<std::optional<std::string>(DialogKind, const FileDialogOptions&)> alwaysFileDialog;
@@ -482,6 +498,8 @@ public:
     int RunResignDlg(GvUpDlg& dialog) override;
     int RunFinishDlg(FinishDlg& dialog) override;
     int RunHintDlg(HintDlg& dialog) override;
+    int RunAnalysisDlg(AnalysisDlg& dialog) override;
+    std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption, const std::string& text) override;
     int RunTutorDlg(TutorDlg& dialog) override;
     int RunTutorWarning(TutorWarning& warning) override;
     int RunAboutDlg(AboutDlg& dialog) override;
@@ -501,6 +519,7 @@ public:
 
 private:
     class HeldFolder;
+    class ScriptedProgress;
 
     struct BoxExpectation {
         std::string text;
@@ -532,6 +551,7 @@ private:
     DialogScript<GvUpDlg> resignScript;
     DialogScript<FinishDlg> finishScript;
     DialogScript<HintDlg> hintScript;
+    DialogScript<AnalysisDlg> analysisScript;
     DialogScript<TutorDlg> tutorScript;
     DialogScript<TutorWarning> warningScript;
     DialogScript<AboutDlg> aboutScript;

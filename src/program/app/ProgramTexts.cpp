@@ -7,6 +7,7 @@
 
 #include "program/app/StringTable.h"
 #include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/AnalysisDlg.h"
 #include "program/dialogs/BackgClr.h"
 #include "program/dialogs/DiceOpts.h"
 #include "program/dialogs/FinishDlg.h"
@@ -66,6 +67,18 @@ std::vector<std::string> ProgramTexts()
     AddAll(texts, std::array{HintDlg::CAPTION, HintDlg::ROLL_TEXT, HintDlg::CUBEFUL_TEXT, HintDlg::CUBELESS_TEXT});
     AddAll(texts, HintDlg::COLUMN_HEADINGS);
     AddButtons(texts, std::array{HintDlg::PLAY, HintDlg::CLOSE});
+    AddAll(texts, std::array{AnalysisDlg::CAPTION, AnalysisDlg::PROGRESS_CAPTION, AnalysisDlg::PROGRESS_TEXT,
+                             AnalysisDlg::CANCEL, AnalysisDlg::UNITS_TEXT, AnalysisDlg::DOUBLE_TEXT,
+                             AnalysisDlg::NO_DOUBLE_TEXT, AnalysisDlg::TAKE_TEXT, AnalysisDlg::DROP_TEXT,
+                             AnalysisDlg::NO_MOVE_TEXT});
+    AddAll(texts, AnalysisDlg::SIDE_NAMES);
+    AddAll(texts, AnalysisDlg::SUMMARY_LABELS);
+    AddAll(texts, AnalysisDlg::COLUMN_HEADINGS);
+    AddAll(texts, AnalysisDlg::MARK_NAMES);
+    AddAll(texts, AnalysisDlg::BEST_HEADINGS);
+    AddButtons(texts, std::array{AnalysisDlg::CLOSE});
+    for (const RatingBand& band : RATING_BANDS) Add(texts, band.name);
+    Add(texts, RatingOf(RATING_BANDS.back().below));
     AddAll(texts, std::array{TutorDlg::CAPTION, TutorDlg::ON_TEXT});
     AddAll(texts, TutorDlg::THRESHOLD_TEXTS);
     AddButtons(texts, std::array{TutorDlg::OK, TutorDlg::CANCEL});

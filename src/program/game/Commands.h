@@ -26,6 +26,7 @@ constexpr int ID_EXPORT_LAST_GAME = 32789;
 constexpr int ID_COPY_POSITION_ID = 32790;
 constexpr int ID_PASTE_POSITION_ID = 32791;
 constexpr int ID_HINTS = 32792;
+constexpr int ID_ANALYSE_GAME = 32793;
 constexpr int ID_TUTOR = 32794;
 // Posted at the end of the human's play while the tutor watches.
 constexpr int ID_TUTOR_CHECK = 32795;

@@ -60,6 +60,21 @@ std::vector<Hint> ExpertPlayer::Hints(const BoardData& board, int player, int d1
     return BestPlays(*expert, board, player, d1, d2, holder, cubeful, count, ANALYSIS_DEFAULT_PLIES);
 }
 
+std::optional<GameAnalysis> ExpertPlayer::Analyse(const MatchGame& game, bool cube,
+                                                  std::function<void(int, int)> progress, std::function<bool()> goOn)
+{
+    if (!expert) return std::nullopt;
+    // An Expert of its own, so that the game's keeps its depth and its poll.
+    Expert judge(weights.evaluator, ANALYSIS_DEFAULT_PLIES);
+    AnalysisOptions options;
+    options.plies = ANALYSIS_DEFAULT_PLIES;
+    options.cube = cube;
+    options.progress = std::move(progress);
+    options.poll = [this, &goOn] { return Look() && (!goOn || goOn()); };
+    StartSearch();
+    return AnalyseGame(game, judge, options);
+}
+
 CubeDecision ExpertPlayer::JudgeCube(const BoardData& board, int player, CubeHolder holder)
 {
     if (!expert) return {};
@@ -80,14 +95,16 @@ void ExpertPlayer::SetWindowLook(std::function<std::uint32_t()> tickCount, std::
 {
     ticks = std::move(tickCount);
     lookAtWindow = std::move(look);
-    if (!expert) return;
-    expert->SetPoll([this] {
-        if (!ticks || !lookAtWindow) return true;
-        const std::uint32_t now = ticks();
-        if (now - lastLook < static_cast<std::uint32_t>(EXPERT_LOOK_MS)) return true;
-        lastLook = now;
-        return lookAtWindow();
-    });
+    if (expert) expert->SetPoll([this] { return Look(); });
+}
+
+bool ExpertPlayer::Look()
+{
+    if (!ticks || !lookAtWindow) return true;
+    const std::uint32_t now = ticks();
+    if (now - lastLook < static_cast<std::uint32_t>(EXPERT_LOOK_MS)) return true;
+    lastLook = now;
+    return lookAtWindow();
 }
 
 void ExpertPlayer::StartSearch()

@@ -64,6 +64,14 @@ public:
     // first, judged one ply deeper than the Expert plays (see BestPlays).
     std::vector<Hint> Hints(const BoardData& board, int player, int d1, int d2, CubeHolder holder, bool cubeful,
                             int count);
+    // The Expert's judgement of a game played from the starting position
+    // (see AnalyseGame) by an Expert of its own on the same networks, at
+    // ANALYSIS_DEFAULT_PLIES, cube actions judged when `cube`. `progress`
+    // hears of each action judged. The window is looked at as in a search,
+    // and the analysis stops (incomplete) when the look or `goOn` says so.
+    // Nothing when the level is not available.
+    std::optional<GameAnalysis> Analyse(const MatchGame& game, bool cube, std::function<void(int, int)> progress,
+                                        std::function<bool()> goOn);
     // The cube decision of `player` on roll on `board`, judged as deep as
     // the hints (the game's own cube decisions look one ply less deep).
     CubeDecision JudgeCube(const BoardData& board, int player, CubeHolder holder);
@@ -78,6 +86,9 @@ public:
 private:
     // Starts the clock of the looks for a search.
     void StartSearch();
+    // Looks at the window when EXPERT_LOOK_MS have gone by since the last
+    // look; false when the look says to stop.
+    bool Look();
 
     ExpertWeights weights;
     std::unique_ptr<Expert> expert;

@@ -4,12 +4,15 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <optional>
 
 #include "core/files/MatchFile.h"
 #include "core/files/Notation.h"
 #include "core/files/PositionFile.h"
 #include "program/app/StringTable.h"
 #include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/AnalysisDlg.h"
 #include "program/dialogs/BackgClr.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
@@ -62,6 +65,8 @@ std::span<const CommandTable::Entry> CommandTable::Table()
                     !(c.game.MovesMade == 0 && c.game.rules->CannotMove());
          },
          [](C& c) { c.OnHints(); }},
+        {ID_ANALYSE_GAME, [](const C& c) { return c.game.record.HasMoves() || c.game.finished.Ended(); },
+         [](C& c) { c.OnAnalyseGame(); }},
         {ID_TUTOR, nullptr, [](C& c) { c.OnTutor(); }},
         {ID_TUTOR_CHECK, nullptr, [](C& c) { c.ctx.turns.CheckWithTutor(); }},
         {ID_SWITCH_SIDES, [](const C& c) { return c.game.MovesMade == 0; }, [](C& c) { c.OnSwitchSides(); }},
@@ -186,6 +191,34 @@ void CommandTable::OnHints()
         const auto [from, to] = move.pairs[k];
         if (!ctx.turns.PlayChosenMove(MovePair{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)})) return;
     }
+}
+
+// The game analysed is the one Export game writes. The Expert judges it
+// behind a progress window whose Cancel stops it; the window stays alive
+// meanwhile, and a close request ends the analysis too.
+void CommandTable::OnAnalyseGame()
+{
+    const Catalogue& texts = platform.Texts();
+    if (!ExpertReady(IDS_ANALYSIS_UNAVAILABLE)) return;
+    const GameRecord& record = game.record.HasMoves() || !game.finished.Ended() ? game.record : game.finished;
+    if (!record.FromStart()) {
+        platform.MessageBox(LoadString(IDS_ANALYSIS_NOT_FROM_START, texts), Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    const MatchGame played = record.Played();
+    std::unique_ptr<ProgressWindow> progress = platform.OpenProgress(texts.Translate(AnalysisDlg::PROGRESS_CAPTION),
+                                                                     texts.Translate(AnalysisDlg::PROGRESS_TEXT));
+    ProgressWindow& window = *progress;
+    const std::optional<GameAnalysis> analysis = ctx.expert.Analyse(
+        played, settings.UseCube != 0, [&window](int done, int total) { window.SetProgress(done, total); },
+        [this, &window] { return !window.Cancelled() && !ctx.quitRequested; });
+    const bool stopped = window.Cancelled() || ctx.quitRequested;
+    progress.reset();
+    // Input the main window was given meanwhile was not meant for the game.
+    platform.DropPendingInput();
+    if (!analysis || stopped) return;
+    AnalysisDlg dialog(played, *analysis, texts);
+    platform.RunAnalysisDlg(dialog);
 }
 
 void CommandTable::OnTutor()

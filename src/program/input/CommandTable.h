@@ -31,6 +31,9 @@ public:
     // The Expert's best plays of the human's roll listed with their equities
     // and chances; the one chosen is played while the roll is still to be.
     void OnHints();
+    // The Expert's judgement of the game Export game would write, shown
+    // once it is complete.
+    void OnAnalyseGame();
     // The tutor's dialog: on or off, and from which mark it warns.
     void OnTutor();
     void OnSwitchSides();

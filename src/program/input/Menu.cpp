@@ -20,15 +20,11 @@ constexpr MenuItem FILE_ITEMS[] = {
 };
 
 constexpr MenuItem ACTION_ITEMS[] = {
-    {ID_SHOW_PROGRESS, "Show &progress", "?", false},
-    {ID_UNDO, "&Undo", "Esc", false},
-    {ID_DOUBLE, "&Double", "Ctrl+D", false},
-    {ID_PASS, "&Pass", "Space", false},
-    {ID_RESIGN, "&Resign...", "Ctrl+Space", true},
-    {ID_SUGGEST_MOVE, "Suggest &move", "Ctrl+M", false},
-    {ID_HINTS, "&Hints...", "Ctrl+H", false},
-    {ID_TUTOR, "&Tutor...", "", true},
-    {ID_SWITCH_SIDES, "S&witch sides", "Ctrl+W", false},
+    {ID_SHOW_PROGRESS, "Show &progress", "?", false},  {ID_UNDO, "&Undo", "Esc", false},
+    {ID_DOUBLE, "&Double", "Ctrl+D", false},           {ID_PASS, "&Pass", "Space", false},
+    {ID_RESIGN, "&Resign...", "Ctrl+Space", true},     {ID_SUGGEST_MOVE, "Suggest &move", "Ctrl+M", false},
+    {ID_HINTS, "&Hints...", "Ctrl+H", false},          {ID_TUTOR, "&Tutor...", "", false},
+    {ID_ANALYSE_GAME, "&Analyse game...", "", true},   {ID_SWITCH_SIDES, "S&witch sides", "Ctrl+W", false},
     {ID_FINISH_GAME, "&Finish game", "Ctrl+F", false},
 };
 

@@ -20,6 +20,7 @@ class StatDlg;
 class GvUpDlg;
 class FinishDlg;
 class HintDlg;
+class AnalysisDlg;
 class TutorDlg;
 class TutorWarning;
 class AboutDlg;
@@ -45,6 +46,19 @@ struct FileDialogOptions {
     std::string initialName; // "*.pos"
     std::string defaultExtension;
     bool confirmOverwrite = false;
+};
+
+// A window that shows how far a long piece of work has got, with a Cancel
+// button, while the main window stays as it is. Its own events are handled
+// whenever the program looks at the window (Sleep); it closes when it is
+// destroyed.
+class ProgressWindow {
+public:
+    virtual ~ProgressWindow() = default;
+    // `done` steps of `total` are behind.
+    virtual void SetProgress(int done, int total) = 0;
+    // Whether the player has asked to stop (Cancel, Esc or the close box).
+    virtual bool Cancelled() const = 0;
 };
 
 class Platform {
@@ -115,12 +129,16 @@ public:
     virtual std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) = 0;
     virtual std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) = 0;
     virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
+    // Opens a progress window over the main window with this caption and
+    // line of text (in the player's language), at no steps done.
+    virtual std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption, const std::string& text) = 0;
     // Each runs the dialog modally and returns how it was closed (IDOK,
     // IDCANCEL or a button's id); the model holds what the user chose.
     virtual int RunStatDlg(StatDlg& dialog) = 0;
     virtual int RunResignDlg(GvUpDlg& dialog) = 0;
     virtual int RunFinishDlg(FinishDlg& dialog) = 0;
     virtual int RunHintDlg(HintDlg& dialog) = 0;
+    virtual int RunAnalysisDlg(AnalysisDlg& dialog) = 0;
     virtual int RunTutorDlg(TutorDlg& dialog) = 0;
     virtual int RunTutorWarning(TutorWarning& warning) = 0;
     virtual int RunAboutDlg(AboutDlg& dialog) = 0;

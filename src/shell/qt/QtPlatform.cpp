@@ -624,6 +624,11 @@ int QtPlatform::RunStatDlg(StatDlg& dialog)
 int QtPlatform::RunResignDlg(GvUpDlg& dialog) { return ExecResignDlg(dialog, frame.get()); }
 int QtPlatform::RunFinishDlg(FinishDlg& dialog) { return ExecFinishDlg(dialog, frame.get()); }
 int QtPlatform::RunHintDlg(HintDlg& dialog) { return ExecHintDlg(dialog, frame.get()); }
+int QtPlatform::RunAnalysisDlg(AnalysisDlg& dialog) { return ExecAnalysisDlg(dialog, frame.get()); }
+std::unique_ptr<ProgressWindow> QtPlatform::OpenProgress(const std::string& caption, const std::string& text)
+{
+    return OpenProgressWindow(caption, text, frame.get());
+}
 int QtPlatform::RunTutorDlg(TutorDlg& dialog) { return ExecTutorDlg(dialog, frame.get()); }
 int QtPlatform::RunTutorWarning(TutorWarning& warning) { return ExecTutorWarning(warning, frame.get()); }
 int QtPlatform::RunAboutDlg(AboutDlg& dialog) { return ExecAboutDlg(dialog, frame.get()); }

@@ -151,6 +151,8 @@ public:
     int RunResignDlg(GvUpDlg& dialog) override;
     int RunFinishDlg(FinishDlg& dialog) override;
     int RunHintDlg(HintDlg& dialog) override;
+    int RunAnalysisDlg(AnalysisDlg& dialog) override;
+    std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption, const std::string& text) override;
     int RunTutorDlg(TutorDlg& dialog) override;
     int RunTutorWarning(TutorWarning& warning) override;
     int RunAboutDlg(AboutDlg& dialog) override;

@@ -10,17 +10,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
 #include "program/app/StringTable.h"
 #include "program/dialogs/AboutDlg.h"
+#include "program/dialogs/AnalysisDlg.h"
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
@@ -197,6 +200,162 @@ int ExecHintDlg(HintDlg& model, QWidget* parent)
     // The list has the keys: arrows choose a play, Enter plays it.
     table->setFocus();
     return dialog.Run();
+}
+
+namespace {
+
+// A read-only table whose rows are chosen whole.
+QTableWidget* ListTable(int rows, int columns, int id, QWidget* parent)
+{
+    auto* table = new QTableWidget(rows, columns, parent);
+    SetControlId(table, id);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return table;
+}
+
+template <std::size_t N> QStringList Headings(const std::array<const char*, N>& english)
+{
+    QStringList headings;
+    for (const char* heading : english) headings << Tr(heading);
+    return headings;
+}
+
+// Text on the left, figures lined up on the right.
+void SetCell(QTableWidget* table, int row, int column, const std::string& text, bool figure)
+{
+    auto* item = new QTableWidgetItem(ToQString(text));
+    item->setTextAlignment((figure ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    table->setItem(row, column, item);
+}
+
+// The width of all the table's columns, and the height of `rows` rows under
+// its heading.
+int TableWidth(const QTableWidget* table)
+{
+    const QHeaderView* side = table->verticalHeader();
+    int width = 2 * table->frameWidth() + (side->isHidden() ? 0 : side->sizeHint().width());
+    for (int col = 0; col < table->columnCount(); ++col) width += table->columnWidth(col);
+    return width;
+}
+int TableHeight(const QTableWidget* table, int rows)
+{
+    const int row = table->rowCount() > 0 ? table->rowHeight(0) : table->verticalHeader()->defaultSectionSize();
+    return 2 * table->frameWidth() + table->horizontalHeader()->height() + rows * row;
+}
+
+void FillBest(QTableWidget* table, const AnalysisDlg& model)
+{
+    table->setRowCount(model.BestRows());
+    for (int row = 0; row < model.BestRows(); ++row)
+        for (int col = 0; col < AnalysisDlg::BEST_COLUMNS; ++col)
+            SetCell(table, row, col, model.BestCell(row, col), col > 0);
+}
+
+// The progress window: a bar and Cancel over the main window, which it does
+// not block (the program holds the main window's input back meanwhile), so
+// that its Cancel is taken whenever the program looks at the window.
+class QtProgressWindow final : public ProgressWindow {
+public:
+    QtProgressWindow(const std::string& caption, const std::string& text, QWidget* parent)
+        : dialog(ToQString(text), Tr(AnalysisDlg::CANCEL), 0, 1, parent)
+    {
+        dialog.setWindowTitle(ToQString(caption));
+        dialog.setWindowModality(Qt::NonModal);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setMinimumDuration(0);
+        dialog.setValue(0);
+        dialog.show();
+    }
+    void SetProgress(int done, int total) override
+    {
+        dialog.setMaximum(std::max(total, 1));
+        dialog.setValue(std::clamp(done, 0, std::max(total, 1)));
+    }
+    bool Cancelled() const override { return dialog.wasCanceled(); }
+
+private:
+    QProgressDialog dialog;
+};
+
+} // namespace
+
+std::unique_ptr<ProgressWindow> OpenProgressWindow(const std::string& caption, const std::string& text, QWidget* parent)
+{
+    return std::make_unique<QtProgressWindow>(caption, text, parent);
+}
+
+int ExecAnalysisDlg(AnalysisDlg& model, QWidget* parent)
+{
+    TablorDialog dialog(parent, AnalysisDlg::CAPTION, "Game analysis");
+    auto* column = new QVBoxLayout(&dialog);
+
+    QTableWidget* summary = ListTable(AnalysisDlg::SUMMARY_ROWS, 2, AnalysisDlg::SUMMARY_TABLE, &dialog);
+    summary->setSelectionMode(QAbstractItemView::NoSelection);
+    summary->setFocusPolicy(Qt::NoFocus);
+    summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summary->setHorizontalHeaderLabels(Headings(AnalysisDlg::SIDE_NAMES));
+    summary->setVerticalHeaderLabels(Headings(AnalysisDlg::SUMMARY_LABELS));
+    for (int row = 0; row < AnalysisDlg::SUMMARY_ROWS; ++row)
+        for (int side = 0; side < 2; ++side) SetCell(summary, row, side, model.SummaryCell(row, side), row != 5);
+    summary->resizeColumnsToContents();
+    summary->resizeRowsToContents();
+    summary->setFixedSize(TableWidth(summary), TableHeight(summary, AnalysisDlg::SUMMARY_ROWS));
+    column->addWidget(summary);
+    auto* units = new QLabel(Tr(AnalysisDlg::UNITS_TEXT), &dialog);
+    column->addWidget(units);
+
+    QTableWidget* list = ListTable(model.Lines(), AnalysisDlg::COLUMNS, AnalysisDlg::DECISION_TABLE, &dialog);
+    list->verticalHeader()->setVisible(false);
+    list->setHorizontalHeaderLabels(Headings(AnalysisDlg::COLUMN_HEADINGS));
+    for (int line = 0; line < model.Lines(); ++line)
+        for (int col = 0; col < AnalysisDlg::COLUMNS; ++col)
+            SetCell(list, line, col, model.Cell(line, col), col == 0 || col == 5);
+    list->resizeColumnsToContents();
+    list->resizeRowsToContents();
+    // Twelve lines show; the others are a scroll away. The list and the
+    // plays under it are as wide as the widest of the window's parts.
+    const int scroll = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const int width = std::max({TableWidth(list) + scroll, units->sizeHint().width(), summary->width()});
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->setFixedSize(width, TableHeight(list, 12));
+    column->addWidget(list);
+
+    QTableWidget* best = ListTable(0, AnalysisDlg::BEST_COLUMNS, AnalysisDlg::BEST_TABLE, &dialog);
+    best->verticalHeader()->setVisible(false);
+    best->setSelectionMode(QAbstractItemView::NoSelection);
+    best->setFocusPolicy(Qt::NoFocus);
+    best->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    best->setHorizontalHeaderLabels(Headings(AnalysisDlg::BEST_HEADINGS));
+    best->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    best->verticalHeader()->setDefaultSectionSize(list->rowCount() > 0 ? list->rowHeight(0)
+                                                                       : list->verticalHeader()->defaultSectionSize());
+    best->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int col = 1; col < AnalysisDlg::BEST_COLUMNS; ++col)
+        best->horizontalHeader()->setSectionResizeMode(col, QHeaderView::ResizeToContents);
+    FillBest(best, model);
+    best->setFixedSize(width, TableHeight(best, 5));
+    column->addWidget(best);
+
+    auto* buttons = new QHBoxLayout;
+    column->addLayout(buttons);
+    buttons->addStretch();
+    QPushButton* close = dialog.AddButton(AnalysisDlg::CLOSE, &dialog);
+    buttons->addWidget(close);
+    if (model.Selected() >= 0) list->selectRow(model.Selected());
+    QObject::connect(list, &QTableWidget::currentCellChanged, &dialog, [&model, best](int row, int, int, int) {
+        model.Select(row);
+        FillBest(best, model);
+    });
+    QObject::connect(close, &QPushButton::clicked, &dialog, &TablorDialog::reject);
+    FixSize(dialog);
+    // The list has the keys: the arrows go through the decisions.
+    list->setFocus();
+    dialog.Run();
+    return AnalysisDlg::CLOSE.id;
 }
 
 int ExecTutorDlg(TutorDlg& model, QWidget* parent)

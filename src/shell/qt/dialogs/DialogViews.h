@@ -5,11 +5,16 @@
 // the model and returns how the dialog was closed: IDOK (1), IDCANCEL (2) or
 // the id of the button that closed it. What the user chose stays in the model.
 
+#include <memory>
+#include <string>
+
 class QWidget;
 class StatDlg;
 class GvUpDlg;
 class FinishDlg;
 class HintDlg;
+class AnalysisDlg;
+class ProgressWindow;
 class TutorDlg;
 class TutorWarning;
 class AboutDlg;
@@ -27,6 +32,11 @@ int ExecFinishDlg(FinishDlg& dialog, QWidget* parent);
 // "Hints": 1 "&Play" (the chosen row in the model) when the chosen play can
 // be played, 2 "Close" (also Esc and the close box).
 int ExecHintDlg(HintDlg& dialog, QWidget* parent);
+// "Game analysis": 2 "Close" (also Esc and the close box).
+int ExecAnalysisDlg(AnalysisDlg& dialog, QWidget* parent);
+// A progress window over `parent`, shown at once; it closes when destroyed.
+std::unique_ptr<ProgressWindow> OpenProgressWindow(const std::string& caption, const std::string& text,
+                                                   QWidget* parent);
 // "Tutor": 1 on OK (the choice in the model), 2 on Cancel.
 int ExecTutorDlg(TutorDlg& dialog, QWidget* parent);
 // The tutor's warning: 3 "&Play anyway", 4 "&Take back" (also Esc and the

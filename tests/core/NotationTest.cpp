@@ -25,5 +25,11 @@ TEST(Notation, PlaysAreWrittenAsPlayersWriteThem)
     EXPECT_EQ(PlayNotation(COMPUTER, {{13, 10, false}, {13, 10, false}, {10, 7, false}, {10, 7, false}}), "13/7(2)");
     EXPECT_EQ(PlayNotation(COMPUTER, {{6, COMPUTER_TRAY, false}, {6, COMPUTER_TRAY, false}, {5, 1, false}}),
               "6/off(2) 5/1");
+    // Pieces that reach a hit point together: the hit is written on the
+    // first listed, whichever of them moved there first.
+    EXPECT_EQ(PlayNotation(COMPUTER, {{8, 4, false}, {6, 4, true}}), "8/4* 6/4");
+    EXPECT_EQ(PlayNotation(COMPUTER, {{6, 4, true}, {8, 4, false}}), "8/4* 6/4");
+    EXPECT_EQ(PlayNotation(COMPUTER, {{13, 9, false}, {13, 9, true}}), "13/9*(2)");
+    EXPECT_EQ(PlayNotation(COMPUTER, {{24, 20, false}, {20, 16, false}, {20, 16, true}}), "24/16* 20/16");
     EXPECT_EQ(PlayNotation(COMPUTER, {}), "");
 }

@@ -17,7 +17,6 @@ namespace {
 struct Path {
     std::vector<int> points;
     std::vector<bool> hits;
-    friend bool operator==(const Path&, const Path&) = default;
 };
 
 std::string PointName(int point) { return point == 25 ? "bar" : point == 0 ? "off" : std::to_string(point); }
@@ -54,10 +53,25 @@ std::string PlayNotation(int player, const std::vector<MatchMove>& moves)
     std::stable_sort(paths.begin(), paths.end(), [](const Path& a, const Path& b) {
         return std::tie(a.points.front(), a.points.back()) > std::tie(b.points.front(), b.points.back());
     });
+    // A hit on a point more than one piece reached is written on the first
+    // of them listed ("8/4* 6/4"), whichever of them moved there first.
+    for (std::size_t i = 1; i < paths.size(); ++i) {
+        for (std::size_t k = 1; k < paths[i].points.size(); ++k) {
+            if (!paths[i].hits[k]) continue;
+            for (std::size_t j = 0; j < i; ++j) {
+                const auto at = std::find(paths[j].points.begin() + 1, paths[j].points.end(), paths[i].points[k]);
+                if (at == paths[j].points.end()) continue;
+                paths[j].hits[static_cast<std::size_t>(at - paths[j].points.begin())] = true;
+                paths[i].hits[k] = false;
+                break;
+            }
+        }
+    }
+    // Pieces on the same way are counted once; the first carries the hit.
     std::string text;
     for (std::size_t i = 0; i < paths.size();) {
         std::size_t same = i + 1;
-        while (same < paths.size() && paths[same] == paths[i]) ++same;
+        while (same < paths.size() && paths[same].points == paths[i].points) ++same;
         if (!text.empty()) text += " ";
         text += PathText(paths[i]);
         if (same - i > 1) text += "(" + std::to_string(same - i) + ")";

@@ -10,24 +10,9 @@
 #include "program/app/ProgramTexts.h"
 #include "program/dialogs/AnalysisDlg.h"
 
+#include "Brackets.h"
+
 namespace {
-
-// Each text of the program comes back as "[text]".
-class Brackets : public Catalogue {
-public:
-    Brackets()
-    {
-        for (const std::string& text : ProgramTexts()) translated[text] = "[" + text + "]";
-    }
-    const char* Translate(const char* english) const override
-    {
-        const auto found = translated.find(english);
-        return found != translated.end() ? found->second.c_str() : english;
-    }
-
-private:
-    std::map<std::string, std::string> translated;
-};
 
 MatchAction Action(int player, MatchAction::Kind kind, int first = 0, int second = 0, std::vector<MatchMove> moves = {})
 {

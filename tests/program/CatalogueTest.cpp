@@ -12,29 +12,8 @@
 #include "program/game/ExpertPlayer.h"
 #include "program/platform/Catalogue.h"
 
+#include "Brackets.h"
 #include "GameFixture.h"
-
-namespace {
-
-// A language of brackets: each text the program knows comes back as
-// "[text]", any other text (a text the program composed) as itself.
-class Brackets : public Catalogue {
-public:
-    Brackets()
-    {
-        for (const std::string& text : ProgramTexts()) translated[text] = "[" + text + "]";
-    }
-    const char* Translate(const char* english) const override
-    {
-        const auto found = translated.find(english);
-        return found != translated.end() ? found->second.c_str() : english;
-    }
-
-private:
-    std::map<std::string, std::string> translated;
-};
-
-} // namespace
 
 TEST_F(GameTest, TheGameShowsItsTextsInThePlatformsLanguage)
 {

@@ -2,26 +2,11 @@
 #include "program/dialogs/AnalysisDlg.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 
 #include "core/files/Notation.h"
+#include "program/dialogs/Figures.h"
 
 namespace {
-
-std::string Formatted(const char* format, double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-// "+0.000" rather than "-0.000" for a value that rounds to nothing.
-std::string SignedEquity(double value)
-{
-    if (std::fabs(value) < 0.0005) value = 0;
-    return Formatted("%+.3f", value);
-}
 
 // The number of each action's line in the match file: an action of the
 // human opens a line, one of the computer shares the line of the human's

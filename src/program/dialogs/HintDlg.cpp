@@ -1,27 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/dialogs/HintDlg.h"
 
-#include <cmath>
-#include <cstdio>
 #include <utility>
 
-namespace {
-
-std::string Formatted(const char* format, double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-// "+0.000" rather than "-0.000" for a value that rounds to nothing.
-std::string SignedEquity(double value)
-{
-    if (std::fabs(value) < 0.0005) value = 0;
-    return Formatted("%+.3f", value);
-}
-
-} // namespace
+#include "program/dialogs/Figures.h"
 
 HintDlg::HintDlg(int die1, int die2, std::vector<HintRow> shown, bool withCube, bool rollToPlay)
     : dice{die1, die2}, rows(std::move(shown)), cubeful(withCube), canPlay(rollToPlay), selected(-1)

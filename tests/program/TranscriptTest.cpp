@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Golden transcripts: a whole game from a rolls file, with the human's turns
-// played by the fixture, written as what the window showed (every line the
-// move list was given, every status-bar text, every dialog) and compared line
+// played by the fixture, written as what the window showed (the move list,
+// the status bar's texts, the dialogs) and compared line
 // by line with the transcript kept in tests/program/golden. A change of what
 // a player sees fails here with the first line that differs; a change meant
 // to be seen is taken in by running the test with TABLOR_UPDATE_GOLDEN=1.
@@ -29,13 +29,27 @@ std::vector<std::string> Lines(const std::string& text)
 
 class Transcript : public GameTest {
 protected:
-    // What the window showed so far, one line each.
+    // What the window showed, one line each: the move list's lines, each
+    // status-bar text that was not cleared at once or repeated, and
+    // the dialogs.
     std::string Shown() const
     {
         std::string out;
-        for (const std::string& line : platform.list.addedLog) out += "list  " + line + "\n";
-        for (const auto& call : platform.status.textLog)
-            out += "pane" + std::to_string(call.pane) + " " + call.text + "\n";
+        // A line the next one completes is left out: the move list grows its
+        // last line as a move is typed.
+        const std::vector<std::string>& added = platform.list.addedLog;
+        for (std::size_t i = 0; i < added.size(); ++i) {
+            const bool completed = i + 1 < added.size() && added[i + 1].size() > added[i].size() &&
+                                   added[i + 1].compare(0, added[i].size(), added[i]) == 0;
+            if (!completed) out += "list  " + added[i] + "\n";
+        }
+        std::string last;
+        for (const auto& call : platform.status.textLog) {
+            const std::string line = "pane" + std::to_string(call.pane) + " " + call.text + "\n";
+            if (call.text.empty() || line == last) continue;
+            out += line;
+            last = line;
+        }
         for (const DialogRecord& d : platform.dialogs) out += "dialog " + ToString(d.kind) + " " + d.text + "\n";
         out += "score " + std::to_string(Game().ScoreSinceStart[HUMAN]) + ":" +
                std::to_string(Game().ScoreSinceStart[COMPUTER]) + "\n";

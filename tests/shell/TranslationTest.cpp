@@ -37,8 +37,10 @@
 #include "program/dialogs/DiceDlg.h"
 #include "program/dialogs/FinishDlg.h"
 #include "program/dialogs/GvUpDlg.h"
+#include "program/dialogs/HintDlg.h"
 #include "program/dialogs/PlayOpts.h"
 #include "program/dialogs/StatDlg.h"
+#include "program/dialogs/TutorDlg.h"
 #include "program/input/Menu.h"
 #include "shell/qt/QtStatusBar.h"
 #include "shell/qt/Translation.h"
@@ -410,6 +412,12 @@ TEST_P(TranslatedWindow, ShowsEveryMenuAndDialogWholeWithItsOwnAccessKeys)
     CheckModal([&] { ExecStatDlg(statistics, owner); }, "statistics");
     AnalysisDlg analysis(MatchGame{}, GameAnalysis{}, platform->Texts());
     CheckModal([&] { ExecAnalysisDlg(analysis, owner); }, "analysis");
+    HintDlg hints(6, 5, {{"24/13", 0.25, {}, 2}}, true, true);
+    CheckModal([&] { ExecHintDlg(hints, owner); }, "hints");
+    TutorDlg tutor(true, 2);
+    CheckModal([&] { ExecTutorDlg(tutor, owner); }, "tutor");
+    TutorWarning warning(platform->Texts().Translate(LoadString(IDS_TUTOR_DOUBLE)));
+    CheckModal([&] { ExecTutorWarning(warning, owner); }, "tutor's warning");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow, ::testing::ValuesIn(LANGUAGES));

@@ -25,7 +25,7 @@ bool DoublingCube::ComputerWantsToDouble() const
         return false;
     if (ctx.PlayedLevel() == LEVEL_EXPERT) {
         // The computer is on roll and has not rolled yet.
-        const CubeHolder holder = game.CubeOwner == COMPUTER ? CubeHolder::Me : CubeHolder::Centred;
+        const CubeHolder holder = CubeHolderFor(game, COMPUTER);
         return ctx.expert.Cube(game.board.Data(), COMPUTER, holder).shouldDouble;
     }
     return game.rules->DoublingBalance() <= -DOUBLING_THRESHOLD;
@@ -36,7 +36,7 @@ bool DoublingCube::ComputerTakes() const
     if (ctx.PlayedLevel() != LEVEL_EXPERT) return game.rules->AcceptDouble();
     // The human doubles with its roll on the board; the Expert answers on the
     // chances of the position before the roll.
-    const CubeHolder holder = game.CubeOwner == HUMAN ? CubeHolder::Me : CubeHolder::Centred;
+    const CubeHolder holder = CubeHolderFor(game, HUMAN);
     return ctx.expert.Cube(game.board.Data(), HUMAN, holder).shouldTake;
 }
 
@@ -67,7 +67,7 @@ void DoublingCube::ComputerOffersDouble()
                                      Icon::Question);
         if ((answer != IDYES && answer != IDNO) || !TutorWatches()) break;
         if (!judged) {
-            const CubeHolder holder = game.CubeOwner == COMPUTER ? CubeHolder::Me : CubeHolder::Centred;
+            const CubeHolder holder = CubeHolderFor(game, COMPUTER);
             judged = ctx.expert.JudgeCube(game.board.Data(), COMPUTER, holder);
         }
         const bool took = answer == IDYES;
@@ -100,7 +100,7 @@ void DoublingCube::HumanDoubles()
     // The tutor judges the double on the chances before the roll, as the
     // computer answers it.
     if (TutorWatches()) {
-        const CubeHolder holder = game.CubeOwner == HUMAN ? CubeHolder::Me : CubeHolder::Centred;
+        const CubeHolder holder = CubeHolderFor(game, HUMAN);
         const CubeDecision c = ctx.expert.JudgeCube(game.board.Data(), HUMAN, holder);
         const int answer = TutorAnswer(IDS_TUTOR_DOUBLE, DoubleLoss(c, true), true);
         if (answer == TutorWarning::SHOW_HINT.id) ctx.PostCommand(ID_HINTS);

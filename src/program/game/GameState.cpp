@@ -32,6 +32,12 @@ PositionFileData CurrentPositionData(const GameState& game)
     return d;
 }
 
+CubeHolder CubeHolderFor(const GameState& game, int player)
+{
+    if (game.CubeOwner != HUMAN && game.CubeOwner != COMPUTER) return CubeHolder::Centred;
+    return game.CubeOwner == player ? CubeHolder::Me : CubeHolder::Them;
+}
+
 std::optional<std::pair<int, int>> OpenRoll(const GameState& game)
 {
     const int onRoll = game.CurrentPlayer() == COMPUTER ? COMPUTER : HUMAN;

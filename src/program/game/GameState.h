@@ -21,6 +21,7 @@
 #include "core/files/MatchFile.h"
 #include "core/files/PositionFile.h"
 #include "core/files/WinGraph.h"
+#include "core/neural/Cube.h"
 
 // One move of a piece: (from, to) locations, NO_VALUE in both when empty;
 // `hit` tells a move played in the turn that it sent a lone opposing piece to
@@ -113,6 +114,9 @@ std::string ExportedGameText(const MatchGame& game, std::time_t now);
 
 // The game as a position file holds it.
 PositionFileData CurrentPositionData(const GameState& game);
+
+// Where the cube is as `player` sees it.
+CubeHolder CubeHolderFor(const GameState& game, int player);
 
 // The roll the side to move began its turn with, while that turn is open
 // (the dice keep only what is left of it).

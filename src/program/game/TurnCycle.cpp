@@ -261,9 +261,7 @@ void TurnCycle::CheckWithTutor()
     const std::optional<std::pair<int, int>> roll = OpenRoll(game);
     std::optional<PlayVerdict> verdict;
     if (roll) {
-        const CubeHolder holder = game.CubeOwner == HUMAN      ? CubeHolder::Me
-                                  : game.CubeOwner == COMPUTER ? CubeHolder::Them
-                                                               : CubeHolder::Centred;
+        const CubeHolder holder = CubeHolderFor(game, HUMAN);
         platform.SetCursor(CursorKind::Wait);
         verdict = ctx.expert.Judge(WithFixedOwners(game.board.BoardTable), game.board.Data(), HUMAN, roll->first,
                                    roll->second, holder, settings.UseCube != 0);

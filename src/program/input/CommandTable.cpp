@@ -171,9 +171,7 @@ void CommandTable::OnHints()
     // turn's start.
     const BoardData board = game.MovesMade > 0 ? WithFixedOwners(game.board.BoardTable) : game.board.Data();
     const auto [die1, die2] = *roll;
-    const CubeHolder holder = game.CubeOwner == HUMAN      ? CubeHolder::Me
-                              : game.CubeOwner == COMPUTER ? CubeHolder::Them
-                                                           : CubeHolder::Centred;
+    const CubeHolder holder = CubeHolderFor(game, HUMAN);
     const bool cubeful = settings.UseCube != 0;
     platform.SetCursor(CursorKind::Wait);
     const std::vector<Hint> hints = ctx.expert.Hints(board, HUMAN, die1, die2, holder, cubeful, HintDlg::MAX_ROWS);
